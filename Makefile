@@ -1,0 +1,72 @@
+# Set-up, build, run and test in one place. Every target installs what is
+# missing, configures once and builds incrementally, so a second run does no
+# needless work.
+
+BUILD_DIR   ?= build
+ASAN_DIR    ?= build-asan
+PREFIX      ?= /usr/local
+CMAKE_FLAGS ?=
+CTEST_FLAGS ?= --output-on-failure -j2
+
+PACKAGES := g++ make cmake ninja-build pkg-config \
+            qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
+            libgtest-dev libgmock-dev libbenchmark-dev clang-format
+
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find model solver ui cli tests bench -name '*.cpp' -o -name '*.h')
+
+.PHONY: all deps build run test test-asan bench format format-check install clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+	    if [ "$$(id -u)" = 0 ]; then \
+	        echo "Installing: $$missing"; \
+	        apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	    else \
+	        echo "Missing Debian packages. Install them with:"; \
+	        echo "  sudo apt-get install --no-install-recommends $$missing"; \
+	        exit 1; \
+	    fi; \
+	fi
+
+$(BUILD_DIR)/build.ninja: | deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+
+$(ASAN_DIR)/build.ninja: | deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    -DTURNIX_SANITIZE=ON -DTURNIX_BUILD_UI=OFF -DTURNIX_BUILD_BENCH=OFF
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR)
+
+run: build
+	$(BUILD_DIR)/bin/turnix
+
+# The whole suite, then the core tests once more under ASan and UBSan, then
+# the formatting check.
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) $(CTEST_FLAGS)
+	$(MAKE) --no-print-directory test-asan format-check
+
+test-asan: deps $(ASAN_DIR)/build.ninja
+	cmake --build $(ASAN_DIR)
+	ctest --test-dir $(ASAN_DIR) $(CTEST_FLAGS)
+
+bench: build
+	$(BUILD_DIR)/bin/turnix-bench
+
+format: deps
+	clang-format -i $(SOURCES)
+
+format-check: deps
+	clang-format --dry-run --Werror $(SOURCES)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)
