@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace turnix {
+
+// A page printer with a text cursor, in the manner of a line printer: text is
+// printed at the current position, which then moves on. Positions and sizes
+// are in the surface's scale units (twips unless set otherwise); (0, 0) is the
+// top-left corner of the drawing area, and ScaleWidth/ScaleHeight its size.
+class IPrintSurface {
+public:
+    virtual ~IPrintSurface() = default;
+
+    // Page-setup settings applied before anything is printed.
+    virtual void SetScaleMode(int mode) = 0;          // 1: twips
+    virtual void SetOrientation(int orientation) = 0; // 1: portrait, 2: landscape
+
+    virtual void SetFont(bool bold, int pointSize) = 0;
+    [[nodiscard]] virtual bool FontBold() const = 0;
+    [[nodiscard]] virtual int FontSize() const = 0;
+
+    [[nodiscard]] virtual double ScaleWidth() const = 0;
+    [[nodiscard]] virtual double ScaleHeight() const = 0;
+    [[nodiscard]] virtual double TextWidth(const QString& text) const = 0;
+    [[nodiscard]] virtual double TextHeight(const QString& text) const = 0;
+
+    [[nodiscard]] virtual double CurrentX() const = 0;
+    [[nodiscard]] virtual double CurrentY() const = 0;
+    virtual void SetCurrentX(double x) = 0;
+    virtual void SetCurrentY(double y) = 0;
+
+    // Prints text at the current position in the current font. With endLine
+    // the position then moves to the left edge of the next line (down by the
+    // text height of the current font); otherwise to the end of the text.
+    virtual void Print(const QString& text, bool endLine = true) = 0;
+    virtual void NewPage() = 0;
+    // Ends the document and sends it to the printer or file. False on failure.
+    virtual bool EndDoc() = 0;
+};
+
+} // namespace turnix

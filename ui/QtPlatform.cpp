@@ -1,0 +1,119 @@
+#include "QtPlatform.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace turnix {
+
+namespace {
+
+std::optional<QString> RunFileDialog(QFileDialog& dialog, const FileDialogOptions& options) {
+    dialog.setWindowTitle(options.strTitle);
+    dialog.setNameFilter(options.strFilter);
+    dialog.setDefaultSuffix(options.strDefaultSuffix);
+    if (!options.strFileName.isEmpty()) {
+        dialog.selectFile(options.strFileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString SettingsKey(const QString& strSection, const QString& strKey) {
+    return strSection + QLatin1Char('/') + strKey;
+}
+
+QSettings TurnixSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Turnix"),
+                     QStringLiteral("Turnix"));
+}
+
+} // namespace
+
+std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent,
+                                                   const FileDialogOptions& options) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog, options);
+}
+
+std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent,
+                                                   const FileDialogOptions& options) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    return RunFileDialog(dialog, options);
+}
+
+void QtMessageBoxes::ShowMessage(QWidget* parent, const QString& strTitle, const QString& strText,
+                                 MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    strTitle, strText, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QColor> QtColorChooser::ChooseColor(QWidget* parent, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+std::optional<QString> QtSettingsStore::Value(const QString& strSection,
+                                              const QString& strKey) const {
+    const QSettings settings = TurnixSettings();
+    const QVariant value = settings.value(SettingsKey(strSection, strKey));
+    if (!value.isValid()) {
+        return std::nullopt;
+    }
+    return value.toString();
+}
+
+void QtSettingsStore::SetValue(const QString& strSection, const QString& strKey,
+                               const QString& strValue) {
+    QSettings settings = TurnixSettings();
+    settings.setValue(SettingsKey(strSection, strKey), strValue);
+}
+
+void QtSettingsStore::Remove(const QString& strSection, const QString& strKey) {
+    QSettings settings = TurnixSettings();
+    settings.remove(SettingsKey(strSection, strKey));
+}
+
+QString QtSystemServices::InstallFolder() const {
+    if (QCoreApplication::instance() == nullptr) {
+        return {};
+    }
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtSystemServices::FindProgram(const QString& strName) const {
+    return QStandardPaths::findExecutable(strName);
+}
+
+bool QtSystemServices::StartProgram(const QString& strPath) {
+    return QProcess::startDetached(strPath, {});
+}
+
+int QtModalRunner::Exec(QDialog& dialog) {
+    return dialog.exec();
+}
+
+IPrinting::Job QtPrinting::BeginDocument(QWidget* /*parent*/, const QString& /*strDocumentName*/) {
+    Job job;
+    job.status = Status::Unavailable;
+    job.strReason = QStringLiteral("Printing is not available.");
+    return job;
+}
+
+} // namespace turnix

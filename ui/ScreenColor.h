@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+
+#include <array>
+#include <cstdint>
+
+namespace turnix {
+
+// A screen colour as stored in settings and files: 0x00BBGGRR, red in the
+// low byte.
+using ScreenColor = std::int32_t;
+
+inline constexpr std::array<ScreenColor, 6> DefaultScreenColors{
+    0xC00000, // dark blue
+    0xFFFFFF, // white
+    0x0080FF, // orange
+    0x0000FF, // red
+    0x00C000, // green
+    0x00FFFF, // yellow
+};
+
+// Drawn for a colour index outside 0..5, which only an opened file can hold.
+inline const QColor NeutralSquareColor{0x80, 0x80, 0x80};
+
+[[nodiscard]] QColor ToQColor(ScreenColor color);
+[[nodiscard]] ScreenColor FromQColor(const QColor& color);
+
+} // namespace turnix
