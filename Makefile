@@ -12,7 +12,7 @@ PACKAGES := g++ make cmake ninja-build pkg-config \
             qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
             libgtest-dev libgmock-dev libbenchmark-dev clang-format
 
-SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find model solver ui cli tests bench -name '*.cpp' -o -name '*.h')
+SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null || find model solver ui cli tests bench -name '*.cpp' -o -name '*.h')
 
 .PHONY: all deps build run test test-asan bench format format-check install clean
 

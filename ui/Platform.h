@@ -8,7 +8,6 @@
 
 #include <QColor>
 #include <QString>
-
 #include <memory>
 #include <optional>
 

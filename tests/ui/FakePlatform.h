@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 #include <map>
