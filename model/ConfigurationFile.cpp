@@ -1,0 +1,105 @@
+#include "ConfigurationFile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace turnix {
+
+namespace {
+
+constexpr std::int16_t SquaresPerSide = 9;
+
+std::filesystem::path TemporarySibling(const std::filesystem::path& path) {
+    std::random_device entropy;
+    std::uniform_int_distribution<unsigned> digit(0, 35);
+    std::string suffix = ".tmp-";
+    for (int k = 0; k < 8; ++k) {
+        const unsigned d = digit(entropy);
+        suffix += static_cast<char>(d < 10 ? '0' + d : 'a' + (d - 10));
+    }
+    std::filesystem::path temporary = path;
+    temporary += suffix;
+    return temporary;
+}
+
+bool WriteWhole(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+ConfigurationBytes EncodeConfiguration(const clsCube& cube) {
+    ConfigurationBytes bytes{};
+    std::size_t at = 0;
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        for (std::int16_t q = 0; q < SquaresPerSide; ++q) {
+            const auto value = static_cast<std::uint16_t>(cube.Side(s).Square(q)->ColorIndex());
+            bytes[at++] = static_cast<std::uint8_t>(value & 0xFFU);
+            bytes[at++] = static_cast<std::uint8_t>(value >> 8U);
+        }
+    }
+    return bytes;
+}
+
+std::size_t DecodeConfiguration(std::span<const std::uint8_t> bytes, clsCube& cube) {
+    const std::size_t count = std::min(bytes.size() / 2, ConfigurationValueCount);
+    for (std::size_t k = 0; k < count; ++k) {
+        const auto value = static_cast<std::uint16_t>(
+            bytes[2 * k] | (static_cast<unsigned>(bytes[2 * k + 1]) << 8U));
+        const auto s = static_cast<std::int16_t>(k / SquaresPerSide);
+        const auto q = static_cast<std::int16_t>(k % SquaresPerSide);
+        cube.Side(s).Square(q)->SetColorIndex(static_cast<std::int16_t>(value));
+    }
+    return count;
+}
+
+std::optional<std::size_t> ReadConfigurationFile(const std::filesystem::path& path, clsCube& cube) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    ConfigurationBytes bytes{};
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    const auto length = static_cast<std::size_t>(in.gcount());
+    return DecodeConfiguration(std::span(bytes).first(length), cube);
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path temporary = TemporarySibling(path);
+    std::error_code error;
+    if (!WriteWhole(temporary, bytes)) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+bool WriteConfigurationFile(const std::filesystem::path& path, const clsCube& cube) {
+    const ConfigurationBytes bytes = EncodeConfiguration(cube);
+    return WriteFileAtomically(path, bytes);
+}
+
+} // namespace turnix
