@@ -109,23 +109,6 @@ private slots:
         CheckHeader(texts, 40, 2);
     }
 
-    void numberingRunsOnOverManyPages() {
-        FakePrintSurface surface(PageWidth, PageHeight);
-        QVERIFY(PrintSteps(surface, Title, NumberedSteps(200), 1, 1));
-
-        QCOMPARE(surface.record->page, 6); // 38 lines a page
-        int expected = 1;
-        for (const auto& text : surface.record->Texts()) {
-            if (text.y == 200) {
-                continue; // header
-            }
-            QCOMPARE(text.text, QStringLiteral("%1. Step %1").arg(expected));
-            QCOMPARE(text.page, (expected - 1) / 38 + 1);
-            ++expected;
-        }
-        QCOMPARE(expected, 201);
-    }
-
     void oneLinePrintsOneNumberedLineBelowTheHeader() {
         FakePrintSurface surface(PageWidth, PageHeight);
         QVERIFY(PrintSteps(surface, Title, QStringLiteral("Turn front side clockwise"), 1, 1));
@@ -146,18 +129,6 @@ private slots:
         QCOMPARE(texts.size(), std::size_t{2});
         CheckHeader(texts, 0, 1);
         QCOMPARE(surface.record->endDocCalls, 1);
-    }
-
-    void emptyLinesInsideTheListKeepTheirNumbers() {
-        FakePrintSurface surface(PageWidth, PageHeight);
-        QVERIFY(PrintSteps(surface, Title, QStringLiteral("A\r\n\r\nC"), 1, 1));
-
-        const auto texts = surface.record->Texts();
-        QCOMPARE(texts.size(), std::size_t{5});
-        QCOMPARE(texts[2].text, QStringLiteral("1. A"));
-        QCOMPARE(texts[3].text, QStringLiteral("2. "));
-        QCOMPARE(texts[4].text, QStringLiteral("3. C"));
-        QCOMPARE(texts[4].y, ListTop + 2 * LineHeight);
     }
 
     void aFailedEndOfDocumentIsReported() {
