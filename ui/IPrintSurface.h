@@ -34,6 +34,7 @@ public:
     // the position then moves to the left edge of the next line (down by the
     // text height of the current font); otherwise to the end of the text.
     virtual void Print(const QString& text, bool endLine = true) = 0;
+    // Ends the page; printing goes on at the top-left corner of the next one.
     virtual void NewPage() = 0;
     // Ends the document and sends it to the printer or file. False on failure.
     virtual bool EndDoc() = 0;

@@ -109,11 +109,4 @@ int QtModalRunner::Exec(QDialog& dialog) {
     return dialog.exec();
 }
 
-IPrinting::Job QtPrinting::BeginDocument(QWidget* /*parent*/, const QString& /*strDocumentName*/) {
-    Job job;
-    job.status = Status::Unavailable;
-    job.strReason = QStringLiteral("Printing is not available.");
-    return job;
-}
-
 } // namespace turnix

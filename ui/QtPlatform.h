@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "QtPrinting.h"
 
 namespace turnix {
 
@@ -41,11 +42,6 @@ public:
 class QtModalRunner final : public IModalRunner {
 public:
     int Exec(QDialog& dialog) override;
-};
-
-class QtPrinting final : public IPrinting {
-public:
-    Job BeginDocument(QWidget* parent, const QString& strDocumentName) override;
 };
 
 // The real services, owned together for the life of the program.

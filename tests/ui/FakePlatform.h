@@ -34,10 +34,15 @@ public:
 
 private:
     static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty()) {
+        if (answers.empty() || !answers.front().has_value()) {
+            if (!answers.empty()) {
+                answers.pop_front();
+            }
             return std::nullopt;
         }
-        auto answer = std::move(answers.front());
+        // Taken as a plain QString: moving the optional itself trips a false
+        // maybe-uninitialized warning in GCC 12 at -O2.
+        QString answer = std::move(*answers.front());
         answers.pop_front();
         return answer;
     }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "IPrintSurface.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace turnix {
+
+// The two page-setup settings the Print button hands to PrintSteps: the
+// layout is measured in twips on a portrait page.
+inline constexpr std::int16_t PrintScaleTwips = 1;
+inline constexpr std::int16_t PrintPortrait = 1;
+
+// Prints the steps ("\r\n" between lines) as numbered lines in two columns
+// per page, the left column first, each page headed by the title and its
+// page number; then ends the document. An empty text prints the header
+// alone. Returns what EndDoc reports.
+bool PrintSteps(IPrintSurface& surface, const QString& title, const QString& steps,
+                std::int16_t scaleMode, std::int16_t orientation);
+
+// One empty line, then "Page n" right-aligned in the current font and the
+// title centred on the same line in bold 12 pt, then an empty line in that
+// font. The font is restored afterwards; the position stays below the header.
+void PrintPageHeader(IPrintSurface& surface, const QString& title, std::int16_t page);
+
+} // namespace turnix
