@@ -37,7 +37,10 @@ private:
         if (answers.empty()) {
             return std::nullopt;
         }
-        auto answer = std::move(answers.front());
+        // Swapped out rather than moved: GCC 12 misreads the move from an
+        // optional<QString> as a read of uninitialised memory.
+        std::optional<QString> answer;
+        answer.swap(answers.front());
         answers.pop_front();
         return answer;
     }
