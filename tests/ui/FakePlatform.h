@@ -34,11 +34,11 @@ public:
 
 private:
     static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
+        std::optional<QString> answer;
+        if (!answers.empty()) {
+            answer.swap(answers.front());
+            answers.pop_front();
         }
-        auto answer = std::move(answers.front());
-        answers.pop_front();
         return answer;
     }
 };
