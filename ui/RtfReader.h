@@ -19,8 +19,9 @@ namespace turnix {
 // hidden text and font size; the font and colour tables; alignment, indents
 // and paragraph spacing; \'hh and \uN escapes; the usual special characters.
 // Everything else is skipped. Any input, however broken, gives a document:
-// groups nested deeper than MaxDepth are skipped whole, the work is linear in
-// the input's length and the memory bounded by it.
+// groups nested deeper than MaxDepth are skipped whole, each input byte is
+// looked at once, and the document never holds more characters than the
+// input has bytes.
 class RtfReader {
 public:
     static constexpr int MaxDepth = 100;

@@ -1,11 +1,14 @@
 #include "CubePicture.h"
 #include "DialogScripts.h"
 #include "FakePlatform.h"
+#include "WindowPlacement.h"
 #include "frmAbout.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace turnix;
@@ -37,6 +40,8 @@ private slots:
         QCOMPARE(Child<QFrame>(about, "separator2").frameShape(), QFrame::HLine);
         QCOMPARE(Child<QPushButton>(about, "cmdOK").text(), QString("OK"));
         QCOMPARE(Child<QPushButton>(about, "cmdSysInfo").text(), QString("&System Info..."));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(about.pos(), CenteredIn(about.size(), screen));
     }
 
     void okEndsTheModalRun() {

@@ -98,6 +98,18 @@ private slots:
         QCOMPARE(picked, std::optional<std::int16_t>(5));
     }
 
+    void theKeyboardSelectsWithSpaceAndConfirmsWithEnter() {
+        FakePlatform fake;
+        const auto picked = Pick(fake, 0, [](QDialog& dialog) {
+            dialog.show();
+            Swatch(dialog, 4).setFocus();
+            QTest::keyClick(&Swatch(dialog, 4), Qt::Key_Space);
+            QCOMPARE(CurrentColor(dialog).Color(), Colors.at(4));
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Enter);
+        });
+        QCOMPARE(picked, std::optional<std::int16_t>(4));
+    }
+
     void doubleClickingAnotherColorChoosesItAtOnce() {
         FakePlatform fake;
         const auto picked = Pick(fake, 1, [](QDialog& dialog) {
@@ -111,12 +123,11 @@ private slots:
 
     void doubleClickingTheCurrentColorChangesNothing() {
         FakePlatform fake;
-        frmPickColor* seen = nullptr;
-        const auto picked = Pick(fake, 1, [&seen](QDialog& dialog) {
+        const auto picked = Pick(fake, 1, [](QDialog& dialog) {
             DoubleClick(Swatch(dialog, 1));
-            seen = &static_cast<frmPickColor&>(dialog);
-            QVERIFY(seen->OK());
-            QCOMPARE(seen->Index(), std::int16_t{1});
+            const auto& pick = static_cast<const frmPickColor&>(dialog);
+            QVERIFY(pick.OK());
+            QCOMPARE(pick.Index(), std::int16_t{1});
         });
         QCOMPARE(picked, std::nullopt);
     }
