@@ -7,8 +7,9 @@
 namespace turnix {
 
 // A small field of one colour that reports a click and a double click. A
-// double click reports one click (its first press) and then the double
-// click, never a second click. Space on a focused swatch is a click.
+// double click reports a click for its first press and release, then the
+// double click, and no click for its second release. Space on a focused
+// swatch is a click.
 class ColorSwatch : public QFrame {
     Q_OBJECT
 

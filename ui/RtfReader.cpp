@@ -171,7 +171,8 @@ constexpr std::array<char16_t, 32> Windows1252High{
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178, //
 };
 
-// Beyond these a number only grows a size or an indent that is clamped anyway.
+// Bounds on what any input can make the reader keep. Numbers stop growing at
+// ParameterLimit; sizes and indents are clamped well inside it.
 constexpr int ParameterLimit = 1'000'000'000;
 constexpr std::size_t MaxWordLength = 32;
 constexpr int MaxFonts = 1000;
@@ -179,6 +180,7 @@ constexpr int MaxColors = 1000;
 constexpr qsizetype MaxFontName = 100;
 constexpr int MaxUnicodeSkip = 16;
 constexpr int MaxTwips = 20 * 1440;
+
 constexpr double TwipsPerPixel = 15.0;
 
 const KeywordEntry* FindKeyword(std::string_view name) {
@@ -215,7 +217,8 @@ char16_t FromWindows1252(unsigned char byte) {
     return byte;
 }
 
-// Characters that would break a block apart or stand for an embedded object.
+// False for control characters and for those that would break a block apart
+// or stand for an embedded object.
 bool IsShowable(char16_t unit) {
     return (unit >= 0x20 || unit == u'\t') && unit != 0x7F && unit != 0x2029 && unit != 0xFFFC &&
            unit != 0xFFFE && unit != 0xFFFF;
@@ -227,10 +230,6 @@ bool IsHighSurrogate(char16_t unit) {
 
 bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit < 0xE000;
-}
-
-int Clamped(int value, int low, int high) {
-    return std::clamp(value, low, high);
 }
 
 } // namespace
@@ -291,7 +290,6 @@ void RtfReader::OpenGroup() {
         ++skippedDepth;
         return;
     }
-    rootOpened = true;
     groups.push_back(groups.back());
 }
 
@@ -309,7 +307,7 @@ void RtfReader::CloseGroup() {
     if (Current().destination == Destination::FontTable) {
         CommitFont();
     }
-    if (groups.size() == 2 && rootOpened) {
+    if (groups.size() == 2) {
         EndDocument(); // the document's own group has ended
         finished = true;
     }
@@ -448,7 +446,7 @@ void RtfReader::HandleWord(const ControlWord& word, bool ignorable) {
 
 void RtfReader::HandleTableWord(const ControlWord& word) {
     const KeywordEntry* entry = FindKeyword(word.name);
-    const int component = Clamped(word.parameter, 0, 255);
+    const int component = std::clamp(word.parameter, 0, 255);
     switch (entry->keyword) {
     case Keyword::Font:
         if (Current().destination == Destination::FontTable) {
@@ -470,7 +468,7 @@ void RtfReader::HandleTableWord(const ControlWord& word) {
         fallbackLeft = Current().unicodeSkip;
         break;
     case Keyword::UnicodeSkip:
-        Current().unicodeSkip = Clamped(word.parameter, 0, MaxUnicodeSkip);
+        Current().unicodeSkip = std::clamp(word.parameter, 0, MaxUnicodeSkip);
         break;
     default:
         break;
@@ -482,7 +480,7 @@ void RtfReader::HandleTextWord(const ControlWord& word) {
     Characters& characters = Current().characters;
     Paragraph& paragraph = Current().paragraph;
     const bool on = !word.hasParameter || word.parameter != 0;
-    const int twips = Clamped(word.parameter, -MaxTwips, MaxTwips);
+    const int twips = std::clamp(word.parameter, -MaxTwips, MaxTwips);
     switch (entry.keyword) {
     case Keyword::Character:
         EmitUnit(entry.character);
@@ -510,7 +508,7 @@ void RtfReader::HandleTextWord(const ControlWord& word) {
         break;
     case Keyword::FontSize:
         // Half points; from 1 pt to 144 pt.
-        characters.halfPoints = word.hasParameter ? Clamped(word.parameter, 2, 288) : 24;
+        characters.halfPoints = word.hasParameter ? std::clamp(word.parameter, 2, 288) : 24;
         break;
     case Keyword::Font:
         characters.font = word.parameter;
@@ -559,7 +557,7 @@ void RtfReader::HandleTextWord(const ControlWord& word) {
         fallbackLeft = Current().unicodeSkip;
         break;
     case Keyword::UnicodeSkip:
-        Current().unicodeSkip = Clamped(word.parameter, 0, MaxUnicodeSkip);
+        Current().unicodeSkip = std::clamp(word.parameter, 0, MaxUnicodeSkip);
         break;
     default:
         break;
@@ -639,7 +637,7 @@ void RtfReader::EmitUnit(char16_t unit) {
 }
 
 void RtfReader::Emit(char16_t unit) {
-    if (!IsShowable(unit) && !IsLowSurrogate(unit) && !IsHighSurrogate(unit)) {
+    if (!IsShowable(unit)) {
         return;
     }
     Group& group = Current();

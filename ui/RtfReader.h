@@ -104,8 +104,7 @@ private:
     QTextCursor cursor;
 
     std::vector<Group> groups;
-    int skippedDepth{0}; // groups opened below MaxDepth, skipped whole
-    bool rootOpened{false};
+    qsizetype skippedDepth{0}; // groups opened below MaxDepth, skipped whole
     bool finished{false};
     bool atGroupStart{false};
     bool ignorableNext{false};
