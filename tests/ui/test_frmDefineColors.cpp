@@ -61,18 +61,6 @@ private slots:
         QCOMPARE(dialog.pos(), CenteredIn(dialog.size(), screen));
     }
 
-    void colorsAreReadBackAsSetAndIndicesOutsideTheSixThrow() {
-        FakePlatform fake;
-        frmDefineColors dialog(fake.Services());
-        for (std::int16_t i = 0; i < 6; ++i) {
-            dialog.SetColor(i, UserColors.at(i));
-        }
-        QCOMPARE(SwatchColors(dialog), UserColors);
-        QCOMPARE(dialog.Color(5), UserColors.at(5));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, dialog.SetColor(6, 0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, static_cast<void>(dialog.Color(-1)));
-    }
-
     void defaultsThenOkGivesTheDefaultScheme() {
         FakePlatform fake;
         fake.modalRunner.scripts.push_back([](QDialog& dialog) {
@@ -88,12 +76,6 @@ private slots:
         QVERIFY(chosen.has_value());
         QCOMPARE(*chosen, (Scheme{0xC00000, 0xFFFFFF, 0x0080FF, 0x0000FF, 0x00C000, 0x00FFFF}));
         QVERIFY(fake.messageBoxes.shown.empty());
-    }
-
-    void okWithTheGivenColorsReturnsThemUnchanged() {
-        FakePlatform fake;
-        fake.modalRunner.scripts.push_back([](QDialog& dialog) { Click(Button(dialog, "cmdOK")); });
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::optional(UserColors));
     }
 
     void aChosenColorGoesIntoTheClickedSwatchOnly() {
@@ -162,17 +144,6 @@ private slots:
         Scheme expected = UserColors;
         expected.at(5) = 0xEFCDAB;
         QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::optional(expected));
-        QCOMPARE(fake.messageBoxes.shown.size(), std::size_t{1});
-    }
-
-    void duplicatesThenCancelChangeNothing() {
-        FakePlatform fake;
-        fake.modalRunner.scripts.push_back([](QDialog& dialog) {
-            static_cast<frmDefineColors&>(dialog).SetColor(3, UserColors.at(1));
-            Click(Button(dialog, "cmdOK"));
-            Click(Button(dialog, "cmdCancel"));
-        });
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::nullopt);
         QCOMPARE(fake.messageBoxes.shown.size(), std::size_t{1});
     }
 

@@ -159,20 +159,6 @@ private slots:
         QVERIFY(window == nullptr);
     }
 
-    void theWindowClosesWithTheMainWindow() {
-        QPointer<frmInstructions> window;
-        {
-            QWidget mainWindow;
-            mainWindow.show();
-            const QString path = folder->filePath("guide.rtf");
-            WriteFile(path, "{\\rtf1 Guide}");
-            ShowInstructions(window, &mainWindow, path);
-            QVERIFY(window != nullptr);
-            QVERIFY(mainWindow.isEnabled());
-        }
-        QVERIFY(window == nullptr);
-    }
-
 private:
     std::optional<QTemporaryDir> folder;
 };

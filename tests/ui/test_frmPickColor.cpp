@@ -87,17 +87,6 @@ private slots:
         QCOMPARE(picked, std::optional<std::int16_t>(3));
     }
 
-    void theLastClickCountsAndEnterConfirmsIt() {
-        FakePlatform fake;
-        const auto picked = Pick(fake, 0, [](QDialog& dialog) {
-            dialog.show();
-            Click(Swatch(dialog, 2));
-            Click(Swatch(dialog, 5));
-            QTest::keyClick(&Button(dialog, "cmdOK"), Qt::Key_Return);
-        });
-        QCOMPARE(picked, std::optional<std::int16_t>(5));
-    }
-
     void theKeyboardSelectsWithSpaceAndConfirmsWithEnter() {
         FakePlatform fake;
         const auto picked = Pick(fake, 0, [](QDialog& dialog) {
