@@ -123,8 +123,11 @@ struct Arrangement {
     std::array<int, 12> flip{};
 };
 
-inline clsCube CubeOf(const Arrangement& arrangement) {
-    clsCube cube;
+// Sets all 54 squares, centres included.
+inline void SetArrangement(clsCube& cube, const Arrangement& arrangement) {
+    for (std::int16_t s = 0; s < 6; ++s) {
+        cube.Side(s).Square(4)->SetColorIndex(s);
+    }
     const auto set = [&cube](SquareAt at, std::int16_t color) {
         cube.Side(at.side).Square(at.square)->SetColorIndex(color);
     };
@@ -144,6 +147,11 @@ inline clsCube CubeOf(const Arrangement& arrangement) {
             set(EdgeSquares[position][shown], piece[n].side);
         }
     }
+}
+
+inline clsCube CubeOf(const Arrangement& arrangement) {
+    clsCube cube;
+    SetArrangement(cube, arrangement);
     return cube;
 }
 
