@@ -18,10 +18,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string Solved = "UUUUUUUUURRRRRRRRRFFFFFFFFFDDDDDDDDDLLLLLLLLLBBBBBBBBB";
-// A scrambled cube.
 const std::string Scrambled = "DRLUUBFBRBLURRLRUBLRDDFDLFUFUFFDBRDUBRUFLLFDDBFLUBLRBD";
-// The solved cube with one edge flipped in place: every piece there, but
-// no turning reaches it.
+// Every piece is there, but one edge is flipped in place.
 const std::string OneEdgeFlipped = "UUUUUUUFURRRRRRRRRFUFFFFFFFDDDDDDDDDLLLLLLLLLBBBBBBBBB";
 
 struct Result {
@@ -47,20 +45,19 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return parts;
 }
 
+// The codes of a one-line answer.
 std::vector<std::int16_t> Codes(const std::string& line) {
     std::vector<std::int16_t> codes;
-    for (const std::string& word : Split(line, ' ')) {
+    for (const std::string& word : Split(line.substr(0, line.find('\n')), ' ')) {
         codes.push_back(static_cast<std::int16_t>(std::stoi(word)));
     }
     return codes;
 }
 
-bool CodesSolve(const std::string& facelets, const std::string& codesLine) {
+bool CodesSolve(const std::string& facelets, const std::string& line) {
     clsCube cube;
-    if (ReadFacelets(facelets, cube)) {
-        return false;
-    }
-    for (const std::int16_t code : Codes(codesLine)) {
+    EXPECT_FALSE(ReadFacelets(facelets, cube));
+    for (const std::int16_t code : Codes(line)) {
         ApplyStep(cube, code);
     }
     return ColorsOf(cube) == ColorsOf(clsCube{});
@@ -69,23 +66,15 @@ bool CodesSolve(const std::string& facelets, const std::string& codesLine) {
 class CliFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder =
-            fs::temp_directory_path() /
-            ("turnix-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        const auto* test = ::testing::UnitTest::GetInstance();
+        folder = fs::temp_directory_path() / ("turnix-cli-" + std::to_string(test->random_seed()) +
+                                              "-" + test->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
 
     std::string PathOf(const std::string& name) const { return (folder / name).string(); }
-    static std::string ReadAll(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-    static void WriteAll(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
 
     fs::path folder;
 };
@@ -93,67 +82,45 @@ protected:
 } // namespace
 
 TEST(Cli, VersionAndHelpGoToStandardOutput) {
-    const Result version = Cli({"--version"});
-    EXPECT_EQ(version.status, ExitStatus::Success);
-    EXPECT_EQ(version.out, "turnix-cli 3.4.2\n");
+    EXPECT_EQ(Cli({"--version"}).out, "turnix-cli 3.4.2\n");
     const Result help = Cli({"--help"});
     EXPECT_EQ(help.status, ExitStatus::Success);
     EXPECT_TRUE(help.out.starts_with("Usage: turnix-cli solve"));
-    EXPECT_EQ(help.err, "");
 }
 
-TEST(Cli, TextListsTheStepsInWordsOnePerLine) {
-    const Result text = Cli({"solve", "--facelets", Scrambled});
+TEST(Cli, TheThreeFormatsSpellTheSameStepsThatSolveTheCube) {
     const Result codes = Cli({"solve", "--format", "codes", "--facelets", Scrambled});
-    ASSERT_EQ(text.status, ExitStatus::Success);
+    const Result text = Cli({"solve", "--facelets=" + Scrambled});
+    const Result notation = Cli({"solve", "--facelets", Scrambled, "--format=notation"});
     ASSERT_EQ(codes.status, ExitStatus::Success);
-    EXPECT_EQ(text.err, "");
-    EXPECT_TRUE(CodesSolve(Scrambled, codes.out.substr(0, codes.out.size() - 1)));
-
-    std::string expected;
-    for (const std::int16_t code : Codes(codes.out.substr(0, codes.out.size() - 1))) {
-        expected += std::string(StepText(code)) + "\n";
+    EXPECT_TRUE(CodesSolve(Scrambled, codes.out));
+    std::string words;
+    std::string turns;
+    for (const std::int16_t code : Codes(codes.out)) {
+        words += std::string(StepText(code)) + "\n";
+        turns += (turns.empty() ? "" : " ") + std::string(StepNotation(code));
     }
-    EXPECT_EQ(text.out, expected);
+    EXPECT_EQ(text.out, words);
+    EXPECT_EQ(notation.out, turns + "\n");
+    EXPECT_EQ(codes.err + text.err + notation.err, "");
 }
 
-TEST(Cli, NotationSpellsTheSameStepsAsTheCodes) {
-    const Result codes = Cli({"solve", "--format=codes", "--facelets=" + Scrambled});
-    const Result notation = Cli({"solve", "--facelets", Scrambled, "--format", "notation"});
-    ASSERT_EQ(notation.status, ExitStatus::Success);
-    std::string expected;
-    for (const std::int16_t code : Codes(codes.out.substr(0, codes.out.size() - 1))) {
-        expected += (expected.empty() ? "" : " ") + std::string(StepNotation(code));
-    }
-    EXPECT_EQ(notation.out, expected + "\n");
-    EXPECT_EQ(notation.out.find_first_not_of("FLBRUD'2 \n"), std::string::npos);
-}
-
-TEST(Cli, ACompleteCubePrintsNoStepsAndSaysSo) {
+TEST(Cli, CompleteInvalidAndBadCubesSaySoOnStandardError) {
     for (const char* format : {"text", "codes", "notation"}) {
-        const Result result = Cli({"solve", "--format", format, "--facelets", Solved});
-        EXPECT_EQ(result.status, ExitStatus::Success);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "Cube is already complete\n");
+        const Result complete = Cli({"solve", "--format", format, "--facelets", Solved});
+        EXPECT_EQ(complete.status, ExitStatus::Success);
+        EXPECT_EQ(complete.out, "");
+        EXPECT_EQ(complete.err, "Cube is already complete\n");
     }
-}
+    const Result invalid = Cli({"solve", "--facelets", OneEdgeFlipped});
+    EXPECT_EQ(invalid.status, ExitStatus::InvalidCube);
+    EXPECT_EQ(invalid.out, "");
+    EXPECT_EQ(invalid.err, "Invalid Cube Configuration\n");
 
-TEST(Cli, AnUnsolvableCubeIsInvalidWithStatus1) {
-    const Result result = Cli({"solve", "--facelets", OneEdgeFlipped});
-    EXPECT_EQ(result.status, ExitStatus::InvalidCube);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "Invalid Cube Configuration\n");
-}
-
-TEST(Cli, ABadFaceletStringNamesTheFirstBadPositionWithStatus2) {
-    std::string facelets = Scrambled;
-    facelets[40] = 'Q';
-    const Result result = Cli({"solve", "--facelets", facelets});
-    EXPECT_EQ(result.status, ExitStatus::BadInput);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "turnix-cli: facelet string: position 41: 'Q' is not one of the "
-                          "letters U R F D L B\n");
-    EXPECT_EQ(Cli({"save", "--facelets", "UUU", "x.cub"}).status, ExitStatus::BadInput);
+    const Result bad = Cli({"solve", "--facelets", Scrambled.substr(0, 40) + "Q"});
+    EXPECT_EQ(bad.status, ExitStatus::BadInput);
+    EXPECT_EQ(bad.err, "turnix-cli: facelet string: position 41: 'Q' is not one of the letters U "
+                       "R F D L B\n");
 }
 
 TEST(Cli, UsageErrorsPointToHelpWithStatus2) {
@@ -191,83 +158,54 @@ TEST(Cli, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
     EXPECT_EQ(lines[4], lines[1]);
     EXPECT_EQ(result.err, "turnix-cli: line 3: a facelet string has 54 letters, this one has 4\n");
 
-    const Result notation = Cli({"solve", "--batch", "--format", "notation"}, Scrambled + "\n");
+    const Result notation = Cli({"solve", "--batch", "--format", "notation"}, Scrambled);
     EXPECT_EQ(notation.status, ExitStatus::Success);
     EXPECT_EQ(notation.out, Cli({"solve", "--format", "notation", "--facelets", Scrambled}).out);
-
     EXPECT_EQ(Cli({"solve", "--batch"}, OneEdgeFlipped).status, ExitStatus::InvalidCube);
-    EXPECT_EQ(Cli({"solve", "--batch"}, "").out, "");
 }
 
-TEST_F(CliFiles, SaveThenFaceletsGivesTheStringBack) {
+TEST_F(CliFiles, SaveThenFaceletsGivesTheStringBackAndSolveReadsTheFile) {
     const std::string file = PathOf("cube.cub");
     const Result save = Cli({"save", "--facelets", Scrambled, file});
     EXPECT_EQ(save.status, ExitStatus::Success);
     EXPECT_EQ(save.out + save.err, "");
     EXPECT_EQ(fs::file_size(file), 108U);
+    EXPECT_EQ(Cli({"facelets", file}).out, Scrambled + "\n");
+    EXPECT_TRUE(CodesSolve(Scrambled, Cli({"solve", "--format", "codes", file}).out));
 
-    const Result facelets = Cli({"facelets", file});
-    EXPECT_EQ(facelets.status, ExitStatus::Success);
-    EXPECT_EQ(facelets.out, Scrambled + "\n");
-
-    EXPECT_EQ(Cli({"solve", "--format", "codes", file}).out,
-              Cli({"solve", "--format", "codes", "--facelets", Scrambled}).out);
-}
-
-TEST_F(CliFiles, StandardInputAndLongerFilesGiveTheirFirst108Bytes) {
-    const std::string file = PathOf("long.cub");
-    ASSERT_EQ(Cli({"save", "--facelets", Scrambled, file}).status, ExitStatus::Success);
-    const std::string bytes = ReadAll(file);
-    WriteAll(file, bytes + "trailing bytes are ignored");
-
-    const Result fromFile = Cli({"solve", "--format", "codes", file});
-    const Result fromInput = Cli({"solve", "--format", "codes", "-"}, bytes);
-    EXPECT_EQ(fromFile.status, ExitStatus::Success);
-    EXPECT_EQ(fromInput.status, ExitStatus::Success);
-    EXPECT_EQ(fromFile.out, fromInput.out);
-    EXPECT_TRUE(CodesSolve(Scrambled, fromFile.out.substr(0, fromFile.out.size() - 1)));
+    // A longer file, and standard input, give their first 108 bytes.
+    std::ifstream saved(file, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(saved), {}};
+    std::ofstream(file, std::ios::binary | std::ios::app) << "trailing bytes";
+    EXPECT_EQ(Cli({"facelets", file}).out, Scrambled + "\n");
     EXPECT_EQ(Cli({"facelets", "-"}, bytes).out, Scrambled + "\n");
+    EXPECT_TRUE(CodesSolve(Scrambled, Cli({"solve", "--format", "codes", "-"}, bytes).out));
 }
 
-TEST_F(CliFiles, MissingShortAndUnreadableFilesAreNamedWithStatus2) {
-    const std::string missing = PathOf("missing.cub");
-    Result result = Cli({"solve", missing});
-    EXPECT_EQ(result.status, ExitStatus::BadInput);
-    EXPECT_EQ(result.err, "turnix-cli: " + missing + ": no such file\n");
-
+TEST_F(CliFiles, MissingShortUnreadableAndFacelessFilesAreNamedWithStatus2) {
     const std::string shortFile = PathOf("short.cub");
-    WriteAll(shortFile, std::string(107, '\0'));
-    result = Cli({"solve", shortFile});
-    EXPECT_EQ(result.status, ExitStatus::BadInput);
-    EXPECT_EQ(result.err, "turnix-cli: " + shortFile +
-                              ": too short for a cube: 53 of 54 colour values (108 bytes)\n");
-
-    result = Cli({"solve", "-"}, std::string(10, '\0'));
-    EXPECT_EQ(result.status, ExitStatus::BadInput);
-    EXPECT_TRUE(result.err.starts_with("turnix-cli: standard input: too short")) << result.err;
-
-    result = Cli({"facelets", folder.string()});
-    EXPECT_EQ(result.status, ExitStatus::BadInput);
-    EXPECT_EQ(result.err, "turnix-cli: " + folder.string() + ": cannot read the file\n");
-    EXPECT_EQ(result.out, "");
-}
-
-TEST_F(CliFiles, ColourIndicesWithoutAFaceHaveNoFaceletString) {
+    std::ofstream(shortFile, std::ios::binary) << std::string(107, '\0');
     clsCube cube;
     cube.Side(side::Left).Square(3)->SetColorIndex(9);
-    const std::string file = PathOf("odd.cub");
-    ASSERT_TRUE(WriteConfigurationFile(file, cube));
-    const Result result = Cli({"facelets", file});
-    EXPECT_EQ(result.status, ExitStatus::BadInput);
-    EXPECT_EQ(result.err, "turnix-cli: " + file +
-                              ": square 3 of side 4 holds colour index 9, which names no face\n");
-    EXPECT_EQ(Cli({"solve", file}).status, ExitStatus::InvalidCube);
-}
+    const std::string faceless = PathOf("faceless.cub");
+    ASSERT_TRUE(WriteConfigurationFile(faceless, cube));
 
-TEST_F(CliFiles, AFailedSaveSaysSoAndLeavesNoFile) {
-    const std::string file = PathOf("no-such-folder/cube.cub");
-    const Result result = Cli({"save", "--facelets", Solved, file});
-    EXPECT_EQ(result.status, ExitStatus::BadInput);
-    EXPECT_EQ(result.err, "turnix-cli: " + file + ": cannot write the file\n");
-    EXPECT_FALSE(fs::exists(file));
+    const std::vector<std::pair<Result, std::string>> cases{
+        {Cli({"solve", PathOf("missing.cub")}), PathOf("missing.cub") + ": no such file"},
+        {Cli({"solve", shortFile}),
+         shortFile + ": too short for a cube: 53 of 54 colour values (108 bytes)"},
+        {Cli({"solve", "-"}, "short"),
+         "standard input: too short for a cube: 2 of 54 colour values (108 bytes)"},
+        {Cli({"facelets", folder.string()}), folder.string() + ": cannot read the file"},
+        {Cli({"facelets", faceless}),
+         faceless + ": square 3 of side 4 holds colour index 9, which names no face"},
+        {Cli({"save", "--facelets", Solved, PathOf("no/cube.cub")}),
+         PathOf("no/cube.cub") + ": cannot write the file"},
+    };
+    for (const auto& [result, reason] : cases) {
+        EXPECT_EQ(result.status, ExitStatus::BadInput) << reason;
+        EXPECT_EQ(result.err, "turnix-cli: " + reason + "\n");
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(Cli({"solve", faceless}).status, ExitStatus::InvalidCube);
 }

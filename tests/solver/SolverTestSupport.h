@@ -110,8 +110,6 @@ inline constexpr std::array<std::array<SquareAt, 2>, 12> EdgeSquares{{
     {{{3, 5}, {4, 3}}},
     {{{3, 3}, {5, 5}}},
 }};
-inline constexpr std::array<int, 4> BottomCornerPositions{4, 5, 6, 7};
-inline constexpr std::array<int, 4> BottomEdgePositions{4, 5, 6, 7};
 
 // Which piece sits in each position and how it is turned there: a corner
 // twisted t shows its first square t places on clockwise, an edge flipped
@@ -152,6 +150,12 @@ inline void SetArrangement(clsCube& cube, const Arrangement& arrangement) {
 inline clsCube CubeOf(const Arrangement& arrangement) {
     clsCube cube;
     SetArrangement(cube, arrangement);
+    return cube;
+}
+
+inline clsCube SolvedThen(const std::vector<std::int16_t>& steps) {
+    clsCube cube;
+    ApplySteps(cube, steps);
     return cube;
 }
 

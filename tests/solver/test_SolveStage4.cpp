@@ -12,13 +12,12 @@ namespace {
 
 using Steps = std::vector<std::int16_t>;
 
-// The stage numbers the bottom corner positions front-left, front-right,
-// back-right, back-left; as positions of CornerSquares these are DLF, DFR,
-// DRB, DBL.
+// The stage's bottom corner positions front-left, front-right, back-right,
+// back-left as positions of CornerSquares.
 constexpr std::array<int, 4> StagePosition{5, 4, 7, 6};
 
-// A cube with the first two layers and the bottom edges solved and piece
-// pieceIn[k] (1..4) in stage position k + 1 with the given twists.
+// All solved but the bottom corners: piece pieceIn[k] (1..4) in position k
+// + 1, twisted as given.
 clsCube BottomCorners(const std::array<int, 4>& pieceIn, const std::array<int, 4>& twist) {
     Arrangement arrangement;
     for (std::size_t k = 0; k < 4; ++k) {
@@ -29,21 +28,21 @@ clsCube BottomCorners(const std::array<int, 4>& pieceIn, const std::array<int, 4
     return CubeOf(arrangement);
 }
 
-bool CornersAndTwoLayersDone(const clsCube& cube) {
-    const auto matches = [&cube](std::int16_t s, std::int16_t q) {
-        return cube.Side(s).Square(q)->ColorIndex() == cube.Side(s).Square(4)->ColorIndex();
-    };
-    for (const auto& corner : CornerSquares) {
-        for (const auto& square : corner) {
-            if (!matches(square.side, square.square)) {
-                return false;
-            }
-        }
-    }
-    for (std::size_t edge = 0; edge < EdgeSquares.size(); ++edge) {
-        const bool bottomEdge = edge >= 4 && edge < 8;
-        for (const auto& square : EdgeSquares[edge]) {
-            if (!bottomEdge && !matches(square.side, square.square)) {
+std::array<int, 4> TwistsOf(int code) {
+    return {code % 3, code / 3 % 3, code / 9 % 3, code / 27};
+}
+
+bool TwistsAddUp(const std::array<int, 4>& twist) {
+    return (twist[0] + twist[1] + twist[2] + twist[3]) % 3 == 0;
+}
+
+// Every square but those of the bottom edges shows its centre's colour.
+bool AllButBottomEdgesMatch(const clsCube& cube) {
+    for (std::int16_t s = 0; s < 6; ++s) {
+        for (std::int16_t q = 0; q < 9; ++q) {
+            const bool bottomEdge = (s == side::Bottom && q % 2 == 1) || (s >= 2 && q == 7);
+            if (!bottomEdge &&
+                cube.Side(s).Square(q)->ColorIndex() != cube.Side(s).Square(4)->ColorIndex()) {
                 return false;
             }
         }
@@ -51,109 +50,76 @@ bool CornersAndTwoLayersDone(const clsCube& cube) {
     return true;
 }
 
-struct StageRun {
-    bool result;
-    Steps stored;
-};
-
-StageRun RunStage4(const clsCube& cube, clsSolver& solver) {
-    SolverProbe::Load(solver, cube);
-    const bool result = SolverProbe::SolveStage4(solver);
-    return {result, SolverProbe::StoredSteps(solver)};
-}
-
 } // namespace
 
 TEST(SolveStage4, TwistsAAndBUndoEachOtherAndGiveTheirDocumentedPatterns) {
     clsSolver solver;
     SolverProbe::Load(solver, clsCube{});
-    EXPECT_EQ(SolverProbe::BottomCornerPattern(solver), PatternKey("000000001111"));
     SolverProbe::TwistBottomCorners(solver, 0);
     EXPECT_EQ(SolverProbe::BottomCornerPattern(solver), PatternKey("001010101000"));
     SolverProbe::TwistBottomCorners(solver, 1);
     EXPECT_EQ(SolverProbe::BottomCornerPattern(solver), PatternKey("000000001111"));
     SolverProbe::TwistBottomCorners(solver, 1);
     EXPECT_EQ(SolverProbe::BottomCornerPattern(solver), PatternKey("010101001000"));
-    EXPECT_EQ(SolverProbe::StoredSteps(solver),
-              (Steps{10, 16, 9,  16, 10, 17, 9,  17, 17, 10, 17, 9,
-                     15, 10, 15, 9,  17, 10, 17, 9,  15, 10, 15, 9}));
 }
 
-TEST(SolveStage4, FinishedBottomCornersNeedNoStep) {
-    clsSolver solver;
-    const StageRun run = RunStage4(BottomCorners({1, 2, 3, 4}, {0, 0, 0, 0}), solver);
-    EXPECT_TRUE(run.result);
-    EXPECT_TRUE(run.stored.empty());
-}
-
-TEST(SolveStage4, CornersInTheRightCyclicOrderNeedOneBottomTurn) {
-    clsSolver solver;
-    EXPECT_EQ(RunStage4(BottomCorners({4, 1, 2, 3}, {0, 0, 0, 0}), solver).stored, Steps{16});
-    EXPECT_EQ(RunStage4(BottomCorners({2, 3, 4, 1}, {0, 0, 0, 0}), solver).stored, Steps{15});
-    EXPECT_EQ(RunStage4(BottomCorners({3, 4, 1, 2}, {0, 0, 0, 0}), solver).stored, Steps{17});
-}
-
-TEST(SolveStage4, AfterARotationTheFrontExchangeIsStoredOneSideOn) {
-    clsSolver solver;
-    const StageRun run = RunStage4(BottomCorners({4, 2, 3, 1}, {0, 0, 0, 0}), solver);
-    ASSERT_GE(run.stored.size(), 10U);
-    EXPECT_EQ(Steps(run.stored.begin(), run.stored.begin() + 10),
+TEST(SolveStage4, PlacementRowsRecordTheirMovesInTheCallersOrientation) {
+    const auto stored = [](const std::array<int, 4>& pieceIn) {
+        clsSolver solver;
+        SolverProbe::Load(solver, BottomCorners(pieceIn, {0, 0, 0, 0}));
+        EXPECT_TRUE(SolverProbe::SolveStage4(solver));
+        return SolverProbe::Stored(solver);
+    };
+    EXPECT_EQ(stored({1, 2, 3, 4}), Steps{});
+    EXPECT_EQ(stored({4, 1, 2, 3}), Steps{16});
+    EXPECT_EQ(stored({2, 3, 4, 1}), Steps{15});
+    EXPECT_EQ(stored({3, 4, 1, 2}), Steps{17});
+    // "423": one rotation to the right, then the front exchange.
+    const Steps exchange = stored({4, 2, 3, 1});
+    ASSERT_GE(exchange.size(), 10U);
+    EXPECT_EQ(Steps(exchange.begin(), exchange.begin() + 10),
               (Steps{1, 16, 0, 3, 15, 4, 1, 15, 0, 17}));
-    EXPECT_TRUE(run.result);
 }
 
-TEST(SolveStage4, ACornerTwistedOnItsOwnFailsBeforeAnyTwist) {
-    clsSolver solver;
-    for (std::size_t k = 0; k < 4; ++k) {
-        for (const int turn : {1, 2}) {
-            std::array<int, 4> twist{};
-            twist[k] = turn;
-            const StageRun run = RunStage4(BottomCorners({1, 2, 3, 4}, twist), solver);
-            EXPECT_FALSE(run.result) << "corner " << k << " twisted " << turn;
-            EXPECT_TRUE(run.stored.empty()) << "corner " << k << " twisted " << turn;
-        }
-    }
-}
-
-TEST(SolveStage4, EightTwistPatternsTakeOneTwistAndEighteenTakeTwo) {
-    std::map<std::size_t, int> patternsByTwists;
+TEST(SolveStage4, EightTwistStatesTakeOneTwistEighteenTwoAndTheRestFailAtOnce) {
+    std::map<std::size_t, int> statesByTwists;
     clsSolver solver;
     for (int code = 0; code < 81; ++code) {
-        const std::array<int, 4> twist{code % 3, code / 3 % 3, code / 9 % 3, code / 27};
-        if ((twist[0] + twist[1] + twist[2] + twist[3]) % 3 != 0) {
-            continue;
+        SolverProbe::Load(solver, BottomCorners({1, 2, 3, 4}, TwistsOf(code)));
+        const bool solved = SolverProbe::SolveStage4(solver);
+        ASSERT_EQ(solved, TwistsAddUp(TwistsOf(code))) << "twist code " << code;
+        const std::size_t stored = SolverProbe::Stored(solver).size();
+        ASSERT_EQ(stored % 8, 0U) << "only whole twists are recorded";
+        if (solved) {
+            ++statesByTwists[stored / 8];
+        } else {
+            EXPECT_EQ(stored, 0U) << "twist code " << code;
         }
-        const StageRun run = RunStage4(BottomCorners({1, 2, 3, 4}, twist), solver);
-        ASSERT_TRUE(run.result);
-        ASSERT_EQ(run.stored.size() % 8, 0U) << "only whole twists are stored";
-        ++patternsByTwists[run.stored.size() / 8];
     }
-    EXPECT_EQ(patternsByTwists, (std::map<std::size_t, int>{{0, 1}, {1, 8}, {2, 18}}));
+    EXPECT_EQ(statesByTwists, (std::map<std::size_t, int>{{0, 1}, {1, 8}, {2, 18}}));
 }
 
-// Every arrangement of the four bottom corners, every twist: the stage
-// succeeds exactly when the twists add up to whole turns, and always ends.
+// Every arrangement and twist of the four bottom corners: the stage always
+// ends, and succeeds exactly when the twists add up to whole turns.
 TEST(SolveStage4, AllBottomCornerStatesEndAndTheSolvableOnesSucceedWithin27Steps) {
     std::array<int, 4> pieceIn{1, 2, 3, 4};
     clsSolver solver;
     int solved = 0;
     do {
         for (int code = 0; code < 81; ++code) {
-            const std::array<int, 4> twist{code % 3, code / 3 % 3, code / 9 % 3, code / 27};
-            const clsCube cube = BottomCorners(pieceIn, twist);
-            const bool solvable = (twist[0] + twist[1] + twist[2] + twist[3]) % 3 == 0;
-            const StageRun run = RunStage4(cube, solver);
-            ASSERT_EQ(run.result, solvable) << "twist code " << code;
-            if (!solvable) {
+            const clsCube cube = BottomCorners(pieceIn, TwistsOf(code));
+            SolverProbe::Load(solver, cube);
+            ASSERT_EQ(SolverProbe::SolveStage4(solver), TwistsAddUp(TwistsOf(code)));
+            if (!TwistsAddUp(TwistsOf(code))) {
                 continue;
             }
             ++solved;
-            EXPECT_LE(run.stored.size(), 27U);
-            EXPECT_TRUE(CornersAndTwoLayersDone(SolverProbe::Work(solver)));
+            EXPECT_LE(SolverProbe::LastStep(solver), 27);
             clsCube replay = CopyOf(cube);
-            ApplySteps(replay, run.stored);
+            ApplySteps(replay, SolverProbe::Stored(solver));
             EXPECT_EQ(ColorsOf(replay),
                       RotatedLeft(SolverProbe::Work(solver), SolverProbe::Rotation(solver)));
+            EXPECT_TRUE(AllButBottomEdgesMatch(SolverProbe::Work(solver)));
         }
     } while (std::next_permutation(pieceIn.begin(), pieceIn.end()));
     EXPECT_EQ(solved, 648);
