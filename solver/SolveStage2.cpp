@@ -60,8 +60,9 @@ constexpr Place TargetPlace{0, 8};
 } // namespace
 
 // One pass per side at the front, rotating right between passes. A piece
-// sitting in a wrong top position is left for a later pass, in the hope that
-// it moves home on its own, until tries catches up with remaining.
+// sitting in a wrong top position is left for a later pass, since finishing
+// the position it occupies takes it down to the bottom layer, from where it
+// goes up in fewer moves; tries catching up with remaining ends the wait.
 void clsSolver::SolveStage2() {
     ReadCenterColors();
     if (PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor)) == Place{0, 8} &&

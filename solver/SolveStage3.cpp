@@ -51,8 +51,8 @@ constexpr MoveSequence<7> InsertFromBottom{0, 16, 1, 16, 10, 15, 9};
 } // namespace
 
 // Same shape as the second stage: one pass per side at the front, a piece
-// in a wrong middle position left for later until tries catches up with
-// remaining.
+// in a wrong middle position left for a later pass until tries catches up
+// with remaining.
 void clsSolver::SolveStage3() {
     ReadCenterColors();
     if (PlaceOf(FindEdge(intRightColor, intFrontColor)) == Place{5, 3} &&
