@@ -1,0 +1,169 @@
+#include "CommandLine.h"
+
+#include <vector>
+
+namespace turnix::cli {
+
+namespace {
+
+// Options and their values as given, in either "--name value" or
+// "--name=value" form, and the remaining operands.
+struct Words {
+    std::optional<std::string> format;
+    std::optional<std::string> facelets;
+    bool batch{false};
+    std::vector<std::string> operands;
+};
+
+// Reads the words after a command; the reason on the first bad one.
+[[nodiscard]] std::variant<Words, UsageError> ReadWords(std::span<const std::string_view> words) {
+    Words read;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        const std::string_view word = words[k];
+        if (word == "-" || !word.starts_with("-")) {
+            read.operands.emplace_back(word);
+            continue;
+        }
+        const std::size_t equals = word.find('=');
+        const std::string_view name = word.substr(0, equals);
+        if (name == "--batch" && equals == std::string_view::npos) {
+            read.batch = true;
+            continue;
+        }
+        std::optional<std::string>* slot = name == "--format"     ? &read.format
+                                           : name == "--facelets" ? &read.facelets
+                                                                  : nullptr;
+        if (slot == nullptr) {
+            return UsageError{"unknown option '" + std::string(word) + "'"};
+        }
+        if (slot->has_value()) {
+            return UsageError{"option '" + std::string(name) + "' given twice"};
+        }
+        if (equals != std::string_view::npos) {
+            slot->emplace(word.substr(equals + 1));
+        } else if (k + 1 < words.size()) {
+            slot->emplace(words[++k]);
+        } else {
+            return UsageError{"option '" + std::string(name) + "' needs a value"};
+        }
+    }
+    return read;
+}
+
+[[nodiscard]] Command ParseSolve(const Words& words) {
+    SolveCommand command;
+    command.batch = words.batch;
+    command.facelets = words.facelets;
+    if (words.format) {
+        const auto format = ParseOutputFormat(*words.format);
+        if (!format) {
+            return UsageError{"unknown format '" + *words.format +
+                              "'; use text, codes or notation"};
+        }
+        command.format = *format;
+    } else if (words.batch) {
+        command.format = OutputFormat::Codes;
+    }
+    if (words.operands.size() > 1) {
+        return UsageError{"solve takes one cube, not " + std::to_string(words.operands.size())};
+    }
+    if (words.operands.size() == 1) {
+        command.file = words.operands.front();
+    }
+    const int sources = (command.file ? 1 : 0) + (command.facelets ? 1 : 0) + (words.batch ? 1 : 0);
+    if (sources != 1) {
+        return UsageError{sources == 0 ? "solve needs FILE, -, --facelets STRING or --batch"
+                                       : "solve takes one of FILE, -, --facelets or --batch"};
+    }
+    if (words.batch && command.format == OutputFormat::Text) {
+        return UsageError{"--batch prints codes or notation, one line per cube"};
+    }
+    return command;
+}
+
+[[nodiscard]] Command ParseFacelets(const Words& words) {
+    if (words.batch || words.format || words.facelets) {
+        return UsageError{"facelets takes a file and no option"};
+    }
+    if (words.operands.size() != 1) {
+        return UsageError{"facelets needs exactly one FILE"};
+    }
+    return FaceletsCommand{words.operands.front()};
+}
+
+[[nodiscard]] Command ParseSave(const Words& words) {
+    if (words.batch || words.format) {
+        return UsageError{"save takes --facelets STRING and a file"};
+    }
+    if (!words.facelets) {
+        return UsageError{"save needs --facelets STRING"};
+    }
+    if (words.operands.size() != 1 || words.operands.front() == "-") {
+        return UsageError{"save needs exactly one FILE to write"};
+    }
+    return SaveCommand{*words.facelets, words.operands.front()};
+}
+
+} // namespace
+
+Command ParseCommandLine(std::span<const std::string_view> arguments) {
+    if (arguments.empty()) {
+        return UsageError{"no command given"};
+    }
+    const std::string_view command = arguments.front();
+    if (command == "--help" || command == "-h" || command == "help") {
+        return HelpCommand{};
+    }
+    if (command == "--version") {
+        return VersionCommand{};
+    }
+    const auto words = ReadWords(arguments.subspan(1));
+    if (const auto* error = std::get_if<UsageError>(&words)) {
+        return *error;
+    }
+    const Words& read = std::get<Words>(words);
+    if (command == "solve") {
+        return ParseSolve(read);
+    }
+    if (command == "facelets") {
+        return ParseFacelets(read);
+    }
+    if (command == "save") {
+        return ParseSave(read);
+    }
+    return UsageError{"unknown command '" + std::string(command) + "'"};
+}
+
+std::string_view UsageText() noexcept {
+    return R"(Usage: turnix-cli solve [--format text|codes|notation] FILE.cub
+       turnix-cli solve [--format text|codes|notation] -
+       turnix-cli solve [--format text|codes|notation] --facelets STRING
+       turnix-cli solve --batch [--format codes|notation]
+       turnix-cli facelets FILE.cub
+       turnix-cli save --facelets STRING FILE.cub
+       turnix-cli --help | --version
+
+Solves a 3x3x3 cube the way Turnix does and prints the side turns that
+solve it, from the first to the last.
+
+  solve FILE.cub     the cube of a Turnix configuration file; - reads one
+                     from standard input
+  --facelets STRING  the cube as 54 letters of URFDLB: nine squares each of
+                     the faces U, R, F, D, L, B in that order, row by row
+  --batch            facelet strings from standard input, one per line; one
+                     line out for each: the steps, an empty line for a solved
+                     cube, INVALID for one that cannot be solved, ERROR for a
+                     line that is no facelet string (reason on standard error)
+  --format FORMAT    text: one description per line (the default);
+                     codes: step codes 0..17 on one line (the default for
+                     --batch); notation: F, F', F2, L, B, R, U, D on one line
+  facelets FILE.cub  prints the facelet string of a configuration file
+  save               writes a facelet string as a configuration file
+
+Exit status: 0 solved or already complete, 1 the cube cannot be solved,
+2 bad input (missing or short file, bad facelet string) or usage.
+In batch mode the highest status of all lines.
+)";
+}
+
+} // namespace turnix::cli

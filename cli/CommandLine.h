@@ -1,0 +1,46 @@
+#pragma once
+
+#include "SolutionFormat.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace turnix::cli {
+
+struct HelpCommand {};
+struct VersionCommand {};
+
+// Exactly one source: a file ("-" for standard input), a facelet string,
+// or facelet strings line by line from standard input (batch).
+struct SolveCommand {
+    std::optional<std::string> file;
+    std::optional<std::string> facelets;
+    bool batch{false};
+    OutputFormat format{OutputFormat::Text};
+};
+
+struct FaceletsCommand {
+    std::string file;
+};
+
+struct SaveCommand {
+    std::string facelets;
+    std::string file;
+};
+
+struct UsageError {
+    std::string reason;
+};
+
+using Command = std::variant<HelpCommand, VersionCommand, SolveCommand, FaceletsCommand,
+                             SaveCommand, UsageError>;
+
+// The arguments after the program name.
+[[nodiscard]] Command ParseCommandLine(std::span<const std::string_view> arguments);
+
+[[nodiscard]] std::string_view UsageText() noexcept;
+
+} // namespace turnix::cli

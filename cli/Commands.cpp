@@ -1,0 +1,184 @@
+#include "Commands.h"
+
+#include "ConfigurationFile.h"
+#include "Facelets.h"
+#include "clsSolver.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#ifndef TURNIX_VERSION
+#error "TURNIX_VERSION must name the project version"
+#endif
+
+namespace turnix::cli {
+
+namespace {
+
+constexpr std::string_view Program = "turnix-cli: ";
+constexpr std::string_view StandardInputName = "standard input";
+
+// The same messages the program shows.
+constexpr std::string_view InvalidMessage = "Invalid Cube Configuration";
+constexpr std::string_view CompleteMessage = "Cube is already complete";
+
+[[nodiscard]] ExitStatus Worse(ExitStatus a, ExitStatus b) noexcept {
+    return static_cast<int>(a) >= static_cast<int>(b) ? a : b;
+}
+
+[[nodiscard]] ExitStatus Fail(std::ostream& err, const std::string& reason) {
+    err << Program << reason << '\n';
+    return ExitStatus::BadInput;
+}
+
+// Reads a configuration file, or standard input for "-"; the reason when
+// it holds fewer than 54 values.
+[[nodiscard]] std::optional<std::string> ReadCube(const std::string& file, std::istream& in,
+                                                  clsCube& cube) {
+    std::size_t count = 0;
+    std::string name = file;
+    if (file == "-") {
+        name = StandardInputName;
+        ConfigurationBytes bytes{};
+        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        count = DecodeConfiguration(std::span(bytes).first(static_cast<std::size_t>(in.gcount())),
+                                    cube);
+    } else {
+        std::error_code error;
+        if (!std::filesystem::exists(file, error)) {
+            return file + ": no such file";
+        }
+        const auto read = ReadConfigurationFile(file, cube);
+        if (!read) {
+            return file + ": cannot read the file";
+        }
+        count = *read;
+    }
+    if (count < ConfigurationValueCount) {
+        return name + ": too short for a cube: " + std::to_string(count) +
+               " of 54 colour values (108 bytes)";
+    }
+    return std::nullopt;
+}
+
+[[nodiscard]] ExitStatus SolveOne(const clsCube& cube, OutputFormat format, std::ostream& out,
+                                  std::ostream& err) {
+    clsSolver solver;
+    if (!solver.Solve(cube)) {
+        err << InvalidMessage << '\n';
+        return ExitStatus::InvalidCube;
+    }
+    if (solver.IsEOF()) {
+        err << CompleteMessage << '\n';
+        return ExitStatus::Success;
+    }
+    std::string text;
+    AppendSolution(solver, format, text);
+    out << text << '\n';
+    return ExitStatus::Success;
+}
+
+// One line out per line in; a bad line does not stop the run.
+[[nodiscard]] ExitStatus SolveBatch(OutputFormat format, std::istream& in, std::ostream& out,
+                                    std::ostream& err) {
+    clsSolver solver;
+    clsCube cube;
+    ExitStatus status = ExitStatus::Success;
+    std::string line;
+    std::string text;
+    for (std::size_t number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        text.clear();
+        if (const auto error = ReadFacelets(line, cube)) {
+            text = "ERROR";
+            err << Program << "line " << number << ": " << error->reason << '\n';
+            status = Worse(status, ExitStatus::BadInput);
+        } else if (!solver.Solve(cube)) {
+            text = "INVALID";
+            status = Worse(status, ExitStatus::InvalidCube);
+        } else {
+            AppendSolution(solver, format, text);
+        }
+        text += '\n';
+        out << text;
+    }
+    return status;
+}
+
+} // namespace
+
+ExitStatus Run(const SolveCommand& command, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+    if (command.batch) {
+        return SolveBatch(command.format, in, out, err);
+    }
+    clsCube cube;
+    if (command.facelets) {
+        if (const auto error = ReadFacelets(*command.facelets, cube)) {
+            return Fail(err, "facelet string: " + error->reason);
+        }
+    } else if (const auto error = ReadCube(command.file.value_or("-"), in, cube)) {
+        return Fail(err, *error);
+    }
+    return SolveOne(cube, command.format, out, err);
+}
+
+ExitStatus Run(const FaceletsCommand& command, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+    clsCube cube;
+    if (const auto error = ReadCube(command.file, in, cube)) {
+        return Fail(err, *error);
+    }
+    if (const auto square = FirstSquareWithoutFacelet(cube)) {
+        const std::string name =
+            command.file == "-" ? std::string(StandardInputName) : command.file;
+        return Fail(
+            err, name + ": square " + std::to_string(square->square) + " of side " +
+                     std::to_string(square->side) + " holds colour index " +
+                     std::to_string(cube.Side(square->side).Square(square->square)->ColorIndex()) +
+                     ", which names no face");
+    }
+    out << FaceletString(cube) << '\n';
+    return ExitStatus::Success;
+}
+
+ExitStatus Run(const SaveCommand& command, std::ostream& err) {
+    clsCube cube;
+    if (const auto error = ReadFacelets(command.facelets, cube)) {
+        return Fail(err, "facelet string: " + error->reason);
+    }
+    if (!WriteConfigurationFile(command.file, cube)) {
+        return Fail(err, command.file + ": cannot write the file");
+    }
+    return ExitStatus::Success;
+}
+
+ExitStatus RunCli(std::span<const std::string_view> arguments, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+    const Command command = ParseCommandLine(arguments);
+    return std::visit(
+        [&](const auto& parsed) -> ExitStatus {
+            using Parsed = std::decay_t<decltype(parsed)>;
+            if constexpr (std::is_same_v<Parsed, HelpCommand>) {
+                out << UsageText();
+                return ExitStatus::Success;
+            } else if constexpr (std::is_same_v<Parsed, VersionCommand>) {
+                out << "turnix-cli " << TURNIX_VERSION << '\n';
+                return ExitStatus::Success;
+            } else if constexpr (std::is_same_v<Parsed, UsageError>) {
+                err << Program << parsed.reason << "\nTry 'turnix-cli --help'.\n";
+                return ExitStatus::BadInput;
+            } else if constexpr (std::is_same_v<Parsed, SaveCommand>) {
+                return Run(parsed, err);
+            } else {
+                return Run(parsed, in, out, err);
+            }
+        },
+        command);
+}
+
+} // namespace turnix::cli

@@ -1,0 +1,96 @@
+#include "Facelets.h"
+
+#include <array>
+
+namespace turnix::cli {
+
+namespace {
+
+// Faces in facelet order, each as its letter and its side index.
+struct Face {
+    char letter;
+    std::int16_t side;
+};
+constexpr std::array<Face, 6> Faces{{
+    {'U', side::Top},
+    {'R', side::Right},
+    {'F', side::Front},
+    {'D', side::Bottom},
+    {'L', side::Left},
+    {'B', side::Back},
+}};
+constexpr std::int16_t SquaresPerFace = 9;
+
+[[nodiscard]] std::optional<std::int16_t> ColorOfLetter(char letter) noexcept {
+    for (const Face& face : Faces) {
+        if (face.letter == letter) {
+            return face.side;
+        }
+    }
+    return std::nullopt;
+}
+
+[[nodiscard]] std::optional<char> LetterOfColor(std::int16_t color) noexcept {
+    for (const Face& face : Faces) {
+        if (face.side == color) {
+            return face.letter;
+        }
+    }
+    return std::nullopt;
+}
+
+[[nodiscard]] std::string Printable(char c) {
+    if (c >= ' ' && c <= '~') {
+        return std::string("'") + c + "'";
+    }
+    static constexpr std::string_view Hex = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(c);
+    return std::string("byte 0x") + Hex[byte >> 4U] + Hex[byte & 0xFU];
+}
+
+} // namespace
+
+std::optional<FaceletError> ReadFacelets(std::string_view facelets, clsCube& cube) {
+    for (std::size_t k = 0; k < facelets.size() && k < FaceletCount; ++k) {
+        if (!ColorOfLetter(facelets[k])) {
+            return FaceletError{k + 1, "position " + std::to_string(k + 1) + ": " +
+                                           Printable(facelets[k]) +
+                                           " is not one of the letters U R F D L B"};
+        }
+    }
+    if (facelets.size() != FaceletCount) {
+        return FaceletError{std::min(facelets.size(), FaceletCount) + 1,
+                            "a facelet string has 54 letters, this one has " +
+                                std::to_string(facelets.size())};
+    }
+    for (std::size_t k = 0; k < FaceletCount; ++k) {
+        const Face& face = Faces[k / SquaresPerFace];
+        const auto square = static_cast<std::int16_t>(k % SquaresPerFace);
+        cube.Side(face.side).Square(square)->SetColorIndex(*ColorOfLetter(facelets[k]));
+    }
+    return std::nullopt;
+}
+
+std::optional<SquareRef> FirstSquareWithoutFacelet(const clsCube& cube) {
+    for (const Face& face : Faces) {
+        for (std::int16_t q = 0; q < SquaresPerFace; ++q) {
+            if (!LetterOfColor(cube.Side(face.side).Square(q)->ColorIndex())) {
+                return SquareRef{face.side, q};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::string FaceletString(const clsCube& cube) {
+    std::string facelets;
+    facelets.reserve(FaceletCount);
+    for (const Face& face : Faces) {
+        for (std::int16_t q = 0; q < SquaresPerFace; ++q) {
+            facelets += LetterOfColor(cube.Side(face.side).Square(q)->ColorIndex()).value_or('?');
+        }
+    }
+    return facelets;
+}
+
+} // namespace turnix::cli

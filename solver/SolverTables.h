@@ -1,0 +1,76 @@
+#pragma once
+
+// Building blocks of the stage tables, private to the solver.
+
+#include "PatternKey.h"
+#include "clsSolver.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+
+namespace turnix {
+
+// A short list held by value, so that a table row can carry a move list of
+// any length up to Capacity and the table stays a constexpr array.
+template <typename Entry, std::size_t Capacity>
+class FixedList {
+public:
+    constexpr FixedList() = default;
+    // A row longer than the capacity does not compile in a constexpr table.
+    constexpr FixedList(std::initializer_list<Entry> entries) {
+        if (entries.size() > Capacity) {
+            throw std::length_error("table row longer than its capacity");
+        }
+        std::copy(entries.begin(), entries.end(), items.begin());
+        count = entries.size();
+    }
+
+    [[nodiscard]] constexpr std::span<const Entry> Span() const noexcept {
+        return {items.data(), count};
+    }
+    [[nodiscard]] constexpr const Entry* begin() const noexcept { return items.data(); }
+    [[nodiscard]] constexpr const Entry* end() const noexcept { return items.data() + count; }
+
+private:
+    std::array<Entry, Capacity> items{};
+    std::size_t count{0};
+};
+
+// Step codes, applied in order with AddStep and the same move on cubWork.
+template <std::size_t Capacity>
+using MoveSequence = FixedList<std::int16_t, Capacity>;
+
+// A square of the cube, as a table key.
+struct Place {
+    std::int16_t side;
+    std::int16_t square;
+
+    friend constexpr bool operator==(const Place&, const Place&) = default;
+};
+
+[[nodiscard]] constexpr Place PlaceOf(const SquareLocation& location) noexcept {
+    return {location.Side, location.Square};
+}
+
+// The row whose key matches, or null.
+template <typename Row, std::size_t N, typename Key>
+[[nodiscard]] constexpr const Row* FindRow(const std::array<Row, N>& rows, const Key& key) {
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [&key](const Row& candidate) { return candidate.key == key; });
+    return row == rows.end() ? nullptr : &*row;
+}
+
+// Tags of the sides whose positions stages 2 and 3 have finished.
+inline constexpr std::string_view DoneTag = "Done";
+
+// Upright sides in the order in which stages 2 and 3 clear their tags.
+inline constexpr std::array<std::int16_t, 4> UprightSides{side::Front, side::Left, side::Back,
+                                                          side::Right};
+
+} // namespace turnix

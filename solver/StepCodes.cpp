@@ -1,0 +1,65 @@
+#include "StepCodes.h"
+
+namespace turnix {
+
+namespace {
+
+[[nodiscard]] constexpr bool IsStepCode(std::int16_t code) noexcept {
+    return code >= 0 && code < StepCodeCount;
+}
+
+// The side each group of three codes turns.
+constexpr std::array<std::int16_t, 6> GroupSide{side::Front, side::Left, side::Back,
+                                                side::Right, side::Top,  side::Bottom};
+
+constexpr std::array<std::string_view, StepCodeCount> Notation{
+    "F",  "F'", "F2", "L",  "L'", "L2", "B",  "B'", "B2", "R", "R'",
+    "R2", "U",  "U'", "U2", "D",  "D'", "D2", "x",  "x'", "y", "y'",
+};
+
+} // namespace
+
+std::string_view StepText(std::int16_t code) noexcept {
+    return IsStepCode(code) ? StepDescriptions[static_cast<std::size_t>(code)] : std::string_view{};
+}
+
+std::string_view StepNotation(std::int16_t code) noexcept {
+    return IsStepCode(code) ? Notation[static_cast<std::size_t>(code)] : std::string_view{};
+}
+
+void ApplyStep(clsCube& cube, std::int16_t code) noexcept {
+    switch (code) {
+    case step::RotateUp:
+        cube.RotateUp();
+        return;
+    case step::RotateDown:
+        cube.RotateDown();
+        return;
+    case step::RotateLeft:
+        cube.RotateLeft();
+        return;
+    case step::RotateRight:
+        cube.RotateRight();
+        return;
+    default:
+        break;
+    }
+    if (code < 0 || code >= SideTurnCount) {
+        return;
+    }
+    // Side() cannot throw here: every group names a side in 0..5.
+    clsSide& turned = cube.Side(GroupSide[static_cast<std::size_t>(code / 3)]);
+    switch (code % 3) {
+    case 0:
+        turned.RotateClockwise();
+        break;
+    case 1:
+        turned.RotateCounterclockwise();
+        break;
+    default:
+        turned.RotateDouble();
+        break;
+    }
+}
+
+} // namespace turnix

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "clsCube.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace turnix {
+
+// A step code names one side turn (0..17: 3 × group + kind, groups Front,
+// Left, Back, Right, Top, Bottom; kinds clockwise, counterclockwise, twice)
+// or one whole-cube rotation (18..21).
+inline constexpr std::int16_t StepCodeCount = 22;
+inline constexpr std::int16_t SideTurnCount = 18;
+
+namespace step {
+inline constexpr std::int16_t RotateUp = 18;
+inline constexpr std::int16_t RotateDown = 19;
+inline constexpr std::int16_t RotateLeft = 20;
+inline constexpr std::int16_t RotateRight = 21;
+} // namespace step
+
+// The words shown for each step, indexed by code.
+inline constexpr std::array<std::string_view, StepCodeCount> StepDescriptions{
+    "Turn front side clockwise",
+    "Turn front side counterclockwise",
+    "Turn front side twice",
+    "Turn left side clockwise",
+    "Turn left side counterclockwise",
+    "Turn left side twice",
+    "Turn back side clockwise",
+    "Turn back side counterclockwise",
+    "Turn back side twice",
+    "Turn right side clockwise",
+    "Turn right side counterclockwise",
+    "Turn right side twice",
+    "Turn top side clockwise",
+    "Turn top side counterclockwise",
+    "Turn top side twice",
+    "Turn bottom side clockwise",
+    "Turn bottom side counterclockwise",
+    "Turn bottom side twice",
+    "Rotate cube up (front side becomes top side)",
+    "Rotate cube down (front side becomes bottom side)",
+    "Rotate cube left (front side becomes left side)",
+    "Rotate cube right (front side becomes right side)",
+};
+
+// The description of a code; empty outside 0..21.
+[[nodiscard]] std::string_view StepText(std::int16_t code) noexcept;
+
+// The usual face-turn notation (F, F', F2, L, B, R, U, D; x, x', y, y' for
+// the rotations); empty outside 0..21.
+[[nodiscard]] std::string_view StepNotation(std::int16_t code) noexcept;
+
+// Performs a code's turn or rotation on the cube; codes outside 0..21 do
+// nothing.
+void ApplyStep(clsCube& cube, std::int16_t code) noexcept;
+
+} // namespace turnix

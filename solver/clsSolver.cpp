@@ -1,0 +1,103 @@
+#include "clsSolver.h"
+
+#include "StepCodes.h"
+
+#include <limits>
+#include <stdexcept>
+
+namespace turnix {
+
+namespace {
+
+// Room for the longest solutions, so that the first solve does not grow
+// the list step by step.
+constexpr std::size_t ReservedSteps = 512;
+
+// Codes 0..11 turn the four sides that a rotation about the vertical axis
+// carries round: Front, Left, Back, Right.
+constexpr std::int16_t LastUprightTurn = 11;
+constexpr std::int16_t UprightTurnCount = 12;
+constexpr std::int16_t KindsPerSide = 3;
+
+} // namespace
+
+clsSolver::clsSolver() {
+    intSteps.reserve(ReservedSteps);
+    blnActive.reserve(ReservedSteps);
+    ClearSolution();
+}
+
+std::int16_t clsSolver::CurrentStep() const noexcept {
+    return intSteps[static_cast<std::size_t>(intCursor)];
+}
+
+void clsSolver::ClearSolution() {
+    intSteps.clear();
+    intSteps.push_back(0);
+    blnActive.clear();
+    blnActive.push_back(true);
+    intFirstStep = 0;
+    intCursor = 0;
+    intLastStep = 0;
+    intRotation = 0;
+    blnRecorded = true;
+    blnFinalPass = false;
+}
+
+// The trailing slot is always active, so both walks stop.
+void clsSolver::MoveNext() noexcept {
+    if (IsEOF()) {
+        return;
+    }
+    do {
+        ++intCursor;
+    } while (!blnActive[static_cast<std::size_t>(intCursor)]);
+}
+
+void clsSolver::MovePrevious() noexcept {
+    if (IsBOF()) {
+        return;
+    }
+    do {
+        --intCursor;
+    } while (!blnActive[static_cast<std::size_t>(intCursor)]);
+}
+
+// A rotation of cubWork only moves the orientation counter. After r
+// rotations to the right the user's side r places on in the cycle Front,
+// Left, Back, Right is at the working cube's front, so a turn of an upright
+// side moves its group r places on and keeps its kind.
+void clsSolver::AddStep(std::int16_t intStep) {
+    if (intStep == step::RotateRight) {
+        intRotation = static_cast<std::int16_t>((intRotation + 1) % 4);
+        return;
+    }
+    if (intStep == step::RotateLeft) {
+        intRotation = static_cast<std::int16_t>(intRotation == 0 ? 3 : intRotation - 1);
+        return;
+    }
+    if (intStep <= LastUprightTurn) {
+        intStep =
+            static_cast<std::int16_t>((intRotation * KindsPerSide + intStep) % UprightTurnCount);
+    }
+    if (intLastStep == std::numeric_limits<std::int16_t>::max()) {
+        throw std::length_error("the step list holds at most 32,767 steps");
+    }
+    intSteps[static_cast<std::size_t>(intLastStep)] = intStep;
+    ++intLastStep;
+    intSteps.push_back(0);
+    blnActive.push_back(true);
+}
+
+void clsSolver::Move(std::int16_t intStep) {
+    AddStep(intStep);
+    ApplyStep(cubWork, intStep);
+}
+
+void clsSolver::Moves(std::span<const std::int16_t> steps) {
+    for (const std::int16_t code : steps) {
+        Move(code);
+    }
+}
+
+} // namespace turnix

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "clsCube.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace turnix {
+
+// Where a lookup found a square; side 0, square 0 and not found otherwise.
+struct SquareLocation {
+    std::int16_t Side{0};
+    std::int16_t Square{0};
+    bool Found{false};
+
+    friend bool operator==(const SquareLocation&, const SquareLocation&) = default;
+};
+
+// Solves a copy of the cube layer by layer and keeps the result as a list
+// of side turns in the caller's orientation, walked with a cursor that skips
+// the steps the optimisation pass removed.
+class clsSolver {
+public:
+    clsSolver();
+
+    // The cursor position.
+    [[nodiscard]] std::int16_t Index() const noexcept { return intCursor; }
+    // The step under the cursor; at the end position the trailing 0, so
+    // test IsEOF() first.
+    [[nodiscard]] std::int16_t CurrentStep() const noexcept;
+
+    // Empties the list; keeps the bookmark, the working cube and the
+    // capacity of the list, so that solving again does not allocate.
+    void ClearSolution();
+
+    // The cursor stands on the first active step / on the end position.
+    [[nodiscard]] bool IsBOF() const noexcept { return intCursor == intFirstStep; }
+    [[nodiscard]] bool IsEOF() const noexcept { return intCursor == intLastStep; }
+    void MoveFirst() noexcept { intCursor = intFirstStep; }
+    void MoveNext() noexcept;
+    void MovePrevious() noexcept;
+    void SaveBookMark() noexcept { intBookMark = intCursor; }
+    void RestoreBookMark() noexcept { intCursor = intBookMark; }
+
+    // Records a solution of cubTurnix, which is only read. False when the
+    // colours describe no cube that turning can solve; the steps recorded
+    // so far then stay until ClearSolution. Always returns in bounded time.
+    [[nodiscard]] bool Solve(const clsCube& cubTurnix);
+
+private:
+    // Tests reach the private state and stages through this one class,
+    // which they define themselves.
+    friend class SolverProbe;
+
+    // Step list (clsSolver.cpp). Stores a side turn translated into the
+    // caller's orientation, or counts a whole-cube rotation (20, 21).
+    // Throws std::length_error past 32,767 stored steps.
+    void AddStep(std::int16_t intStep);
+    // AddStep, then the same move on cubWork.
+    void Move(std::int16_t intStep);
+    void Moves(std::span<const std::int16_t> steps);
+
+    // Lookups on cubWork (SolverLookup.cpp).
+    void ReadCenterColors() noexcept;
+    [[nodiscard]] SquareLocation FindCenter(std::int16_t intColor) const;
+    [[nodiscard]] SquareLocation FindEdge(std::int16_t intColor1, std::int16_t intColor2) const;
+    [[nodiscard]] SquareLocation FindCorner(std::int16_t intColor1, std::int16_t intColor2,
+                                            std::int16_t intColor3) const;
+    [[nodiscard]] bool ValidateCube() const;
+
+    // The stages, one file each.
+    void SolveStage1();
+    void SolveStage2();
+    void SolveStage3();
+    // Stage 4: bottom corners. The patterns are PatternKey numbers.
+    [[nodiscard]] bool SolveStage4();
+    [[nodiscard]] std::uint16_t BottomCornerPattern();
+    void TwistBottomCorners(std::int16_t intMode);
+    // Stage 5: bottom edges. PlaceBottomEdges is false when the edges cannot
+    // be brought home, which happens exactly for an odd arrangement.
+    [[nodiscard]] bool SolveStage5();
+    [[nodiscard]] bool PlaceBottomEdges();
+    void CycleBottomEdges(std::int16_t intMode);
+    [[nodiscard]] std::uint16_t BottomEdgePattern();
+    void OpeningPair();
+    void ClosingPairKeptBack();
+    void Flush();
+    void RotateWithFlush(std::int16_t intStep);
+
+    void OptimizeSteps();
+
+    clsCube cubWork;
+    std::int16_t intFrontColor{0};
+    std::int16_t intBackColor{0};
+    std::int16_t intTopColor{0};
+    std::int16_t intBottomColor{0};
+    std::int16_t intLeftColor{0};
+    std::int16_t intRightColor{0};
+    // Entries 0..intLastStep-1 are steps; entry intLastStep is a trailing 0.
+    std::vector<std::int16_t> intSteps;
+    std::int16_t intFirstStep{0};
+    std::int16_t intCursor{0};
+    std::int16_t intLastStep{0};
+    std::int16_t intBookMark{0};
+    // Net quarter rotations of cubWork to the right, 0..3.
+    std::int16_t intRotation{0};
+    // One flag per entry of intSteps; the trailing slot's is always true.
+    std::vector<bool> blnActive;
+    // Stage 5: false while a closing pair is applied to cubWork but not yet
+    // recorded; true in the final placement, where closing pairs are
+    // recorded at once.
+    bool blnRecorded{true};
+    bool blnFinalPass{false};
+};
+
+} // namespace turnix
