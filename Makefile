@@ -10,11 +10,12 @@ CTEST_FLAGS ?= --output-on-failure -j2
 
 PACKAGES := g++ make cmake ninja-build pkg-config \
             qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
-            libgtest-dev libgmock-dev libbenchmark-dev clang-format
+            libgtest-dev libgmock-dev libbenchmark-dev clang-format \
+            xvfb x11-utils
 
 SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null || find model solver ui cli tests bench -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps build run test test-asan bench format format-check install clean
+.PHONY: all deps build run test test-asan bench format format-check install uninstall clean
 
 all: build
 
@@ -67,6 +68,14 @@ format-check: deps
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Removes what the last install from this build put in place.
+uninstall:
+	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "Nothing was installed from $(BUILD_DIR)."; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
+	@grep '/lib/turnix/' $(BUILD_DIR)/install_manifest.txt | head -n 1 | xargs -r dirname \
+	    | xargs -r rmdir --ignore-fail-on-non-empty
+	rm -f $(BUILD_DIR)/install_manifest.txt
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -1,4 +1,5 @@
 #include "QtPlatform.h"
+#include "TerminationWatcher.h"
 #include "frmTurnix.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Turnix"));
 
+    const turnix::TerminationWatcher watcher;
     turnix::QtPlatform platform;
     turnix::frmTurnix window(platform.Services());
     window.show();
