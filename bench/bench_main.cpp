@@ -1,0 +1,83 @@
+// Runs every benchmark with the usual console table, then prints one
+// summary of the figures the project keeps goals for.
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+class SummaryReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                byName[run.run_name.function_name] = run;
+            }
+        }
+    }
+
+    void PrintSummary() const {
+        std::printf("\nTurnix benchmark summary\n");
+        Line("side turn", Time("SideTurn", 1e9), "ns", "goal < 20 ns");
+        Line("whole-cube rotation", Time("WholeCubeRotation", 1e9), "ns", "goal < 100 ns");
+        Line("Solve, median", Counter("Solve", "median_us"), "us", "goal < 20 us");
+        Line("active steps per solution, mean", Counter("Solve", "mean_steps"), "", "");
+        Line("active steps per solution, maximum", Counter("Solve", "max_steps"), "", "");
+        Line("turnix-cli solve --batch", Counter("CliBatch", "cubes_per_s"), "cubes/s",
+             "goal > 20000 cubes/s");
+    }
+
+private:
+    // Seconds per iteration of a benchmark, scaled (1e9 gives nanoseconds).
+    [[nodiscard]] std::optional<double> Time(const std::string& name, double scale) const {
+        const auto found = byName.find(name);
+        if (found == byName.end() || found->second.iterations == 0) {
+            return std::nullopt;
+        }
+        const Run& run = found->second;
+        return run.real_accumulated_time / static_cast<double>(run.iterations) * scale;
+    }
+
+    [[nodiscard]] std::optional<double> Counter(const std::string& name,
+                                                const std::string& counter) const {
+        const auto found = byName.find(name);
+        if (found == byName.end()) {
+            return std::nullopt;
+        }
+        const auto value = found->second.counters.find(counter);
+        if (value == found->second.counters.end()) {
+            return std::nullopt;
+        }
+        return value->second.value;
+    }
+
+    static void Line(const char* label, std::optional<double> value, const char* unit,
+                     const char* goal) {
+        if (!value) {
+            std::printf("  %-38s %12s\n", label, "not run");
+            return;
+        }
+        std::printf("  %-38s %12.1f %-8s %s\n", label, *value, unit, goal);
+    }
+
+    std::map<std::string, Run> byName;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintSummary();
+    benchmark::Shutdown();
+    return 0;
+}
