@@ -1,3 +1,4 @@
+#include "ApplicationTitle.h"
 #include "QtPlatform.h"
 #include "frmTurnix.h"
 
@@ -5,7 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Turnix"));
+    QApplication::setApplicationName(turnix::ApplicationTitle());
 
     turnix::QtPlatform platform;
     turnix::frmTurnix window(platform.Services());

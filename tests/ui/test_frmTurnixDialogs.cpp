@@ -1,5 +1,4 @@
 #include "ColorSwatch.h"
-#include "DialogScripts.h"
 #include "WindowTestSupport.h"
 #include "frmInstructions.h"
 
