@@ -60,6 +60,10 @@ frmTurnix::frmTurnix(Platform services, QWidget* parent) : QMainWindow(parent), 
     EnterEditMode();
 }
 
+frmTurnix::~frmTurnix() {
+    CloseInstructions();
+}
+
 void frmTurnix::DisplaySide() {
     const clsSide& shown = cubMain.Side(intCurrentSide);
     for (std::int16_t i = 0; i < static_cast<std::int16_t>(cmdColor.size()); ++i) {
@@ -123,9 +127,7 @@ void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreColorScheme(platform.settings, lngColors);
-    if (instructionsWindow != nullptr) {
-        instructionsWindow->close();
-    }
+    CloseInstructions();
     event->accept();
 }
 

@@ -39,6 +39,7 @@ class frmTurnix : public QMainWindow {
 
 public:
     explicit frmTurnix(Platform platform, QWidget* parent = nullptr);
+    ~frmTurnix() override;
 
     [[nodiscard]] const clsCube& Cube() const noexcept { return cubMain; }
     [[nodiscard]] std::int16_t CurrentSide() const noexcept { return intCurrentSide; }
@@ -115,6 +116,7 @@ private:
     void ShowAbout();
     void ProbeInstructions();
     void ShowInstructionsWindow();
+    void CloseInstructions();
 
     Platform platform;
 
@@ -126,7 +128,8 @@ private:
     QString strInstallFolder;
     QString strInstructionsFile;
     bool blnSolutionMode{false};
-    // The open instructions window, if any; it closes with this window.
+    // The open instructions window, if any; it closes with this window and
+    // deletes itself.
     QPointer<frmInstructions> instructionsWindow;
 
     // Controls, owned by their Qt parents.

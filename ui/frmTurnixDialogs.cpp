@@ -58,8 +58,17 @@ void frmTurnix::ProbeInstructions() {
     mnuHelpInstructions->setEnabled(path.has_value());
 }
 
+// A window of its own rather than one that the window manager keeps above
+// this one, so that the cube can be brought to the front while the guide is
+// open.
 void frmTurnix::ShowInstructionsWindow() {
-    ShowInstructions(instructionsWindow, this, strInstructionsFile);
+    ShowInstructions(instructionsWindow, nullptr, strInstructionsFile);
+}
+
+void frmTurnix::CloseInstructions() {
+    if (instructionsWindow != nullptr) {
+        instructionsWindow->close();
+    }
 }
 
 } // namespace turnix

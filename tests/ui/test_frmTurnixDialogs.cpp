@@ -2,6 +2,7 @@
 #include "WindowTestSupport.h"
 #include "frmInstructions.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -160,7 +161,7 @@ private slots:
         QVERIFY(Child<QAction>(window, "mnuHelpInstructions").isEnabled());
 
         Trigger(window, "mnuHelpInstructions");
-        auto* instructions = window.findChild<frmInstructions*>();
+        const QPointer<frmInstructions> instructions = OpenInstructions();
         QVERIFY(instructions != nullptr && instructions->isVisible());
         QVERIFY(!instructions->isModal());
         const auto& view = Child<QTextBrowser>(*instructions, "rtxInstructions");
@@ -168,16 +169,30 @@ private slots:
 
         WriteText(path, "{\\rtf1 Second}");
         Trigger(window, "mnuHelpInstructions");
-        QCOMPARE(window.findChildren<frmInstructions*>().size(), qsizetype(1));
+        QCOMPARE(OpenInstructions(), instructions);
         QCOMPARE(view.toPlainText(), QString("Second"));
 
         Trigger(window, "mnuFileExit");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(window.findChild<frmInstructions*>() == nullptr);
+        QVERIFY(instructions == nullptr);
         QVERIFY(fake.modalRunner.titles.isEmpty());
     }
 
 private:
+    // The one instructions window, a window of its own.
+    static frmInstructions* OpenInstructions() {
+        frmInstructions* found = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* instructions = qobject_cast<frmInstructions*>(widget)) {
+                if (found != nullptr) {
+                    return nullptr;
+                }
+                found = instructions;
+            }
+        }
+        return found;
+    }
+
     std::optional<QTemporaryDir> folder;
 };
 
