@@ -25,7 +25,9 @@ void frmTurnix::FillStepTexts() {
 }
 
 // The cube goes to "SaveLast.cub" before every attempt, so that a cube the
-// solver refuses can be opened again and checked.
+// solver refuses can be opened again and checked. An attempt that fails or
+// finds nothing to do leaves no list behind, not even a finished one from
+// before: the solver has dropped it, so its controls go too.
 void frmTurnix::SolveCube() {
     cmdPreviousSteps->setEnabled(false);
     if (!strInstallFolder.isEmpty()) {
@@ -38,7 +40,6 @@ void frmTurnix::SolveCube() {
     }
     if (solMain.IsEOF()) {
         ShowSolveMessage(QStringLiteral("Cube is already complete"));
-        // A finished list from an earlier solve is gone with this one.
         DiscardSolution();
         return;
     }
@@ -95,8 +96,8 @@ void frmTurnix::DiscardSolution() {
     fraSolution->setEnabled(false);
 }
 
-// True in solution mode and while a finished list waits to be viewed; the
-// cursor stands on the first step and at the end only when the list is empty.
+// True in solution mode and while a finished list waits to be viewed. Only an
+// empty list has its cursor on the first step and at the end at once.
 bool frmTurnix::HasStepList() const noexcept {
     return blnSolutionMode || !(solMain.IsBOF() && solMain.IsEOF());
 }
@@ -151,7 +152,7 @@ void frmTurnix::ShowStepList(const QString& strCaption, const QString& strSteps)
     form.SetSteps(strSteps);
     form.setWindowTitle(strCaption);
     platform.modalRunner.Exec(form);
-    // Enter means One Step again, not the list button just used.
+    // No button keeps a focus mark.
     txtDummy->setFocus();
 }
 
