@@ -2,61 +2,59 @@
 
 #include <QPainter>
 #include <QPolygonF>
-#include <algorithm>
-#include <cmath>
 
 namespace turnix {
 
 namespace {
 
-// One visible side: the corner of its square 0 and the vectors along its
-// rows and columns, each the full width of the side.
-struct Face {
-    QPointF origin;
-    QPointF across;
-    QPointF down;
-    int colorIndex;
-};
+const QColor Backing{0x30, 0x30, 0x30};
 
-void DrawFace(QPainter& painter, const Face& face, const std::array<ScreenColor, 6>& colors) {
-    painter.setBrush(ToQColor(colors.at(static_cast<std::size_t>(face.colorIndex))));
+} // namespace
+
+void DrawSide(QPainter& painter, QPointF origin, QPointF across, QPointF down,
+              const SideSquares& squares, const std::array<ScreenColor, 6>& colors) {
+    painter.setPen(QPen(Backing, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Backing);
+    painter.drawPolygon(QPolygonF{origin, origin + across, origin + across + down, origin + down});
+
+    // Each square leaves a tenth of its width of backing on every edge.
+    constexpr double Inset = 0.1;
+    const auto at = [&](double x, double y) {
+        return origin + across * x + down * y;
+    };
+    painter.setPen(Qt::NoPen);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            const QPointF corner =
-                face.origin + face.across * (column / 3.0) + face.down * (row / 3.0);
-            const QPointF across = face.across / 3.0;
-            const QPointF down = face.down / 3.0;
+            const double left = (column + Inset) / 3;
+            const double right = (column + 1 - Inset) / 3;
+            const double top = (row + Inset) / 3;
+            const double bottom = (row + 1 - Inset) / 3;
+            const std::int16_t colorIndex = squares.at(static_cast<std::size_t>(3 * row + column));
+            painter.setBrush(ToQColor(colors.at(static_cast<std::size_t>(colorIndex))));
             painter.drawPolygon(
-                QPolygonF{{corner, corner + across, corner + across + down, corner + down}});
+                QPolygonF{at(left, top), at(right, top), at(right, bottom), at(left, bottom)});
         }
     }
 }
 
-} // namespace
+void DrawCube(QPainter& painter, const CubeView& view, const std::array<ScreenColor, 6>& colors) {
+    const QPointF back{16, 2};
+    const QPointF left{3, 9};
+    const QPointF near{16, 16};
+    const QPointF rightCorner{29, 9};
+    const QPointF drop{0, 14};
+    DrawSide(painter, back, left - back, rightCorner - back, view.top, colors);
+    DrawSide(painter, left, near - left, drop, view.front, colors);
+    DrawSide(painter, near, rightCorner - near, drop, view.right, colors);
+}
 
 QPixmap DrawCubePicture(int size, const std::array<ScreenColor, 6>& colors) {
     QPixmap picture(size, size);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x20, 0x20, 0x20), std::max(1.0, size / 40.0), Qt::SolidLine,
-                        Qt::RoundCap, Qt::RoundJoin));
-
-    const double margin = size / 16.0;
-    const double edge = (size - 2 * margin) / 2;
-    const QPointF back(size / 2.0, margin);
-    const QPointF right = QPointF(edge * std::sqrt(3.0) / 2, edge / 2);
-    const QPointF left = QPointF(-right.x(), right.y());
-    const QPointF down(0, edge);
-
-    const std::array<Face, 3> faces{{
-        {back, right, left, 0},        // top, its back corner farthest up
-        {back + left, right, down, 2}, // front, on the left
-        {back + down, -left, down, 5}, // right, on the right
-    }};
-    for (const Face& face : faces) {
-        DrawFace(painter, face, colors);
-    }
+    painter.scale(size / CubeDesignSize, size / CubeDesignSize);
+    DrawCube(painter, {PlainSide(0), PlainSide(2), PlainSide(5)}, colors);
     return picture;
 }
 

@@ -1,5 +1,6 @@
 #include "TurnixPictures.h"
 
+#include "CubePicture.h"
 #include "ScreenColor.h"
 
 #include <QPainter>
@@ -14,8 +15,7 @@ namespace {
 
 using Drawing = std::function<void(QPainter&)>;
 
-// Every drawing is made on a 32 × 32 design grid and scaled to each size.
-constexpr qreal DesignSize = 32;
+// Each picture is drawn on the cube's design grid and scaled to these sizes.
 constexpr std::array<int, 5> PictureSizes{16, 24, 32, 48, 64};
 
 const QColor Outline{0x30, 0x30, 0x30};
@@ -27,7 +27,7 @@ QIcon Render(const Drawing& draw) {
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / DesignSize, size / DesignSize);
+        painter.scale(size / CubeDesignSize, size / CubeDesignSize);
         draw(painter);
         painter.end();
         icon.addPixmap(pixmap);
@@ -37,51 +37,6 @@ QIcon Render(const Drawing& draw) {
 
 QColor Default(std::int16_t colorIndex) {
     return ToQColor(DefaultScreenColors.at(static_cast<std::size_t>(colorIndex)));
-}
-
-// A 3 × 3 grid of squares on the parallelogram origin, origin + across,
-// origin + down, over a dark backing so that white squares stay visible.
-void DrawFace(QPainter& painter, QPointF origin, QPointF across, QPointF down,
-              const std::array<std::int16_t, 9>& colorIndices) {
-    painter.setPen(QPen(Outline, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Outline);
-    painter.drawPolygon(QPolygonF{origin, origin + across, origin + across + down, origin + down});
-
-    constexpr qreal Inset = 0.1;
-    painter.setPen(Qt::NoPen);
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const auto at = [&](qreal x, qreal y) {
-                return origin + across * x + down * y;
-            };
-            const qreal left = (column + Inset) / 3;
-            const qreal right = (column + 1 - Inset) / 3;
-            const qreal top = (row + Inset) / 3;
-            const qreal bottom = (row + 1 - Inset) / 3;
-            painter.setBrush(Default(colorIndices.at(static_cast<std::size_t>(3 * row + column))));
-            painter.drawPolygon(
-                QPolygonF{at(left, top), at(right, top), at(right, bottom), at(left, bottom)});
-        }
-    }
-}
-
-// A cube seen from above the front-right corner: top, front and right faces.
-void DrawCube(QPainter& painter, const std::array<std::int16_t, 9>& top,
-              const std::array<std::int16_t, 9>& front, const std::array<std::int16_t, 9>& right) {
-    const QPointF back{16, 2};
-    const QPointF left{3, 9};
-    const QPointF near{16, 16};
-    const QPointF rightCorner{29, 9};
-    const QPointF drop{0, 14};
-    DrawFace(painter, back, left - back, rightCorner - back, top);
-    DrawFace(painter, left, near - left, drop, front);
-    DrawFace(painter, near, rightCorner - near, drop, right);
-}
-
-constexpr std::array<std::int16_t, 9> Plain(std::int16_t colorIndex) {
-    std::array<std::int16_t, 9> squares{};
-    squares.fill(colorIndex);
-    return squares;
 }
 
 void DrawFolder(QPainter& painter) {
@@ -108,7 +63,7 @@ void DrawDisk(QPainter& painter) {
 }
 
 void DrawSideFace(QPainter& painter, std::int16_t intSide) {
-    DrawFace(painter, {3, 3}, {26, 0}, {0, 26}, Plain(intSide));
+    DrawSide(painter, {3, 3}, {26, 0}, {0, 26}, PlainSide(intSide));
 }
 
 void DrawCheckMark(QPainter& painter) {
@@ -139,7 +94,7 @@ QIcon ShowSidePicture(std::int16_t intSide) {
 
 QIcon SolvePicture() {
     return Render([](QPainter& painter) {
-        DrawCube(painter, Plain(0), Plain(2), Plain(5));
+        DrawCube(painter, {PlainSide(0), PlainSide(2), PlainSide(5)});
         DrawCheckMark(painter);
     });
 }
@@ -147,8 +102,9 @@ QIcon SolvePicture() {
 // A scrambled cube, so that it reads as the puzzle rather than a box.
 QIcon TurnixWindowPicture() {
     return Render([](QPainter& painter) {
-        DrawCube(painter, {0, 0, 3, 5, 0, 0, 0, 2, 0}, {2, 4, 2, 2, 2, 1, 3, 2, 2},
-                 {5, 5, 0, 5, 5, 5, 4, 5, 1});
+        DrawCube(painter, {{0, 0, 3, 5, 0, 0, 0, 2, 0},
+                           {2, 4, 2, 2, 2, 1, 3, 2, 2},
+                           {5, 5, 0, 5, 5, 5, 4, 5, 1}});
     });
 }
 

@@ -1,14 +1,13 @@
 #include "frmSolutionSteps.h"
 
+#include "ApplicationTitle.h"
 #include "StepsPrinter.h"
+#include "WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace turnix {
@@ -42,7 +41,9 @@ frmSolutionSteps::frmSolutionSteps(Platform platform, QWidget* parent)
     setWindowTitle(QStringLiteral("Solution Steps"));
     BuildControls();
     resize(DefaultSize);
-    CentreOnScreen();
+    // Centred on the screen rather than over the main window, where a modal
+    // dialog would go by default.
+    CenterOnScreen(*this);
 }
 
 void frmSolutionSteps::SetSteps(const QString& vNewValue) {
@@ -87,17 +88,6 @@ void frmSolutionSteps::BuildControls() {
     connect(cmdPrint, &QPushButton::clicked, this, &frmSolutionSteps::PrintStepList);
 }
 
-// Centred on the screen rather than over the main window, which would place
-// it as a modal dialog by default.
-void frmSolutionSteps::CentreOnScreen() {
-    const QScreen* target = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (target == nullptr) {
-        return;
-    }
-    setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size(),
-                                    target->availableGeometry()));
-}
-
 void frmSolutionSteps::SaveSteps() {
     const FileDialogOptions options{
         .strTitle = QStringLiteral("Save Completion Steps"),
@@ -130,8 +120,7 @@ void frmSolutionSteps::ShowPrintFailure(const QString& reason) {
     if (!reason.isEmpty()) {
         text += QStringLiteral("\n\n") + reason;
     }
-    platform.messageBoxes.ShowMessage(this, QStringLiteral("Turnix"), text,
-                                      MessageIcon::Exclamation);
+    platform.messageBoxes.ShowMessage(this, ApplicationTitle(), text, MessageIcon::Exclamation);
 }
 
 // Enter closes the list again, whichever button was used last.

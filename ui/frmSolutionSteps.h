@@ -25,7 +25,6 @@ public:
 
 private:
     void BuildControls();
-    void CentreOnScreen();
     void SaveSteps();
     void PrintStepList();
     void ShowPrintFailure(const QString& reason);

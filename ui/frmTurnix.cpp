@@ -1,6 +1,8 @@
 #include "frmTurnix.h"
 
+#include "ApplicationTitle.h"
 #include "NeighbourLabel.h"
+#include "frmInstructions.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -40,17 +42,26 @@ void SetButtonColor(QPushButton& button, const QColor& color) {
 } // namespace
 
 frmTurnix::frmTurnix(Platform services, QWidget* parent) : QMainWindow(parent), platform(services) {
-    setWindowTitle(QStringLiteral("Turnix"));
+    setWindowTitle(ApplicationTitle());
     CreateMenus();
     CreateToolbar();
     CreateCentralArea();
+    CreateEnterKey();
 
-    // Start-up proper, in its fixed order: the colour scheme, the shown side
-    // of the new cube, the installation folder, the window's place.
+    // Start-up proper, in its fixed order: the colour scheme, the step texts,
+    // the shown side of the new cube, the installation folder, the window's
+    // place, the instructions, edit mode.
     lngColors = LoadColorScheme(platform.settings);
+    FillStepTexts();
     DisplaySide();
     strInstallFolder = GetInstallFolder();
     SetDefaultGeometry();
+    ProbeInstructions();
+    EnterEditMode();
+}
+
+frmTurnix::~frmTurnix() {
+    CloseInstructions();
 }
 
 void frmTurnix::DisplaySide() {
@@ -116,6 +127,7 @@ void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreColorScheme(platform.settings, lngColors);
+    CloseInstructions();
     event->accept();
 }
 

@@ -3,9 +3,13 @@
 #include "ColorScheme.h"
 #include "Platform.h"
 #include "ScreenColor.h"
+#include "StepCodes.h"
 #include "clsCube.h"
+#include "clsSolver.h"
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -23,22 +27,29 @@ class QToolBar;
 namespace turnix {
 
 class NeighbourLabel;
+class frmInstructions;
 
 // The main window: shows one side of the cube, names its neighbours, and
-// carries every command. It owns the cube and the colour scheme for the
-// whole run; closing it stores the scheme and ends the program.
+// carries every command. It owns the cube, the solver and the colour scheme
+// for the whole run; closing it stores the scheme and ends the program.
+// In edit mode the user changes and solves the cube; in solution mode the
+// cube changes only by replaying the solution one step at a time.
 class frmTurnix : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit frmTurnix(Platform platform, QWidget* parent = nullptr);
+    ~frmTurnix() override;
 
     [[nodiscard]] const clsCube& Cube() const noexcept { return cubMain; }
     [[nodiscard]] std::int16_t CurrentSide() const noexcept { return intCurrentSide; }
     [[nodiscard]] const ColorScheme& Colors() const noexcept { return lngColors; }
     [[nodiscard]] const QString& InstallFolder() const noexcept { return strInstallFolder; }
+    [[nodiscard]] const clsSolver& Solver() const noexcept { return solMain; }
+    [[nodiscard]] bool SolutionMode() const noexcept { return blnSolutionMode; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +63,7 @@ private:
     [[nodiscard]] QWidget* CreateSideView();
     [[nodiscard]] QWidget* CreateSolutionFrame();
     void CreateFocusSink(QWidget* centralArea);
+    void CreateEnterKey();
     void SetDefaultGeometry();
 
     // Menus and toolbar (frmTurnixMenus.cpp).
@@ -83,12 +95,42 @@ private:
                            const std::optional<QString>& vFolder = std::nullopt);
     [[nodiscard]] QString GetInstallFolder() const;
 
+    // Solving and stepping (frmTurnixSolution.cpp).
+    void FillStepTexts();
+    void SolveCube();
+    void ShowSolveMessage(const QString& strText);
+    void EnterEditMode();
+    void EnterSolutionMode();
+    void SetEditControlsEnabled(bool editing);
+    void DiscardSolution();
+    [[nodiscard]] bool HasStepList() const noexcept;
+    void ApplyStep(std::int16_t intStep);
+    void OneStep();
+    void PreviousSteps();
+    void StepsToCompletion();
+    void ShowStepList(const QString& strCaption, const QString& strSteps);
+
+    // Colours and Help (frmTurnixDialogs.cpp).
+    void DefineColorScheme();
+    void PickSquareColor(std::int16_t intSquare, QPoint globalPointer);
+    void ShowAbout();
+    void ProbeInstructions();
+    void ShowInstructionsWindow();
+    void CloseInstructions();
+
     Platform platform;
 
     ColorScheme lngColors{DefaultScreenColors};
+    std::array<QString, StepCodeCount> strStepText;
     std::int16_t intCurrentSide{side::Front};
     clsCube cubMain;
+    clsSolver solMain;
     QString strInstallFolder;
+    QString strInstructionsFile;
+    bool blnSolutionMode{false};
+    // The open instructions window, if any; it closes with this window and
+    // deletes itself.
+    QPointer<frmInstructions> instructionsWindow;
 
     // Controls, owned by their Qt parents.
     QToolBar* Toolbar{};

@@ -18,7 +18,12 @@ std::filesystem::path ToPath(const QString& fileName) {
 
 } // namespace
 
+// A listed solution never belongs to a cube that was replaced: New and Open
+// discard it, Open only once a file has been chosen.
 void frmTurnix::NewConfiguration() {
+    if (HasStepList()) {
+        DiscardSolution();
+    }
     for (std::int16_t q = 0; q < static_cast<std::int16_t>(clsSide::SquareCount); ++q) {
         for (std::int16_t s = 0; s < side::Count; ++s) {
             cubMain.Side(s).Square(q)->SetColorIndex(s);
@@ -34,6 +39,9 @@ void frmTurnix::OpenConfiguration() {
         this, ConfigurationDialog(QStringLiteral("Open Configuration"), QString()));
     if (!fileName) {
         return;
+    }
+    if (HasStepList()) {
+        DiscardSolution();
     }
     ReadConfigurationFile(ToPath(*fileName), cubMain);
     DisplaySide();

@@ -1,6 +1,7 @@
 #include "NeighbourLabel.h"
 #include "SquareGridArea.h"
 #include "TurnixPictures.h"
+#include "WindowPlacement.h"
 #include "frmTurnix.h"
 
 #include <QFontMetrics>
@@ -10,7 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -95,8 +96,16 @@ QWidget* frmTurnix::CreateSideView() {
     grid->setContentsMargins(GridMargin, GridMargin, GridMargin, GridMargin);
     grid->setSpacing(GridSpacing);
     for (int i = 0; i < static_cast<int>(cmdColor.size()); ++i) {
-        cmdColor.at(static_cast<std::size_t>(i)) = CreateColorButton(i, Shape1);
-        grid->addWidget(cmdColor.at(static_cast<std::size_t>(i)), i / 3, i % 3);
+        QPushButton* square = CreateColorButton(i, Shape1);
+        cmdColor.at(static_cast<std::size_t>(i)) = square;
+        grid->addWidget(square, i / 3, i % 3);
+        // eventFilter takes every mouse press, so a click that still comes
+        // is from the keyboard; the dialog then opens beside the square.
+        square->installEventFilter(this);
+        connect(square, &QPushButton::clicked, this, [this, square, i] {
+            PickSquareColor(static_cast<std::int16_t>(i),
+                            square->mapToGlobal(square->rect().center()));
+        });
     }
 
     lblNorth = CreateNeighbourLabel(QStringLiteral("Top"), QStringLiteral("lblNorth"), area);
@@ -122,10 +131,6 @@ QWidget* frmTurnix::CreateSolutionFrame() {
     txtSolution = new QLineEdit(fraSolution);
     txtSolution->setObjectName(QStringLiteral("txtSolution"));
     txtSolution->setReadOnly(true);
-    txtSolution->setEnabled(false);
-    QPalette inactive = txtSolution->palette();
-    inactive.setColor(QPalette::Base, inactive.color(QPalette::Inactive, QPalette::Window));
-    txtSolution->setPalette(inactive);
 
     cmdOneStep =
         CreateStepButton(QStringLiteral("One Step"), QStringLiteral("cmdOneStep"), fraSolution);
@@ -136,6 +141,11 @@ QWidget* frmTurnix::CreateSolutionFrame() {
                                         QStringLiteral("cmdPreviousSteps"), fraSolution);
     cmdClear =
         CreateStepButton(QStringLiteral("Clear  Steps"), QStringLiteral("cmdClear"), fraSolution);
+
+    connect(cmdOneStep, &QPushButton::clicked, this, &frmTurnix::OneStep);
+    connect(cmdStepsToCompletion, &QPushButton::clicked, this, &frmTurnix::StepsToCompletion);
+    connect(cmdPreviousSteps, &QPushButton::clicked, this, &frmTurnix::PreviousSteps);
+    connect(cmdClear, &QPushButton::clicked, this, &frmTurnix::DiscardSolution);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdOneStep, cmdStepsToCompletion, cmdPreviousSteps, cmdClear}) {
@@ -158,13 +168,21 @@ void frmTurnix::CreateFocusSink(QWidget* centralArea) {
     txtDummy->lower();
 }
 
+// Main windows have no default button: Enter and the keypad's Enter click
+// One Step wherever the focus is in this window, as long as it is enabled.
+void frmTurnix::CreateEnterKey() {
+    auto* enter = new QShortcut(this);
+    enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    connect(enter, &QShortcut::activated, this, [this] {
+        if (cmdOneStep->isEnabled()) {
+            cmdOneStep->click();
+        }
+    });
+}
+
 void frmTurnix::SetDefaultGeometry() {
     resize(DefaultClientSize.expandedTo(minimumSizeHint()));
-    if (const QScreen* display = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(display->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(*this);
 }
 
 } // namespace turnix

@@ -111,6 +111,8 @@ void frmTurnix::CreateCubeMenu() {
     mnuCubeRotate = AddMenu(mnuCube, QStringLiteral("&Rotate"), QStringLiteral("mnuCubeRotate"));
     mnuCubeDefine =
         AddEntry(mnuCube, QStringLiteral("&Define Colors"), QStringLiteral("mnuCubeDefine"));
+    connect(mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
+    connect(mnuCubeDefine, &QAction::triggered, this, &frmTurnix::DefineColorScheme);
 
     struct RotateEntry {
         const char* name;
@@ -177,6 +179,8 @@ void frmTurnix::CreateHelpMenu() {
     AddSeparator(mnuHelp, QStringLiteral("mnuHelpSeparatorBar1"));
     mnuHelpAbout =
         AddEntry(mnuHelp, QStringLiteral("&About Turnix"), QStringLiteral("mnuHelpAbout"));
+    connect(mnuHelpInstructions, &QAction::triggered, this, &frmTurnix::ShowInstructionsWindow);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmTurnix::ShowAbout);
 }
 
 void frmTurnix::CreateToolbar() {
@@ -219,6 +223,9 @@ void frmTurnix::ToolbarButtonClick(int index) {
     case 8:
     case 9:
         ShowSide(ToolbarSideEntries.at(static_cast<std::size_t>(index - 4)).intSide);
+        break;
+    case 11:
+        SolveCube();
         break;
     default:
         break;

@@ -1,3 +1,4 @@
+#include "ApplicationTitle.h"
 #include "QtPlatform.h"
 #include "TerminationWatcher.h"
 #include "frmTurnix.h"
@@ -6,7 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Turnix"));
+    QApplication::setApplicationName(turnix::ApplicationTitle());
 
     const turnix::TerminationWatcher watcher;
     turnix::QtPlatform platform;

@@ -1,7 +1,7 @@
 #pragma once
 
-// What a user does inside a dialog that FakeModalRunner runs: find a control
-// by its object name, click it, double-click it.
+// What a user does in a window, or inside a dialog that FakeModalRunner runs:
+// find a control by its object name, click it, double-click it.
 
 #include <QTest>
 #include <QWidget>

@@ -5,6 +5,7 @@
 
 #include "ConfigurationFile.h"
 #include "CubeTestSupport.h"
+#include "DialogScripts.h"
 #include "FakePlatform.h"
 #include "frmTurnix.h"
 
@@ -16,25 +17,16 @@
 
 namespace turnix::test {
 
-template <typename T>
-T& Child(const QObject& parent, const QString& name) {
-    T* child = parent.findChild<T*>(name);
-    if (child == nullptr) {
-        throw std::runtime_error("no child named " + name.toStdString());
-    }
-    return *child;
-}
-
-inline void Trigger(const QObject& window, const QString& actionName) {
+inline void Trigger(const QWidget& window, const QString& actionName) {
     Child<QAction>(window, actionName).trigger();
 }
 
-inline QString LabelText(const QObject& window, const QString& name) {
+inline QString LabelText(const QWidget& window, const QString& name) {
     return Child<QLabel>(window, name).text();
 }
 
 // The colour index each of the nine buttons says it shows, and its colour.
-inline QStringList ShownTags(const QObject& window) {
+inline QStringList ShownTags(const QWidget& window) {
     QStringList tags;
     for (int i = 0; i < 9; ++i) {
         tags << Child<QPushButton>(window, QString("cmdColor%1").arg(i)).property("Tag").toString();
@@ -42,7 +34,7 @@ inline QStringList ShownTags(const QObject& window) {
     return tags;
 }
 
-inline QList<QColor> ShownColors(const QObject& window) {
+inline QList<QColor> ShownColors(const QWidget& window) {
     QList<QColor> colors;
     for (int i = 0; i < 9; ++i) {
         colors << Child<QPushButton>(window, QString("cmdColor%1").arg(i))
@@ -73,7 +65,7 @@ inline QByteArray ReadBytes(const QString& path) {
 }
 
 // Puts any cube into the window through "Open Configuration".
-inline void LoadCube(const QObject& window, FakePlatform& fake, const clsCube& cube,
+inline void LoadCube(const QWidget& window, FakePlatform& fake, const clsCube& cube,
                      const QString& path) {
     if (!WriteConfigurationFile(QFile::encodeName(path).toStdString(), cube)) {
         throw std::runtime_error("cannot write " + path.toStdString());

@@ -1,0 +1,74 @@
+#include "ColorCommands.h"
+#include "frmAbout.h"
+#include "frmInstructions.h"
+#include "frmTurnix.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVariant>
+#include <algorithm>
+
+namespace turnix {
+
+void frmTurnix::DefineColorScheme() {
+    if (const auto chosen = DefineColors(platform, this, lngColors)) {
+        lngColors = *chosen;
+        DisplaySide();
+    }
+    txtDummy->setFocus();
+}
+
+// The square's colour index is read from the button, where DisplaySide put
+// it.
+void frmTurnix::PickSquareColor(std::int16_t intSquare, QPoint globalPointer) {
+    const QPushButton& square = *cmdColor.at(static_cast<std::size_t>(intSquare));
+    const auto current = static_cast<std::int16_t>(square.property("Tag").toString().toShort());
+    if (const auto picked = PickColor(platform, this, current, lngColors, globalPointer)) {
+        cubMain.Side(intCurrentSide).Square(intSquare)->SetColorIndex(*picked);
+        DisplaySide();
+    }
+    txtDummy->setFocus();
+}
+
+// A press of any mouse button on an enabled colour square opens the pick
+// dialog at once; the button itself never sees the press.
+bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
+    const auto square = std::find(cmdColor.cbegin(), cmdColor.cend(), watched);
+    if (square != cmdColor.cend() && event->type() == QEvent::MouseButtonPress &&
+        (*square)->isEnabled()) {
+        const auto intSquare = static_cast<std::int16_t>(square - cmdColor.cbegin());
+        PickSquareColor(intSquare, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmTurnix::ShowAbout() {
+    frmAbout about(platform, this);
+    platform.modalRunner.Exec(about);
+    txtDummy->setFocus();
+}
+
+// Probed once: without a readable guide the entry stays off for the run.
+void frmTurnix::ProbeInstructions() {
+    const std::optional<QString> path = ProbeInstructionsFile(strInstallFolder);
+    strInstructionsFile = path.value_or(QString());
+    mnuHelpInstructions->setEnabled(path.has_value());
+}
+
+// A window of its own rather than one that the window manager keeps above
+// this one, so that the cube can be brought to the front while the guide is
+// open.
+void frmTurnix::ShowInstructionsWindow() {
+    ShowInstructions(instructionsWindow, nullptr, strInstructionsFile);
+}
+
+void frmTurnix::CloseInstructions() {
+    if (instructionsWindow != nullptr) {
+        instructionsWindow->close();
+    }
+}
+
+} // namespace turnix
