@@ -7,11 +7,15 @@
 #include "CubeTestSupport.h"
 #include "DialogScripts.h"
 #include "FakePlatform.h"
+#include "StepCodes.h"
 #include "frmTurnix.h"
 
 #include <QAction>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <stdexcept>
 
@@ -82,6 +86,50 @@ inline void Scramble(clsCube& cube) {
     cube.Side(side::Left).RotateClockwise();
     cube.Side(side::Back).RotateClockwise();
     cube.Side(side::Bottom).RotateCounterclockwise();
+}
+
+// The enabled state of every control that the two modes and the step list
+// set, in one line.
+inline QString Controls(const QWidget& window) {
+    bool squares = true;
+    for (int i = 0; i < 9; ++i) {
+        squares = squares && Child<QPushButton>(window, QString("cmdColor%1").arg(i)).isEnabled();
+    }
+    const auto flag = [](const char* name, bool enabled) {
+        return QString::fromLatin1(name) + (enabled ? "+" : "-");
+    };
+    return QStringList{
+        flag("squares", squares),
+        flag("solve", Child<QAction>(window, "mnuCubeSolve").isEnabled()),
+        flag("rotate", Child<QMenu>(window, "mnuCubeRotate").menuAction()->isEnabled()),
+        flag("turn", Child<QMenu>(window, "mnuSideTurn").menuAction()->isEnabled()),
+        flag("button11", Child<QAction>(window, "ToolbarButton11").isEnabled()),
+        flag("oneStep", Child<QPushButton>(window, "cmdOneStep").isEnabled()),
+        flag("toCompletion", Child<QPushButton>(window, "cmdStepsToCompletion").isEnabled()),
+        flag("previous", Child<QPushButton>(window, "cmdPreviousSteps").isEnabled()),
+        flag("clear", Child<QPushButton>(window, "cmdClear").isEnabled()),
+        flag("frame", Child<QGroupBox>(window, "fraSolution").isEnabled()),
+        flag("text", Child<QLineEdit>(window, "txtSolution").isEnabled()),
+    }
+        .join(' ');
+}
+
+inline const QString EditNoSolution =
+    "squares+ solve+ rotate+ turn+ button11+ oneStep- toCompletion- "
+    "previous- clear- frame- text-";
+inline const QString EditFinishedList =
+    "squares+ solve+ rotate+ turn+ button11+ oneStep- toCompletion- "
+    "previous+ clear+ frame+ text-";
+
+inline QString Stepping(bool previous, bool toCompletion) {
+    return QString("squares- solve- rotate- turn- button11- oneStep+ toCompletion%1 previous%2 "
+                   "clear+ frame+ text+")
+        .arg(toCompletion ? "+" : "-", previous ? "+" : "-");
+}
+
+inline QString Description(std::int16_t code) {
+    return QString::fromLatin1(StepText(code).data(),
+                               static_cast<qsizetype>(StepText(code).size()));
 }
 
 } // namespace turnix::test
