@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace turnix {
 
@@ -43,7 +44,10 @@ void frmTurnix::OpenConfiguration() {
     if (HasStepList()) {
         DiscardSolution();
     }
-    ReadConfigurationFile(ToPath(*fileName), cubMain);
+    // Only a regular file: a chosen pipe or device could block or never end.
+    if (QFileInfo(*fileName).isFile()) {
+        ReadConfigurationFile(ToPath(*fileName), cubMain);
+    }
     DisplaySide();
 }
 
