@@ -1,8 +1,8 @@
 #include "ConfigurationFile.h"
 #include "CubeTestSupport.h"
+#include "TempFolder.h"
 
 #include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <vector>
 
@@ -13,42 +13,27 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-class ConfigurationFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance();
-        folder =
-            fs::temp_directory_path() / ("turnix-config-" + std::to_string(test->random_seed()) +
-                                         "-" + test->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
+Bytes ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
-    static Bytes ReadBytes(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void WriteBytes(const fs::path& path, const Bytes& bytes) {
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-    }
-    std::vector<fs::path> FilesInFolder() const {
-        std::vector<fs::path> files;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            files.push_back(entry.path().filename());
-        }
-        return files;
-    }
+void WriteBytes(const fs::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
 
-    fs::path folder;
-};
+std::size_t FileCount(const fs::path& folder) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator{}));
+}
 
 } // namespace
 
-TEST_F(ConfigurationFileTest, SaveReplacesTheFileWithTheValuesLowByteFirstAndOpenGivesThemBack) {
-    const fs::path path = folder / "Current.cub";
+TEST(ConfigurationFile, SaveReplacesTheFileWithTheValuesLowByteFirstAndOpenGivesThemBack) {
+    const TempFolder folder;
+    const fs::path path = folder.path / "Current.cub";
     WriteBytes(path, Bytes(500, 0xEE));
     ASSERT_TRUE(WriteConfigurationFile(path, clsCube{}));
     Bytes solved;
@@ -69,46 +54,49 @@ TEST_F(ConfigurationFileTest, SaveReplacesTheFileWithTheValuesLowByteFirstAndOpe
     clsCube opened;
     EXPECT_EQ(ReadConfigurationFile(path, opened), 54U);
     EXPECT_EQ(ColorsOf(opened), ColorsOf(cube));
-    EXPECT_EQ(FilesInFolder(), std::vector<fs::path>{"Current.cub"});
+    EXPECT_EQ(FileCount(folder.path), 1U);
 }
 
-TEST_F(ConfigurationFileTest, ShortFilesSetOnlyTheValuesTheyHoldAndLongOnesTheirFirst108Bytes) {
+TEST(ConfigurationFile, ShortFilesSetOnlyTheValuesTheyHoldAndLongOnesTheirFirst108Bytes) {
+    const TempFolder folder;
     clsCube cube;
     MarkEverySquare(cube);
     CubeColors expected = ColorsOf(cube);
     expected[0][0] = 5;
     expected[0][1] = 4;
     expected[0][2] = 3;
-    WriteBytes(folder / "short.cub", {5, 0, 4, 0, 3, 0, 0x07}); // three values and half a fourth
-    EXPECT_EQ(ReadConfigurationFile(folder / "short.cub", cube), 3U);
+    WriteBytes(folder.path / "short", {5, 0, 4, 0, 3, 0, 0x07}); // three values and half a fourth
+    EXPECT_EQ(ReadConfigurationFile(folder.path / "short", cube), 3U);
     EXPECT_EQ(ColorsOf(cube), expected);
-    WriteBytes(folder / "empty.cub", {});
-    EXPECT_EQ(ReadConfigurationFile(folder / "empty.cub", cube), 0U);
+    WriteBytes(folder.path / "empty", {});
+    EXPECT_EQ(ReadConfigurationFile(folder.path / "empty", cube), 0U);
 
     const ConfigurationBytes marked = EncodeConfiguration(cube);
     Bytes longer(marked.begin(), marked.end());
     longer.resize(4000, 0xAB);
-    WriteBytes(folder / "long.cub", longer);
+    WriteBytes(folder.path / "long", longer);
     clsCube opened;
-    EXPECT_EQ(ReadConfigurationFile(folder / "long.cub", opened), 54U);
-    EXPECT_EQ(ColorsOf(opened), ColorsOf(cube));
+    EXPECT_EQ(ReadConfigurationFile(folder.path / "long", opened), 54U);
+    EXPECT_EQ(ColorsOf(opened), expected);
 }
 
-TEST_F(ConfigurationFileTest, WhatCannotBeOpenedChangesNothingAndAFailedSaveLeavesNothing) {
+TEST(ConfigurationFile, WhatCannotBeOpenedChangesNothingAndAFailedSaveLeavesNothing) {
+    const TempFolder folder;
     clsCube cube;
     MarkEverySquare(cube);
-    const CubeColors before = ColorsOf(cube);
-    EXPECT_EQ(ReadConfigurationFile(folder / "absent.cub", cube), std::nullopt);
-    EXPECT_EQ(ReadConfigurationFile(folder, cube), std::nullopt);
-    EXPECT_EQ(ColorsOf(cube), before);
+    EXPECT_EQ(ReadConfigurationFile(folder.path / "absent.cub", cube), std::nullopt);
+    EXPECT_EQ(ReadConfigurationFile(folder.path, cube), std::nullopt);
+    clsCube marked;
+    MarkEverySquare(marked);
+    EXPECT_EQ(ColorsOf(cube), ColorsOf(marked));
 
     // A folder in the way, a parent that is a plain file, a missing parent.
-    fs::create_directory(folder / "taken.cub");
-    EXPECT_FALSE(WriteConfigurationFile(folder / "taken.cub", cube));
-    WriteBytes(folder / "plain", {1, 2, 3});
-    EXPECT_FALSE(WriteConfigurationFile(folder / "plain" / "x.cub", cube));
-    EXPECT_FALSE(WriteConfigurationFile(folder / "missing" / "x.cub", cube));
-    EXPECT_TRUE(fs::is_directory(folder / "taken.cub"));
-    EXPECT_EQ(ReadBytes(folder / "plain"), (Bytes{1, 2, 3}));
-    EXPECT_EQ(FilesInFolder().size(), 2U) << "no temporary file is left behind";
+    fs::create_directory(folder.path / "taken.cub");
+    EXPECT_FALSE(WriteConfigurationFile(folder.path / "taken.cub", cube));
+    WriteBytes(folder.path / "plain", {1, 2, 3});
+    EXPECT_FALSE(WriteConfigurationFile(folder.path / "plain" / "x.cub", cube));
+    EXPECT_FALSE(WriteConfigurationFile(folder.path / "missing" / "x.cub", cube));
+    EXPECT_TRUE(fs::is_directory(folder.path / "taken.cub"));
+    EXPECT_EQ(ReadBytes(folder.path / "plain"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(FileCount(folder.path), 2U) << "no temporary file is left behind";
 }

@@ -12,8 +12,7 @@ using Where = std::pair<std::int16_t, std::int16_t>; // side, square
 
 namespace {
 
-// Each link with the square of its own side that it belongs to; the edge
-// links come first.
+// Each link with the square of its own side that it belongs to.
 // clang-format off
 constexpr std::array<std::pair<Link, std::int16_t>, 12> LinkOwners{{
     {Link::North, 1}, {Link::East, 5}, {Link::South, 7}, {Link::West, 3},
@@ -22,15 +21,6 @@ constexpr std::array<std::pair<Link, std::int16_t>, 12> LinkOwners{{
     {Link::SouthEastToEast, 8}, {Link::SouthEastToSouth, 8},
     {Link::SouthWestToSouth, 6}, {Link::SouthWestToWest, 6}}};
 // clang-format on
-
-Link EdgeLinkOf(std::int16_t square) {
-    for (std::size_t k = 0; k < 4; ++k) {
-        if (LinkOwners[k].second == square) {
-            return LinkOwners[k].first;
-        }
-    }
-    return Link::North;
-}
 
 // The square a link reaches, found by identity among the cube's own.
 Where Target(const clsCube& cube, std::int16_t s, Link link) {
@@ -47,40 +37,21 @@ Where Target(const clsCube& cube, std::int16_t s, Link link) {
 
 } // namespace
 
-// Targets are found by identity, so every link is also seen to reach the
-// very square object that its side holds.
-TEST(CubeLinks, EdgeSquaresAreReachedOnceCornerSquaresTwiceAndEdgeLinksPair) {
-    const clsCube cube;
-    std::map<Where, int> hits;
-    for (std::int16_t s = 0; s < 6; ++s) {
-        for (const auto& [link, own] : LinkOwners) {
-            const Where target = Target(cube, s, link);
-            ASSERT_NE(target.first, -1) << "side " << s << " square " << own;
-            EXPECT_NE(target.second, 4) << "side " << s << " square " << own;
-            EXPECT_EQ(target.second % 2, own % 2) << "side " << s << " square " << own;
-            ++hits[target];
-            if (own % 2 == 1) {
-                EXPECT_EQ(Target(cube, target.first, EdgeLinkOf(target.second)), Where(s, own));
-            }
-        }
-    }
-    EXPECT_EQ(hits.size(), 48U);
-    for (const auto& [where, count] : hits) {
-        EXPECT_EQ(count, where.second % 2 == 1 ? 1 : 2) << where.first << " " << where.second;
-    }
-    clsCube marked;
-    marked.Side(side::Top).Square(7)->SetColorIndex(42);
-    EXPECT_EQ(marked.Side(side::Front).NorthPtr()->ColorIndex(), 42);
-}
-
-TEST(CubeLinks, PiecesFollowFromTheLinks) {
+// Joining each square with the squares its links reach must give the
+// pieces of the cube: so every edge square is reached by one edge link, from
+// its partner, whose own link comes back, and every corner square by two
+// corner links. Targets are found by identity: each link reaches the very
+// square object that its side holds.
+TEST(CubeLinks, PiecesFollowFromTheLinksAndEachSquareIsReachedByItsPartners) {
     const clsCube cube;
     std::set<std::set<Where>> pieces;
+    std::map<Where, std::pair<int, int>> hits; // by edge links, by corner links
     for (std::int16_t s = 0; s < 6; ++s) {
         std::map<std::int16_t, std::set<Where>> pieceOf;
         for (const auto& [link, own] : LinkOwners) {
-            pieceOf[own].insert(Where(s, own));
-            pieceOf[own].insert(Target(cube, s, link));
+            const Where target = Target(cube, s, link);
+            pieceOf[own].insert({Where(s, own), target});
+            ++(own % 2 == 1 ? hits[target].first : hits[target].second);
         }
         for (const auto& [own, piece] : pieceOf) {
             pieces.insert(piece);
@@ -101,6 +72,11 @@ TEST(CubeLinks, PiecesFollowFromTheLinks) {
         {{Back, 3}, {Right, 5}}, {{Back, 5}, {Left, 3}}};
     // clang-format on
     EXPECT_EQ(pieces, expected);
+    EXPECT_EQ(hits.size(), 48U);
+    for (const auto& [where, count] : hits) {
+        EXPECT_EQ(count, where.second % 2 == 1 ? std::pair(1, 0) : std::pair(0, 2))
+            << "side " << where.first << " square " << where.second;
+    }
 }
 
 TEST(CubeLinks, EachEdgeLabelNamesTheSideItsEdgeLinkReaches) {

@@ -1,18 +1,26 @@
 #include "CubeTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace turnix;
 using namespace turnix::test;
 
-TEST(clsCube, NewCubeIsSolvedWithEmptyTags) {
-    const clsCube cube;
-    CubeColors solved{};
-    for (std::int16_t s = 0; s < 6; ++s) {
-        solved[s].fill(s);
-        EXPECT_EQ(cube.Side(s).Tag(), "");
-    }
-    EXPECT_EQ(ColorsOf(cube), solved);
+// Setting a side only replaces the stored side; no link is re-made.
+TEST(clsCube, BadSideIndicesThrowAndChangeNothingAndReplacingASideKeepsTheLinks) {
+    clsCube cube;
+    const clsSide* top = &cube.Side(side::Top);
+    const SquarePtr topSeven = top->Square(7);
+    EXPECT_THROW((void)cube.Side(-1), std::out_of_range);
+    EXPECT_THROW((void)cube.Side(6), std::out_of_range);
+    EXPECT_THROW(cube.SetSide(6, std::make_unique<clsSide>()), std::out_of_range);
+    EXPECT_THROW(cube.SetSide(-1, std::make_unique<clsSide>()), std::out_of_range);
+    EXPECT_EQ(&cube.Side(side::Top), top);
+    EXPECT_EQ(ColorsOf(cube), ColorsOf(clsCube{}));
+
+    cube.SetSide(side::Top, std::make_unique<clsSide>());
+    EXPECT_EQ(cube.Side(side::Top).NorthPtr(), nullptr);
+    EXPECT_EQ(cube.Side(side::Front).NorthPtr(), topSeven);
 }
 
 TEST(clsCube, CopyWritesColoursOnlyAndLeavesTwoIndependentCubes) {
@@ -31,11 +39,4 @@ TEST(clsCube, CopyWritesColoursOnlyAndLeavesTwoIndependentCubes) {
     source.Side(side::Top).Square(0)->SetColorIndex(-7);
     EXPECT_EQ(target.Side(side::Top).Square(0)->ColorIndex(), Marker(side::Top, 0));
     EXPECT_EQ(source.Side(side::Top).Square(6)->ColorIndex(), Marker(side::Top, 6));
-}
-
-TEST(clsCube, MovedCubeKeepsWorkingLinks) {
-    clsCube first;
-    clsCube moved = std::move(first);
-    moved.Side(side::Front).RotateClockwise();
-    EXPECT_EQ(moved.Side(side::Top).Square(6)->ColorIndex(), 4);
 }
