@@ -31,26 +31,25 @@ std::size_t FileCount(const fs::path& folder) {
 
 } // namespace
 
+// Each value at byte 2 * (9 * side + square), low byte first.
 TEST(ConfigurationFile, SaveReplacesTheFileWithTheValuesLowByteFirstAndOpenGivesThemBack) {
     const TempFolder folder;
     const fs::path path = folder.path / "Current.cub";
     WriteBytes(path, Bytes(500, 0xEE));
-    ASSERT_TRUE(WriteConfigurationFile(path, clsCube{}));
-    Bytes solved;
-    for (std::uint8_t k = 0; k < 54; ++k) {
-        solved.insert(solved.end(), {static_cast<std::uint8_t>(k / 9), 0});
-    }
-    EXPECT_EQ(ReadBytes(path), solved);
-
     clsCube cube;
     MarkEverySquare(cube);
     cube.Side(side::Top).Square(0)->SetColorIndex(-1);
     cube.Side(side::Right).Square(8)->SetColorIndex(-32768);
     ASSERT_TRUE(WriteConfigurationFile(path, cube));
-    const Bytes bytes = ReadBytes(path);
-    ASSERT_EQ(bytes.size(), 108U);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{0xFF, 0xFF, 101, 0}));
-    EXPECT_EQ(Bytes(bytes.end() - 4, bytes.end()), (Bytes{0x5F, 0x02, 0x00, 0x80}));
+    Bytes expected;
+    for (const auto& values : ColorsOf(cube)) {
+        for (const int value : values) {
+            expected.insert(expected.end(), {static_cast<std::uint8_t>(value & 0xFF),
+                                             static_cast<std::uint8_t>((value >> 8) & 0xFF)});
+        }
+    }
+    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(Bytes(expected.end() - 2, expected.end()), (Bytes{0x00, 0x80}));
     clsCube opened;
     EXPECT_EQ(ReadConfigurationFile(path, opened), 54U);
     EXPECT_EQ(ColorsOf(opened), ColorsOf(cube));
@@ -84,11 +83,10 @@ TEST(ConfigurationFile, WhatCannotBeOpenedChangesNothingAndAFailedSaveLeavesNoth
     const TempFolder folder;
     clsCube cube;
     MarkEverySquare(cube);
+    const CubeColors before = ColorsOf(cube);
     EXPECT_EQ(ReadConfigurationFile(folder.path / "absent.cub", cube), std::nullopt);
     EXPECT_EQ(ReadConfigurationFile(folder.path, cube), std::nullopt);
-    clsCube marked;
-    MarkEverySquare(marked);
-    EXPECT_EQ(ColorsOf(cube), ColorsOf(marked));
+    EXPECT_EQ(ColorsOf(cube), before);
 
     // A folder in the way, a parent that is a plain file, a missing parent.
     fs::create_directory(folder.path / "taken.cub");

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <set>
-#include <stdexcept>
 
 using namespace turnix;
 using namespace turnix::test;
@@ -75,20 +74,4 @@ TEST(clsSide, EachTurnMovesJustItsTwentySquaresAndTheInverseTurnsRestoreThem) {
         EXPECT_EQ(AfterTurns(s, {Cw, Cw, Cw, Cw}), start) << "side " << s;
         EXPECT_EQ(AfterTurns(s, {Twice}), AfterTurns(s, {Cw, Cw})) << "side " << s;
     }
-}
-
-// Setting a square only replaces the stored reference; no link is re-made.
-TEST(clsSide, BadSquareIndicesThrowAndChangeNothingAndReplacingASquareKeepsTheLinks) {
-    clsCube cube;
-    clsSide& top = cube.Side(side::Top);
-    const SquarePtr old = top.Square(7);
-    EXPECT_THROW((void)top.Square(-1), std::out_of_range);
-    EXPECT_THROW((void)top.Square(9), std::out_of_range);
-    EXPECT_THROW(top.SetSquare(9, std::make_shared<clsSquare>()), std::out_of_range);
-    EXPECT_THROW(top.SetSquare(-32768, std::make_shared<clsSquare>()), std::out_of_range);
-    EXPECT_EQ(ColorsOf(cube), ColorsOf(clsCube{}));
-
-    top.SetSquare(7, std::make_shared<clsSquare>());
-    EXPECT_NE(top.Square(7), old);
-    EXPECT_EQ(cube.Side(side::Front).NorthPtr(), old);
 }
