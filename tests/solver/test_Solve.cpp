@@ -5,97 +5,71 @@
 
 using namespace turnix;
 using namespace turnix::test;
+using namespace turnix::side;
 
 namespace {
 
 constexpr int CubeCount = 20000;
 
-// Replays the active steps on a copy of the cube (held in replay, so that
-// no cube is built per call): they must solve it, with no side turned twice
-// in a row.
-::testing::AssertionResult SolutionSolves(clsSolver& solver, const clsCube& cube, clsCube& replay) {
-    const std::vector<std::int16_t> steps = ActiveSteps(solver);
-    cube.Copy(replay);
-    ApplySteps(replay, steps);
-    if (!IsSolved(replay)) {
-        return ::testing::AssertionFailure()
-               << "the " << steps.size() << " steps leave it unsolved";
-    }
-    for (std::size_t k = 1; k < steps.size(); ++k) {
-        if (steps[k - 1] / 3 == steps[k] / 3) {
-            return ::testing::AssertionFailure()
-                   << "steps " << k - 1 << " and " << k << " turn the same side";
-        }
-    }
-    return ::testing::AssertionSuccess();
+// The active steps solve the cube, with no side turned twice in a row.
+bool SolutionSolves(clsSolver& solver, const clsCube& cube) {
+    const Steps steps = ActiveSteps(solver);
+    const auto group = [](std::int16_t code) {
+        return code / 3;
+    };
+    return std::ranges::adjacent_find(steps, {}, group) == steps.end() &&
+           IsSolved(After(cube, steps));
 }
 
 } // namespace
 
-TEST(Solve, ASolvedCubeHeldAnyWayUpIsCompleteWithNoStep) {
-    clsCube cube;
+// Validation wants every piece, so these fail before any step; pieces in an
+// unreachable arrangement pass it and fail in the last stages (below).
+TEST(Solve, IncompleteCubesFailBeforeAnyStep) {
     clsSolver solver;
-    EXPECT_TRUE(solver.Solve(cube));
-    EXPECT_TRUE(solver.IsEOF() && solver.IsBOF());
-    cube.RotateUp();
-    cube.RotateLeft();
-    EXPECT_TRUE(solver.Solve(cube));
-    EXPECT_TRUE(solver.IsEOF());
-}
-
-TEST(Solve, TwoEqualCentresFailBeforeAnyStage) {
-    clsCube cube;
-    cube.Side(side::Back).Square(4)->SetColorIndex(side::Front);
-    clsSolver solver;
-    EXPECT_FALSE(solver.Solve(cube));
-    EXPECT_EQ(SolverProbe::LastStep(solver), 0);
-}
-
-// Each holds all 20 pieces, so only the stages can tell; the last two
-// would keep the bottom edge placement going for ever if nothing ended it.
-TEST(Solve, UnreachableArrangementsFailAndKeepTheirStepsUntilCleared) {
-    const std::array<Arrangement, 5> unreachable{{
-        {.twist = {0, 0, 0, 0, 0, 0, 1, 0}},
-        {.flip = {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}},
-        {.corner = {1, 0, 2, 3, 4, 5, 6, 7}},
-        {.edge = {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-        {.edge = {0, 1, 2, 3, 5, 6, 7, 4, 8, 9, 10, 11}},
-    }};
-    std::mt19937 random(1);
-    clsSolver solver;
-    for (const Arrangement& arrangement : unreachable) {
-        clsCube cube = CubeOf(arrangement);
-        Scramble(cube, random, 25);
+    using Change = std::array<std::int16_t, 3>; // side, square, colour
+    for (const std::vector<Change>& changes : std::vector<std::vector<Change>>{
+             {{Back, 4, Front}},                 // two front centres
+             {{Top, 8, Right}, {Right, 0, Top}}, // a corner's colours no longer run clockwise
+             {{Top, 0, 6}}}) {                   // a colour outside 0..5
+        clsCube cube;
+        for (const auto& [s, q, color] : changes) {
+            cube.Side(s).Square(q)->SetColorIndex(color);
+        }
         EXPECT_FALSE(solver.Solve(cube));
-        EXPECT_GT(SolverProbe::LastStep(solver), 0);
-        solver.ClearSolution();
         EXPECT_EQ(SolverProbe::LastStep(solver), 0);
     }
 }
 
-TEST(Solve, ScrambledCubesAreSolvedWithoutTouchingTheCallersCube) {
+// Each scramble also gets its own assignment of the six colours, since the
+// solver must go by the centres and never by the colour indices.
+TEST(Solve, ScrambledCubesAreSolved) {
     std::mt19937 random(20240601);
     std::uniform_int_distribution<int> length(1, 40);
-    const clsCube solved;
-    clsCube cube;
-    clsCube replay;
+    std::array<std::int16_t, 6> relabel{0, 1, 2, 3, 4, 5};
     clsSolver solver;
     for (int n = 0; n < CubeCount; ++n) {
-        solved.Copy(cube);
+        clsCube cube;
         Scramble(cube, random, length(random));
-        const CubeColors before = ColorsOf(cube);
+        std::shuffle(relabel.begin(), relabel.end(), random);
+        for (std::int16_t s = 0; s < 6; ++s) {
+            for (std::int16_t q = 0; q < 9; ++q) {
+                const auto& square = cube.Side(s).Square(q);
+                square->SetColorIndex(relabel[static_cast<std::size_t>(square->ColorIndex())]);
+            }
+        }
         ASSERT_TRUE(solver.Solve(cube)) << "cube " << n;
-        ASSERT_EQ(ColorsOf(cube), before) << "cube " << n;
-        ASSERT_TRUE(solver.IsBOF()) << "cube " << n;
-        ASSERT_TRUE(SolutionSolves(solver, cube, replay)) << "cube " << n;
+        ASSERT_TRUE(SolutionSolves(solver, cube)) << "cube " << n;
     }
 }
 
+// Many unreachable arrangements are odd (two pieces exchanged on their own),
+// which would keep
+// the bottom edge placement going for ever if nothing ended it.
 TEST(Solve, PieceArrangementsAreSolvedExactlyWhenTurningCanReachThem) {
     std::mt19937 random(77);
     std::bernoulli_distribution mend(0.5);
     clsCube cube;
-    clsCube replay;
     clsSolver solver;
     int reachable = 0;
     for (int n = 0; n < CubeCount; ++n) {
@@ -105,30 +79,10 @@ TEST(Solve, PieceArrangementsAreSolvedExactlyWhenTurningCanReachThem) {
         ASSERT_EQ(solver.Solve(cube), expected) << "arrangement " << n;
         if (expected) {
             ++reachable;
-            ASSERT_TRUE(SolutionSolves(solver, cube, replay)) << "arrangement " << n;
+            ASSERT_TRUE(SolutionSolves(solver, cube)) << "arrangement " << n;
         }
     }
     EXPECT_GT(reachable, CubeCount / 3);
-}
-
-TEST(Solve, AnyAssignmentOfTheSixColoursToTheCentresWorks) {
-    std::mt19937 random(11);
-    std::array<std::int16_t, 6> relabel{0, 1, 2, 3, 4, 5};
-    clsSolver solver;
-    for (int n = 0; n < 200; ++n) {
-        std::shuffle(relabel.begin(), relabel.end(), random);
-        clsCube cube;
-        Scramble(cube, random, 30);
-        for (std::int16_t s = 0; s < 6; ++s) {
-            for (std::int16_t q = 0; q < 9; ++q) {
-                const auto& square = cube.Side(s).Square(q);
-                square->SetColorIndex(relabel[static_cast<std::size_t>(square->ColorIndex())]);
-            }
-        }
-        ASSERT_TRUE(solver.Solve(cube)) << "cube " << n;
-        ApplySteps(cube, ActiveSteps(solver));
-        ASSERT_TRUE(MatchesCenters(cube)) << "cube " << n;
-    }
 }
 
 TEST(Solve, ColourGarbageIsInvalid) {
