@@ -6,6 +6,7 @@
 #include "TempFolder.h"
 
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <vector>
 
@@ -59,7 +60,22 @@ bool CodesSolve(const std::string& facelets, const std::string& answer) {
     return ColorsOf(cube) == ColorsOf(clsCube{});
 }
 
+std::string FaceletsAfter(std::int16_t code) {
+    clsCube cube;
+    ApplyStep(cube, code);
+    return FaceletString(cube);
+}
+
 } // namespace
+
+// The strings that other cube tools give for a solved cube and for one turn
+// of it; reading them back is checked through the commands.
+TEST(Facelets, OneTurnGivesTheStringOtherToolsUse) {
+    EXPECT_EQ(FaceletString(clsCube{}), "UUUUUUUUURRRRRRRRRFFFFFFFFFDDDDDDDDDLLLLLLLLLBBBBBBBBB");
+    EXPECT_EQ(FaceletsAfter(9), "UUFUUFUUFRRRRRRRRRFFDFFDFFDDDBDDBDDBLLLLLLLLLUBBUBBUBB");  // R
+    EXPECT_EQ(FaceletsAfter(12), "UUUUUUUUUBBBRRRRRRRRRFFFFFFDDDDDDDDDFFFLLLLLLLLLBBBBBB"); // U
+    EXPECT_EQ(FaceletsAfter(0), "UUUUUULLLURRURRURRFFFFFFFFFRRRDDDDDDLLDLLDLLDBBBBBBBBB");  // F
+}
 
 TEST(Cli, TheThreeFormatsSpellTheSameStepsThatSolveTheCube) {
     const Result codes = Cli({"solve", "--format", "codes", "--facelets", Scrambled});
@@ -87,19 +103,13 @@ TEST(Cli, HelpGoesToStandardOutputAndUsageErrorsPointToItWithStatus2) {
     const Result help = Cli({"--help"});
     EXPECT_EQ(help.status, ExitStatus::Success);
     EXPECT_TRUE(help.out.starts_with("Usage: turnix-cli solve"));
+    // clang-format off
     const std::vector<std::vector<std::string_view>> mistakes{
-        {},
-        {"unsolve"},
-        {"solve"},
-        {"solve", "a.cub", "b.cub"},
-        {"solve", "a.cub", "--batch"},
-        {"solve", "--batch", "--format", "text"},
-        {"solve", "--format", "words", "a.cub"},
-        {"solve", "--facelets"},
-        {"solve", "--fast"},
-        {"facelets"},
-        {"save", "x.cub"},
+        {}, {"unsolve"}, {"solve"}, {"solve", "a.cub", "b.cub"}, {"solve", "a.cub", "--batch"},
+        {"solve", "--batch", "--format", "text"}, {"solve", "--format", "words", "a.cub"},
+        {"solve", "--facelets"}, {"solve", "--fast"}, {"facelets"}, {"save", "x.cub"},
         {"save", "--facelets", Solved}};
+    // clang-format on
     for (const std::vector<std::string_view>& arguments : mistakes) {
         const Result result = Cli(arguments);
         EXPECT_EQ(result.status, ExitStatus::BadInput) << result.err;
@@ -118,10 +128,11 @@ TEST(Cli, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
                       "turnix-cli: line 3: a facelet string has 54 letters, this one has 4\n"}))
         << "the worst line decides the status";
 
-    const Result notation = Cli({"solve", "--batch", "--format", "notation"}, Scrambled);
-    EXPECT_EQ(notation.status, ExitStatus::Success);
-    EXPECT_EQ(notation.out, Cli({"solve", "--format", "notation", "--facelets", Scrambled}).out);
-    EXPECT_EQ(Cli({"solve", "--batch"}, OneEdgeFlipped).status, ExitStatus::InvalidCube);
+    EXPECT_EQ(Cli({"solve", "--batch", "--format", "notation"}, Scrambled),
+              (Result{ExitStatus::Success,
+                      Cli({"solve", "--format", "notation", "--facelets", Scrambled}).out, ""}));
+    EXPECT_EQ(Cli({"solve", "--batch"}, OneEdgeFlipped),
+              (Result{ExitStatus::InvalidCube, "INVALID\n", ""}));
 }
 
 // A longer file, and standard input, give their first 108 bytes.

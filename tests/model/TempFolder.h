@@ -1,28 +1,21 @@
 #pragma once
 
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <random>
 #include <string>
 
 namespace turnix::test {
 
-// An empty folder of the running test's own, removed with all it holds when
-// the test ends.
+// An empty folder of the test's own, removed with all it holds at the end.
 struct TempFolder {
-    TempFolder() {
-        path = std::filesystem::temp_directory_path() /
-               ("turnix-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(path);
-    }
+    TempFolder() { std::filesystem::create_directories(path); }
     ~TempFolder() {
         std::error_code error;
         std::filesystem::remove_all(path, error);
     }
 
-    std::filesystem::path path;
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("turnix-test-" + std::to_string(std::random_device{}()));
 };
 
 } // namespace turnix::test

@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <numeric>
-#include <random>
 #include <vector>
 
 namespace turnix::test {
@@ -28,46 +26,17 @@ inline Steps ActiveSteps(clsSolver& solver) {
     for (solver.MoveFirst(); !solver.IsEOF(); solver.MoveNext()) {
         steps.push_back(solver.CurrentStep());
     }
-    solver.MoveFirst();
     return steps;
-}
-
-inline void ApplySteps(clsCube& cube, const Steps& steps) {
-    for (const std::int16_t code : steps) {
-        ApplyStep(cube, code);
-    }
 }
 
 // The colours of a copy of the cube after the steps.
 inline CubeColors After(const clsCube& cube, const Steps& steps) {
     clsCube copy;
     cube.Copy(copy);
-    ApplySteps(copy, steps);
+    for (const std::int16_t code : steps) {
+        ApplyStep(copy, code);
+    }
     return ColorsOf(copy);
-}
-
-// The codes that undo the given ones.
-inline Steps Inverse(const Steps& steps) {
-    Steps inverse;
-    for (auto code = steps.rbegin(); code != steps.rend(); ++code) {
-        inverse.push_back(static_cast<std::int16_t>(*code % 3 == 0   ? *code + 1
-                                                    : *code % 3 == 1 ? *code - 1
-                                                                     : *code));
-    }
-    return inverse;
-}
-
-inline clsCube SolvedThen(const Steps& steps) {
-    clsCube cube;
-    ApplySteps(cube, steps);
-    return cube;
-}
-
-inline void Scramble(clsCube& cube, std::mt19937& random, int turns) {
-    std::uniform_int_distribution<int> code(0, SideTurnCount - 1);
-    for (int k = 0; k < turns; ++k) {
-        ApplyStep(cube, static_cast<std::int16_t>(code(random)));
-    }
 }
 
 struct SquareAt {
@@ -120,6 +89,12 @@ inline void SetArrangement(clsCube& cube, const Arrangement& a) {
     SetPieces(cube, EdgeSquares, a.edge, a.flip);
 }
 
+inline clsCube CubeOf(const Arrangement& arrangement) {
+    clsCube cube;
+    SetArrangement(cube, arrangement);
+    return cube;
+}
+
 template <std::size_t N>
 bool IsOdd(const std::array<int, N>& permutation) {
     int inversions = 0;
@@ -129,33 +104,6 @@ bool IsOdd(const std::array<int, N>& permutation) {
         }
     }
     return inversions % 2 == 1;
-}
-
-// Turning reaches exactly the arrangements with even permutation parity,
-// twists adding up to whole turns and an even number of flipped edges.
-inline bool IsReachable(const Arrangement& a) {
-    return IsOdd(a.corner) == IsOdd(a.edge) &&
-           std::accumulate(a.twist.begin(), a.twist.end(), 0) % 3 == 0 &&
-           std::accumulate(a.flip.begin(), a.flip.end(), 0) % 2 == 0;
-}
-
-// Any arrangement; with mend set, mended to a reachable one.
-inline Arrangement RandomArrangement(std::mt19937& random, bool mend) {
-    Arrangement a;
-    std::shuffle(a.corner.begin(), a.corner.end(), random);
-    std::shuffle(a.edge.begin(), a.edge.end(), random);
-    std::uniform_int_distribution<int> twist(0, 2);
-    std::uniform_int_distribution<int> flip(0, 1);
-    std::generate(a.twist.begin(), a.twist.end(), [&] { return twist(random); });
-    std::generate(a.flip.begin(), a.flip.end(), [&] { return flip(random); });
-    if (mend) {
-        a.twist[7] = (a.twist[7] + 3 - std::accumulate(a.twist.begin(), a.twist.end(), 0) % 3) % 3;
-        a.flip[11] = (a.flip[11] + std::accumulate(a.flip.begin(), a.flip.end(), 0)) % 2;
-        if (IsOdd(a.corner) != IsOdd(a.edge)) {
-            std::swap(a.edge[0], a.edge[1]);
-        }
-    }
-    return a;
 }
 
 } // namespace turnix::test

@@ -9,53 +9,29 @@ using namespace turnix::test;
 
 namespace {
 
-// A solved cube with the two squares of one edge exchanged.
-clsCube FlippedEdge(std::int16_t s1, std::int16_t q1, std::int16_t s2, std::int16_t q2) {
-    clsCube cube;
-    cube.Side(s1).Square(q1)->SetColorIndex(s2);
-    cube.Side(s2).Square(q2)->SetColorIndex(s1);
-    return cube;
-}
-
-clsSolver AfterFirstStages(const clsCube& cube, int stages) {
-    clsSolver solver;
-    SolverProbe::Load(solver, cube);
-    SolverProbe::SolveStage1(solver);
-    if (stages >= 2) {
-        SolverProbe::SolveStage2(solver);
-    }
-    if (stages >= 3) {
-        SolverProbe::SolveStage3(solver);
-    }
-    return solver;
-}
-
-// All solved but four bottom pieces: piece pieceIn[k] (0..3) in the stage's
-// position k, turned as given. The positions are indices into CornerSquares
-// or EdgeSquares, in the stage's order.
-template <std::size_t N>
-clsCube BottomPieces(std::array<int, N> Arrangement::*pieces,
-                     std::array<int, N> Arrangement::*turns, const std::array<int, 4>& position,
-                     const std::array<int, 4>& pieceIn, const std::array<int, 4>& turn) {
+// All solved but the bottom corners: piece pieceIn[k] (0..3) in the stage's
+// position k (front-left, front-right, back-right, back-left), twisted as
+// given.
+clsCube BottomCorners(const std::array<int, 4>& pieceIn, const std::array<int, 4>& twist) {
+    constexpr std::array<int, 4> Position{5, 4, 7, 6}; // in CornerSquares
     Arrangement arrangement;
     for (std::size_t k = 0; k < 4; ++k) {
-        const auto at = static_cast<std::size_t>(position[k]);
-        (arrangement.*pieces)[at] = position[static_cast<std::size_t>(pieceIn[k])];
-        (arrangement.*turns)[at] = turn[k];
+        arrangement.corner.at(Position[k]) = Position.at(pieceIn[k]);
+        arrangement.twist.at(Position[k]) = twist[k];
     }
-    clsCube cube;
-    SetArrangement(cube, arrangement);
-    return cube;
+    return CubeOf(arrangement);
 }
 
-// Front-left, front-right, back-right, back-left.
-clsCube BottomCorners(const std::array<int, 4>& pieceIn, const std::array<int, 4>& twist) {
-    return BottomPieces(&Arrangement::corner, &Arrangement::twist, {5, 4, 7, 6}, pieceIn, twist);
-}
-
-// Front, left, back, right.
+// All solved but the bottom edges: piece pieceIn[k] (0..3) in the stage's
+// position k (front, left, back, right), flipped as given.
 clsCube BottomEdges(const std::array<int, 4>& pieceIn, const std::array<int, 4>& flip) {
-    return BottomPieces(&Arrangement::edge, &Arrangement::flip, {5, 6, 7, 4}, pieceIn, flip);
+    constexpr std::array<int, 4> Position{5, 6, 7, 4}; // in EdgeSquares
+    Arrangement arrangement;
+    for (std::size_t k = 0; k < 4; ++k) {
+        arrangement.edge.at(Position[k]) = Position.at(pieceIn[k]);
+        arrangement.flip.at(Position[k]) = flip[k];
+    }
+    return CubeOf(arrangement);
 }
 
 // The placement string names the pieces (1..4) in positions 1, 2 and 3.
@@ -70,13 +46,12 @@ Steps StoredFor(std::string_view placement) {
     return SolverProbe::Stored(solver);
 }
 
-// Every square but those of the bottom edges shows its centre's colour.
+// Every square but those of the bottom edges (DR, DF, DL, DB) shows its
+// centre's colour.
 bool AllButBottomEdgesMatch(CubeColors colors) {
-    for (std::int16_t s = 1; s < 6; ++s) {
-        for (const std::int16_t q : {1, 3, 5, 7}) {
-            if (s == side::Bottom || q == 7) {
-                colors[s][q] = colors[s][4];
-            }
+    for (std::size_t position = 4; position < 8; ++position) {
+        for (const SquareAt at : EdgeSquares[position]) {
+            colors[at.side][at.square] = colors[at.side][4];
         }
     }
     return IsSolved(colors);
@@ -87,8 +62,10 @@ bool AllButBottomEdgesMatch(CubeColors colors) {
 // The record, applied to the user's cube, gives the working cube turned
 // back by its rotations.
 TEST(SolveStage1, AFlippedFrontEdgeIsPlacedAgainWithTheLeftEdgeItDisturbs) {
-    const clsCube cube = FlippedEdge(side::Top, 7, side::Front, 1);
-    clsSolver solver = AfterFirstStages(cube, 1);
+    const clsCube cube = CubeOf({.flip = {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
+    clsSolver solver;
+    SolverProbe::Load(solver, cube);
+    SolverProbe::SolveStage1(solver);
     EXPECT_EQ(SolverProbe::Stored(solver), (Steps{1, 4, 13, 3, 13, 4, 12, 14, 3, 14}));
     EXPECT_EQ(SolverProbe::Rotation(solver), 3);
     EXPECT_EQ(After(cube, SolverProbe::Stored(solver)),
@@ -96,7 +73,11 @@ TEST(SolveStage1, AFlippedFrontEdgeIsPlacedAgainWithTheLeftEdgeItDisturbs) {
 }
 
 TEST(SolveStage3, AFlippedMiddleEdgeWaitsOneRoundThenComesOutAndGoesBackIn) {
-    const clsSolver solver = AfterFirstStages(FlippedEdge(side::Front, 5, side::Right, 3), 3);
+    clsSolver solver;
+    SolverProbe::Load(solver, CubeOf({.flip = {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}}));
+    SolverProbe::SolveStage1(solver);
+    SolverProbe::SolveStage2(solver);
+    SolverProbe::SolveStage3(solver);
     EXPECT_EQ(SolverProbe::Stored(solver),
               (Steps{10, 15, 9, 15, 0, 16, 1, 15, 10, 15, 9, 15, 0, 16, 1}));
     EXPECT_EQ(SolverProbe::Rotation(solver), 0);
@@ -139,8 +120,7 @@ TEST(SolveStage4, AllBottomCornerStatesEndAndTheSolvableOnesSucceedWithin27Steps
                 const clsCube& work = SolverProbe::Work(solver);
                 EXPECT_TRUE(AllButBottomEdgesMatch(ColorsOf(work)));
                 EXPECT_EQ(After(cube, stored),
-                          After(work, Steps(static_cast<std::size_t>(SolverProbe::Rotation(solver)),
-                                            step::RotateLeft)));
+                          After(work, Steps(SolverProbe::Rotation(solver), step::RotateLeft)));
             }
         }
     } while (std::next_permutation(pieceIn.begin(), pieceIn.end()));
@@ -153,11 +133,14 @@ TEST(SolveStage4, AllBottomCornerStatesEndAndTheSolvableOnesSucceedWithin27Steps
 // A closing pair (3, 10) is applied at once but recorded only when no
 // opening pair (4, 9) follows: then neither is.
 TEST(SolveStage5, AClosingPairIsRecordedLastOrCancelledByTheNextOpeningPair) {
-    const Steps edgeCycle{4, 9, 0, 3, 10, 17, 4, 9, 0, 3, 10};
+    clsCube cube;
+    for (const std::int16_t code : {9, 4, 1, 10, 3, 17, 9, 4, 1, 10, 3}) { // an edge cycle undone
+        ApplyStep(cube, code);
+    }
     clsSolver solver;
-    SolverProbe::Load(solver, SolvedThen(Inverse(edgeCycle)));
+    SolverProbe::Load(solver, cube);
     EXPECT_TRUE(SolverProbe::SolveStage5(solver));
-    EXPECT_EQ(SolverProbe::Stored(solver), edgeCycle);
+    EXPECT_EQ(SolverProbe::Stored(solver), (Steps{4, 9, 0, 3, 10, 17, 4, 9, 0, 3, 10}));
 
     SolverProbe::Load(solver, clsCube{});
     SolverProbe::CycleBottomEdges(solver, 0);
