@@ -62,7 +62,7 @@ bool AllButBottomEdgesMatch(CubeColors colors) {
 // The record, applied to the user's cube, gives the working cube turned
 // back by its rotations.
 TEST(SolveStage1, AFlippedFrontEdgeIsPlacedAgainWithTheLeftEdgeItDisturbs) {
-    const clsCube cube = CubeOf({.flip = {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
+    const clsCube cube = CubeOf({.flip = {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}); // UF
     clsSolver solver;
     SolverProbe::Load(solver, cube);
     SolverProbe::SolveStage1(solver);
@@ -74,7 +74,7 @@ TEST(SolveStage1, AFlippedFrontEdgeIsPlacedAgainWithTheLeftEdgeItDisturbs) {
 
 TEST(SolveStage3, AFlippedMiddleEdgeWaitsOneRoundThenComesOutAndGoesBackIn) {
     clsSolver solver;
-    SolverProbe::Load(solver, CubeOf({.flip = {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}}));
+    SolverProbe::Load(solver, CubeOf({.flip = {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}})); // FR
     SolverProbe::SolveStage1(solver);
     SolverProbe::SolveStage2(solver);
     SolverProbe::SolveStage3(solver);
