@@ -2,6 +2,7 @@
 
 #include "SolverTables.h"
 #include "StepCodes.h"
+#include "UprightPositions.h"
 
 namespace turnix {
 
@@ -71,28 +72,16 @@ void clsSolver::SolveStage2() {
         PlaceOf(FindCorner(intTopColor, intBackColor, intRightColor)) == Place{0, 2}) {
         return;
     }
-    for (const std::int16_t s : UprightSides) {
-        cubWork.Side(s).SetTag("");
-    }
-    std::int16_t remaining = 4;
-    std::int16_t tries = 1;
-    const auto finishFront = [&] {
-        cubWork.Side(side::Front).SetTag(std::string(DoneTag));
-        --remaining;
-        tries = 1;
-    };
-
-    while (remaining >= 1) {
+    UprightPositions positions(cubWork);
+    while (positions.AnyLeft()) {
         const Place at = PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor));
         if (at == TargetPlace) {
-            if (cubWork.Side(side::Front).Tag() != DoneTag) {
-                finishFront();
-            }
+            positions.FoundInPlace();
         } else {
             const CornerPosition* position = PositionOf(at);
-            if (position != nullptr && position->layer == Layer::Top && tries != remaining) {
-                ++tries;
-            } else {
+            const bool waiting = position != nullptr && position->layer == Layer::Top &&
+                                 positions.LeaveForLaterPass();
+            if (!waiting) {
                 if (position != nullptr) {
                     Moves(position->toInsertion.Span());
                 }
@@ -100,10 +89,10 @@ void clsSolver::SolveStage2() {
                 if (const InsertionRow* row = FindRow(CornerInsertion, from)) {
                     Moves(row->moves.Span());
                 }
-                finishFront();
+                positions.FinishFront();
             }
         }
-        if (remaining > 0) {
+        if (positions.AnyLeft()) {
             Move(step::RotateRight);
             ReadCenterColors();
         }

@@ -2,6 +2,7 @@
 
 #include "SolverTables.h"
 #include "StepCodes.h"
+#include "UprightPositions.h"
 
 namespace turnix {
 
@@ -61,28 +62,15 @@ void clsSolver::SolveStage3() {
         PlaceOf(FindEdge(intBackColor, intRightColor)) == Place{3, 3}) {
         return;
     }
-    for (const std::int16_t s : UprightSides) {
-        cubWork.Side(s).SetTag("");
-    }
-    std::int16_t remaining = 4;
-    std::int16_t tries = 1;
-    const auto finishFront = [&] {
-        cubWork.Side(side::Front).SetTag(std::string(DoneTag));
-        --remaining;
-        tries = 1;
-    };
-
-    while (remaining >= 1) {
+    UprightPositions positions(cubWork);
+    while (positions.AnyLeft()) {
         const Place at = PlaceOf(FindEdge(intFrontColor, intRightColor));
         if (at == TargetPlace) {
-            if (cubWork.Side(side::Front).Tag() != DoneTag) {
-                finishFront();
-            }
+            positions.FoundInPlace();
         } else {
             const ExtractionRow* extraction = FindRow(Extraction, at);
-            if (extraction != nullptr && tries != remaining) {
-                ++tries;
-            } else {
+            const bool waiting = extraction != nullptr && positions.LeaveForLaterPass();
+            if (!waiting) {
                 if (const BottomTurnRow* turn = FindRow(ToInsertion, at)) {
                     Moves(turn->moves.Span());
                 } else if (extraction != nullptr) {
@@ -91,10 +79,10 @@ void clsSolver::SolveStage3() {
                 const bool fromLeft =
                     PlaceOf(FindEdge(intFrontColor, intRightColor)) == LeftInsertion;
                 Moves(fromLeft ? InsertFromLeft.Span() : InsertFromBottom.Span());
-                finishFront();
+                positions.FinishFront();
             }
         }
-        if (remaining > 0) {
+        if (positions.AnyLeft()) {
             Move(step::RotateRight);
             ReadCenterColors();
         }

@@ -12,7 +12,6 @@
 #include <initializer_list>
 #include <span>
 #include <stdexcept>
-#include <string_view>
 
 namespace turnix {
 
@@ -65,12 +64,5 @@ template <typename Row, std::size_t N, typename Key>
                                   [&key](const Row& candidate) { return candidate.key == key; });
     return row == rows.end() ? nullptr : &*row;
 }
-
-// Tags of the sides whose positions stages 2 and 3 have finished.
-inline constexpr std::string_view DoneTag = "Done";
-
-// Upright sides in the order in which stages 2 and 3 clear their tags.
-inline constexpr std::array<std::int16_t, 4> UprightSides{side::Front, side::Left, side::Back,
-                                                          side::Right};
 
 } // namespace turnix

@@ -19,14 +19,6 @@ inline CubeColors ColorsOf(const clsCube& cube) {
     return colors;
 }
 
-inline void SetColors(clsCube& cube, const CubeColors& colors) {
-    for (std::int16_t s = 0; s < 6; ++s) {
-        for (std::int16_t q = 0; q < 9; ++q) {
-            cube.Side(s).Square(q)->SetColorIndex(colors[s][q]);
-        }
-    }
-}
-
 // A value that names its own square, so that every permutation of the 54
 // squares is visible in the colours.
 constexpr std::int16_t Marker(std::int16_t s, std::int16_t q) {

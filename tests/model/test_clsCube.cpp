@@ -1,91 +1,187 @@
 #include "CubeTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 using namespace turnix;
 using namespace turnix::test;
+using namespace turnix::side;
+using Link = clsSide::Link;
+using Where = std::pair<std::int16_t, std::int16_t>; // side, square
 
-TEST(clsCube, NewCubeIsSolvedWithEmptyTags) {
-    const clsCube cube;
-    for (std::int16_t s = 0; s < 6; ++s) {
+namespace {
+
+// Each link with the square of its own side that it belongs to.
+// clang-format off
+constexpr std::array<std::pair<Link, std::int16_t>, 12> LinkOwners{{
+    {Link::North, 1}, {Link::East, 5}, {Link::South, 7}, {Link::West, 3},
+    {Link::NorthWestToNorth, 0}, {Link::NorthWestToWest, 0},
+    {Link::NorthEastToNorth, 2}, {Link::NorthEastToEast, 2},
+    {Link::SouthEastToEast, 8}, {Link::SouthEastToSouth, 8},
+    {Link::SouthWestToSouth, 6}, {Link::SouthWestToWest, 6}}};
+// clang-format on
+
+// The square a link reaches, found by identity among the cube's own.
+Where Target(const clsCube& cube, std::int16_t s, Link link) {
+    const clsSquare* target = cube.Side(s).LinkedSquare(link).get();
+    for (std::int16_t t = 0; t < 6; ++t) {
         for (std::int16_t q = 0; q < 9; ++q) {
-            EXPECT_EQ(cube.Side(s).Square(q)->ColorIndex(), s);
+            if (cube.Side(t).Square(q).get() == target) {
+                return {t, q};
+            }
         }
-        EXPECT_EQ(cube.Side(s).Tag(), "");
+    }
+    return {-1, -1};
+}
+
+using Rotation = void (clsCube::*)();
+
+// The old side and squares that new squares 0 to 8 of a side come from.
+struct Source {
+    std::int16_t side;
+    std::array<std::int16_t, 9> squares;
+};
+constexpr std::array<std::int16_t, 9> Same{0, 1, 2, 3, 4, 5, 6, 7, 8};
+constexpr std::array<std::int16_t, 9> Reversed{8, 7, 6, 5, 4, 3, 2, 1, 0};
+constexpr std::array<std::int16_t, 9> QuarterCw{6, 3, 0, 7, 4, 1, 8, 5, 2};
+constexpr std::array<std::int16_t, 9> QuarterCcw{2, 5, 8, 1, 4, 7, 0, 3, 6};
+
+struct NetEffect {
+    const char* name;
+    Rotation rotation;
+    std::array<Source, 6> sources; // for new sides Top, Bottom, Front, Back, Left, Right
+};
+
+// clang-format off
+const std::array<NetEffect, 4> NetEffects{{
+    {"RotateLeft", &clsCube::RotateLeft, {{{Top, QuarterCw}, {Bottom, QuarterCcw},
+        {Right, Same}, {Left, Same}, {Front, Same}, {Back, Same}}}},
+    {"RotateRight", &clsCube::RotateRight, {{{Top, QuarterCcw}, {Bottom, QuarterCw},
+        {Left, Same}, {Right, Same}, {Back, Same}, {Front, Same}}}},
+    {"RotateUp", &clsCube::RotateUp, {{{Front, Same}, {Back, Reversed},
+        {Bottom, Same}, {Top, Reversed}, {Left, QuarterCcw}, {Right, QuarterCw}}}},
+    {"RotateDown", &clsCube::RotateDown, {{{Back, Reversed}, {Front, Same},
+        {Top, Same}, {Bottom, Reversed}, {Left, QuarterCw}, {Right, QuarterCcw}}}},
+}};
+// clang-format on
+
+} // namespace
+
+// Joining each square with the squares its links reach must give the
+// pieces of the cube: so every edge square is reached by one edge link, from
+// its partner, whose own link comes back, and every corner square by two
+// corner links. Targets are found by identity: each link reaches the very
+// square object that its side holds.
+TEST(clsCube, PiecesFollowFromTheLinksAndEachSquareIsReachedByItsPartners) {
+    const clsCube cube;
+    std::set<std::set<Where>> pieces;
+    std::map<Where, std::pair<int, int>> hits; // by edge links, by corner links
+    for (std::int16_t s = 0; s < 6; ++s) {
+        std::map<std::int16_t, std::set<Where>> pieceOf;
+        for (const auto& [link, own] : LinkOwners) {
+            const Where target = Target(cube, s, link);
+            pieceOf[own].insert({Where(s, own), target});
+            ++(own % 2 == 1 ? hits[target].first : hits[target].second);
+        }
+        for (const auto& [own, piece] : pieceOf) {
+            pieces.insert(piece);
+        }
+    }
+    // clang-format off
+    const std::set<std::set<Where>> expected{
+        {{Top, 0}, {Back, 2}, {Left, 0}},     {{Top, 1}, {Back, 1}},
+        {{Top, 2}, {Back, 0}, {Right, 2}},    {{Top, 3}, {Left, 1}},
+        {{Top, 6}, {Front, 0}, {Left, 2}},    {{Top, 5}, {Right, 1}},
+        {{Top, 8}, {Front, 2}, {Right, 0}},   {{Top, 7}, {Front, 1}},
+        {{Bottom, 0}, {Front, 6}, {Left, 8}}, {{Bottom, 1}, {Front, 7}},
+        {{Bottom, 2}, {Front, 8}, {Right, 6}}, {{Bottom, 3}, {Left, 7}},
+        {{Bottom, 6}, {Back, 8}, {Left, 6}},  {{Bottom, 5}, {Right, 7}},
+        {{Bottom, 8}, {Back, 6}, {Right, 8}}, {{Bottom, 7}, {Back, 7}},
+        {{Front, 3}, {Left, 5}}, {{Front, 5}, {Right, 3}},
+        {{Back, 3}, {Right, 5}}, {{Back, 5}, {Left, 3}}};
+    // clang-format on
+    EXPECT_EQ(pieces, expected);
+    EXPECT_EQ(hits.size(), 48U);
+    for (const auto& [where, count] : hits) {
+        EXPECT_EQ(count, where.second % 2 == 1 ? std::pair(1, 0) : std::pair(0, 2))
+            << "side " << where.first << " square " << where.second;
     }
 }
 
-TEST(clsCube, LabelsNameEachSideAndItsNeighbours) {
+TEST(clsCube, EachEdgeLabelNamesTheSideItsEdgeLinkReaches) {
     const clsCube cube;
-    struct Row {
-        const char* main;
-        const char* north;
-        const char* west;
-        const char* east;
-        const char* south;
-    };
-    const std::array<Row, 6> expected{{
-        {"Top Side", "Back", "Left", "Right", "Front"},
-        {"Bottom Side", "Front", "Left", "Right", "Back"},
-        {"Front Side", "Top", "Left", "Right", "Bottom"},
-        {"Back Side", "Top", "Right", "Left", "Bottom"},
-        {"Left Side", "Top", "Back", "Front", "Bottom"},
-        {"Right Side", "Top", "Front", "Back", "Bottom"},
-    }};
+    std::string names;
     for (std::int16_t s = 0; s < 6; ++s) {
         const clsSide& sid = cube.Side(s);
-        const Row& row = expected[static_cast<std::size_t>(s)];
-        EXPECT_EQ(sid.MainLabel(), row.main);
-        EXPECT_EQ(sid.NorthLabel(), row.north);
-        EXPECT_EQ(sid.WestLabel(), row.west);
-        EXPECT_EQ(sid.EastLabel(), row.east);
-        EXPECT_EQ(sid.SouthLabel(), row.south);
+        names += sid.MainLabel() + ",";
+        const std::array<std::string, 4> labels{sid.NorthLabel(), sid.EastLabel(), sid.SouthLabel(),
+                                                sid.WestLabel()};
+        for (std::size_t k = 0; k < 4; ++k) { // LinkOwners starts North, East, South, West
+            EXPECT_EQ(cube.Side(Target(cube, s, LinkOwners[k].first).first).MainLabel(),
+                      labels[k] + " Side")
+                << sid.MainLabel();
+        }
+    }
+    EXPECT_EQ(names, "Top Side,Bottom Side,Front Side,Back Side,Left Side,Right Side,");
+}
+
+// Distinct values on all 54 squares make every cell of the table visible;
+// each side's tag must come along with its colours.
+TEST(clsCube, EverySquareAndTagComesFromItsTabledOldPlaceInEachRotation) {
+    for (const NetEffect& effect : NetEffects) {
+        SCOPED_TRACE(effect.name);
+        clsCube cube;
+        MarkEverySquare(cube);
+        for (std::int16_t s = 0; s < 6; ++s) {
+            cube.Side(s).SetTag(std::to_string(s));
+        }
+        (cube.*effect.rotation)();
+        for (std::int16_t s = 0; s < 6; ++s) {
+            const Source& source = effect.sources[static_cast<std::size_t>(s)];
+            EXPECT_EQ(cube.Side(s).Tag(), std::to_string(source.side)) << "side " << s;
+            for (std::int16_t q = 0; q < 9; ++q) {
+                EXPECT_EQ(cube.Side(s).Square(q)->ColorIndex(),
+                          Marker(source.side, source.squares[static_cast<std::size_t>(q)]))
+                    << "side " << s << " square " << q;
+            }
+        }
     }
 }
 
-TEST(clsCube, SideIndexOutsideTheCubeIsRejectedAndChangesNothing) {
+// Setters only replace the stored reference; no link is re-made.
+TEST(clsCube, BadIndicesThrowAndChangeNothingAndReplacementsKeepTheLinks) {
     clsCube cube;
-    const clsSide* front = &cube.Side(side::Front);
+    clsSide& top = cube.Side(Top);
+    const SquarePtr topSeven = top.Square(7);
     EXPECT_THROW((void)cube.Side(-1), std::out_of_range);
     EXPECT_THROW((void)cube.Side(6), std::out_of_range);
     EXPECT_THROW(cube.SetSide(6, std::make_unique<clsSide>()), std::out_of_range);
-    EXPECT_THROW(cube.SetSide(-1, std::make_unique<clsSide>()), std::out_of_range);
-    EXPECT_EQ(&cube.Side(side::Front), front);
+    EXPECT_THROW((void)top.Square(-1), std::out_of_range);
+    EXPECT_THROW((void)top.Square(9), std::out_of_range);
+    EXPECT_THROW(top.SetSquare(9, std::make_shared<clsSquare>()), std::out_of_range);
+    EXPECT_EQ(&cube.Side(Top), &top);
     EXPECT_EQ(ColorsOf(cube), ColorsOf(clsCube{}));
-}
 
-TEST(clsCube, SettingASideReplacesOnlyTheStoredSide) {
-    clsCube cube;
-    const SquarePtr topSeven = cube.Side(side::Top).Square(7);
-    cube.SetSide(side::Top, std::make_unique<clsSide>());
-    EXPECT_EQ(cube.Side(side::Top).Square(7)->ColorIndex(), 0);
-    EXPECT_EQ(cube.Side(side::Top).NorthPtr(), nullptr);
-    // The front still reaches the square that was there before.
-    EXPECT_EQ(cube.Side(side::Front).NorthPtr(), topSeven);
+    top.SetSquare(7, std::make_shared<clsSquare>());
+    cube.SetSide(Top, std::make_unique<clsSide>());
+    EXPECT_EQ(cube.Side(Front).NorthPtr(), topSeven);
 }
 
 TEST(clsCube, CopyWritesColoursOnlyAndLeavesTwoIndependentCubes) {
     clsCube source;
     MarkEverySquare(source);
-    source.Side(side::Front).SetTag("Done");
+    source.Side(Front).SetTag("Done");
     clsCube target;
-    target.Side(side::Back).SetTag("kept");
-
     source.Copy(target);
     EXPECT_EQ(ColorsOf(target), ColorsOf(source));
-    EXPECT_EQ(target.Side(side::Front).Tag(), "");
-    EXPECT_EQ(target.Side(side::Back).Tag(), "kept");
+    EXPECT_EQ(target.Side(Front).Tag(), "");
 
-    target.Side(side::Front).RotateClockwise();
-    source.Side(side::Top).Square(0)->SetColorIndex(-7);
-    EXPECT_EQ(target.Side(side::Top).Square(0)->ColorIndex(), Marker(side::Top, 0));
-    EXPECT_NE(ColorsOf(target), ColorsOf(source));
-}
-
-TEST(clsCube, MovedCubeKeepsWorkingLinks) {
-    clsCube first;
-    clsCube moved = std::move(first);
-    moved.Side(side::Front).RotateClockwise();
-    EXPECT_EQ(moved.Side(side::Top).Square(6)->ColorIndex(), 4);
+    target.Side(Front).RotateClockwise();
+    source.Side(Top).Square(0)->SetColorIndex(-7);
+    EXPECT_EQ(target.Side(Top).Square(0)->ColorIndex(), Marker(Top, 0));
+    EXPECT_EQ(source.Side(Top).Square(6)->ColorIndex(), Marker(Top, 6));
 }

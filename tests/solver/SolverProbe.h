@@ -17,40 +17,22 @@ public:
         s.ReadCenterColors();
     }
     static void AddStep(clsSolver& s, std::int16_t code) { s.AddStep(code); }
-    static void SetActive(clsSolver& s, std::size_t index, bool active) {
-        s.blnActive[index] = active;
-    }
 
     // The recorded codes, active or not, without the trailing slot.
     static std::vector<std::int16_t> Stored(const clsSolver& s) {
         return {s.intSteps.begin(), s.intSteps.end() - 1};
     }
-    static const std::vector<std::int16_t>& Steps(const clsSolver& s) { return s.intSteps; }
-    static const std::vector<bool>& Active(const clsSolver& s) { return s.blnActive; }
     static std::int16_t FirstStep(const clsSolver& s) { return s.intFirstStep; }
     static std::int16_t LastStep(const clsSolver& s) { return s.intLastStep; }
     static std::int16_t Rotation(const clsSolver& s) { return s.intRotation; }
     static bool IsRecorded(const clsSolver& s) { return s.blnRecorded; }
     static clsCube& Work(clsSolver& s) { return s.cubWork; }
 
-    static SquareLocation FindCenter(const clsSolver& s, std::int16_t c) { return s.FindCenter(c); }
-    static SquareLocation FindEdge(const clsSolver& s, std::int16_t c1, std::int16_t c2) {
-        return s.FindEdge(c1, c2);
-    }
-    static SquareLocation FindCorner(const clsSolver& s, std::int16_t c1, std::int16_t c2,
-                                     std::int16_t c3) {
-        return s.FindCorner(c1, c2, c3);
-    }
-    static bool ValidateCube(const clsSolver& s) { return s.ValidateCube(); }
-
     static void SolveStage1(clsSolver& s) { s.SolveStage1(); }
     static void SolveStage2(clsSolver& s) { s.SolveStage2(); }
     static void SolveStage3(clsSolver& s) { s.SolveStage3(); }
     static bool SolveStage4(clsSolver& s) { return s.SolveStage4(); }
     static bool SolveStage5(clsSolver& s) { return s.SolveStage5(); }
-    static std::uint16_t BottomCornerPattern(clsSolver& s) { return s.BottomCornerPattern(); }
-    static std::uint16_t BottomEdgePattern(clsSolver& s) { return s.BottomEdgePattern(); }
-    static void TwistBottomCorners(clsSolver& s, std::int16_t mode) { s.TwistBottomCorners(mode); }
     static void CycleBottomEdges(clsSolver& s, std::int16_t mode) { s.CycleBottomEdges(mode); }
     static void OptimizeSteps(clsSolver& s) { s.OptimizeSteps(); }
 };

@@ -2,65 +2,79 @@
 #include "SolverTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace turnix;
 using namespace turnix::test;
 
 namespace {
 
-using Steps = std::vector<std::int16_t>;
-
-void Exchange(clsCube& cube, std::int16_t s1, std::int16_t q1, std::int16_t s2, std::int16_t q2) {
-    const std::int16_t first = cube.Side(s1).Square(q1)->ColorIndex();
-    cube.Side(s1).Square(q1)->SetColorIndex(cube.Side(s2).Square(q2)->ColorIndex());
-    cube.Side(s2).Square(q2)->SetColorIndex(first);
+// All solved but the bottom corners: piece pieceIn[k] (0..3) in the stage's
+// position k (front-left, front-right, back-right, back-left), twisted as
+// given.
+clsCube BottomCorners(const std::array<int, 4>& pieceIn, const std::array<int, 4>& twist) {
+    constexpr std::array<int, 4> Position{5, 4, 7, 6}; // in CornerSquares
+    Arrangement arrangement;
+    for (std::size_t k = 0; k < 4; ++k) {
+        arrangement.corner.at(Position[k]) = Position.at(pieceIn[k]);
+        arrangement.twist.at(Position[k]) = twist[k];
+    }
+    return CubeOf(arrangement);
 }
 
-// The codes that undo the given ones.
-Steps Inverse(const Steps& steps) {
-    Steps inverse;
-    for (auto code = steps.rbegin(); code != steps.rend(); ++code) {
-        const int kind = *code % 3;
-        inverse.push_back(static_cast<std::int16_t>(kind == 0   ? *code + 1
-                                                    : kind == 1 ? *code - 1
-                                                                : *code));
+// All solved but the bottom edges: piece pieceIn[k] (0..3) in the stage's
+// position k (front, left, back, right), flipped as given.
+clsCube BottomEdges(const std::array<int, 4>& pieceIn, const std::array<int, 4>& flip) {
+    constexpr std::array<int, 4> Position{5, 6, 7, 4}; // in EdgeSquares
+    Arrangement arrangement;
+    for (std::size_t k = 0; k < 4; ++k) {
+        arrangement.edge.at(Position[k]) = Position.at(pieceIn[k]);
+        arrangement.flip.at(Position[k]) = flip[k];
     }
-    return inverse;
+    return CubeOf(arrangement);
+}
+
+// The placement string names the pieces (1..4) in positions 1, 2 and 3.
+Steps StoredFor(std::string_view placement) {
+    const int first = placement[0] - '1';
+    const int second = placement[1] - '1';
+    const int third = placement[2] - '1';
+    clsSolver solver;
+    SolverProbe::Load(solver,
+                      BottomCorners({first, second, third, 6 - first - second - third}, {}));
+    EXPECT_TRUE(SolverProbe::SolveStage4(solver));
+    return SolverProbe::Stored(solver);
+}
+
+// Every square but those of the bottom edges (DR, DF, DL, DB) shows its
+// centre's colour.
+bool AllButBottomEdgesMatch(CubeColors colors) {
+    for (std::size_t position = 4; position < 8; ++position) {
+        for (const SquareAt at : EdgeSquares[position]) {
+            colors[at.side][at.square] = colors[at.side][4];
+        }
+    }
+    return IsSolved(colors);
 }
 
 } // namespace
 
+// The record, applied to the user's cube, gives the working cube turned
+// back by its rotations.
 TEST(SolveStage1, AFlippedFrontEdgeIsPlacedAgainWithTheLeftEdgeItDisturbs) {
-    clsCube cube;
-    Exchange(cube, 0, 7, 2, 1);
+    const clsCube cube = CubeOf({.flip = {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}); // UF
     clsSolver solver;
     SolverProbe::Load(solver, cube);
     SolverProbe::SolveStage1(solver);
     EXPECT_EQ(SolverProbe::Stored(solver), (Steps{1, 4, 13, 3, 13, 4, 12, 14, 3, 14}));
     EXPECT_EQ(SolverProbe::Rotation(solver), 3);
-    clsCube replay = CopyOf(cube);
-    ApplySteps(replay, SolverProbe::Stored(solver));
-    EXPECT_EQ(ColorsOf(replay), RotatedLeft(SolverProbe::Work(solver), 3))
-        << "the record, applied to the cube, gives the working cube turned back";
-}
-
-TEST(SolveStage2, ACornerBelowItsPlaceWithTopColourInFrontGoesUpInThreeTurns) {
-    clsSolver solver;
-    SolverProbe::Load(solver, SolvedThen(Inverse({0, 15, 1})));
-    ASSERT_EQ(SolverProbe::FindCorner(solver, 0, 5, 2), (SquareLocation{2, 8, true}));
-    SolverProbe::SolveStage2(solver);
-    EXPECT_EQ(SolverProbe::Stored(solver), (Steps{0, 15, 1}));
-    EXPECT_EQ(SolverProbe::Rotation(solver), 3);
-    for (const std::int16_t s : {side::Front, side::Left, side::Back, side::Right}) {
-        EXPECT_EQ(SolverProbe::Work(solver).Side(s).Tag(), "Done");
-    }
+    EXPECT_EQ(After(cube, SolverProbe::Stored(solver)),
+              After(SolverProbe::Work(solver), {20, 20, 20}));
 }
 
 TEST(SolveStage3, AFlippedMiddleEdgeWaitsOneRoundThenComesOutAndGoesBackIn) {
-    clsCube cube;
-    Exchange(cube, 2, 5, 5, 3);
     clsSolver solver;
-    SolverProbe::Load(solver, cube);
+    SolverProbe::Load(solver, CubeOf({.flip = {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}})); // FR
     SolverProbe::SolveStage1(solver);
     SolverProbe::SolveStage2(solver);
     SolverProbe::SolveStage3(solver);
@@ -69,16 +83,102 @@ TEST(SolveStage3, AFlippedMiddleEdgeWaitsOneRoundThenComesOutAndGoesBackIn) {
     EXPECT_EQ(SolverProbe::Rotation(solver), 0);
 }
 
-// Each cube is the solved one with the stage's own moves undone, so the
-// stage must record exactly those moves.
-TEST(SolveStage3, EachBottomLocationGetsItsBottomTurnAndInsertion) {
-    for (const Steps& expected : {Steps{0, 16, 1, 16, 10, 15, 9},        // at (1, 7)
-                                  Steps{10, 15, 9, 15, 0, 16, 1},        // at (4, 7)
-                                  Steps{16, 10, 15, 9, 15, 0, 16, 1},    // at (2, 7)
-                                  Steps{17, 0, 16, 1, 16, 10, 15, 9}}) { // at (1, 1)
-        clsSolver solver;
-        SolverProbe::Load(solver, SolvedThen(Inverse(expected)));
-        SolverProbe::SolveStage3(solver);
-        EXPECT_EQ(SolverProbe::Stored(solver), expected);
+TEST(SolveStage4, PlacementRowsRecordTheirMovesInTheCallersOrientation) {
+    EXPECT_EQ(StoredFor("412"), Steps{16});
+    EXPECT_EQ(StoredFor("234"), Steps{15});
+    EXPECT_EQ(StoredFor("341"), Steps{17});
+    // One rotation to the right, then the front exchange.
+    const Steps exchange = StoredFor("423");
+    ASSERT_GE(exchange.size(), 10U);
+    EXPECT_EQ(Steps(exchange.begin(), exchange.begin() + 10),
+              (Steps{1, 16, 0, 3, 15, 4, 1, 15, 0, 17}));
+}
+
+// Every arrangement and twist of the four bottom corners: the stage ends,
+// and succeeds exactly when the twists add up to whole turns. With the
+// corners in place, 8 twist states take one twist, 18 take two, and the
+// 54 others fail at once.
+TEST(SolveStage4, AllBottomCornerStatesEndAndTheSolvableOnesSucceedWithin27Steps) {
+    std::array<int, 4> pieceIn{0, 1, 2, 3};
+    clsSolver solver;
+    int solved = 0;
+    std::map<std::pair<bool, std::size_t>, int> placedByOutcome;
+    do {
+        for (int code = 0; code < 81; ++code) {
+            const std::array<int, 4> twist{code % 3, code / 3 % 3, code / 9 % 3, code / 27};
+            const bool solvable = (twist[0] + twist[1] + twist[2] + twist[3]) % 3 == 0;
+            const clsCube cube = BottomCorners(pieceIn, twist);
+            SolverProbe::Load(solver, cube);
+            ASSERT_EQ(SolverProbe::SolveStage4(solver), solvable) << "twist code " << code;
+            const Steps stored = SolverProbe::Stored(solver);
+            if (pieceIn == std::array{0, 1, 2, 3}) {
+                ++placedByOutcome[{solvable, stored.size()}];
+            }
+            if (solvable) {
+                ++solved;
+                EXPECT_LE(stored.size(), 27U);
+                const clsCube& work = SolverProbe::Work(solver);
+                EXPECT_TRUE(AllButBottomEdgesMatch(ColorsOf(work)));
+                EXPECT_EQ(After(cube, stored),
+                          After(work, Steps(SolverProbe::Rotation(solver), step::RotateLeft)));
+            }
+        }
+    } while (std::next_permutation(pieceIn.begin(), pieceIn.end()));
+    EXPECT_EQ(solved, 648);
+    EXPECT_EQ(placedByOutcome,
+              (std::map<std::pair<bool, std::size_t>, int>{
+                  {{true, 0}, 1}, {{true, 8}, 8}, {{true, 16}, 18}, {{false, 0}, 54}}));
+}
+
+// A closing pair (3, 10) is applied at once but recorded only when no
+// opening pair (4, 9) follows: then neither is.
+TEST(SolveStage5, AClosingPairIsRecordedLastOrCancelledByTheNextOpeningPair) {
+    clsCube cube;
+    for (const std::int16_t code : {9, 4, 1, 10, 3, 17, 9, 4, 1, 10, 3}) { // an edge cycle undone
+        ApplyStep(cube, code);
     }
+    clsSolver solver;
+    SolverProbe::Load(solver, cube);
+    EXPECT_TRUE(SolverProbe::SolveStage5(solver));
+    EXPECT_EQ(SolverProbe::Stored(solver), (Steps{4, 9, 0, 3, 10, 17, 4, 9, 0, 3, 10}));
+
+    SolverProbe::Load(solver, clsCube{});
+    SolverProbe::CycleBottomEdges(solver, 0);
+    SolverProbe::CycleBottomEdges(solver, 1);
+    Steps stored = SolverProbe::Stored(solver);
+    EXPECT_EQ(stored, (Steps{4, 9, 0, 3, 10, 17, 4, 9, 0, 1, 3, 10, 17, 4, 9, 1}));
+    EXPECT_FALSE(SolverProbe::IsRecorded(solver));
+    stored.insert(stored.end(), {3, 10});
+    EXPECT_EQ(ColorsOf(SolverProbe::Work(solver)), After(clsCube{}, stored));
+}
+
+// Every arrangement and flip of the four bottom edges: the stage ends, and
+// succeeds exactly for even arrangements with an even number of flips; two
+// edges exchanged on their own or four in a cycle fail, and so do flips
+// that record nothing when the edges are in place.
+TEST(SolveStage5, AllBottomEdgeStatesEndAndTheSolvableOnesSucceedWithin52Steps) {
+    std::array<int, 4> pieceIn{0, 1, 2, 3};
+    clsSolver solver;
+    int solved = 0;
+    do {
+        for (int code = 0; code < 16; ++code) {
+            const std::array<int, 4> flip{code & 1, code >> 1 & 1, code >> 2 & 1, code >> 3 & 1};
+            const bool solvable =
+                !IsOdd(pieceIn) && (flip[0] + flip[1] + flip[2] + flip[3]) % 2 == 0;
+            const clsCube cube = BottomEdges(pieceIn, flip);
+            SolverProbe::Load(solver, cube);
+            ASSERT_EQ(SolverProbe::SolveStage5(solver), solvable) << "flip code " << code;
+            const Steps stored = SolverProbe::Stored(solver);
+            if (!solvable && pieceIn == std::array{0, 1, 2, 3}) {
+                EXPECT_EQ(stored, Steps{}) << "flip code " << code;
+            }
+            if (solvable) {
+                ++solved;
+                EXPECT_LE(stored.size(), 52U);
+                EXPECT_TRUE(IsSolved(ColorsOf(SolverProbe::Work(solver))));
+                EXPECT_TRUE(IsSolved(After(cube, stored)));
+            }
+        }
+    } while (std::next_permutation(pieceIn.begin(), pieceIn.end()));
+    EXPECT_EQ(solved, 96);
 }

@@ -2,48 +2,56 @@
 #include "StepCodes.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
 #include <string>
 
 using namespace turnix;
 using namespace turnix::test;
 
+// "Turn front side clockwise", "Rotate cube up (front side becomes top
+// side)": each code does what its words say, and other codes nothing. The
+// notation is the usual one, with x and y for the rotations.
 TEST(StepCodes, EachCodeDoesWhatItsWordsSayAndOthersDoNothing) {
-    const auto after = [](auto operation) {
-        clsCube cube;
-        MarkEverySquare(cube);
-        operation(cube);
-        return ColorsOf(cube);
-    };
-    const std::array<std::int16_t, 6> sideOfGroup{side::Front, side::Left, side::Back,
-                                                  side::Right, side::Top,  side::Bottom};
-    const std::array<void (clsSide::*)(), 3> turnOfKind{
-        &clsSide::RotateClockwise, &clsSide::RotateCounterclockwise, &clsSide::RotateDouble};
-    for (std::int16_t code = 0; code < SideTurnCount; ++code) {
-        const auto turn = [&](clsCube& cube) {
-            clsSide& turned = cube.Side(sideOfGroup[static_cast<std::size_t>(code / 3)]);
-            (turned.*turnOfKind[static_cast<std::size_t>(code % 3)])();
-        };
-        EXPECT_EQ(after([code](clsCube& cube) { ApplyStep(cube, code); }), after(turn))
-            << StepText(code);
-    }
-    EXPECT_EQ(after([](clsCube& c) { ApplyStep(c, 18); }), after([](clsCube& c) { c.RotateUp(); }));
-    EXPECT_EQ(after([](clsCube& c) { ApplyStep(c, 19); }),
-              after([](clsCube& c) { c.RotateDown(); }));
-    EXPECT_EQ(after([](clsCube& c) { ApplyStep(c, 20); }),
-              after([](clsCube& c) { c.RotateLeft(); }));
-    EXPECT_EQ(after([](clsCube& c) { ApplyStep(c, 21); }),
-              after([](clsCube& c) { c.RotateRight(); }));
-    for (const std::int16_t code : {-1, 22, INT16_MIN, INT16_MAX}) {
-        EXPECT_EQ(after([code](clsCube& c) { ApplyStep(c, code); }), after([](clsCube&) {}));
-        EXPECT_EQ(StepText(code), "");
-        EXPECT_EQ(StepNotation(code), "");
-    }
-}
-
-TEST(StepCodes, NotationNamesTheSideAndTheTurn) {
-    std::string all;
+    const std::map<std::string, void (clsSide::*)()> turns{
+        {"clockwise", &clsSide::RotateClockwise},
+        {"counterclockwise", &clsSide::RotateCounterclockwise},
+        {"twice", &clsSide::RotateDouble}};
+    const std::map<std::string, void (clsCube::*)()> rotations{{"up", &clsCube::RotateUp},
+                                                               {"down", &clsCube::RotateDown},
+                                                               {"left", &clsCube::RotateLeft},
+                                                               {"right", &clsCube::RotateRight}};
+    std::string notation;
     for (std::int16_t code = 0; code < StepCodeCount; ++code) {
-        all += std::string(StepNotation(code)) + " ";
+        notation += std::string(StepNotation(code)) + " ";
+        std::string verb, what, name, how;
+        std::istringstream(std::string(StepText(code))) >> verb >> what >> name >> how;
+        clsCube described;
+        MarkEverySquare(described);
+        if (verb == "Turn") {
+            what[0] = static_cast<char>(std::toupper(what[0]));
+            std::int16_t s = 0;
+            while (s < 6 && described.Side(s).MainLabel() != what + " Side") {
+                ++s;
+            }
+            (described.Side(s).*turns.at(how))();
+        } else {
+            ASSERT_EQ(verb + " " + what, "Rotate cube");
+            (described.*rotations.at(name))();
+        }
+        clsCube applied;
+        MarkEverySquare(applied);
+        ApplyStep(applied, code);
+        EXPECT_EQ(ColorsOf(applied), ColorsOf(described)) << StepText(code);
     }
-    EXPECT_EQ(all, "F F' F2 L L' L2 B B' B2 R R' R2 U U' U2 D D' D2 x x' y y' ");
+    EXPECT_EQ(notation, "F F' F2 L L' L2 B B' B2 R R' R2 U U' U2 D D' D2 x x' y y' ");
+
+    clsCube cube;
+    MarkEverySquare(cube);
+    const CubeColors before = ColorsOf(cube);
+    for (const std::int16_t code : {-1, 22, INT16_MIN, INT16_MAX}) {
+        ApplyStep(cube, code);
+        EXPECT_EQ(StepText(code).size() + StepNotation(code).size(), 0U);
+    }
+    EXPECT_EQ(ColorsOf(cube), before);
 }

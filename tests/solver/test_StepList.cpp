@@ -7,36 +7,39 @@
 using namespace turnix;
 using namespace turnix::test;
 
-using Steps = std::vector<std::int16_t>;
+namespace {
 
-TEST(StepList, ClearingEmptiesTheListButKeepsTheBookmark) {
-    clsSolver solver;
-    for (const std::int16_t code : {1, 2, 3, 21}) {
+void Record(clsSolver& solver, const Steps& codes) {
+    solver.ClearSolution();
+    for (const std::int16_t code : codes) {
         SolverProbe::AddStep(solver, code);
     }
-    EXPECT_EQ(SolverProbe::Steps(solver), (Steps{1, 2, 3, 0}));
-    EXPECT_EQ(SolverProbe::Active(solver), (std::vector<bool>{true, true, true, true}));
-    solver.MoveNext();
-    solver.SaveBookMark();
-    solver.ClearSolution();
-    EXPECT_EQ(SolverProbe::Steps(solver), Steps{0});
-    EXPECT_EQ(SolverProbe::Rotation(solver), 0);
-    EXPECT_TRUE(solver.IsBOF() && solver.IsEOF());
-    solver.MoveNext();
-    solver.MovePrevious();
-    EXPECT_EQ(solver.Index(), 0);
-    solver.RestoreBookMark();
-    EXPECT_EQ(solver.Index(), 1);
 }
+
+// The active steps left by the optimisation pass and the first of them,
+// where the cursor must stand. Nothing is deleted, and the active steps do
+// to any cube what the whole record did.
+std::pair<Steps, std::int16_t> Optimize(const Steps& recorded) {
+    clsSolver solver;
+    Record(solver, recorded);
+    SolverProbe::OptimizeSteps(solver);
+    EXPECT_EQ(solver.Index(), SolverProbe::FirstStep(solver));
+    EXPECT_EQ(SolverProbe::Stored(solver).size(), recorded.size());
+    const Steps active = ActiveSteps(solver);
+    clsCube marked;
+    MarkEverySquare(marked);
+    EXPECT_EQ(After(marked, active), After(marked, recorded));
+    return {active, SolverProbe::FirstStep(solver)};
+}
+
+} // namespace
 
 // After r rotations to the right the user's side r places on in the cycle
 // Front, Left, Back, Right is at the working cube's front.
-TEST(StepList, TurnsAreStoredInTheCallersOrientation) {
-    const auto stored = [](std::initializer_list<std::int16_t> codes) {
-        clsSolver solver;
-        for (const std::int16_t code : codes) {
-            SolverProbe::AddStep(solver, code);
-        }
+TEST(StepList, TurnsAreStoredInTheCallersOrientationAndRotationsOnlyCounted) {
+    clsSolver solver;
+    const auto stored = [&solver](const Steps& codes) {
+        Record(solver, codes);
         return std::pair{SolverProbe::Stored(solver), SolverProbe::Rotation(solver)};
     };
     EXPECT_EQ(stored({20}), std::pair(Steps{}, std::int16_t{3}));
@@ -47,16 +50,14 @@ TEST(StepList, TurnsAreStoredInTheCallersOrientation) {
     EXPECT_EQ(stored({20, 3, 17, 21, 3}), std::pair(Steps{0, 17, 3}, std::int16_t{0}));
 }
 
-TEST(StepList, TheCursorSkipsInactiveStepsAndStopsAtBothEnds) {
+// Optimising 9, 0, 1, 3 removes the two steps in the middle.
+TEST(StepList, TheCursorSkipsRemovedStepsAndStopsAtBothEndsAndClearingKeepsTheBookmark) {
     clsSolver solver;
-    for (const std::int16_t code : {0, 1, 2, 3}) {
-        SolverProbe::AddStep(solver, code);
-    }
-    SolverProbe::SetActive(solver, 1, false);
-    SolverProbe::SetActive(solver, 2, false);
+    Record(solver, {9, 0, 1, 3});
+    SolverProbe::OptimizeSteps(solver);
     solver.MoveNext();
     EXPECT_EQ(solver.Index(), 3);
-    solver.MovePrevious();
+    solver.SaveBookMark();
     solver.MovePrevious();
     EXPECT_EQ(solver.Index(), 0);
     solver.MoveNext();
@@ -65,25 +66,35 @@ TEST(StepList, TheCursorSkipsInactiveStepsAndStopsAtBothEnds) {
     EXPECT_EQ(solver.Index(), 4);
     EXPECT_TRUE(solver.IsEOF());
     EXPECT_EQ(solver.CurrentStep(), 0) << "the trailing slot";
+
+    solver.ClearSolution();
+    EXPECT_EQ(SolverProbe::Stored(solver), Steps{});
+    EXPECT_TRUE(solver.IsBOF() && solver.IsEOF());
+    solver.MoveNext();
+    solver.MovePrevious();
+    EXPECT_EQ(solver.Index(), 0);
+    solver.RestoreBookMark();
+    EXPECT_EQ(solver.Index(), 3);
 }
 
 TEST(StepList, TheListHoldsAtMost32767StepsAndFailsLoudlyBeyond) {
     clsSolver solver;
-    for (int k = 0; k < 32767; ++k) {
-        SolverProbe::AddStep(solver, 12);
-    }
+    Record(solver, Steps(32767, 12));
     EXPECT_THROW(SolverProbe::AddStep(solver, 12), std::length_error);
     EXPECT_EQ(SolverProbe::LastStep(solver), 32767);
-    EXPECT_EQ(SolverProbe::Steps(solver).size(), 32768U);
 }
 
-TEST(StepList, SolvingAgainReusesTheListsStorage) {
-    std::mt19937 random(3);
-    clsCube cube;
-    Scramble(cube, random, 40);
-    clsSolver solver;
-    ASSERT_TRUE(solver.Solve(cube));
-    const auto* storage = SolverProbe::Steps(solver).data();
-    ASSERT_TRUE(solver.Solve(cube));
-    EXPECT_EQ(SolverProbe::Steps(solver).data(), storage);
+// Between them the cases use all nine rules for two turns of one side.
+TEST(OptimizeSteps, FoldsAndCancelsTurnsOfOneSideAndNothingElse) {
+    using Optimized = std::pair<Steps, std::int16_t>;
+    EXPECT_EQ(Optimize({}), Optimized({}, 0));
+    EXPECT_EQ(Optimize({0, 0, 0}), Optimized({1}, 2));
+    EXPECT_EQ(Optimize({0, 0, 0, 0}), Optimized({}, 4));
+    EXPECT_EQ(Optimize({0, 2, 0}), Optimized({}, 3));
+    EXPECT_EQ(Optimize({15, 0, 1, 16}), Optimized({}, 4));
+    EXPECT_EQ(Optimize({5, 2, 2, 4}), Optimized({3}, 3));
+    EXPECT_EQ(Optimize({3, 10, 4, 9}), Optimized({3, 10, 4, 9}, 0));
+    EXPECT_EQ(Optimize({12, 9, 10, 13, 6}), Optimized({6}, 4));
+    EXPECT_EQ(Optimize({13, 4, 4, 5, 13}), Optimized({14}, 4));
+    EXPECT_EQ(Optimize({6, 1, 2, 3}), Optimized({6, 0, 3}, 0));
 }
