@@ -1,8 +1,12 @@
 #pragma once
 
 // What a user does in a window, or inside a dialog that FakeModalRunner runs:
-// find a control by its object name, click it, double-click it.
+// find a control by its object name, read it, click it, double-click it.
 
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -15,6 +19,24 @@ T& Child(const QWidget& parent, const QString& name) {
         qFatal("No child named %s", qPrintable(name));
     }
     return *child;
+}
+
+// The window's caption and the texts of the named labels and buttons, joined
+// by "|".
+inline QString Captions(const QWidget& window, const QStringList& names) {
+    QStringList texts{window.windowTitle()};
+    for (const QString& name : names) {
+        QWidget& control = Child(window, name);
+        const auto* label = qobject_cast<QLabel*>(&control);
+        texts << (label != nullptr ? label->text()
+                                   : qobject_cast<QAbstractButton*>(&control)->text());
+    }
+    return texts.join('|');
+}
+
+inline bool IsCentred(const QWidget& window) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    return (window.frameGeometry().center() - screen.center()).manhattanLength() <= 2;
 }
 
 inline void Click(QWidget& widget) {

@@ -2,13 +2,9 @@
 #include "ColorSwatch.h"
 #include "DialogScripts.h"
 #include "FakePlatform.h"
-#include "WindowPlacement.h"
 #include "frmDefineColors.h"
 
-#include <QGuiApplication>
-#include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 using namespace turnix;
@@ -22,19 +18,13 @@ using Scheme = std::array<ScreenColor, 6>;
 constexpr Scheme UserColors{0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060};
 
 ColorSwatch& Swatch(const QDialog& dialog, int index) {
-    return Child<ColorSwatch>(dialog, QStringLiteral("picColor%1").arg(index));
+    return Child<ColorSwatch>(dialog, QString("picColor%1").arg(index));
 }
 
-QPushButton& Button(const QDialog& dialog, const char* name) {
-    return Child<QPushButton>(dialog, QString::fromLatin1(name));
-}
-
-Scheme SwatchColors(const QDialog& dialog) {
-    Scheme colors{};
-    for (int i = 0; i < 6; ++i) {
-        colors.at(i) = Swatch(dialog, i).Color();
-    }
-    return colors;
+// Runs "Define Colors" on UserColors with one script.
+std::optional<Scheme> Define(FakePlatform& fake, FakeModalRunner::Script script) {
+    fake.modalRunner.scripts.push_back(std::move(script));
+    return DefineColors(fake.Services(), nullptr, UserColors);
 }
 
 } // namespace
@@ -45,133 +35,92 @@ class TestFrmDefineColors : public QObject {
 private slots:
     void showsSixLabelledSwatchesAndThreeButtonsCentredOnTheScreen() {
         FakePlatform fake;
-        frmDefineColors dialog(fake.Services());
-        QCOMPARE(dialog.windowTitle(), QString("Define Colors"));
-        for (int i = 0; i < 6; ++i) {
-            const auto& label = Child<QLabel>(dialog, QStringLiteral("lblDefineColors%1").arg(i));
-            QCOMPARE(label.text(), QStringLiteral("Color %1:").arg(i + 1));
-            QCOMPARE(label.buddy(), &Swatch(dialog, i));
-        }
-        QCOMPARE(Button(dialog, "cmdOK").text(), QString("OK"));
-        QCOMPARE(Button(dialog, "cmdCancel").text(), QString("Cancel"));
-        QCOMPARE(Button(dialog, "cmdDefaults").text(), QString("Defaults"));
-        QVERIFY(Button(dialog, "cmdOK").isDefault());
-        QVERIFY(!dialog.OK());
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QCOMPARE(dialog.pos(), CenteredIn(dialog.size(), screen));
+        const frmDefineColors dialog(fake.Services());
+        QCOMPARE(Captions(dialog, {"lblDefineColors0", "lblDefineColors1", "lblDefineColors2",
+                                   "lblDefineColors3", "lblDefineColors4", "lblDefineColors5",
+                                   "cmdDefaults", "cmdOK", "cmdCancel"}),
+                 QString("Define Colors|Color 1:|Color 2:|Color 3:|Color 4:|Color 5:|Color 6:|"
+                         "Defaults|OK|Cancel"));
+        QCOMPARE(Child<QLabel>(dialog, "lblDefineColors5").buddy(), &Swatch(dialog, 5));
+        QVERIFY(Child<QPushButton>(dialog, "cmdOK").isDefault());
+        QVERIFY(IsCentred(dialog));
     }
 
     void defaultsThenOkGivesTheDefaultScheme() {
         FakePlatform fake;
-        fake.modalRunner.scripts.push_back([](QDialog& dialog) {
+        const auto chosen = Define(fake, [](QDialog& dialog) {
             dialog.show();
-            Click(Button(dialog, "cmdDefaults"));
-            QVERIFY(dialog.isVisible());
-            QCOMPARE(dialog.focusWidget(), &Button(dialog, "cmdOK"));
-            Click(Button(dialog, "cmdOK"));
+            Click(Child<QWidget>(dialog, "cmdDefaults"));
+            Click(Child<QWidget>(dialog, "cmdOK"));
             QVERIFY(!dialog.isVisible());
         });
-        const auto chosen = DefineColors(fake.Services(), nullptr, UserColors);
+        QCOMPARE(chosen,
+                 std::optional(Scheme{0xC00000, 0xFFFFFF, 0x0080FF, 0x0000FF, 0x00C000, 0x00FFFF}));
         QCOMPARE(fake.modalRunner.titles, QStringList{"Define Colors"});
-        QVERIFY(chosen.has_value());
-        QCOMPARE(*chosen, (Scheme{0xC00000, 0xFFFFFF, 0x0080FF, 0x0000FF, 0x00C000, 0x00FFFF}));
-        QVERIFY(fake.messageBoxes.shown.empty());
     }
 
+    // A double click opens the chooser once, starting from the swatch's
+    // colour; a cancelled chooser keeps the swatch.
     void aChosenColorGoesIntoTheClickedSwatchOnly() {
         FakePlatform fake;
-        fake.colorChooser.answers.push_back(QColor(0x12, 0x34, 0x56));
-        fake.modalRunner.scripts.push_back([](QDialog& dialog) {
-            Click(Swatch(dialog, 4));
-            Click(Button(dialog, "cmdOK"));
+        fake.colorChooser.answers = {QColor(0x12, 0x34, 0x56), std::nullopt};
+        const auto chosen = Define(fake, [](QDialog& dialog) {
+            DoubleClick(Swatch(dialog, 4));
+            Click(Swatch(dialog, 2));
+            Click(Child<QWidget>(dialog, "cmdOK"));
         });
         Scheme expected = UserColors;
         expected.at(4) = 0x563412;
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::optional(expected));
-        QCOMPARE(fake.colorChooser.initialColors.size(), std::size_t{1});
-        QCOMPARE(fake.colorChooser.initialColors.front(), ToQColor(UserColors.at(4)));
-    }
-
-    void aCancelledChooserKeepsTheSwatch() {
-        FakePlatform fake; // the chooser has no answer: the user cancels it
-        fake.modalRunner.scripts.push_back([](QDialog& dialog) {
-            Click(Swatch(dialog, 2));
-            QCOMPARE(Swatch(dialog, 2).Color(), UserColors.at(2));
-            Click(Button(dialog, "cmdOK"));
-        });
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::optional(UserColors));
-        QCOMPARE(fake.colorChooser.initialColors.size(), std::size_t{1});
-        QVERIFY(fake.messageBoxes.shown.empty());
-    }
-
-    void aDoubleClickOnASwatchOpensTheChooserOnce() {
-        FakePlatform fake;
-        fake.colorChooser.answers.push_back(QColor(0x00, 0x00, 0x01));
-        fake.modalRunner.scripts.push_back([](QDialog& dialog) {
-            DoubleClick(Swatch(dialog, 0));
-            Click(Button(dialog, "cmdOK"));
-        });
-        const auto chosen = DefineColors(fake.Services(), nullptr, UserColors);
-        QCOMPARE(fake.colorChooser.initialColors.size(), std::size_t{1});
-        QVERIFY(chosen.has_value());
-        QCOMPARE(chosen->at(0), 0x010000);
+        QCOMPARE(chosen, std::optional(expected));
+        QCOMPARE(fake.colorChooser.initialColors,
+                 (std::vector{ToQColor(UserColors.at(4)), ToQColor(UserColors.at(2))}));
     }
 
     void duplicatesShowTheMessageAndKeepTheDialogOpenWithTheUsersColors() {
         FakePlatform fake;
-        fake.colorChooser.answers.push_back(ToQColor(UserColors.at(0)));
-        fake.colorChooser.answers.push_back(QColor(0xAB, 0xCD, 0xEF));
-        fake.modalRunner.scripts.push_back([&fake](QDialog& dialog) {
+        fake.colorChooser.answers = {ToQColor(UserColors.at(0)), QColor(0xAB, 0xCD, 0xEF)};
+        const auto chosen = Define(fake, [&fake](QDialog& dialog) {
             dialog.show();
             Click(Swatch(dialog, 5));
-            Click(Button(dialog, "cmdOK"));
+            Click(Child<QWidget>(dialog, "cmdOK"));
 
             QCOMPARE(fake.messageBoxes.shown.size(), std::size_t{1});
             const auto& message = fake.messageBoxes.shown.front();
-            QCOMPARE(message.strTitle, QString("Turnix"));
-            QCOMPARE(message.strText, QString("Error: All colors must be unique"));
+            QCOMPARE(message.strTitle + "|" + message.strText,
+                     QString("Turnix|Error: All colors must be unique"));
             QCOMPARE(message.icon, MessageIcon::None);
             QVERIFY(dialog.isVisible());
-            QVERIFY(!static_cast<frmDefineColors&>(dialog).OK());
-            Scheme duplicated = UserColors;
-            duplicated.at(5) = UserColors.at(0);
-            QCOMPARE(SwatchColors(dialog), duplicated);
-
+            for (int i = 0; i < 6; ++i) {
+                QCOMPARE(Swatch(dialog, i).Color(), UserColors.at(i == 5 ? 0 : i));
+            }
             Click(Swatch(dialog, 5));
-            Click(Button(dialog, "cmdOK"));
-            QVERIFY(!dialog.isVisible());
+            Click(Child<QWidget>(dialog, "cmdOK"));
         });
         Scheme expected = UserColors;
         expected.at(5) = 0xEFCDAB;
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::optional(expected));
+        QCOMPARE(chosen, std::optional(expected));
         QCOMPARE(fake.messageBoxes.shown.size(), std::size_t{1});
     }
 
-    void cancelAfterChangesChangesNothing() {
+    // Cancel, Escape or the frame, after changes.
+    void leavingWithoutOkChangesNothing() {
         FakePlatform fake;
-        fake.colorChooser.answers.push_back(QColor(Qt::magenta));
-        fake.modalRunner.scripts.push_back([](QDialog& dialog) {
-            dialog.show();
-            Click(Swatch(dialog, 1));
-            Click(Button(dialog, "cmdDefaults"));
-            Click(Button(dialog, "cmdCancel"));
-            QVERIFY(!dialog.isVisible());
-        });
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::nullopt);
-    }
-
-    void escapeAndClosingFromTheFrameChangeNothing() {
-        FakePlatform fake;
-        fake.modalRunner.scripts.push_back([](QDialog& dialog) {
-            dialog.show();
-            Click(Button(dialog, "cmdDefaults"));
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            QVERIFY(!dialog.isVisible());
-        });
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::nullopt);
+        fake.colorChooser.answers = {QColor(Qt::magenta)};
+        QCOMPARE(Define(fake,
+                        [](QDialog& dialog) {
+                            Click(Swatch(dialog, 1));
+                            Click(Child<QWidget>(dialog, "cmdCancel"));
+                        }),
+                 std::nullopt);
+        QCOMPARE(Define(fake,
+                        [](QDialog& dialog) {
+                            dialog.show();
+                            Click(Child<QWidget>(dialog, "cmdDefaults"));
+                            QTest::keyClick(&dialog, Qt::Key_Escape);
+                        }),
+                 std::nullopt);
         // No script left: the runner closes the dialog from its frame.
         QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::nullopt);
-        QCOMPARE(fake.modalRunner.titles.size(), 2);
     }
 };
 

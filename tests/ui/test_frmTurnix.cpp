@@ -1,9 +1,11 @@
 #include "WindowTestSupport.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
+#include <functional>
 
 using namespace turnix;
 using namespace turnix::test;
@@ -28,6 +30,39 @@ QStringList ControlState(const QWidget& window) {
     return state;
 }
 
+// The file format written out by hand: 54 values, little-endian, side by side.
+QByteArray Encoded(const clsCube& cube) {
+    QByteArray bytes;
+    for (const auto& squares : ColorsOf(cube)) {
+        for (const std::int16_t value : squares) {
+            const auto raw = static_cast<std::uint16_t>(value);
+            bytes.append(static_cast<char>(raw & 0xFF)).append(static_cast<char>(raw >> 8));
+        }
+    }
+    return bytes;
+}
+
+// Every entry of the "Turn" and "Rotate" submenus with what it must do.
+std::vector<std::pair<QString, std::function<void(clsCube&)>>> AllCommands() {
+    const std::array<std::pair<QString, void (clsSide::*)() noexcept>, 3> turns{{
+        {"Clockwise", &clsSide::RotateClockwise},
+        {"Counterclockwise", &clsSide::RotateCounterclockwise},
+        {"Twice", &clsSide::RotateDouble},
+    }};
+    std::vector<std::pair<QString, std::function<void(clsCube&)>>> commands;
+    for (std::int16_t s = 0; s < 6; ++s) {
+        for (const auto& [name, turn] : turns) {
+            commands.emplace_back("mnuSideTurn" + SideNames.at(s) + name,
+                                  [s, turn = turn](clsCube& cube) { (cube.Side(s).*turn)(); });
+        }
+    }
+    commands.emplace_back("mnuCubeRotateLeft", [](clsCube& cube) { cube.RotateLeft(); });
+    commands.emplace_back("mnuCubeRotateRight", [](clsCube& cube) { cube.RotateRight(); });
+    commands.emplace_back("mnuCubeRotateUp", [](clsCube& cube) { cube.RotateUp(); });
+    commands.emplace_back("mnuCubeRotateDown", [](clsCube& cube) { cube.RotateDown(); });
+    return commands;
+}
+
 } // namespace
 
 class TestFrmTurnix : public QObject {
@@ -35,143 +70,140 @@ class TestFrmTurnix : public QObject {
 
 private slots:
     void startsOnTheFrontSideOfASolvedCubeInTheDefaultColors() {
-        FakePlatform fake;
-        fake.system.installFolder = "/opt/turnix";
-        frmTurnix window(fake.Services());
+        Session s;
+        s.fake.system.installFolder = "/opt/turnix";
+        const frmTurnix& window = s.Start();
 
-        QCOMPARE(window.CurrentSide(), side::Front);
         QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
-        QCOMPARE(ShownColors(window), QList<QColor>(9, QColor("#FF8000")));
-        QCOMPARE(ShownTags(window), QStringList(9, "2"));
-        const QStringList labels{"lblMain", "lblNorth", "lblSouth", "lblWest", "lblEast"};
-        const QStringList captions{"Front Side", "Top", "Bottom", "Left", "Right"};
-        for (int i = 0; i < labels.size(); ++i) {
-            QCOMPARE(LabelText(window, labels.at(i)), captions.at(i));
+        QCOMPARE(ShownSquares(window), QStringList(9, "2 #ff8000"));
+        QStringList labels;
+        for (const char* name : {"lblMain", "lblNorth", "lblSouth", "lblWest", "lblEast"}) {
+            labels << LabelText(window, name);
         }
+        QCOMPARE(labels, (QStringList{"Front Side", "Top", "Bottom", "Left", "Right"}));
         QCOMPARE(window.InstallFolder(), QString("/opt/turnix"));
-        QVERIFY(!Child<QAction>(window, "mnuHelpInstructions").isEnabled());
-        QVERIFY(fake.messageBoxes.shown.empty());
+        QVERIFY(s.fake.messageBoxes.shown.empty());
     }
 
-    void startsWithTheStoredColorsDropsOldKeysAndDefaultsBadValues() {
-        FakePlatform fake;
-        fake.settings.SetValue("Colors", "Color1", "8421376");
-        fake.settings.SetValue("Colors", "Color4", "255");
-        fake.settings.SetValue("Colors", "ColorValue1", "65280");
-        fake.settings.SetValue("Colors", "ColorValue3", "255");
-        fake.settings.SetValue("Colors", "ColorValue4", "red");
-        frmTurnix window(fake.Services());
+    // A text that is no colour number gives its key's default; the old keys
+    // go when "Color1" holds text; Exit stores six decimal texts.
+    void startUpReadsTheStoredColorsAndExitStoresThem() {
+        struct Case {
+            QStringList texts;
+            QString color1;
+            ColorScheme expected;
+        };
+        const std::array<Case, 2> cases{{
+            {{"16777215", "16777216", "000000000255", "0x10", " 255", "99999999999999999999"},
+             "8421376",
+             {0xFFFFFF, 0xFFFFFF, 0x0000FF, 0x0000FF, 0x00C000, 0x00FFFF}},
+            {{"-1", "", QString::fromUtf8("\u0662\u0665\u0665"), "0", "red", "65280"},
+             "",
+             {0xC00000, 0xFFFFFF, 0x0080FF, 0, 0x00C000, 65280}},
+        }};
+        for (const Case& c : cases) {
+            Session s;
+            s.fake.settings.SetValue("Colors", "Color1", c.color1);
+            s.fake.settings.SetValue("Colors", "Color4", "255");
+            for (int i = 0; i < 6; ++i) {
+                s.fake.settings.SetValue("Colors", QString("ColorValue%1").arg(i + 1),
+                                         c.texts.at(i));
+            }
+            frmTurnix& window = s.Start();
+            QCOMPARE(window.Colors(), c.expected);
+            QCOMPARE(ShownSquares(window), ExpectedSquares(clsCube(), side::Front, c.expected));
+            QCOMPARE(s.fake.settings.Value("Colors", "Color4").has_value(), c.color1.isEmpty());
 
-        const ColorScheme expected{0x00FF00, 0xFFFFFF, 0x0000FF, 0x0000FF, 0x00C000, 0x00FFFF};
-        QCOMPARE(window.Colors(), expected);
-        QCOMPARE(ShownColors(window), QList<QColor>(9, QColor(Qt::red)));
-        QVERIFY(!fake.settings.Value("Colors", "Color1").has_value());
-        QVERIFY(!fake.settings.Value("Colors", "Color4").has_value());
-    }
-
-    void exitStoresTheSixColorsAsDecimalText() {
-        FakePlatform fake;
-        fake.settings.SetValue("Colors", "ColorValue2", "not a colour");
-        fake.settings.SetValue("Colors", "ColorValue3", "0000255");
-        frmTurnix window(fake.Services());
-        window.show();
-        Trigger(window, "mnuFileExit");
-
-        QVERIFY(!window.isVisible());
-        const QStringList expected{"12582912", "16777215", "255", "255", "49152", "65535"};
-        QCOMPARE(fake.settings.values.size(), std::size_t{6});
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(fake.settings.Value("Colors", QString("ColorValue%1").arg(i + 1)),
-                     std::optional<QString>(expected.at(i)));
+            Trigger(window, "mnuFileExit");
+            QVERIFY(!window.isVisible());
+            for (std::size_t i = 0; i < 6; ++i) {
+                QCOMPARE(s.fake.settings.Value("Colors", QString("ColorValue%1").arg(i + 1)),
+                         std::optional(QString::number(c.expected.at(i))));
+            }
         }
     }
 
     void eachNeighbourLabelBringsUpTheSideItNames() {
-        // Shown side -> side brought up by north, south, west, east.
-        const std::array<std::array<std::int16_t, 4>, 6> expected{{
-            {3, 2, 4, 5},
-            {2, 3, 4, 5},
-            {0, 1, 4, 5},
-            {0, 1, 5, 4},
-            {0, 1, 3, 2},
-            {0, 1, 2, 3},
-        }};
-        const QStringList labels{"lblNorth", "lblSouth", "lblWest", "lblEast"};
-        FakePlatform fake;
-        frmTurnix window(fake.Services());
-        window.show();
-
-        for (std::int16_t s = 0; s < 6; ++s) {
-            for (int edge = 0; edge < 4; ++edge) {
-                Trigger(window, "mnuSideShow" + SideNames.at(s));
-                const QString caption = LabelText(window, labels.at(edge));
-                QTest::mouseClick(&Child<QLabel>(window, labels.at(edge)), Qt::RightButton);
-                QCOMPARE(window.CurrentSide(), s);
-                QTest::mouseClick(&Child<QLabel>(window, labels.at(edge)), Qt::LeftButton);
-
-                QCOMPARE(window.CurrentSide(), expected.at(s).at(edge));
-                QCOMPARE(LabelText(window, "lblMain"), caption + " Side");
-                QCOMPARE(ShownTags(window), QStringList(9, QString::number(window.CurrentSide())));
+        Session s;
+        const frmTurnix& window = s.Start();
+        for (const QString& shown : SideNames) {
+            for (const char* name : {"lblNorth", "lblSouth", "lblWest", "lblEast"}) {
+                Trigger(window, "mnuSideShow" + shown);
+                auto& label = Child<QLabel>(window, name);
+                const QString named = label.text();
+                QTest::mouseClick(&label, Qt::RightButton);
+                QCOMPARE(LabelText(window, "lblMain"), shown + " Side");
+                QTest::mouseClick(&label, Qt::LeftButton);
+                QCOMPARE(LabelText(window, "lblMain"), named + " Side");
+                QCOMPARE(SideNames.at(window.CurrentSide()), named);
+                QCOMPARE(ShownSquares(window), s.Expected());
             }
         }
     }
 
     // Toolbar buttons 4 to 9 and the "Show" entries; 3 and 10 are separators.
     void showCommandsChangeTheViewAndNothingElse() {
-        QTemporaryDir folder;
-        FakePlatform fake;
-        frmTurnix window(fake.Services());
-        window.show();
+        Session s;
+        const frmTurnix& window = s.Start();
         clsCube marked;
         MarkEverySquare(marked);
-        LoadCube(window, fake, marked, folder.filePath("marked.cub"));
+        s.Load(marked);
         const QStringList before = ControlState(window);
         auto& toolbar = Child<QToolBar>(window, "Toolbar");
         const QList<QAction*> buttons = toolbar.actions();
         QCOMPARE(buttons.size(), 11);
 
-        for (std::int16_t s = 0; s < 6; ++s) {
-            Trigger(window, "mnuSideShow" + SideNames.at(s));
-            QCOMPARE(window.CurrentSide(), s);
-            QCOMPARE(ShownTags(window), TagsOf(marked, s));
-
+        for (std::int16_t side = 0; side < 6; ++side) {
+            Trigger(window, "mnuSideShow" + SideNames.at(side));
+            QCOMPARE(ShownSquares(window), ExpectedSquares(marked, side));
             Trigger(window, "mnuSideShowFront");
-            QTest::mouseClick(toolbar.widgetForAction(buttons.at(3 + s)), Qt::LeftButton);
-            QCOMPARE(window.CurrentSide(), s);
+            QTest::mouseClick(toolbar.widgetForAction(buttons.at(3 + side)), Qt::LeftButton);
             for (int separator : {3, 10}) {
                 QVERIFY(buttons.at(separator - 1)->isSeparator());
                 buttons.at(separator - 1)->trigger();
             }
-            QCOMPARE(window.CurrentSide(), s);
-            QCOMPARE(LabelText(window, "lblMain"), SideNames.at(s) + " Side");
+            QCOMPARE(window.CurrentSide(), side);
+            QCOMPARE(LabelText(window, "lblMain"), SideNames.at(side) + " Side");
             QCOMPARE(ColorsOf(window.Cube()), ColorsOf(marked));
             QCOMPARE(ControlState(window), before);
         }
-        QVERIFY(fake.fileDialogs.saveRequests.empty());
-        QCOMPARE(fake.fileDialogs.openRequests.size(), std::size_t{1});
+        QVERIFY(s.fake.fileDialogs.saveRequests.empty());
+        QCOMPARE(s.fake.fileDialogs.openRequests.size(), std::size_t{1});
     }
 
-    void focusReturnsToTheHiddenTextBox() {
-        FakePlatform fake;
-        frmTurnix window(fake.Services());
-        window.show();
+    // Squares that all differ, so that any misplaced one shows.
+    void everyTurnAndRotateDoesWhatTheModelDoesAndKeepsTheView() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        clsCube expected;
+        MarkEverySquare(expected);
+        s.Load(expected);
+        Trigger(window, "mnuSideShowRight");
+        for (const auto& [name, apply] : AllCommands()) {
+            Trigger(window, name);
+            apply(expected);
+            QVERIFY2(ColorsOf(window.Cube()) == ColorsOf(expected), qPrintable(name));
+            QCOMPARE(ShownSquares(window), ExpectedSquares(expected, side::Right));
+        }
+    }
+
+    void focusStaysInTheHiddenTextBox() {
+        Session s;
+        frmTurnix& window = s.Start();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto& dummy = Child<QLineEdit>(window, "txtDummy");
         QCOMPARE(QApplication::focusWidget(), &dummy);
         QVERIFY(!window.rect().intersects(dummy.geometry()));
-
         Child<QPushButton>(window, "cmdColor4").setFocus();
         QTest::mouseClick(window.centralWidget(), Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(QApplication::focusWidget(), &dummy);
     }
 
     void gridStaysSquareBetweenItsLabelsWhenResized() {
-        FakePlatform fake;
-        frmTurnix window(fake.Services());
-        window.show();
+        Session s;
+        frmTurnix& window = s.Start();
         for (const QSize size : {QSize(900, 500), QSize(480, 900), window.minimumSizeHint()}) {
             window.resize(size);
-            Trigger(window, "mnuSideShowBottom");
             QApplication::processEvents();
             const QRect grid = Child<QWidget>(window, "Shape1").geometry();
             const QRect square = Child<QWidget>(window, "cmdColor0").geometry();
@@ -182,6 +214,101 @@ private slots:
             QVERIFY(Child<QLabel>(window, "lblNorth").geometry().bottom() < grid.top());
             QVERIFY(Child<QLabel>(window, "lblSouth").geometry().top() > grid.bottom());
         }
+    }
+
+    void fileDialogsOfferCubeFilesUnderTheirTitles() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        for (const char* command : {"mnuFileOpenConfiguration", "ToolbarButton1",
+                                    "mnuFileSaveConfiguration", "ToolbarButton2"}) {
+            Trigger(window, command);
+        }
+        QStringList asked;
+        for (const auto* requests :
+             {&s.fake.fileDialogs.openRequests, &s.fake.fileDialogs.saveRequests}) {
+            for (const FileDialogOptions& o : *requests) {
+                asked << QStringList{o.strTitle, o.strFileName, o.strFilter, o.strDefaultSuffix}
+                             .join('|');
+            }
+        }
+        const QString open = "Open Configuration||Cube File (*.cub)|cub";
+        const QString save = "Save Configuration|Current.cub|Cube File (*.cub)|cub";
+        QCOMPARE(asked, (QStringList{open, open, save, save}));
+        QVERIFY(QDir(s.folder.path()).isEmpty());
+    }
+
+    // Values outside 0..5 included: loaded as they are, drawn neutral and
+    // written back; the saved file replaces the old one whole.
+    void saveThenOpenRestoresAnyCubeAndNewKeepsTheShownSide() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        clsCube marked;
+        MarkEverySquare(marked);
+        marked.Side(side::Front).Square(0)->SetColorIndex(7);
+        marked.Side(side::Left).Square(8)->SetColorIndex(-1);
+        s.Load(marked);
+        QCOMPARE(ShownSquares(window), ExpectedSquares(marked, side::Front));
+        const QString path = s.folder.filePath("saved.cub");
+        WriteBytes(path, QByteArray(500, '\x7F'));
+        s.fake.fileDialogs.saveAnswers.push_back(path);
+        Trigger(window, "ToolbarButton2");
+        QCOMPARE(ReadBytes(path), Encoded(marked));
+
+        Trigger(window, "mnuSideShowLeft");
+        Trigger(window, "mnuFileNewConfiguration");
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
+        QCOMPARE(ShownSquares(window), QStringList(9, "4 #00c000"));
+        s.Open(path);
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(marked));
+        QCOMPARE(ShownSquares(window), ExpectedSquares(marked, side::Left));
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files),
+                 (QStringList{"cube1.cub", "saved.cub"}));
+        QVERIFY(s.fake.messageBoxes.shown.empty());
+    }
+
+    // A short file sets only the values it holds; a long one its first 54.
+    void aFileOfAnyLengthSetsTheValuesItHolds() {
+        clsCube marked;
+        MarkEverySquare(marked);
+        const QByteArray solved = Encoded(clsCube());
+        for (const QByteArray& bytes :
+             {QByteArray(), solved.left(11), solved.left(107), solved + QByteArray(300, '\x03')}) {
+            Session s;
+            const frmTurnix& window = s.Start();
+            s.Load(marked);
+            WriteBytes(s.folder.filePath("file.cub"), bytes);
+            s.Open(s.folder.filePath("file.cub"));
+
+            const CubeColors colors = ColorsOf(window.Cube());
+            for (int k = 0; k < 54; ++k) {
+                const int expected = k < bytes.size() / 2 ? k / 9 : Marker(k / 9, k % 9);
+                QCOMPARE(colors.at(k / 9).at(k % 9), expected);
+            }
+            QCOMPARE(ShownSquares(window), s.Expected());
+            QVERIFY(s.fake.messageBoxes.shown.empty());
+        }
+    }
+
+    void aMissingFileOrACancelChangesNothingAndSaysNothing() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        const clsCube scrambled = Scrambled(1);
+        s.Load(scrambled);
+        Trigger(window, "mnuSideShowRight");
+
+        auto& dialogs = s.fake.fileDialogs;
+        dialogs.openAnswers = {s.folder.filePath("missing.cub"), s.folder.path(), std::nullopt};
+        dialogs.saveAnswers = {std::nullopt, s.folder.filePath("no/such/folder/x.cub")};
+        for (const char* command :
+             {"mnuFileOpenConfiguration", "mnuFileOpenConfiguration", "mnuFileOpenConfiguration",
+              "mnuFileSaveConfiguration", "mnuFileSaveConfiguration"}) {
+            Trigger(window, command);
+        }
+        QVERIFY(dialogs.openAnswers.empty() && dialogs.saveAnswers.empty());
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(scrambled));
+        QCOMPARE(ShownSquares(window), ExpectedSquares(scrambled, side::Right));
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"cube1.cub"});
+        QVERIFY(s.fake.messageBoxes.shown.empty());
     }
 };
 
