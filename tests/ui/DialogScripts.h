@@ -34,9 +34,10 @@ inline QString Captions(const QWidget& window, const QStringList& names) {
     return texts.join('|');
 }
 
+// Give or take the few pixels of a frame.
 inline bool IsCentred(const QWidget& window) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    return (window.frameGeometry().center() - screen.center()).manhattanLength() <= 2;
+    return (window.frameGeometry().center() - screen.center()).manhattanLength() <= 4;
 }
 
 inline void Click(QWidget& widget) {

@@ -13,9 +13,9 @@
 
 #include <QAction>
 #include <QFile>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <random>
 #include <stdexcept>
@@ -28,6 +28,15 @@ inline void Trigger(const QWidget& window, const QString& actionName) {
 
 inline QString LabelText(const QWidget& window, const QString& name) {
     return Child<QLabel>(window, name).text();
+}
+
+// The menu entry that performs a step code, e.g. "mnuSideTurnFrontClockwise".
+inline QString CommandName(std::int16_t code) {
+    static const QStringList sides{"Front", "Left", "Back", "Right", "Top", "Bottom"};
+    static const QStringList turns{"Clockwise", "Counterclockwise", "Twice"};
+    static const QStringList rotations{"Up", "Down", "Left", "Right"};
+    return code < SideTurnCount ? "mnuSideTurn" + sides.at(code / 3) + turns.at(code % 3)
+                                : "mnuCubeRotate" + rotations.at(code - SideTurnCount);
 }
 
 // Each of the nine squares as "colour index #rrggbb".
@@ -71,22 +80,18 @@ inline QByteArray ReadBytes(const QString& path) {
 inline clsCube Scrambled(unsigned seed) {
     clsCube cube;
     std::mt19937 random(seed);
-    std::uniform_int_distribution<int> code(0, SideTurnCount - 1);
     for (int i = 0; i < 30; ++i) {
-        ApplyStep(cube, static_cast<std::int16_t>(code(random)));
+        ApplyStep(cube, static_cast<std::int16_t>(random() % SideTurnCount));
     }
     return cube;
 }
 
+// Each side in one colour, whichever way the cube is turned.
 inline bool IsSolved(const clsCube& cube) {
-    for (std::int16_t s = 0; s < 6; ++s) {
-        for (std::int16_t q = 0; q < 9; ++q) {
-            if (cube.Side(s).Square(q)->ColorIndex() != cube.Side(s).Square(4)->ColorIndex()) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const CubeColors colors = ColorsOf(cube);
+    return std::all_of(colors.begin(), colors.end(), [](const auto& side) {
+        return std::all_of(side.begin(), side.end(), [&side](auto c) { return c == side[4]; });
+    });
 }
 
 // The solver's steps for a cube; none when it is solved or unsolvable.
@@ -105,50 +110,47 @@ inline std::vector<std::int16_t> SolutionOf(const clsCube& cube) {
 inline QString Joined(const std::vector<std::int16_t>& codes, std::size_t from, std::size_t to) {
     QStringList texts;
     for (std::size_t i = from; i < to; ++i) {
-        texts << QString::fromUtf8(StepText(codes.at(i)).data(),
-                                   static_cast<qsizetype>(StepText(codes.at(i)).size()));
+        texts << QString::fromUtf8(StepText(codes.at(i)));
     }
     return texts.join("\r\n");
 }
 
 // The enabled state of every control that the two modes and the step list
-// set, in one line.
+// set, in one line; the nine squares count as one.
 inline QString Controls(const QWidget& window) {
-    const auto enabled = [&window](const QString& name) {
-        QObject& control = Child<QObject>(window, name);
-        if (const auto* menu = qobject_cast<QMenu*>(&control)) {
-            return menu->menuAction()->isEnabled();
+    QString state;
+    for (const char* name : {"cmdColor", "mnuCubeSolve", "mnuCubeRotate", "mnuSideTurn",
+                             "ToolbarButton11", "cmdOneStep", "cmdStepsToCompletion",
+                             "cmdPreviousSteps", "cmdClear", "fraSolution", "txtSolution"}) {
+        const auto controls =
+            window.findChildren<QObject*>(QRegularExpression(QString("^%1\\d?$").arg(name)));
+        bool enabled = !controls.isEmpty();
+        for (QObject* control : controls) {
+            const auto* menu = qobject_cast<QMenu*>(control);
+            const auto* action = menu ? menu->menuAction() : qobject_cast<QAction*>(control);
+            enabled = enabled &&
+                      (action ? action->isEnabled() : static_cast<QWidget*>(control)->isEnabled());
         }
-        if (const auto* action = qobject_cast<QAction*>(&control)) {
-            return action->isEnabled();
-        }
-        return static_cast<QWidget&>(control).isEnabled();
-    };
-    bool squares = true;
-    for (int i = 0; i < 9; ++i) {
-        squares = squares && enabled(QString("cmdColor%1").arg(i));
-    }
-    QString state = squares ? "squares+" : "squares-";
-    for (const char* name :
-         {"mnuCubeSolve", "mnuCubeRotate", "mnuSideTurn", "ToolbarButton11", "cmdOneStep",
-          "cmdStepsToCompletion", "cmdPreviousSteps", "cmdClear", "fraSolution", "txtSolution"}) {
-        state += QString(" %1%2").arg(name, enabled(name) ? "+" : "-");
+        state += QString(" %1%2").arg(name, enabled ? "+" : "-");
     }
     return state;
 }
 
-inline const QString EditNoSolution =
-    "squares+ mnuCubeSolve+ mnuCubeRotate+ mnuSideTurn+ ToolbarButton11+ cmdOneStep- "
-    "cmdStepsToCompletion- cmdPreviousSteps- cmdClear- fraSolution- txtSolution-";
-inline const QString EditFinishedList =
-    "squares+ mnuCubeSolve+ mnuCubeRotate+ mnuSideTurn+ ToolbarButton11+ cmdOneStep- "
-    "cmdStepsToCompletion- cmdPreviousSteps+ cmdClear+ fraSolution+ txtSolution-";
+inline QString ModeControls(bool editing, bool previous, bool toCompletion, bool list) {
+    const QString e = editing ? "+" : "-";
+    const QString s = editing ? "-" : "+";
+    const QString l = list ? "+" : "-";
+    return QString(" cmdColor%1 mnuCubeSolve%1 mnuCubeRotate%1 mnuSideTurn%1 ToolbarButton11%1 "
+                   "cmdOneStep%2 cmdStepsToCompletion%3 cmdPreviousSteps%4 cmdClear%5 "
+                   "fraSolution%5 txtSolution%2")
+        .arg(e, s, toCompletion ? "+" : "-", previous ? "+" : "-", l);
+}
 
+// The three states of the mode table.
+inline const QString EditNoSolution = ModeControls(true, false, false, false);
+inline const QString EditFinishedList = ModeControls(true, true, false, true);
 inline QString Stepping(bool previous, bool toCompletion) {
-    return QString("squares- mnuCubeSolve- mnuCubeRotate- mnuSideTurn- ToolbarButton11- "
-                   "cmdOneStep+ cmdStepsToCompletion%1 cmdPreviousSteps%2 cmdClear+ "
-                   "fraSolution+ txtSolution+")
-        .arg(toCompletion ? "+" : "-", previous ? "+" : "-");
+    return ModeControls(false, previous, toCompletion, true);
 }
 
 // A main window on fake services, with a folder for its files. Set the fakes
@@ -174,14 +176,12 @@ struct Session {
         return path;
     }
 
-    // Puts cube into the window through "Open Configuration".
-    void Load(const clsCube& cube) { Open(Saved(cube)); }
-
-    // Nothing is a cancelled dialog.
+    // Through "Open Configuration"; nothing is a cancelled dialog.
     void Open(const std::optional<QString>& path) {
         fake.fileDialogs.openAnswers.push_back(path);
         Trigger(*window, "mnuFileOpenConfiguration");
     }
+    void Load(const clsCube& cube) { Open(Saved(cube)); }
 
     // What the squares must show of the window's own cube.
     [[nodiscard]] QStringList Expected() const {

@@ -1,7 +1,14 @@
+// The page layout on a surface that records it, and the real surface that
+// prints to PDF.
+
 #include "FakePrintSurface.h"
+#include "QtPrintSurface.h"
 #include "StepsPrinter.h"
 
-#include <QStringList>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace turnix;
@@ -30,7 +37,7 @@ QString Text(int page, double x, double y, bool bold, int size, const QString& t
 
 QStringList Printed(const FakePrintSurface::Record& record) {
     QStringList texts;
-    for (const auto& p : record.Texts()) {
+    for (const auto& p : record.texts) {
         texts << Text(p.page, p.x, p.y, p.bold, p.size, p.text);
     }
     return texts;
@@ -42,6 +49,14 @@ QStringList Header(int page) {
     const QString pageText = QString("Page %1").arg(page);
     return {Text(page, PageWidth - 100.0 * pageText.size(), 200, false, 10, pageText),
             Text(page, (PageWidth - 120.0 * Title.size()) / 2, 200, true, 12, Title)};
+}
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
 }
 
 } // namespace
@@ -81,6 +96,61 @@ private slots:
         QVERIFY(PrintSteps(surface, Title, QString(), 1, 1));
         QCOMPARE(Printed(*surface.record), Header(1));
         QCOMPARE(surface.record->endDocCalls, 1);
+    }
+
+    void measuresInTwipsAndMovesLikeALinePrinter() {
+        QTemporaryDir folder;
+        auto printer = PdfPrinter(folder.filePath("area.pdf"));
+        const QRectF area = printer->pageRect(QPrinter::Inch);
+        QtPrintSurface surface(std::move(printer));
+        surface.SetScaleMode(PrintScaleTwips);
+        surface.SetOrientation(PrintPortrait);
+        // Within a few device pixels: the drawing area is whole pixels.
+        QVERIFY(qAbs(surface.ScaleWidth() - area.width() * 1440) < 10);
+        QVERIFY(qAbs(surface.ScaleHeight() - area.height() * 1440) < 10);
+        surface.SetOrientation(2);
+        QVERIFY(surface.ScaleWidth() > surface.ScaleHeight());
+
+        surface.SetFont(true, 10);
+        const double height = surface.TextHeight("X");
+        QVERIFY2(height > 180 && height < 400, qPrintable(QString::number(height)));
+        surface.SetCurrentX(720);
+        surface.SetCurrentY(1440);
+        surface.Print("Page ", false);
+        QCOMPARE(qRound(surface.CurrentX()), qRound(720 + surface.TextWidth("Page ")));
+        QCOMPARE(qRound(surface.CurrentY()), 1440);
+        surface.Print("1");
+        QCOMPARE(surface.CurrentX(), 0.0);
+        QCOMPARE(qRound(surface.CurrentY()), qRound(1440 + height));
+        surface.NewPage();
+        QCOMPARE(surface.CurrentY(), 0.0);
+        QVERIFY(surface.EndDoc());
+    }
+
+    void printsTheStepsToAPdfOfSeveralPages() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Steps.pdf");
+        QtPrintSurface surface(PdfPrinter(path));
+        const QString steps = QStringList(300, "Turn front side clockwise").join("\r\n");
+        QVERIFY(PrintSteps(surface, "Steps to Completion", steps, PrintScaleTwips, PrintPortrait));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        const int pages = QRegularExpression("/Count (\\d+)")
+                              .match(QString::fromLatin1(bytes))
+                              .captured(1)
+                              .toInt();
+        QVERIFY2(pages >= 2, qPrintable(QString::number(pages))); // 300 lines need more than one
+    }
+
+    void anUnwritableOutputMakesEndDocFail() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("missing/Steps.pdf");
+        QtPrintSurface surface(PdfPrinter(path));
+        surface.Print("1. Turn front side clockwise");
+        QVERIFY(!surface.EndDoc());
+        QVERIFY(!QFile::exists(path));
     }
 };
 

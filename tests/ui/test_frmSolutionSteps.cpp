@@ -124,7 +124,7 @@ private slots:
         form->setWindowTitle("Previous Steps");
         Click(Button("cmdPrint"));
         QStringList texts;
-        for (const auto& text : printed->Texts()) {
+        for (const auto& text : printed->texts) {
             texts << text.text;
         }
         QCOMPARE(texts,

@@ -1,0 +1,156 @@
+// "About Turnix" and the instructions window. The main window's tests cover
+// the Help menu, reloading the open instructions and closing them with it.
+
+#include "CubePicture.h"
+#include "DialogScripts.h"
+#include "FakePlatform.h"
+#include "frmAbout.h"
+#include "frmInstructions.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+QTextBrowser& View(const QWidget& window) {
+    return Child<QTextBrowser>(window, "rtxInstructions");
+}
+
+bool HasBoldRun(const QTextDocument& document, const QString& text) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().text() == text &&
+                it.fragment().charFormat().fontWeight() >= QFont::Bold) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestHelpWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aboutShowsCaptionTitleVersionAndPictureAndOkCloses() {
+        FakePlatform fake;
+        frmAbout about(fake.Services());
+        QCOMPARE(Captions(about, {"lblTitle", "lblVersion", "cmdOK", "cmdSysInfo"}),
+                 QString("About Turnix|Turnix|Version 3.4.2|OK|&System Info..."));
+        QVERIFY(!Child<QLabel>(about, "picIcon").pixmap().isNull() && IsCentred(about));
+        about.show();
+        Click(Child(about, "cmdOK"));
+        QVERIFY(!about.isVisible());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    // The first tool found that starts, in the order of preference; without
+    // one, a message.
+    void systemInfoStartsTheFirstToolThatWorksOrSaysItIsUnavailable() {
+        for (const bool startSucceeds : {true, false}) {
+            FakePlatform fake;
+            fake.system.programs = {{"lxtask", "/bin/lxtask"}, {"ksysguard", "/bin/ksysguard"}};
+            fake.system.startSucceeds = startSucceeds;
+            frmAbout about(fake.Services());
+            Click(Child(about, "cmdSysInfo"));
+            QStringList messages;
+            for (const auto& message : fake.messageBoxes.shown) {
+                QCOMPARE(message.icon, MessageIcon::None);
+                messages << message.strTitle + "|" + message.strText;
+            }
+            if (startSucceeds) {
+                QCOMPARE(fake.system.started, QStringList{"/bin/ksysguard"});
+                QVERIFY(messages.isEmpty());
+            } else {
+                QCOMPARE(fake.system.started, (QStringList{"/bin/ksysguard", "/bin/lxtask"}));
+                QCOMPARE(messages,
+                         QStringList{"Turnix|System Information Is Unavailable At This Time"});
+            }
+        }
+    }
+
+    void thePictureShowsTopFrontAndRightInTheirColors() {
+        const std::array<ScreenColor, 6> colors{0x0000FF, 0, 0x00FF00, 0, 0, 0xFF0000};
+        const QImage picture = DrawCubePicture(64, colors).toImage();
+        // The middle square of each visible side.
+        QCOMPARE(picture.pixelColor(32, 18), ToQColor(colors.at(0)));
+        QCOMPARE(picture.pixelColor(20, 39), ToQColor(colors.at(2)));
+        QCOMPARE(picture.pixelColor(44, 39), ToQColor(colors.at(5)));
+        QCOMPARE(picture.pixelColor(1, 1).alpha(), 0);
+    }
+
+    // Only "Instructions.rtf" itself, in a known folder.
+    void theProbeFindsTheInstructionsInTheInstallationFolderOnly() {
+        QTemporaryDir folder;
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
+        QFile lower(folder.filePath("instructions.rtf"));
+        QVERIFY(lower.open(QIODevice::WriteOnly));
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
+        QVERIFY(lower.rename(folder.filePath("Instructions.rtf")));
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::optional(lower.fileName()));
+        QCOMPARE(ProbeInstructionsFile(QString()), std::nullopt);
+    }
+
+    // A modeless, read-only viewer; Close or Escape ends it.
+    void theInstructionsWindowShowsAMissingOrOversizedFileAndCloses() {
+        QTemporaryDir folder;
+        QFile large(folder.filePath("large.rtf"));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(frmInstructions::MaxFileSize + 1));
+        QPointer<frmInstructions> window;
+        for (const bool escape : {false, true}) {
+            ShowInstructions(window, nullptr, folder.filePath("missing.rtf"));
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QCOMPARE(Captions(*window, {"cmdClose"}), QString("Instructions|Close"));
+            QVERIFY(!window->isModal() && View(*window).isReadOnly() && IsCentred(*window));
+            QCOMPARE(QApplication::focusWidget(), &View(*window));
+            QVERIFY(View(*window).toPlainText().contains("cannot be opened"));
+            QVERIFY(!window->LoadFile(large.fileName()));
+            QVERIFY(View(*window).toPlainText().contains("too large"));
+            if (escape) {
+                QTest::keyClick(window.data(), Qt::Key_Escape);
+            } else {
+                Click(Child(*window, "cmdClose"));
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(window == nullptr);
+        }
+    }
+
+    void theShippedFileRendersWithBoldHeadingsAndParagraphs() {
+        QFile built(QStringLiteral(TURNIX_BUILT_INSTRUCTIONS));
+        QFile source(QStringLiteral(TURNIX_SOURCE_INSTRUCTIONS));
+        QVERIFY(built.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
+        QCOMPARE(built.readAll(), source.readAll());
+        frmInstructions window;
+        QVERIFY(window.LoadFile(built.fileName()));
+        const QTextDocument& document = *View(window).document();
+        QVERIFY(document.blockCount() > 40);
+        QCOMPARE(document.begin().text(), QString("Turnix"));
+        QCOMPARE(document.begin().blockFormat().alignment(), Qt::AlignHCenter);
+        for (const char* heading : {"Turnix", "Solving and stepping", "One Step"}) {
+            QVERIFY2(HasBoldRun(document, heading), heading);
+        }
+        // It names the program's own texts, and no RTF shows through.
+        const QString text = document.toPlainText();
+        for (const char* phrase : {"Pick a Color", "Current Color:", "Invalid Cube Configuration",
+                                   "Cube is already complete", "Error: All colors must be unique",
+                                   "Clear  Steps", "SaveLast.cub", "Current.cub", "Solution.txt",
+                                   "Cube \u25b8 Define Colors", "3\u00d73\u00d73", "cube\u2019s"}) {
+            QVERIFY2(text.contains(QString::fromUtf8(phrase)), phrase);
+        }
+        QVERIFY(!text.contains('\\') && !text.contains('{') && !text.contains('?'));
+    }
+};
+
+QTEST_MAIN(TestHelpWindows)
+#include "test_HelpWindows.moc"
