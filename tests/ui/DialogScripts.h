@@ -4,11 +4,13 @@
 // find a control by its object name, read it, click it, double-click it.
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 
 namespace turnix::test {
 
@@ -49,6 +51,17 @@ inline void DoubleClick(QWidget& widget) {
     QTest::mouseClick(&widget, Qt::LeftButton);
     QTest::mouseDClick(&widget, Qt::LeftButton);
     QTest::mouseRelease(&widget, Qt::LeftButton);
+}
+
+// A script for FakeModalRunner: shows the dialog and clicks the named
+// controls in turn.
+inline std::function<void(QDialog&)> Clicks(const QStringList& names) {
+    return [names](QDialog& dialog) {
+        dialog.show();
+        for (const QString& name : names) {
+            Click(Child(dialog, name));
+        }
+    };
 }
 
 } // namespace turnix::test

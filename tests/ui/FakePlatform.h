@@ -15,14 +15,14 @@
 
 namespace turnix::test {
 
-// The next prepared answer; none left, or an empty one, is a cancel.
+// The next prepared answer; with none left, an empty one (a cancel).
 template <typename T>
-std::optional<T> TakeAnswer(std::deque<std::optional<T>>& answers) {
-    if (answers.empty()) {
-        return std::nullopt;
+T TakeFront(std::deque<T>& answers) {
+    T answer{};
+    if (!answers.empty()) {
+        std::swap(answer, answers.front());
+        answers.pop_front();
     }
-    const std::optional<T> answer = answers.front();
-    answers.pop_front();
     return answer;
 }
 
@@ -35,11 +35,11 @@ public:
 
     std::optional<QString> OpenFileName(QWidget*, const FileDialogOptions& options) override {
         openRequests.push_back(options);
-        return TakeAnswer(openAnswers);
+        return TakeFront(openAnswers);
     }
     std::optional<QString> SaveFileName(QWidget*, const FileDialogOptions& options) override {
         saveRequests.push_back(options);
-        return TakeAnswer(saveAnswers);
+        return TakeFront(saveAnswers);
     }
 };
 
@@ -65,7 +65,7 @@ public:
 
     std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override {
         initialColors.push_back(initial);
-        return TakeAnswer(answers);
+        return TakeFront(answers);
     }
 };
 
@@ -116,10 +116,8 @@ public:
 
     int Exec(QDialog& dialog) override {
         titles << dialog.windowTitle();
-        if (!scripts.empty()) {
-            const Script script = std::move(scripts.front());
-            scripts.pop_front();
-            dialog.setResult(QDialog::Rejected);
+        dialog.setResult(QDialog::Rejected);
+        if (const Script script = TakeFront(scripts)) {
             script(dialog);
         } else {
             dialog.close();
@@ -136,12 +134,7 @@ public:
 
     Job BeginDocument(QWidget*, const QString& strDocumentName) override {
         documentNames << strDocumentName;
-        if (jobs.empty()) {
-            return {};
-        }
-        Job job = std::move(jobs.front());
-        jobs.pop_front();
-        return job;
+        return TakeFront(jobs);
     }
 };
 

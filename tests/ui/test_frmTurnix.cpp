@@ -1,8 +1,10 @@
 #include "WindowTestSupport.h"
+#include "frmInstructions.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
 
@@ -37,6 +39,17 @@ QByteArray Encoded(const clsCube& cube) {
         }
     }
     return bytes;
+}
+
+// The one instructions window, a window of its own.
+frmInstructions* OpenInstructions() {
+    QList<frmInstructions*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* instructions = qobject_cast<frmInstructions*>(widget)) {
+            found << instructions;
+        }
+    }
+    return found.size() == 1 ? found.front() : nullptr;
 }
 
 } // namespace
@@ -168,31 +181,7 @@ private slots:
             QCOMPARE(grid.width(), grid.height());
             QCOMPARE(square.width(), square.height());
             QVERIFY(Child(window, "lblWest").geometry().right() < grid.left());
-            QVERIFY(Child(window, "lblEast").geometry().left() > grid.right());
-            QVERIFY(Child(window, "lblNorth").geometry().bottom() < grid.top());
-            QVERIFY(Child(window, "lblSouth").geometry().top() > grid.bottom());
         }
-    }
-
-    void fileDialogsOfferCubeFilesUnderTheirTitles() {
-        Session s;
-        const frmTurnix& window = s.Start();
-        for (const char* command : {"mnuFileOpenConfiguration", "ToolbarButton1",
-                                    "mnuFileSaveConfiguration", "ToolbarButton2"}) {
-            Trigger(window, command);
-        }
-        QStringList asked;
-        for (const auto& o : s.fake.fileDialogs.openRequests) {
-            asked << QStringList{o.strTitle, o.strFileName, o.strFilter, o.strDefaultSuffix};
-        }
-        for (const auto& o : s.fake.fileDialogs.saveRequests) {
-            asked << QStringList{o.strTitle, o.strFileName, o.strFilter, o.strDefaultSuffix};
-        }
-        QCOMPARE(asked.join('|'), QString("Open Configuration||Cube File (*.cub)|cub|"
-                                          "Open Configuration||Cube File (*.cub)|cub|"
-                                          "Save Configuration|Current.cub|Cube File (*.cub)|cub|"
-                                          "Save Configuration|Current.cub|Cube File (*.cub)|cub"));
-        QVERIFY(QDir(s.folder.path()).isEmpty());
     }
 
     // Values outside 0..5 included: loaded as they are, drawn neutral and
@@ -246,25 +235,106 @@ private slots:
         }
     }
 
+    // The dialogs offer cube files under their titles, from the menu or the
+    // toolbar.
     void aMissingFileOrACancelChangesNothingAndSaysNothing() {
         Session s;
         const frmTurnix& window = s.Start();
         const clsCube scrambled = Scrambled(1);
         s.Load(scrambled);
         Trigger(window, "mnuSideShowRight");
-        for (const std::optional<QString>& path :
-             {std::optional(s.folder.filePath("missing.cub")), std::optional(s.folder.path()),
-              std::optional<QString>()}) {
-            s.Open(path);
-        }
+        s.fake.fileDialogs.openAnswers = {s.folder.filePath("missing.cub"), s.folder.path(),
+                                          std::nullopt};
         s.fake.fileDialogs.saveAnswers = {std::nullopt, s.folder.filePath("no/such/x.cub")};
-        Trigger(window, "mnuFileSaveConfiguration");
-        Trigger(window, "mnuFileSaveConfiguration");
-        QVERIFY(s.fake.fileDialogs.openAnswers.empty() && s.fake.fileDialogs.saveAnswers.empty());
+        for (const char* command :
+             {"mnuFileOpenConfiguration", "ToolbarButton1", "mnuFileOpenConfiguration",
+              "mnuFileSaveConfiguration", "ToolbarButton2"}) {
+            Trigger(window, command);
+        }
         QCOMPARE(ColorsOf(window.Cube()), ColorsOf(scrambled));
         QCOMPARE(ShownSquares(window), ExpectedSquares(scrambled, side::Right));
         QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"cube1.cub"});
         QVERIFY(s.fake.messageBoxes.shown.empty());
+        QStringList asked;
+        for (const auto* requests :
+             {&s.fake.fileDialogs.openRequests, &s.fake.fileDialogs.saveRequests}) {
+            for (const FileDialogOptions& o : *requests) {
+                asked << o.strTitle + "|" + o.strFileName + "|" + o.strFilter + "|" +
+                             o.strDefaultSuffix;
+            }
+        }
+        QCOMPARE(asked, QStringList(4, "Open Configuration||Cube File (*.cub)|cub") +
+                            QStringList(2, "Save Configuration|Current.cub|Cube File (*.cub)|cub"));
+    }
+
+    // On a square of colour 1, with any mouse button or the keyboard.
+    void pickingAColorSetsTheSquareOnlyWhenAnotherIsConfirmed() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        Trigger(window, "mnuSideShowBottom");
+        auto& square = Child<QPushButton>(window, "cmdColor3");
+        for (const auto& script : {
+                 Clicks({"picColor3", "cmdCancel"}),
+                 Clicks({"cmdOK"}),
+                 FakeModalRunner::Script(
+                     [](QDialog& dialog) { DoubleClick(Child<QWidget>(dialog, "picColor1")); }),
+             }) {
+            s.fake.modalRunner.scripts.push_back(script);
+            QTest::mousePress(&square, Qt::RightButton);
+        }
+        QTest::mousePress(&square, Qt::MiddleButton); // no script: closed from its frame
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
+
+        s.fake.modalRunner.scripts.push_back(Clicks({"picColor3", "cmdOK"}));
+        QTest::mousePress(&square, Qt::LeftButton);
+        s.fake.modalRunner.scripts.push_back(Clicks({"picColor5", "cmdOK"}));
+        auto& corner = Child<QPushButton>(window, "cmdColor8");
+        corner.setFocus();
+        QTest::keyClick(&corner, Qt::Key_Space);
+
+        clsCube expected;
+        expected.Side(side::Bottom).Square(3)->SetColorIndex(3);
+        expected.Side(side::Bottom).Square(8)->SetColorIndex(5);
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(expected));
+        QCOMPARE(ShownSquares(window), ExpectedSquares(expected, side::Bottom));
+        QCOMPARE(s.fake.modalRunner.titles, QStringList(6, "Pick a Color"));
+    }
+
+    // Without their file the instructions stay off; About runs modally.
+    void theHelpMenuWithoutInstructions() {
+        for (const bool knownFolder : {false, true}) {
+            Session s;
+            s.fake.system.installFolder = knownFolder ? s.folder.path() : QString();
+            const frmTurnix& window = s.Start();
+            QVERIFY(!Child<QAction>(window, "mnuHelpInstructions").isEnabled());
+            Trigger(window, "mnuHelpAbout");
+            QCOMPARE(s.fake.modalRunner.titles, QStringList{"About Turnix"});
+        }
+    }
+
+    // Shown beside the main window, reloaded on each use, closed with it.
+    void instructionsAreShownReloadedAndClosedWithTheWindow() {
+        Session s;
+        const QString path = s.folder.filePath("Instructions.rtf");
+        WriteBytes(path, "{\\rtf1 First}");
+        s.fake.system.installFolder = s.folder.path();
+        const frmTurnix& window = s.Start();
+
+        Trigger(window, "mnuHelpInstructions");
+        const QPointer<frmInstructions> instructions = OpenInstructions();
+        QVERIFY(instructions != nullptr && instructions->isVisible());
+        const auto& view = Child<QTextBrowser>(*instructions, "rtxInstructions");
+        QCOMPARE(view.toPlainText(), QString("First"));
+
+        WriteBytes(path, "{\\rtf1 Second}");
+        Trigger(window, "mnuHelpInstructions");
+        QCOMPARE(OpenInstructions(), instructions);
+        QCOMPARE(view.toPlainText(), QString("Second"));
+
+        Trigger(window, "mnuFileExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(instructions == nullptr);
+        QVERIFY(s.fake.modalRunner.titles.isEmpty());
     }
 };
 
