@@ -57,9 +57,7 @@ private slots:
                      QString("Define Colors|Color 1:|Color 6:|Defaults|OK|Cancel"));
             QCOMPARE(Child<QLabel>(dialog, "lblDefineColors5").buddy(), &Swatch(dialog, 5));
             QVERIFY(Child<QPushButton>(dialog, "cmdOK").isDefault() && IsCentred(dialog));
-            dialog.show();
-            Click(Child(dialog, "cmdDefaults"));
-            Click(Child(dialog, "cmdOK"));
+            Clicks({"cmdDefaults", "cmdOK"})(dialog);
             QVERIFY(!dialog.isVisible());
         });
         QCOMPARE(chosen,
@@ -73,8 +71,7 @@ private slots:
         fake.colorChooser.answers = {QColor(0x12, 0x34, 0x56), std::nullopt};
         const auto chosen = Define(fake, [](QDialog& dialog) {
             DoubleClick(Swatch(dialog, 4));
-            Click(Swatch(dialog, 2));
-            Click(Child(dialog, "cmdOK"));
+            Clicks({"picColor2", "cmdOK"})(dialog);
         });
         Scheme expected = UserColors;
         expected.at(4) = 0x563412;
@@ -87,9 +84,7 @@ private slots:
         FakePlatform fake;
         fake.colorChooser.answers = {ToQColor(UserColors.at(0)), QColor(0xAB, 0xCD, 0xEF)};
         const auto chosen = Define(fake, [&fake](QDialog& dialog) {
-            dialog.show();
-            Click(Swatch(dialog, 5));
-            Click(Child(dialog, "cmdOK"));
+            Clicks({"picColor5", "cmdOK"})(dialog);
             QCOMPARE(fake.messageBoxes.shown.size(), std::size_t{1});
             const auto& message = fake.messageBoxes.shown.front();
             QCOMPARE(message.strTitle + "|" + message.strText,
@@ -99,8 +94,7 @@ private slots:
             for (int i = 0; i < 6; ++i) {
                 QCOMPARE(Swatch(dialog, i).Color(), UserColors.at(i == 5 ? 0 : i));
             }
-            Click(Swatch(dialog, 5));
-            Click(Child(dialog, "cmdOK"));
+            Clicks({"picColor5", "cmdOK"})(dialog);
         });
         Scheme expected = UserColors;
         expected.at(5) = 0xEFCDAB;
@@ -112,16 +106,10 @@ private slots:
     void leavingDefineColorsWithoutOkChangesNothing() {
         FakePlatform fake;
         fake.colorChooser.answers = {QColor(Qt::magenta)};
+        QCOMPARE(Define(fake, Clicks({"picColor1", "cmdCancel"})), std::nullopt);
         QCOMPARE(Define(fake,
                         [](QDialog& dialog) {
-                            Click(Swatch(dialog, 1));
-                            Click(Child(dialog, "cmdCancel"));
-                        }),
-                 std::nullopt);
-        QCOMPARE(Define(fake,
-                        [](QDialog& dialog) {
-                            dialog.show();
-                            Click(Child(dialog, "cmdDefaults"));
+                            Clicks({"cmdDefaults"})(dialog);
                             QTest::keyClick(&dialog, Qt::Key_Escape);
                         }),
                  std::nullopt);
@@ -167,12 +155,7 @@ private slots:
                           Click(Child(dialog, "cmdOK"));
                       }),
                  std::nullopt);
-        QCOMPARE(Pick(-1,
-                      [](QDialog& dialog) {
-                          Click(Swatch(dialog, 2));
-                          Click(Child(dialog, "cmdOK"));
-                      }),
-                 std::optional<std::int16_t>(2));
+        QCOMPARE(Pick(-1, Clicks({"picColor2", "cmdOK"})), std::optional<std::int16_t>(2));
     }
 
     // Just beside the pointer, and wholly on the screen near its edges.

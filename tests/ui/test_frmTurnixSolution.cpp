@@ -143,27 +143,6 @@ private slots:
         QVERIFY(s->fake.messageBoxes.shown.empty());
     }
 
-    // The list is replaced by the next solve, or dropped with it when that
-    // solve finds nothing to do.
-    void aNewSolveReplacesTheFinishedList() {
-        const clsCube scrambled = Scrambled(9);
-        s->Load(scrambled);
-        Trigger(Window(), "mnuCubeSolve");
-        Steps(SolutionOf(scrambled).size() + 1);
-
-        Trigger(Window(), "mnuSideTurnRightClockwise");
-        const std::vector<std::int16_t> codes = SolutionOf(Window().Cube());
-        Trigger(Window(), "mnuCubeSolve");
-        QCOMPARE(Controls(Window()), Stepping(false, true));
-        QCOMPARE(ListOf("cmdStepsToCompletion", "Steps to Completion"),
-                 Joined(codes, 0, codes.size()));
-
-        Steps(codes.size() + 1);
-        Trigger(Window(), "mnuCubeSolve");
-        QCOMPARE(s->fake.messageBoxes.shown.size(), std::size_t{1});
-        ExpectDiscarded();
-    }
-
 private:
     frmTurnix& Window() { return *s->window; }
     QPushButton& Button(const char* name) { return Child<QPushButton>(Window(), name); }
