@@ -26,10 +26,6 @@ inline void Trigger(const QWidget& window, const QString& actionName) {
     Child<QAction>(window, actionName).trigger();
 }
 
-inline QString LabelText(const QWidget& window, const QString& name) {
-    return Child<QLabel>(window, name).text();
-}
-
 // The menu entry that performs a step code, e.g. "mnuSideTurnFrontClockwise".
 inline QString CommandName(std::int16_t code) {
     static const QStringList sides{"Front", "Left", "Back", "Right", "Top", "Bottom"};
@@ -90,7 +86,7 @@ inline clsCube Scrambled(unsigned seed) {
 inline bool IsSolved(const clsCube& cube) {
     const CubeColors colors = ColorsOf(cube);
     return std::all_of(colors.begin(), colors.end(), [](const auto& side) {
-        return std::all_of(side.begin(), side.end(), [&side](auto c) { return c == side[4]; });
+        return std::count(side.begin(), side.end(), side[4]) == 9;
     });
 }
 
@@ -98,10 +94,9 @@ inline bool IsSolved(const clsCube& cube) {
 inline std::vector<std::int16_t> SolutionOf(const clsCube& cube) {
     clsSolver solver;
     std::vector<std::int16_t> codes;
-    if (solver.Solve(cube)) {
-        for (solver.MoveFirst(); !solver.IsEOF(); solver.MoveNext()) {
-            codes.push_back(solver.CurrentStep());
-        }
+    const bool solved = solver.Solve(cube);
+    for (solver.MoveFirst(); solved && !solver.IsEOF(); solver.MoveNext()) {
+        codes.push_back(solver.CurrentStep());
     }
     return codes;
 }
@@ -136,22 +131,18 @@ inline QString Controls(const QWidget& window) {
     return state;
 }
 
-inline QString ModeControls(bool editing, bool previous, bool toCompletion, bool list) {
-    const QString e = editing ? "+" : "-";
-    const QString s = editing ? "-" : "+";
-    const QString l = list ? "+" : "-";
+// The mode table: edit mode, with or without a finished list, or solution
+// mode with Previous Steps and Steps To Completion as given.
+inline QString ModeControls(bool editing, bool previous, bool toCompletion) {
+    const auto on = [](bool enabled) { return enabled ? "+" : "-"; };
     return QString(" cmdColor%1 mnuCubeSolve%1 mnuCubeRotate%1 mnuSideTurn%1 ToolbarButton11%1 "
                    "cmdOneStep%2 cmdStepsToCompletion%3 cmdPreviousSteps%4 cmdClear%5 "
                    "fraSolution%5 txtSolution%2")
-        .arg(e, s, toCompletion ? "+" : "-", previous ? "+" : "-", l);
+        .arg(on(editing), on(!editing), on(toCompletion), on(previous), on(!editing || previous));
 }
 
-// The three states of the mode table.
-inline const QString EditNoSolution = ModeControls(true, false, false, false);
-inline const QString EditFinishedList = ModeControls(true, true, false, true);
-inline QString Stepping(bool previous, bool toCompletion) {
-    return ModeControls(false, previous, toCompletion, true);
-}
+inline const QString EditNoSolution = ModeControls(true, false, false);
+inline const QString EditFinishedList = ModeControls(true, true, false);
 
 // A main window on fake services, with a folder for its files. Set the fakes
 // up, then Start().

@@ -1,14 +1,12 @@
 // "About Turnix" and the instructions window. The main window's tests cover
 // the Help menu, reloading the open instructions and closing them with it.
 
-#include "CubePicture.h"
 #include "DialogScripts.h"
 #include "FakePlatform.h"
 #include "frmAbout.h"
 #include "frmInstructions.h"
 
 #include <QFile>
-#include <QImage>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -72,28 +70,6 @@ private slots:
                 QCOMPARE(message.icon, MessageIcon::None);
             }
         }
-    }
-
-    void thePictureShowsTopFrontAndRightInTheirColors() {
-        const std::array<ScreenColor, 6> colors{0x0000FF, 0, 0x00FF00, 0, 0, 0xFF0000};
-        const QImage picture = DrawCubePicture(64, colors).toImage();
-        // The middle square of each visible side.
-        QCOMPARE(picture.pixelColor(32, 18), ToQColor(colors.at(0)));
-        QCOMPARE(picture.pixelColor(20, 39), ToQColor(colors.at(2)));
-        QCOMPARE(picture.pixelColor(44, 39), ToQColor(colors.at(5)));
-        QCOMPARE(picture.pixelColor(1, 1).alpha(), 0);
-    }
-
-    // Only "Instructions.rtf" itself, in a known folder.
-    void theProbeFindsTheInstructionsInTheInstallationFolderOnly() {
-        QTemporaryDir folder;
-        QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
-        QFile lower(folder.filePath("instructions.rtf"));
-        QVERIFY(lower.open(QIODevice::WriteOnly));
-        QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
-        QVERIFY(lower.rename(folder.filePath("Instructions.rtf")));
-        QCOMPARE(ProbeInstructionsFile(folder.path()), std::optional(lower.fileName()));
-        QCOMPARE(ProbeInstructionsFile(QString()), std::nullopt);
     }
 
     // A modeless, read-only viewer; Close or Escape ends it.

@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(ShownSquares(window), QStringList(9, "2 #ff8000"));
         QStringList labels;
         for (const char* name : {"lblMain", "lblNorth", "lblSouth", "lblWest", "lblEast"}) {
-            labels << LabelText(window, name);
+            labels << Child<QLabel>(window, name).text();
         }
         QCOMPARE(labels, (QStringList{"Front Side", "Top", "Bottom", "Left", "Right"}));
         QCOMPARE(window.InstallFolder(), QString("/opt/turnix"));
@@ -115,9 +115,9 @@ private slots:
                 auto& label = Child<QLabel>(window, name);
                 const QString named = label.text();
                 QTest::mouseClick(&label, Qt::RightButton);
-                QCOMPARE(LabelText(window, "lblMain"), shown + " Side");
+                QCOMPARE(Child<QLabel>(window, "lblMain").text(), shown + " Side");
                 QTest::mouseClick(&label, Qt::LeftButton);
-                QCOMPARE(LabelText(window, "lblMain"), named + " Side");
+                QCOMPARE(Child<QLabel>(window, "lblMain").text(), named + " Side");
                 QCOMPARE(SideNames.at(window.CurrentSide()), named);
                 QCOMPARE(ShownSquares(window), s.Expected());
             }
@@ -144,7 +144,8 @@ private slots:
                 QVERIFY(separator->isSeparator());
                 separator->trigger();
             }
-            QCOMPARE(LabelText(window, "lblMain"), SideNames.at(window.CurrentSide()) + " Side");
+            QCOMPARE(Child<QLabel>(window, "lblMain").text(),
+                     SideNames.at(window.CurrentSide()) + " Side");
             QCOMPARE(window.CurrentSide(), side);
             QCOMPARE(ColorsOf(window.Cube()), ColorsOf(marked));
             QCOMPARE(ControlState(window), before);

@@ -30,7 +30,7 @@ private slots:
         QCOMPARE(Controls(Window()), EditNoSolution);
 
         Trigger(Window(), "mnuCubeSolve");
-        QCOMPARE(Controls(Window()), Stepping(false, true));
+        QCOMPARE(Controls(Window()), ModeControls(false, false, true));
         QVERIFY(Text().text().isEmpty());
         QCOMPARE(Text().palette().color(QPalette::Base),
                  QApplication::palette(&Text()).color(QPalette::Active, QPalette::Base));
@@ -51,7 +51,7 @@ private slots:
             QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
             QCOMPARE(ShownSquares(Window()), s->Expected());
             QCOMPARE(Text().text(), Joined(codes, done - 1, done));
-            QCOMPARE(Controls(Window()), Stepping(true, done < codes.size()));
+            QCOMPARE(Controls(Window()), ModeControls(false, true, done < codes.size()));
             QCOMPARE(QApplication::focusWidget(), &Child<QLineEdit>(Window(), "txtDummy"));
 
             const std::int16_t cursor = Window().Solver().Index();

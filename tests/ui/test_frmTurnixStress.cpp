@@ -231,7 +231,7 @@ private:
         QCOMPARE(Window().Colors(), colors);
         QCOMPARE(ShownSquares(Window()), ExpectedSquares(shadow, Window().CurrentSide(), colors));
         QCOMPARE(Window().SolutionMode(), Solving());
-        QCOMPARE(Controls(Window()), Solving()  ? Stepping(done > 0, done < steps->size())
+        QCOMPARE(Controls(Window()), Solving() ? ModeControls(false, done > 0, done < steps->size())
                                      : list > 0 ? EditFinishedList
                                                 : EditNoSolution);
         QVERIFY(s.fake.modalRunner.scripts.empty() && s.fake.fileDialogs.openAnswers.empty() &&
