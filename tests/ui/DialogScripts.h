@@ -3,6 +3,8 @@
 // What a user does in a window, or inside a dialog that FakeModalRunner runs:
 // find a control by its object name, read it, click it, double-click it.
 
+#include "FakePlatform.h"
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QGuiApplication>
@@ -51,6 +53,15 @@ inline void DoubleClick(QWidget& widget) {
     QTest::mouseClick(&widget, Qt::LeftButton);
     QTest::mouseDClick(&widget, Qt::LeftButton);
     QTest::mouseRelease(&widget, Qt::LeftButton);
+}
+
+// Each message shown as "title|text", marked "!" for an exclamation.
+inline QStringList Messages(const FakeMessageBoxes& boxes) {
+    QStringList messages;
+    for (const auto& m : boxes.shown) {
+        messages << (m.icon == MessageIcon::Exclamation ? "!" : "") + m.strTitle + "|" + m.strText;
+    }
+    return messages;
 }
 
 // A script for FakeModalRunner: shows the dialog and clicks the named

@@ -67,6 +67,11 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes) {
     }
 }
 
+// The codec's bytes, which its own tests pin to the file format.
+inline QByteArray Encoded(const ConfigurationBytes& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -134,7 +139,9 @@ inline QString Controls(const QWidget& window) {
 // The mode table: edit mode, with or without a finished list, or solution
 // mode with Previous Steps and Steps To Completion as given.
 inline QString ModeControls(bool editing, bool previous, bool toCompletion) {
-    const auto on = [](bool enabled) { return enabled ? "+" : "-"; };
+    const auto on = [](bool enabled) {
+        return enabled ? "+" : "-";
+    };
     return QString(" cmdColor%1 mnuCubeSolve%1 mnuCubeRotate%1 mnuSideTurn%1 ToolbarButton11%1 "
                    "cmdOneStep%2 cmdStepsToCompletion%3 cmdPreviousSteps%4 cmdClear%5 "
                    "fraSolution%5 txtSolution%2")

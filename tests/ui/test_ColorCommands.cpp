@@ -85,11 +85,8 @@ private slots:
         fake.colorChooser.answers = {ToQColor(UserColors.at(0)), QColor(0xAB, 0xCD, 0xEF)};
         const auto chosen = Define(fake, [&fake](QDialog& dialog) {
             Clicks({"picColor5", "cmdOK"})(dialog);
-            QCOMPARE(fake.messageBoxes.shown.size(), std::size_t{1});
-            const auto& message = fake.messageBoxes.shown.front();
-            QCOMPARE(message.strTitle + "|" + message.strText,
-                     QString("Turnix|Error: All colors must be unique"));
-            QCOMPARE(message.icon, MessageIcon::None);
+            QCOMPARE(Messages(fake.messageBoxes),
+                     QStringList{"Turnix|Error: All colors must be unique"});
             QVERIFY(dialog.isVisible());
             for (int i = 0; i < 6; ++i) {
                 QCOMPARE(Swatch(dialog, i).Color(), UserColors.at(i == 5 ? 0 : i));
@@ -99,7 +96,7 @@ private slots:
         Scheme expected = UserColors;
         expected.at(5) = 0xEFCDAB;
         QCOMPARE(chosen, std::optional(expected));
-        QCOMPARE(fake.messageBoxes.shown.size(), std::size_t{1});
+        QCOMPARE(Messages(fake.messageBoxes).size(), 1);
     }
 
     // Cancel, Escape or the frame, after changes.

@@ -63,12 +63,9 @@ private slots:
             Click(Child(about, "cmdSysInfo"));
             QCOMPARE(fake.system.started.join(' '),
                      QString(startSucceeds ? "/bin/ksysguard" : "/bin/ksysguard /bin/lxtask"));
-            QCOMPARE(fake.messageBoxes.shown.size(), std::size_t{startSucceeds ? 0U : 1U});
-            for (const auto& message : fake.messageBoxes.shown) {
-                QCOMPARE(message.strTitle + "|" + message.strText,
-                         QString("Turnix|System Information Is Unavailable At This Time"));
-                QCOMPARE(message.icon, MessageIcon::None);
-            }
+            QCOMPARE(Messages(fake.messageBoxes),
+                     QStringList(startSucceeds ? 0 : 1,
+                                 "Turnix|System Information Is Unavailable At This Time"));
         }
     }
 

@@ -42,10 +42,6 @@ std::vector<std::pair<QString, QByteArray>> HostileContents() {
     };
 }
 
-QByteArray Bytes(const ConfigurationBytes& bytes) {
-    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
-}
-
 } // namespace
 
 class TestRobustness : public QObject {
@@ -80,7 +76,7 @@ private slots:
             Trigger(window, "mnuFileSaveConfiguration");
             Trigger(window, "mnuFileSaveConfiguration");
             QCOMPARE(ReadBytes(s.folder.filePath("saved ✓.cub")),
-                     Bytes(EncodeConfiguration(window.Cube())));
+                     Encoded(EncodeConfiguration(window.Cube())));
             Trigger(window, "mnuFileNewConfiguration");
         }
         QVERIFY(QFileInfo(paths[1]).isDir());

@@ -101,13 +101,10 @@ private slots:
         QCOMPARE(texts, (QStringList{"Page 1", "Previous Steps", "1. Turn front side clockwise",
                                      "2. Turn left side twice"}));
         QCOMPARE(fake->printing.documentNames, QStringList(4, "Previous Steps"));
-        QStringList messages;
-        for (const auto& message : fake->messageBoxes.shown) {
-            QCOMPARE(message.icon, MessageIcon::Exclamation);
-            messages << message.strTitle + "|" + message.strText.section('\n', 0, 0);
-        }
-        QCOMPARE(messages, QStringList(2, "Turnix|The steps could not be printed."));
-        QVERIFY(fake->messageBoxes.shown.front().strText.endsWith("No printer."));
+        QCOMPARE(Messages(fake->messageBoxes),
+                 (QStringList{"!Turnix|The steps could not be printed.\n\nNo printer.",
+                              "!Turnix|The steps could not be printed.\n\nThe printer or the "
+                              "output file could not be written."}));
     }
 
 private:

@@ -29,26 +29,13 @@ QStringList ControlState(const QWidget& window) {
     return state;
 }
 
-// The file format written out by hand: 54 values, little-endian, side by side.
-QByteArray Encoded(const clsCube& cube) {
-    QByteArray bytes;
-    for (const auto& squares : ColorsOf(cube)) {
-        for (const std::int16_t value : squares) {
-            const auto raw = static_cast<std::uint16_t>(value);
-            bytes.append(static_cast<char>(raw & 0xFF)).append(static_cast<char>(raw >> 8));
-        }
-    }
-    return bytes;
-}
-
 // The one instructions window, a window of its own.
 frmInstructions* OpenInstructions() {
     QList<frmInstructions*> found;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* instructions = qobject_cast<frmInstructions*>(widget)) {
-            found << instructions;
-        }
+        found << qobject_cast<frmInstructions*>(widget);
     }
+    found.removeAll(nullptr);
     return found.size() == 1 ? found.front() : nullptr;
 }
 
@@ -200,7 +187,7 @@ private slots:
         WriteBytes(path, QByteArray(500, '\x7F'));
         s.fake.fileDialogs.saveAnswers.push_back(path);
         Trigger(window, "ToolbarButton2");
-        QCOMPARE(ReadBytes(path), Encoded(marked));
+        QCOMPARE(ReadBytes(path), Encoded(EncodeConfiguration(marked)));
 
         Trigger(window, "mnuSideShowLeft");
         Trigger(window, "mnuFileNewConfiguration");
@@ -218,7 +205,7 @@ private slots:
     void aFileOfAnyLengthSetsTheValuesItHolds() {
         clsCube marked;
         MarkEverySquare(marked);
-        const QByteArray solved = Encoded(clsCube());
+        const QByteArray solved = Encoded(EncodeConfiguration(clsCube()));
         for (const QByteArray& bytes :
              {QByteArray(), solved.left(11), solved.left(107), solved + QByteArray(300, '\x03')}) {
             Session s;
