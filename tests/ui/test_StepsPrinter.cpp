@@ -16,11 +16,12 @@ using test::FakePrintSurface;
 
 namespace {
 
-// 9000 twips wide; 4500 high, so that below the 680 twips of the header
+// 9000 twips wide; 4480 high, so that below the 680 twips of the header
 // (an empty 10 pt line, the 12 pt title line, an empty 12 pt line) the left
-// column holds 19 lines of 200 twips.
+// column holds exactly 19 lines of 200 twips, the last one ending at the
+// bottom edge.
 constexpr double PageWidth = 9000;
-constexpr double PageHeight = 4500;
+constexpr double PageHeight = 4480;
 constexpr double ListTop = 680;
 const QString Title = QStringLiteral("Steps to Completion");
 
