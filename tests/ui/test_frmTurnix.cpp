@@ -269,6 +269,7 @@ private slots:
              }) {
             s.fake.modalRunner.scripts.push_back(script);
             QTest::mousePress(&square, Qt::RightButton);
+            QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
         }
         QTest::mousePress(&square, Qt::MiddleButton); // no script: closed from its frame
         QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
