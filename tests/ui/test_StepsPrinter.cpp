@@ -94,9 +94,10 @@ private slots:
         QVERIFY(qAbs(surface.ScaleWidth() - width) < 10); // whole device pixels
         surface.SetFont(true, 10);
         QVERIFY(surface.TextHeight("X") > 180 && surface.TextHeight("X") < 400);
+        surface.SetCurrentX(720);
         surface.SetCurrentY(1440);
         surface.Print("Page ", false);
-        QCOMPARE(qRound(surface.CurrentX()), qRound(surface.TextWidth("Page ")));
+        QCOMPARE(qRound(surface.CurrentX()), qRound(720 + surface.TextWidth("Page ")));
         surface.Print("1");
         QCOMPARE(surface.CurrentX(), 0.0);
         QCOMPARE(qRound(surface.CurrentY()), qRound(1440 + surface.TextHeight("X")));
