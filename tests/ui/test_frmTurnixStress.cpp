@@ -6,6 +6,7 @@
 #include "frmSolutionSteps.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QtTest>
 #include <set>
 
@@ -226,13 +227,15 @@ private:
         Trigger(Window(), "mnuCubeDefine");
     }
 
-    // Every prepared answer was used, so every dialog that should have
-    // opened did.
+    // The step text shows the last step done; every prepared answer was
+    // used, so every dialog that should have opened did.
     void Check() {
         QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(shadow));
         QCOMPARE(Window().Colors(), colors);
         QCOMPARE(ShownSquares(Window()), ExpectedSquares(shadow, Window().CurrentSide(), colors));
         QCOMPARE(Window().SolutionMode(), Solving());
+        QCOMPARE(Child<QLineEdit>(Window(), "txtSolution").text(),
+                 Solving() && done > 0 ? Joined(*steps, done - 1, done) : QString());
         QCOMPARE(Controls(Window()), Solving() ? ModeControls(false, done > 0, done < steps->size())
                                      : list > 0 ? EditFinishedList
                                                 : EditNoSolution);
