@@ -1,18 +1,67 @@
+// The solution steps window, its page layout on a surface that records it,
+// and the real surface that prints to PDF.
+
 #include "DialogScripts.h"
 #include "FakePlatform.h"
 #include "FakePrintSurface.h"
+#include "QtPrintSurface.h"
+#include "StepsPrinter.h"
 #include "frmSolutionSteps.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace turnix;
 using namespace turnix::test;
+
+namespace {
+
+// 9000 twips wide; 4480 high, so that below the 680 twips of the header
+// (an empty 10 pt line, the 12 pt title line, an empty 12 pt line) the left
+// column holds exactly 19 lines of 200 twips, the last one ending at the
+// bottom edge.
+constexpr double PageWidth = 9000;
+constexpr double PageHeight = 4480;
+constexpr double ListTop = 680;
+const QString Title = QStringLiteral("Steps to Completion");
+
+// One printed text as "page x,y font text", the font as "10" or "bold 12".
+QString Text(int page, double x, double y, const QString& font, const QString& text) {
+    return QString("%1 %2,%3 %4 %5").arg(page).arg(x).arg(y).arg(font, text);
+}
+
+QStringList Printed(const FakePrintSurface::Record& record) {
+    QStringList texts;
+    for (const auto& p : record.texts) {
+        texts << Text(p.page, p.x, p.y, (p.bold ? "bold " : "") + QString::number(p.size), p.text);
+    }
+    return texts;
+}
+
+// "Page n" right-aligned in 10 pt (100 twips a character), the title centred
+// in bold 12 pt (120 twips a character) on the same line.
+QStringList Header(int page) {
+    const QString pageText = QString("Page %1").arg(page);
+    return {Text(page, PageWidth - 100.0 * pageText.size(), 200, "10", pageText),
+            Text(page, (PageWidth - 120.0 * Title.size()) / 2, 200, "bold 12", Title)};
+}
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
+
+} // namespace
 
 class TestSolutionSteps : public QObject {
     Q_OBJECT
@@ -105,6 +154,65 @@ private slots:
                  (QStringList{"!Turnix|The steps could not be printed.\n\nNo printer.",
                               "!Turnix|The steps could not be printed.\n\nThe printer or the "
                               "output file could not be written."}));
+    }
+
+    // Numbering runs on from the left column to the right and onto page 2.
+    void stepsFillTheLeftColumnThenTheRightThenANewPageWithItsHeader() {
+        FakePrintSurface surface(PageWidth, PageHeight);
+        QStringList steps;
+        QStringList expected = Header(1);
+        for (int k = 1; k <= 40; ++k) {
+            steps << QString("Step %1").arg(k);
+            expected << (k == 39 ? Header(2) : QStringList());
+            const double x = (k - 1) % 38 < 19 ? 0 : PageWidth / 2;
+            expected << Text(k <= 38 ? 1 : 2, x, ListTop + (k - 1) % 38 % 19 * 200, "10",
+                             QString("%1. Step %1").arg(k));
+        }
+        QVERIFY(PrintSteps(surface, Title, steps.join("\r\n"), PrintScaleTwips, PrintPortrait));
+        QCOMPARE(Printed(*surface.record), expected);
+        QCOMPARE(surface.record->scaleModes, std::vector<int>{1});
+        QCOMPARE(surface.record->orientations, std::vector<int>{1});
+        QCOMPARE(surface.record->endDocCalls, 1);
+
+        FakePrintSurface empty(PageWidth, PageHeight);
+        QVERIFY(PrintSteps(empty, Title, QString(), 1, 1));
+        QCOMPARE(Printed(*empty.record), Header(1));
+    }
+
+    // Twips, and a text cursor that moves on like a line printer's.
+    void theRealSurfaceMeasuresInTwips() {
+        QTemporaryDir folder;
+        auto printer = PdfPrinter(folder.filePath("area.pdf"));
+        const double width = printer->pageRect(QPrinter::Inch).width() * 1440;
+        QtPrintSurface surface(std::move(printer));
+        surface.SetScaleMode(PrintScaleTwips);
+        surface.SetOrientation(PrintPortrait);
+        QVERIFY(qAbs(surface.ScaleWidth() - width) < 10); // whole device pixels
+        surface.SetFont(true, 10);
+        QVERIFY(surface.TextHeight("X") > 180 && surface.TextHeight("X") < 400);
+        surface.SetCurrentX(720);
+        surface.SetCurrentY(1440);
+        surface.Print("Page ", false);
+        QCOMPARE(qRound(surface.CurrentX()), qRound(720 + surface.TextWidth("Page ")));
+        surface.Print("1");
+        QCOMPARE(surface.CurrentX(), 0.0);
+        QCOMPARE(qRound(surface.CurrentY()), qRound(1440 + surface.TextHeight("X")));
+    }
+
+    // Printing fails, rather than claiming success, when the file cannot be
+    // written.
+    void theRealSurfacePrintsToAPdfOfSeveralPages() {
+        QTemporaryDir folder;
+        const QString steps = QStringList(300, "Turn front side clockwise").join("\r\n");
+        for (const QString& path : {folder.filePath("Steps.pdf"), folder.filePath("no/x.pdf")}) {
+            QtPrintSurface surface(PdfPrinter(path));
+            QCOMPARE(PrintSteps(surface, Title, steps, 1, 1), !path.contains("no/"));
+        }
+        QFile pdf(folder.filePath("Steps.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(4) == "%PDF");
+        const QString pages = QRegularExpression("/Count (\\d+)").match(pdf.readAll()).captured(1);
+        QVERIFY2(pages.toInt() >= 2, qPrintable(pages)); // 300 lines need more than one
+        QVERIFY(!QFile::exists(folder.filePath("no/x.pdf")));
     }
 
 private:
