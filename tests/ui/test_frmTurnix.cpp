@@ -201,28 +201,6 @@ private slots:
         QVERIFY(s.fake.messageBoxes.shown.empty());
     }
 
-    // A short file sets only the values it holds; a long one its first 54.
-    void aFileOfAnyLengthSetsTheValuesItHolds() {
-        clsCube marked;
-        MarkEverySquare(marked);
-        const QByteArray solved = Encoded(EncodeConfiguration(clsCube()));
-        for (const QByteArray& bytes :
-             {QByteArray(), solved.left(11), solved.left(107), solved + QByteArray(300, '\x03')}) {
-            Session s;
-            const frmTurnix& window = s.Start();
-            s.Load(marked);
-            WriteBytes(s.folder.filePath("file.cub"), bytes);
-            s.Open(s.folder.filePath("file.cub"));
-            const CubeColors colors = ColorsOf(window.Cube());
-            for (int k = 0; k < 54; ++k) {
-                const int expected = k < bytes.size() / 2 ? k / 9 : Marker(k / 9, k % 9);
-                QCOMPARE(colors.at(k / 9).at(k % 9), expected);
-            }
-            QCOMPARE(ShownSquares(window), s.Expected());
-            QVERIFY(s.fake.messageBoxes.shown.empty());
-        }
-    }
-
     // The dialogs offer cube files under their titles, from the menu or the
     // toolbar.
     void aMissingFileOrACancelChangesNothingAndSaysNothing() {
