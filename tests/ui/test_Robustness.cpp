@@ -63,6 +63,7 @@ private slots:
             WriteBytes(paths.back(), content);
         }
         for (const QString& path : paths) {
+            s.Load(Scrambled(1)); // the squares a short file leaves keep these
             const QByteArray content = QFileInfo(path).isFile() ? ReadBytes(path) : QByteArray();
             clsCube expected;
             window.Cube().Copy(expected);
@@ -79,7 +80,6 @@ private slots:
             Trigger(window, "mnuFileSaveConfiguration");
             QCOMPARE(ReadBytes(s.folder.filePath("saved ✓.cub")),
                      Encoded(EncodeConfiguration(window.Cube())));
-            Trigger(window, "mnuFileNewConfiguration");
             s.fake.messageBoxes.shown.clear();
         }
         QVERIFY(QFileInfo(paths[1]).isDir());
