@@ -1,7 +1,8 @@
 #pragma once
 
-// What a user does in a window, or inside a dialog that FakeModalRunner runs:
-// find a control by its object name, read it, click it, double-click it.
+// What a user does and sees in a window, or in a dialog that FakeModalRunner
+// runs: find a control by its object name, read captions and messages, click,
+// double-click.
 
 #include "FakePlatform.h"
 
@@ -38,7 +39,7 @@ inline QString Captions(const QWidget& window, const QStringList& names) {
     return texts.join('|');
 }
 
-// Give or take the few pixels of a frame.
+// Centred on the screen, give or take the few pixels of a frame.
 inline bool IsCentred(const QWidget& window) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     return (window.frameGeometry().center() - screen.center()).manhattanLength() <= 4;
