@@ -15,9 +15,19 @@
 
 namespace turnix::test {
 
+// The next prepared answer; with none left, an empty one (a cancel).
+template <typename T>
+T TakeFront(std::deque<T>& answers) {
+    T answer{};
+    if (!answers.empty()) {
+        std::swap(answer, answers.front());
+        answers.pop_front();
+    }
+    return answer;
+}
+
 class FakeFileDialogs final : public IFileDialogs {
 public:
-    // Answers given in turn; an empty answer (or none left) is a cancel.
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::vector<FileDialogOptions> openRequests;
@@ -25,26 +35,11 @@ public:
 
     std::optional<QString> OpenFileName(QWidget*, const FileDialogOptions& options) override {
         openRequests.push_back(options);
-        return Next(openAnswers);
+        return TakeFront(openAnswers);
     }
     std::optional<QString> SaveFileName(QWidget*, const FileDialogOptions& options) override {
         saveRequests.push_back(options);
-        return Next(saveAnswers);
-    }
-
-private:
-    static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty() || !answers.front().has_value()) {
-            if (!answers.empty()) {
-                answers.pop_front();
-            }
-            return std::nullopt;
-        }
-        // Taken as a plain QString: moving the optional itself trips a false
-        // maybe-uninitialized warning in GCC 12 at -O2.
-        QString answer = std::move(*answers.front());
-        answers.pop_front();
-        return answer;
+        return TakeFront(saveAnswers);
     }
 };
 
@@ -65,17 +60,12 @@ public:
 
 class FakeColorChooser final : public IColorChooser {
 public:
-    std::deque<std::optional<QColor>> answers; // none left: cancel
+    std::deque<std::optional<QColor>> answers;
     std::vector<QColor> initialColors;
 
     std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override {
         initialColors.push_back(initial);
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return TakeFront(answers);
     }
 };
 
@@ -86,10 +76,7 @@ public:
     [[nodiscard]] std::optional<QString> Value(const QString& strSection,
                                                const QString& strKey) const override {
         const auto found = values.find({strSection, strKey});
-        if (found == values.end()) {
-            return std::nullopt;
-        }
-        return found->second;
+        return found == values.end() ? std::nullopt : std::optional(found->second);
     }
     void SetValue(const QString& strSection, const QString& strKey,
                   const QString& strValue) override {
@@ -129,10 +116,8 @@ public:
 
     int Exec(QDialog& dialog) override {
         titles << dialog.windowTitle();
-        if (!scripts.empty()) {
-            const Script script = std::move(scripts.front());
-            scripts.pop_front();
-            dialog.setResult(QDialog::Rejected);
+        dialog.setResult(QDialog::Rejected);
+        if (const Script script = TakeFront(scripts)) {
             script(dialog);
         } else {
             dialog.close();
@@ -149,12 +134,7 @@ public:
 
     Job BeginDocument(QWidget*, const QString& strDocumentName) override {
         documentNames << strDocumentName;
-        if (jobs.empty()) {
-            return {};
-        }
-        Job job = std::move(jobs.front());
-        jobs.pop_front();
-        return job;
+        return TakeFront(jobs);
     }
 };
 

@@ -1,22 +1,23 @@
 #pragma once
 
 // Reaching into the main window the way a user sees it: by the names of its
-// controls, the tags and colours of the nine squares, and the files it reads.
+// controls, what its nine squares show, and the files it reads.
 
 #include "ConfigurationFile.h"
 #include "CubeTestSupport.h"
 #include "DialogScripts.h"
 #include "FakePlatform.h"
 #include "StepCodes.h"
+#include "clsSolver.h"
 #include "frmTurnix.h"
 
 #include <QAction>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <random>
 #include <stdexcept>
 
 namespace turnix::test {
@@ -25,35 +26,38 @@ inline void Trigger(const QWidget& window, const QString& actionName) {
     Child<QAction>(window, actionName).trigger();
 }
 
-inline QString LabelText(const QWidget& window, const QString& name) {
-    return Child<QLabel>(window, name).text();
+// The menu entry that performs a step code, e.g. "mnuSideTurnFrontClockwise".
+inline QString CommandName(std::int16_t code) {
+    static const QStringList sides{"Front", "Left", "Back", "Right", "Top", "Bottom"};
+    static const QStringList turns{"Clockwise", "Counterclockwise", "Twice"};
+    static const QStringList rotations{"Up", "Down", "Left", "Right"};
+    return code < SideTurnCount ? "mnuSideTurn" + sides.at(code / 3) + turns.at(code % 3)
+                                : "mnuCubeRotate" + rotations.at(code - SideTurnCount);
 }
 
-// The colour index each of the nine buttons says it shows, and its colour.
-inline QStringList ShownTags(const QWidget& window) {
-    QStringList tags;
+// Each of the nine squares as "colour index #rrggbb".
+inline QStringList ShownSquares(const QWidget& window) {
+    QStringList squares;
     for (int i = 0; i < 9; ++i) {
-        tags << Child<QPushButton>(window, QString("cmdColor%1").arg(i)).property("Tag").toString();
+        const auto& button = Child<QPushButton>(window, QString("cmdColor%1").arg(i));
+        squares << button.property("Tag").toString() + " " +
+                       button.palette().color(QPalette::Button).name();
     }
-    return tags;
+    return squares;
 }
 
-inline QList<QColor> ShownColors(const QWidget& window) {
-    QList<QColor> colors;
-    for (int i = 0; i < 9; ++i) {
-        colors << Child<QPushButton>(window, QString("cmdColor%1").arg(i))
-                      .palette()
-                      .color(QPalette::Button);
-    }
-    return colors;
-}
-
-inline QStringList TagsOf(const clsCube& cube, std::int16_t intSide) {
-    QStringList tags;
+// What the squares must show for one side of a cube.
+inline QStringList ExpectedSquares(const clsCube& cube, std::int16_t intSide,
+                                   const ColorScheme& colors = DefaultScreenColors) {
+    QStringList squares;
     for (std::int16_t q = 0; q < 9; ++q) {
-        tags << QString::number(cube.Side(intSide).Square(q)->ColorIndex());
+        const std::int16_t index = cube.Side(intSide).Square(q)->ColorIndex();
+        const QColor color = index >= 0 && index < 6
+                                 ? ToQColor(colors.at(static_cast<std::size_t>(index)))
+                                 : NeutralSquareColor;
+        squares << QString::number(index) + " " + color.name();
     }
-    return tags;
+    return squares;
 }
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
@@ -63,73 +67,124 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes) {
     }
 }
 
+// The codec's bytes, which its own tests pin to the file format.
+inline QByteArray Encoded(const ConfigurationBytes& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Puts any cube into the window through "Open Configuration".
-inline void LoadCube(const QWidget& window, FakePlatform& fake, const clsCube& cube,
-                     const QString& path) {
-    if (!WriteConfigurationFile(QFile::encodeName(path).toStdString(), cube)) {
-        throw std::runtime_error("cannot write " + path.toStdString());
+// A cube reached by random turns, so the solver always finds a solution.
+inline clsCube Scrambled(unsigned seed) {
+    clsCube cube;
+    std::mt19937 random(seed);
+    for (int i = 0; i < 30; ++i) {
+        ApplyStep(cube, static_cast<std::int16_t>(random() % SideTurnCount));
     }
-    fake.fileDialogs.openAnswers.push_back(path);
-    Trigger(window, "mnuFileOpenConfiguration");
+    return cube;
 }
 
-// A cube in the program's own colours with all six sides mixed up.
-inline void Scramble(clsCube& cube) {
-    cube.Side(side::Front).RotateClockwise();
-    cube.Side(side::Right).RotateCounterclockwise();
-    cube.Side(side::Top).RotateDouble();
-    cube.Side(side::Left).RotateClockwise();
-    cube.Side(side::Back).RotateClockwise();
-    cube.Side(side::Bottom).RotateCounterclockwise();
+// Each side in one colour, whichever way the cube is turned.
+inline bool IsSolved(const clsCube& cube) {
+    const CubeColors colors = ColorsOf(cube);
+    return std::all_of(colors.begin(), colors.end(), [](const auto& side) {
+        return std::count(side.begin(), side.end(), side[4]) == 9;
+    });
+}
+
+// The solver's steps for a cube; none when it is solved or unsolvable.
+inline std::vector<std::int16_t> SolutionOf(const clsCube& cube) {
+    clsSolver solver;
+    std::vector<std::int16_t> codes;
+    const bool solved = solver.Solve(cube);
+    for (solver.MoveFirst(); solved && !solver.IsEOF(); solver.MoveNext()) {
+        codes.push_back(solver.CurrentStep());
+    }
+    return codes;
+}
+
+// The descriptions of codes[from, to), as the step lists join them.
+inline QString Joined(const std::vector<std::int16_t>& codes, std::size_t from, std::size_t to) {
+    QStringList texts;
+    for (std::size_t i = from; i < to; ++i) {
+        texts << QString::fromUtf8(StepText(codes.at(i)));
+    }
+    return texts.join("\r\n");
 }
 
 // The enabled state of every control that the two modes and the step list
-// set, in one line.
+// set, in one line; the nine squares count as one.
 inline QString Controls(const QWidget& window) {
-    bool squares = true;
-    for (int i = 0; i < 9; ++i) {
-        squares = squares && Child<QPushButton>(window, QString("cmdColor%1").arg(i)).isEnabled();
+    QString state;
+    for (const char* name : {"cmdColor", "mnuCubeSolve", "mnuCubeRotate", "mnuSideTurn",
+                             "ToolbarButton11", "cmdOneStep", "cmdStepsToCompletion",
+                             "cmdPreviousSteps", "cmdClear", "fraSolution", "txtSolution"}) {
+        const auto controls =
+            window.findChildren<QObject*>(QRegularExpression(QString("^%1\\d?$").arg(name)));
+        bool enabled = !controls.isEmpty();
+        for (QObject* control : controls) {
+            const auto* menu = qobject_cast<QMenu*>(control);
+            const auto* action = menu ? menu->menuAction() : qobject_cast<QAction*>(control);
+            enabled = enabled &&
+                      (action ? action->isEnabled() : static_cast<QWidget*>(control)->isEnabled());
+        }
+        state += QString(" %1%2").arg(name, enabled ? "+" : "-");
     }
-    const auto flag = [](const char* name, bool enabled) {
-        return QString::fromLatin1(name) + (enabled ? "+" : "-");
+    return state;
+}
+
+// The mode table: edit mode, with or without a finished list, or solution
+// mode with Previous Steps and Steps To Completion as given.
+inline QString ModeControls(bool editing, bool previous, bool toCompletion) {
+    const auto on = [](bool enabled) {
+        return enabled ? "+" : "-";
     };
-    return QStringList{
-        flag("squares", squares),
-        flag("solve", Child<QAction>(window, "mnuCubeSolve").isEnabled()),
-        flag("rotate", Child<QMenu>(window, "mnuCubeRotate").menuAction()->isEnabled()),
-        flag("turn", Child<QMenu>(window, "mnuSideTurn").menuAction()->isEnabled()),
-        flag("button11", Child<QAction>(window, "ToolbarButton11").isEnabled()),
-        flag("oneStep", Child<QPushButton>(window, "cmdOneStep").isEnabled()),
-        flag("toCompletion", Child<QPushButton>(window, "cmdStepsToCompletion").isEnabled()),
-        flag("previous", Child<QPushButton>(window, "cmdPreviousSteps").isEnabled()),
-        flag("clear", Child<QPushButton>(window, "cmdClear").isEnabled()),
-        flag("frame", Child<QGroupBox>(window, "fraSolution").isEnabled()),
-        flag("text", Child<QLineEdit>(window, "txtSolution").isEnabled()),
+    return QString(" cmdColor%1 mnuCubeSolve%1 mnuCubeRotate%1 mnuSideTurn%1 ToolbarButton11%1 "
+                   "cmdOneStep%2 cmdStepsToCompletion%3 cmdPreviousSteps%4 cmdClear%5 "
+                   "fraSolution%5 txtSolution%2")
+        .arg(on(editing), on(!editing), on(toCompletion), on(previous), on(!editing || previous));
+}
+
+inline const QString EditNoSolution = ModeControls(true, false, false);
+inline const QString EditFinishedList = ModeControls(true, true, false);
+
+// A main window on fake services, with a folder for its files. Set the fakes
+// up, then Start().
+struct Session {
+    QTemporaryDir folder;
+    FakePlatform fake;
+    std::optional<frmTurnix> window;
+    int files{0};
+
+    frmTurnix& Start() {
+        window.emplace(fake.Services());
+        window->show();
+        return *window;
     }
-        .join(' ');
-}
 
-inline const QString EditNoSolution =
-    "squares+ solve+ rotate+ turn+ button11+ oneStep- toCompletion- "
-    "previous- clear- frame- text-";
-inline const QString EditFinishedList =
-    "squares+ solve+ rotate+ turn+ button11+ oneStep- toCompletion- "
-    "previous+ clear+ frame+ text-";
+    // A new file in the folder holding cube.
+    QString Saved(const clsCube& cube) {
+        const QString path = folder.filePath(QString("cube%1.cub").arg(++files));
+        if (!WriteConfigurationFile(QFile::encodeName(path).toStdString(), cube)) {
+            throw std::runtime_error("cannot write " + path.toStdString());
+        }
+        return path;
+    }
 
-inline QString Stepping(bool previous, bool toCompletion) {
-    return QString("squares- solve- rotate- turn- button11- oneStep+ toCompletion%1 previous%2 "
-                   "clear+ frame+ text+")
-        .arg(toCompletion ? "+" : "-", previous ? "+" : "-");
-}
+    // Through "Open Configuration"; nothing is a cancelled dialog.
+    void Open(const std::optional<QString>& path) {
+        fake.fileDialogs.openAnswers.push_back(path);
+        Trigger(*window, "mnuFileOpenConfiguration");
+    }
+    void Load(const clsCube& cube) { Open(Saved(cube)); }
 
-inline QString Description(std::int16_t code) {
-    return QString::fromLatin1(StepText(code).data(),
-                               static_cast<qsizetype>(StepText(code).size()));
-}
+    // What the squares must show of the window's own cube.
+    [[nodiscard]] QStringList Expected() const {
+        return ExpectedSquares(window->Cube(), window->CurrentSide(), window->Colors());
+    }
+};
 
 } // namespace turnix::test

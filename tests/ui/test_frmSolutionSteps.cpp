@@ -1,38 +1,64 @@
+// The solution steps window, its page layout on a surface that records it,
+// and the real surface that prints to PDF.
+
+#include "DialogScripts.h"
 #include "FakePlatform.h"
 #include "FakePrintSurface.h"
+#include "QtPrintSurface.h"
+#include "StepsPrinter.h"
 #include "frmSolutionSteps.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using namespace turnix;
+using namespace turnix::test;
 
 namespace {
 
-const QString ThreeSteps = QStringLiteral(
-    "Turn front side clockwise\r\nTurn top side counterclockwise\r\nTurn left side twice");
+// 9000 twips wide; 4480 high, so that below the 680 twips of the header
+// (an empty 10 pt line, the 12 pt title line, an empty 12 pt line) the left
+// column holds exactly 19 lines of 200 twips, the last one ending at the
+// bottom edge.
+constexpr double PageWidth = 9000;
+constexpr double PageHeight = 4480;
+constexpr double ListTop = 680;
+const QString Title = QStringLiteral("Steps to Completion");
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
+// One printed text as "page x,y font text", the font as "10" or "bold 12".
+QString Text(int page, double x, double y, const QString& font, const QString& text) {
+    return QString("%1 %2,%3 %4 %5").arg(page).arg(x).arg(y).arg(font, text);
 }
 
-QWidget* NextTabStop(QWidget* widget) {
-    QWidget* next = widget->nextInFocusChain();
-    while (next != widget && (next->focusPolicy() & Qt::TabFocus) == 0) {
-        next = next->nextInFocusChain();
+QStringList Printed(const FakePrintSurface::Record& record) {
+    QStringList texts;
+    for (const auto& p : record.texts) {
+        texts << Text(p.page, p.x, p.y, (p.bold ? "bold " : "") + QString::number(p.size), p.text);
     }
-    return next;
+    return texts;
+}
+
+// "Page n" right-aligned in 10 pt (100 twips a character), the title centred
+// in bold 12 pt (120 twips a character) on the same line.
+QStringList Header(int page) {
+    const QString pageText = QString("Page %1").arg(page);
+    return {Text(page, PageWidth - 100.0 * pageText.size(), 200, "10", pageText),
+            Text(page, (PageWidth - 120.0 * Title.size()) / 2, 200, "bold 12", Title)};
+}
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
 }
 
 } // namespace
@@ -42,213 +68,158 @@ class TestSolutionSteps : public QObject {
 
 private slots:
     void init() {
-        fake = std::make_unique<test::FakePlatform>();
-        form = std::make_unique<frmSolutionSteps>(fake->Services());
-        txtSteps = form->findChild<QPlainTextEdit*>(QStringLiteral("txtSteps"));
-        cmdClose = form->findChild<QPushButton*>(QStringLiteral("cmdClose"));
-        cmdSave = form->findChild<QPushButton*>(QStringLiteral("cmdSave"));
-        cmdPrint = form->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
-        QVERIFY(txtSteps && cmdClose && cmdSave && cmdPrint);
-        folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder->isValid());
+        fake.emplace();
+        form.emplace(fake->Services());
+        form->SetSteps("Turn front side clockwise\r\nTurn left side twice");
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(&*form));
     }
 
     void cleanup() {
         form.reset();
         fake.reset();
-        folder.reset();
     }
 
-    void opensAsAnEmptyReadOnlyListWithCloseAsDefault() {
-        QCOMPARE(form->windowTitle(), QStringLiteral("Solution Steps"));
-        QCOMPARE(cmdClose->text(), QStringLiteral("Close"));
-        QCOMPARE(cmdSave->text(), QStringLiteral("Save"));
-        QCOMPARE(cmdPrint->text(), QStringLiteral("Print"));
-        QVERIFY(cmdClose->isDefault());
-        QVERIFY(txtSteps->isReadOnly());
-        QCOMPARE(txtSteps->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(form->Steps().isEmpty());
-        QCOMPARE(form->size(), QSize(369, 400));
+    // One step a line, read-only; Tab goes from the list to Close, Save and
+    // Print; Enter in the list closes.
+    void showsTheStepsOnePerLineAndCloses() {
+        QCOMPARE(Captions(*form, {"cmdClose", "cmdSave", "cmdPrint"}),
+                 QString("Solution Steps|Close|Save|Print"));
+        QCOMPARE(List().toPlainText(), QString("Turn front side clockwise\nTurn left side twice"));
+        QVERIFY(List().isReadOnly() && List().verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
+        QVERIFY(IsCentred(frmSolutionSteps(fake->Services())));
+        QVERIFY(Child<QPushButton>(*form, "cmdClose").isDefault());
+        for (const char* next : {"cmdClose", "cmdSave", "cmdPrint", "txtSteps"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
+        }
+        QTest::keyClick(&List(), Qt::Key_Return);
+        QVERIFY(!form->isVisible() && form->result() == QDialog::Accepted);
     }
 
-    void theListComesFirstThenTheButtonsLeftToRight() {
-        QCOMPARE(form->focusWidget(), txtSteps);
-        QCOMPARE(NextTabStop(txtSteps), cmdClose);
-        QCOMPARE(NextTabStop(cmdClose), cmdSave);
-        QCOMPARE(NextTabStop(cmdSave), cmdPrint);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QVERIFY(cmdClose->x() < cmdSave->x());
-        QVERIFY(cmdSave->x() < cmdPrint->x());
-        QVERIFY(txtSteps->geometry().bottom() < cmdClose->y());
-    }
-
-    void isCentredOnTheScreen() {
-        const QRect screen = form->screen()->availableGeometry();
-        const QPoint offset = form->geometry().center() - screen.center();
-        QVERIFY2(offset.manhattanLength() <= 2, "not centred");
-    }
-
-    void stepsAreShownOnePerLineAndReadBackUnchanged() {
-        form->SetSteps(ThreeSteps);
-        QCOMPARE(form->Steps(), ThreeSteps);
-        QCOMPARE(txtSteps->blockCount(), 3);
-        QCOMPARE(txtSteps->toPlainText(), QString(ThreeSteps).replace("\r\n", "\n"));
-        form->SetSteps(QStringLiteral("Turn back side twice"));
-        QCOMPARE(txtSteps->toPlainText(), QStringLiteral("Turn back side twice"));
-    }
-
-    void closeEndsTheModalRun() {
-        form->SetSteps(ThreeSteps);
-        QTimer::singleShot(0, cmdClose, &QPushButton::click);
-        QTimer::singleShot(5000, form.get(), &QDialog::reject); // a safety net only
-        QCOMPARE(form->exec(), int(QDialog::Accepted));
-        QVERIFY(!form->isVisible());
-    }
-
-    void enterInTheListCloses() {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QTest::keyClick(txtSteps, Qt::Key_Return);
-        QVERIFY(!form->isVisible());
-        QCOMPARE(form->result(), int(QDialog::Accepted));
-    }
-
+    // Cancelled, failed (silently, leaving nothing) and done: every line ends
+    // with "\r\n" and the old file is replaced whole; an empty list gives an
+    // empty file. Afterwards Enter closes the list again.
     void saveWritesEveryLineEndedByCarriageReturnLineFeed() {
-        const QString path = folder->filePath(QStringLiteral("Solution.txt"));
-        fake->fileDialogs.saveAnswers.push_back(path);
-        form->SetSteps(ThreeSteps);
-        cmdSave->click();
-
-        QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t{1});
-        const FileDialogOptions& asked = fake->fileDialogs.saveRequests.front();
-        QCOMPARE(asked.strTitle, QStringLiteral("Save Completion Steps"));
-        QCOMPARE(asked.strFileName, QStringLiteral("Solution.txt"));
-        QCOMPARE(asked.strFilter, QStringLiteral("Text File (*.txt)"));
-        QCOMPARE(asked.strDefaultSuffix, QStringLiteral("txt"));
-        QCOMPARE(ReadAll(path), QByteArray("Turn front side clockwise\r\n"
-                                           "Turn top side counterclockwise\r\n"
-                                           "Turn left side twice\r\n"));
-        QVERIFY(fake->messageBoxes.shown.empty());
-    }
-
-    void saveReplacesAnExistingFileWhole() {
-        const QString path = folder->filePath(QStringLiteral("Solution.txt"));
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Solution.txt");
         QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(500, 'x'));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(500, 'x')) == 500);
         old.close();
-
-        fake->fileDialogs.saveAnswers.push_back(path);
-        form->SetSteps(QStringLiteral("Turn right side twice"));
-        cmdSave->click();
-        QCOMPARE(ReadAll(path), QByteArray("Turn right side twice\r\n"));
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList{"Solution.txt"});
-    }
-
-    void anEmptyListSavesAnEmptyFile() {
-        const QString path = folder->filePath(QStringLiteral("Empty.txt"));
-        fake->fileDialogs.saveAnswers.push_back(path);
-        cmdSave->click();
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(ReadAll(path), QByteArray());
-    }
-
-    void cancelledSaveWritesNothing() {
-        fake->fileDialogs.saveAnswers.push_back(std::nullopt);
-        form->SetSteps(ThreeSteps);
-        cmdSave->click();
-        QCOMPARE(fake->fileDialogs.saveRequests.size(), std::size_t{1});
-        QVERIFY(QDir(folder->path()).isEmpty());
+        fake->fileDialogs.saveAnswers = {std::nullopt, folder.filePath("no/Solution.txt"), path};
+        for (int i = 0; i < 3; ++i) {
+            Click(Child(*form, "cmdSave"));
+            QCOMPARE(QApplication::focusWidget(), &List());
+            QVERIFY(Child<QPushButton>(*form, "cmdClose").isDefault());
+        }
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(),
+                 QByteArray("Turn front side clockwise\r\nTurn left side twice\r\n"));
+        const FileDialogOptions& asked = fake->fileDialogs.saveRequests.front();
+        QCOMPARE(asked.strTitle + "|" + asked.strFileName + "|" + asked.strFilter + "|" +
+                     asked.strDefaultSuffix,
+                 QString("Save Completion Steps|Solution.txt|Text File (*.txt)|txt"));
+        form->SetSteps(QString());
+        fake->fileDialogs.saveAnswers = {path};
+        Click(Child(*form, "cmdSave"));
+        QCOMPARE(QFileInfo(path).size(), 0);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"Solution.txt"});
         QVERIFY(fake->messageBoxes.shown.empty());
     }
 
-    void failedSaveIsSilentAndLeavesNoFile() {
-        const QString path = folder->filePath(QStringLiteral("missing/Solution.txt"));
-        fake->fileDialogs.saveAnswers.push_back(path);
-        form->SetSteps(ThreeSteps);
-        cmdSave->click();
-        QVERIFY(!QFile::exists(path));
-        QVERIFY(QDir(folder->path()).isEmpty());
-        QVERIFY(fake->messageBoxes.shown.empty());
-    }
-
-    void afterSaveTheListHasTheFocusAndCloseIsDefaultAgain() {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        fake->fileDialogs.saveAnswers.push_back(std::nullopt);
-        cmdSave->setFocus();
-        QVERIFY(cmdSave->isDefault()); // a focused button takes Enter for itself
-        cmdSave->click();
-        QCOMPARE(form->focusWidget(), txtSteps);
-        QVERIFY(cmdClose->isDefault());
-        QVERIFY(!cmdSave->isDefault());
-    }
-
-    void printLaysOutTheStepsUnderTheCaptionInTwipsOnAPortraitPage() {
-        auto surface = std::make_unique<test::FakePrintSurface>(9000, 4500);
+    // Under the window's caption; a cancel says nothing, a printer that
+    // cannot be used or fails at the end says so.
+    void printLaysOutTheStepsAndReportsFailures() {
+        auto surface = std::make_unique<FakePrintSurface>(9000, 4500);
         const auto printed = surface->record;
+        auto failing = std::make_unique<FakePrintSurface>(9000, 4500);
+        failing->endDocSucceeds = false;
         fake->printing.jobs.push_back({IPrinting::Status::Ready, std::move(surface), {}});
-        form->setWindowTitle(QStringLiteral("Previous Steps"));
-        form->SetSteps(ThreeSteps);
-        cmdPrint->click();
-
-        QCOMPARE(fake->printing.documentNames, QStringList{"Previous Steps"});
-        QCOMPARE(printed->scaleModes, std::vector<int>{1});
-        QCOMPARE(printed->orientations, std::vector<int>{1});
-        const auto texts = printed->Texts();
-        QCOMPARE(texts.size(), std::size_t{5});
-        QCOMPARE(texts[1].text, QStringLiteral("Previous Steps"));
-        QCOMPARE(texts[2].text, QStringLiteral("1. Turn front side clockwise"));
-        QCOMPARE(texts[4].text, QStringLiteral("3. Turn left side twice"));
-        QCOMPARE(printed->endDocCalls, 1);
-        QVERIFY(fake->messageBoxes.shown.empty());
-        QCOMPARE(form->focusWidget(), txtSteps);
-        QVERIFY(cmdClose->isDefault());
+        fake->printing.jobs.push_back({IPrinting::Status::Cancelled, nullptr, {}});
+        fake->printing.jobs.push_back({IPrinting::Status::Unavailable, nullptr, "No printer."});
+        fake->printing.jobs.push_back({IPrinting::Status::Ready, std::move(failing), {}});
+        form->setWindowTitle("Previous Steps");
+        for (int i = 0; i < 4; ++i) {
+            Click(Child(*form, "cmdPrint"));
+        }
+        QStringList texts;
+        for (const auto& text : printed->texts) {
+            texts << text.text;
+        }
+        QCOMPARE(texts, (QStringList{"Page 1", "Previous Steps", "1. Turn front side clockwise",
+                                     "2. Turn left side twice"}));
+        QCOMPARE(fake->printing.documentNames, QStringList(4, "Previous Steps"));
+        QCOMPARE(Messages(fake->messageBoxes),
+                 (QStringList{"!Turnix|The steps could not be printed.\n\nNo printer.",
+                              "!Turnix|The steps could not be printed.\n\nThe printer or the "
+                              "output file could not be written."}));
     }
 
-    void cancelledPrintDoesNothing() {
-        cmdPrint->click(); // no job prepared: the fake cancels
-        QCOMPARE(fake->printing.documentNames.size(), 1);
-        QVERIFY(fake->messageBoxes.shown.empty());
+    // Numbering runs on from the left column to the right and onto page 2.
+    void stepsFillTheLeftColumnThenTheRightThenANewPageWithItsHeader() {
+        FakePrintSurface surface(PageWidth, PageHeight);
+        QStringList steps;
+        QStringList expected = Header(1);
+        for (int k = 1; k <= 40; ++k) {
+            steps << QString("Step %1").arg(k);
+            expected << (k == 39 ? Header(2) : QStringList());
+            const double x = (k - 1) % 38 < 19 ? 0 : PageWidth / 2;
+            expected << Text(k <= 38 ? 1 : 2, x, ListTop + (k - 1) % 38 % 19 * 200, "10",
+                             QString("%1. Step %1").arg(k));
+        }
+        QVERIFY(PrintSteps(surface, Title, steps.join("\r\n"), PrintScaleTwips, PrintPortrait));
+        QCOMPARE(Printed(*surface.record), expected);
+        QCOMPARE(surface.record->scaleModes, std::vector<int>{1});
+        QCOMPARE(surface.record->orientations, std::vector<int>{1});
+        QCOMPARE(surface.record->endDocCalls, 1);
+
+        FakePrintSurface empty(PageWidth, PageHeight);
+        QVERIFY(PrintSteps(empty, Title, QString(), 1, 1));
+        QCOMPARE(Printed(*empty.record), Header(1));
     }
 
-    void unavailablePrintingShowsWhy() {
-        IPrinting::Job job;
-        job.status = IPrinting::Status::Unavailable;
-        job.strReason = QStringLiteral("No printer is installed.");
-        fake->printing.jobs.push_back(std::move(job));
-        cmdPrint->click();
-
-        QCOMPARE(fake->messageBoxes.shown.size(), std::size_t{1});
-        const auto& message = fake->messageBoxes.shown.front();
-        QCOMPARE(message.strTitle, QStringLiteral("Turnix"));
-        QCOMPARE(message.icon, MessageIcon::Exclamation);
-        QVERIFY(message.strText.contains(QStringLiteral("could not be printed")));
-        QVERIFY(message.strText.contains(QStringLiteral("No printer is installed.")));
+    // Twips, and a text cursor that moves on like a line printer's.
+    void theRealSurfaceMeasuresInTwips() {
+        QTemporaryDir folder;
+        auto printer = PdfPrinter(folder.filePath("area.pdf"));
+        const double width = printer->pageRect(QPrinter::Inch).width() * 1440;
+        QtPrintSurface surface(std::move(printer));
+        surface.SetScaleMode(PrintScaleTwips);
+        surface.SetOrientation(PrintPortrait);
+        QVERIFY(qAbs(surface.ScaleWidth() - width) < 10); // whole device pixels
+        surface.SetFont(true, 10);
+        QVERIFY(surface.TextHeight("X") > 180 && surface.TextHeight("X") < 400);
+        surface.SetCurrentX(720);
+        surface.SetCurrentY(1440);
+        surface.Print("Page ", false);
+        QCOMPARE(qRound(surface.CurrentX()), qRound(720 + surface.TextWidth("Page ")));
+        surface.Print("1");
+        QCOMPARE(surface.CurrentX(), 0.0);
+        QCOMPARE(qRound(surface.CurrentY()), qRound(1440 + surface.TextHeight("X")));
     }
 
-    void aPrintThatFailsAtTheEndShowsAMessage() {
-        auto surface = std::make_unique<test::FakePrintSurface>(9000, 4500);
-        surface->endDocSucceeds = false;
-        fake->printing.jobs.push_back({IPrinting::Status::Ready, std::move(surface), {}});
-        form->SetSteps(ThreeSteps);
-        cmdPrint->click();
-
-        QCOMPARE(fake->messageBoxes.shown.size(), std::size_t{1});
-        QCOMPARE(fake->messageBoxes.shown.front().strTitle, QStringLiteral("Turnix"));
-        QVERIFY(fake->messageBoxes.shown.front().strText.contains(
-            QStringLiteral("could not be printed")));
+    // Printing fails, rather than claiming success, when the file cannot be
+    // written.
+    void theRealSurfacePrintsToAPdfOfSeveralPages() {
+        QTemporaryDir folder;
+        const QString steps = QStringList(300, "Turn front side clockwise").join("\r\n");
+        for (const QString& path : {folder.filePath("Steps.pdf"), folder.filePath("no/x.pdf")}) {
+            QtPrintSurface surface(PdfPrinter(path));
+            QCOMPARE(PrintSteps(surface, Title, steps, 1, 1), !path.contains("no/"));
+        }
+        QFile pdf(folder.filePath("Steps.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(4) == "%PDF");
+        const QString pages = QRegularExpression("/Count (\\d+)").match(pdf.readAll()).captured(1);
+        QVERIFY2(pages.toInt() >= 2, qPrintable(pages)); // 300 lines need more than one
+        QVERIFY(!QFile::exists(folder.filePath("no/x.pdf")));
     }
 
 private:
-    std::unique_ptr<test::FakePlatform> fake;
-    std::unique_ptr<frmSolutionSteps> form;
-    QPlainTextEdit* txtSteps{nullptr};
-    QPushButton* cmdClose{nullptr};
-    QPushButton* cmdSave{nullptr};
-    QPushButton* cmdPrint{nullptr};
-    std::unique_ptr<QTemporaryDir> folder;
+    QPlainTextEdit& List() { return Child<QPlainTextEdit>(*form, "txtSteps"); }
+
+    std::optional<FakePlatform> fake;
+    std::optional<frmSolutionSteps> form;
 };
 
 QTEST_MAIN(TestSolutionSteps)
