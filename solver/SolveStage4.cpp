@@ -165,13 +165,7 @@ bool clsSolver::SolveStage4() {
 
 std::uint16_t clsSolver::BottomCornerPattern() {
     ReadCenterColors();
-    unsigned pattern = 0;
-    for (const Place& place : CornerPatternSquares) {
-        const bool bottomColored =
-            cubWork.Side(place.side).Square(place.square)->ColorIndex() == intBottomColor;
-        pattern = (pattern << 1U) | (bottomColored ? 1U : 0U);
-    }
-    return static_cast<std::uint16_t>(pattern);
+    return BottomColorPattern(cubWork, intBottomColor, CornerPatternSquares);
 }
 
 void clsSolver::TwistBottomCorners(std::int16_t intMode) {

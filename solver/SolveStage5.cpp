@@ -205,13 +205,7 @@ void clsSolver::CycleBottomEdges(std::int16_t intMode) {
 
 std::uint16_t clsSolver::BottomEdgePattern() {
     ReadCenterColors();
-    unsigned pattern = 0;
-    for (const Place& place : EdgePatternSquares) {
-        const bool bottomColored =
-            cubWork.Side(place.side).Square(place.square)->ColorIndex() == intBottomColor;
-        pattern = (pattern << 1U) | (bottomColored ? 1U : 0U);
-    }
-    return static_cast<std::uint16_t>(pattern);
+    return BottomColorPattern(cubWork, intBottomColor, EdgePatternSquares);
 }
 
 // A closing pair is applied at once but recorded only when something other

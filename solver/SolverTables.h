@@ -57,6 +57,19 @@ struct Place {
     return {location.Side, location.Square};
 }
 
+// One bit per square, first square highest: set where the square shows the
+// bottom colour. Keys the stage 4 and 5 tables.
+[[nodiscard]] inline std::uint16_t BottomColorPattern(const clsCube& cube, std::int16_t bottomColor,
+                                                      std::span<const Place> squares) {
+    unsigned pattern = 0;
+    for (const Place& place : squares) {
+        const bool bottomColored =
+            cube.Side(place.side).Square(place.square)->ColorIndex() == bottomColor;
+        pattern = (pattern << 1U) | (bottomColored ? 1U : 0U);
+    }
+    return static_cast<std::uint16_t>(pattern);
+}
+
 // The row whose key matches, or null.
 template <typename Row, std::size_t N, typename Key>
 [[nodiscard]] constexpr const Row* FindRow(const std::array<Row, N>& rows, const Key& key) {
