@@ -1,7 +1,7 @@
-#include "ApplicationTitle.h"
-#include "QtPlatform.h"
-#include "TerminationWatcher.h"
-#include "frmTurnix.h"
+#include "mainwindow/frmTurnix.h"
+#include "platform/ApplicationTitle.h"
+#include "platform/QtPlatform.h"
+#include "platform/TerminationWatcher.h"
 
 #include <QApplication>
 

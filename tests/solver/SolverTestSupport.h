@@ -13,13 +13,6 @@ namespace turnix::test {
 
 using Steps = std::vector<std::int16_t>;
 
-// Every square shows its side's centre colour, whatever colour indices the
-// cube uses.
-inline bool IsSolved(const CubeColors& colors) {
-    return std::ranges::all_of(
-        colors, [](const auto& side) { return std::ranges::count(side, side[4]) == 9; });
-}
-
 // The active steps, walked with the public cursor from the first one.
 inline Steps ActiveSteps(clsSolver& solver) {
     Steps steps;

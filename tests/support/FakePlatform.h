@@ -1,0 +1,155 @@
+#pragma once
+
+// Scripted stand-ins for every platform service, so window tests never open
+// a real dialog, printer or settings file.
+
+#include "platform/Platform.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace turnix::test {
+
+// The next prepared answer; with none left, an empty one (a cancel).
+template <typename T>
+T TakeFront(std::deque<T>& answers) {
+    T answer{};
+    if (!answers.empty()) {
+        std::swap(answer, answers.front());
+        answers.pop_front();
+    }
+    return answer;
+}
+
+class FakeFileDialogs final : public IFileDialogs {
+public:
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    std::vector<FileDialogOptions> openRequests;
+    std::vector<FileDialogOptions> saveRequests;
+
+    std::optional<QString> OpenFileName(QWidget*, const FileDialogOptions& options) override {
+        openRequests.push_back(options);
+        return TakeFront(openAnswers);
+    }
+    std::optional<QString> SaveFileName(QWidget*, const FileDialogOptions& options) override {
+        saveRequests.push_back(options);
+        return TakeFront(saveAnswers);
+    }
+};
+
+class FakeMessageBoxes final : public IMessageBoxes {
+public:
+    struct Message {
+        QString strTitle;
+        QString strText;
+        MessageIcon icon;
+    };
+    std::vector<Message> shown;
+
+    void ShowMessage(QWidget*, const QString& strTitle, const QString& strText,
+                     MessageIcon icon) override {
+        shown.push_back({strTitle, strText, icon});
+    }
+};
+
+class FakeColorChooser final : public IColorChooser {
+public:
+    std::deque<std::optional<QColor>> answers;
+    std::vector<QColor> initialColors;
+
+    std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override {
+        initialColors.push_back(initial);
+        return TakeFront(answers);
+    }
+};
+
+class FakeSettingsStore final : public ISettingsStore {
+public:
+    std::map<std::pair<QString, QString>, QString> values;
+
+    [[nodiscard]] std::optional<QString> Value(const QString& strSection,
+                                               const QString& strKey) const override {
+        const auto found = values.find({strSection, strKey});
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+    void SetValue(const QString& strSection, const QString& strKey,
+                  const QString& strValue) override {
+        values[{strSection, strKey}] = strValue;
+    }
+    void Remove(const QString& strSection, const QString& strKey) override {
+        values.erase({strSection, strKey});
+    }
+};
+
+class FakeSystemServices final : public ISystemServices {
+public:
+    QString installFolder;
+    std::map<QString, QString> programs; // name -> full path
+    bool startSucceeds{true};
+    QStringList started;
+
+    [[nodiscard]] QString InstallFolder() const override { return installFolder; }
+    [[nodiscard]] QString FindProgram(const QString& strName) const override {
+        const auto found = programs.find(strName);
+        return found == programs.end() ? QString() : found->second;
+    }
+    bool StartProgram(const QString& strPath) override {
+        started << strPath;
+        return startSucceeds;
+    }
+};
+
+// Runs each modal dialog through the next script, which plays the user's part
+// (clicking swatches, OK, Cancel ...). With no script left the dialog is
+// closed from its frame, as a user would.
+class FakeModalRunner final : public IModalRunner {
+public:
+    using Script = std::function<void(QDialog&)>;
+    std::deque<Script> scripts;
+    QStringList titles;
+
+    int Exec(QDialog& dialog) override {
+        titles << dialog.windowTitle();
+        dialog.setResult(QDialog::Rejected);
+        if (const Script script = TakeFront(scripts)) {
+            script(dialog);
+        } else {
+            dialog.close();
+        }
+        return dialog.result();
+    }
+};
+
+class FakePrinting final : public IPrinting {
+public:
+    // Each call hands out the next prepared job; none left: cancelled.
+    std::deque<Job> jobs;
+    QStringList documentNames;
+
+    Job BeginDocument(QWidget*, const QString& strDocumentName) override {
+        documentNames << strDocumentName;
+        return TakeFront(jobs);
+    }
+};
+
+struct FakePlatform {
+    FakeFileDialogs fileDialogs;
+    FakeMessageBoxes messageBoxes;
+    FakeColorChooser colorChooser;
+    FakeSettingsStore settings;
+    FakeSystemServices system;
+    FakeModalRunner modalRunner;
+    FakePrinting printing;
+
+    [[nodiscard]] Platform Services() {
+        return {fileDialogs, messageBoxes, colorChooser, settings, system, modalRunner, printing};
+    }
+};
+
+} // namespace turnix::test

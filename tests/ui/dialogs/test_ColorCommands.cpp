@@ -1,0 +1,174 @@
+// "Define Colors" and "Pick a Color", each run the way the main window runs
+// it. The main window's tests cover the pick dialog's OK, Cancel and a double
+// click on the square's own colour.
+
+#include "DialogScripts.h"
+#include "FakePlatform.h"
+#include "dialogs/ColorCommands.h"
+#include "dialogs/ColorSwatch.h"
+#include "dialogs/frmPickColor.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+using Scheme = std::array<ScreenColor, 6>;
+using Script = FakeModalRunner::Script;
+
+// Six distinct colours that are not the defaults.
+constexpr Scheme UserColors{0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060};
+
+ColorSwatch& Swatch(const QDialog& dialog, int index) {
+    return Child<ColorSwatch>(dialog, index < 0 ? QString("picCurrentColor")
+                                                : QString("picColor%1").arg(index));
+}
+
+QRect Screen() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+std::optional<Scheme> Define(FakePlatform& fake, Script script) {
+    fake.modalRunner.scripts.push_back(std::move(script));
+    return DefineColors(fake.Services(), nullptr, UserColors);
+}
+
+// The pick command on a square of colour index current.
+std::optional<std::int16_t> Pick(std::int16_t current, Script script) {
+    FakePlatform fake;
+    fake.modalRunner.scripts.push_back(std::move(script));
+    return PickColor(fake.Services(), nullptr, current, UserColors, Screen().center());
+}
+
+} // namespace
+
+class TestColorCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsThenOkGivesTheDefaultScheme() {
+        FakePlatform fake;
+        const auto chosen = Define(fake, [](QDialog& dialog) {
+            QCOMPARE(Captions(dialog, {"lblDefineColors0", "lblDefineColors5", "cmdDefaults",
+                                       "cmdOK", "cmdCancel"}),
+                     QString("Define Colors|Color 1:|Color 6:|Defaults|OK|Cancel"));
+            QCOMPARE(Child<QLabel>(dialog, "lblDefineColors5").buddy(), &Swatch(dialog, 5));
+            QVERIFY(Child<QPushButton>(dialog, "cmdOK").isDefault() && IsCentred(dialog));
+            Clicks({"cmdDefaults", "cmdOK"})(dialog);
+            QVERIFY(!dialog.isVisible());
+        });
+        QCOMPARE(chosen,
+                 std::optional(Scheme{0xC00000, 0xFFFFFF, 0x0080FF, 0x0000FF, 0x00C000, 0x00FFFF}));
+    }
+
+    // A double click opens the chooser once, at the swatch's colour; a
+    // cancelled chooser keeps the swatch.
+    void aChosenColorGoesIntoTheClickedSwatchOnly() {
+        FakePlatform fake;
+        fake.colorChooser.answers = {QColor(0x12, 0x34, 0x56), std::nullopt};
+        const auto chosen = Define(fake, [](QDialog& dialog) {
+            DoubleClick(Swatch(dialog, 4));
+            Clicks({"picColor2", "cmdOK"})(dialog);
+        });
+        Scheme expected = UserColors;
+        expected.at(4) = 0x563412;
+        QCOMPARE(chosen, std::optional(expected));
+        QCOMPARE(fake.colorChooser.initialColors,
+                 (std::vector{ToQColor(UserColors.at(4)), ToQColor(UserColors.at(2))}));
+    }
+
+    void duplicatesShowTheMessageAndKeepTheDialogOpenWithTheUsersColors() {
+        FakePlatform fake;
+        fake.colorChooser.answers = {ToQColor(UserColors.at(0)), QColor(0xAB, 0xCD, 0xEF)};
+        const auto chosen = Define(fake, [&fake](QDialog& dialog) {
+            Clicks({"picColor5", "cmdOK"})(dialog);
+            QCOMPARE(Messages(fake.messageBoxes),
+                     QStringList{"Turnix|Error: All colors must be unique"});
+            QVERIFY(dialog.isVisible());
+            for (int i = 0; i < 6; ++i) {
+                QCOMPARE(Swatch(dialog, i).Color(), UserColors.at(i == 5 ? 0 : i));
+            }
+            Clicks({"picColor5", "cmdOK"})(dialog);
+        });
+        Scheme expected = UserColors;
+        expected.at(5) = 0xEFCDAB;
+        QCOMPARE(chosen, std::optional(expected));
+        QCOMPARE(Messages(fake.messageBoxes).size(), 1);
+    }
+
+    // Cancel, Escape or the frame, after changes.
+    void leavingDefineColorsWithoutOkChangesNothing() {
+        FakePlatform fake;
+        fake.colorChooser.answers = {QColor(Qt::magenta)};
+        QCOMPARE(Define(fake, Clicks({"picColor1", "cmdCancel"})), std::nullopt);
+        QCOMPARE(Define(fake,
+                        [](QDialog& dialog) {
+                            Clicks({"cmdDefaults"})(dialog);
+                            QTest::keyClick(&dialog, Qt::Key_Escape);
+                        }),
+                 std::nullopt);
+        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::nullopt); // no script
+    }
+
+    // The current colour shows what OK would confirm.
+    void pickShowsTheSchemeAndTheSquaresColorOnEntry() {
+        QCOMPARE(Pick(4,
+                      [](QDialog& dialog) {
+                          QCOMPARE(Captions(dialog, {"lblCurrentColor", "cmdOK", "cmdCancel"}),
+                                   QString("Pick a Color|Current Color:|OK|Cancel"));
+                          QVERIFY(Child<QPushButton>(dialog, "cmdOK").isDefault());
+                          for (int i = 0; i < 6; ++i) {
+                              QCOMPARE(Swatch(dialog, i).Color(), UserColors.at(i));
+                          }
+                          QCOMPARE(Swatch(dialog, -1).Color(), UserColors.at(4));
+                          Click(Swatch(dialog, 1));
+                          QCOMPARE(Swatch(dialog, -1).Color(), UserColors.at(1));
+                          QTest::keyClick(&dialog, Qt::Key_Escape);
+                      }),
+                 std::nullopt);
+    }
+
+    // Space selects and Enter confirms; a double click chooses at once.
+    void pickByKeyboardOrDoubleClick() {
+        QCOMPARE(Pick(0,
+                      [](QDialog& dialog) {
+                          dialog.show();
+                          Swatch(dialog, 4).setFocus();
+                          QTest::keyClick(&Swatch(dialog, 4), Qt::Key_Space);
+                          QTest::keyClick(dialog.focusWidget(), Qt::Key_Enter);
+                      }),
+                 std::optional<std::int16_t>(4));
+        QCOMPARE(Pick(1, [](QDialog& dialog) { DoubleClick(Swatch(dialog, 0)); }),
+                 std::optional<std::int16_t>(0));
+    }
+
+    void aSquareWithoutAColorShowsNeutralAndGetsOneOnlyWhenPicked() {
+        QCOMPARE(Pick(7,
+                      [](QDialog& dialog) {
+                          QCOMPARE(Swatch(dialog, -1).Color(), FromQColor(NeutralSquareColor));
+                          Click(Child(dialog, "cmdOK"));
+                      }),
+                 std::nullopt);
+        QCOMPARE(Pick(-1, Clicks({"picColor2", "cmdOK"})), std::optional<std::int16_t>(2));
+    }
+
+    // Just beside the pointer, and wholly on the screen near its edges.
+    void pickOpensBesideThePointer() {
+        FakePlatform fake;
+        frmPickColor dialog(fake.Services());
+        dialog.PlaceNearPointer(Screen().center());
+        const QPoint offset = dialog.pos() - Screen().center();
+        QVERIFY(offset.x() > 0 && offset.x() < 10 && offset.y() > 0 && offset.y() < 10);
+        for (const QPoint corner : {Screen().bottomRight(), Screen().topRight(),
+                                    Screen().bottomLeft() + QPoint(-40, 40)}) {
+            dialog.PlaceNearPointer(corner);
+            QVERIFY(Screen().contains(dialog.geometry()));
+        }
+    }
+};
+
+QTEST_MAIN(TestColorCommands)
+#include "test_ColorCommands.moc"

@@ -1,0 +1,169 @@
+// Every file the program reads, tried with what a disk can really hold:
+// empty, truncated, oversized, binary and oddly named files, pipes, folders,
+// a settings file full of junk and an installation folder that cannot be
+// written. Nothing may crash, hang, or lose what was there.
+
+#include "WindowTestSupport.h"
+#include "dialogs/frmInstructions.h"
+#include "platform/QtPlatform.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QtTest>
+#include <sys/stat.h>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+QByteArray RandomBytes(std::size_t count, unsigned seed) {
+    std::mt19937 random(seed);
+    QByteArray bytes;
+    for (std::size_t k = 0; k < count; ++k) {
+        bytes.append(static_cast<char>(random() & 0xFFU));
+    }
+    return bytes;
+}
+
+// The same inputs serve every reader: each is a name and its content.
+std::vector<std::pair<QString, QByteArray>> HostileContents() {
+    const QByteArray guide = ReadBytes(QStringLiteral(TURNIX_SOURCE_INSTRUCTIONS));
+    return {
+        {"empty", QByteArray()},
+        {"one byte", QByteArray(1, '\x05')},
+        {"107 bytes", QByteArray(107, '\x01')},
+        {"truncated guide", guide.left(guide.size() / 2)},
+        {"oversized", QByteArray(3 * 1024 * 1024, '{')},
+        {"binary", RandomBytes(64 * 1024, 7)},
+        {"nested", QByteArray(200000, '{') + "\\b deep" + QByteArray(3, '}')},
+        {"non-ASCII text", QString("{\\rtf1 Würfel ✓ \\u-10179?\\'e9}").toUtf8()},
+    };
+}
+
+} // namespace
+
+class TestRobustness : public QObject {
+    Q_OBJECT
+
+private slots:
+    // What a file holds is loaded silently, as far as it goes (short, long
+    // and odd values included); a pipe or a folder is left alone; the cube can
+    // be solved or refused and saved back whole; saving over a folder fails
+    // silently and leaves no stray file.
+    void cubeFilesOfAnyShapeOpenWithoutHarm() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        QStringList paths{s.folder.filePath("pipe.cub"), s.folder.filePath("folder.cub")};
+        QCOMPARE(::mkfifo(QFile::encodeName(paths[0]).constData(), 0600), 0);
+        QVERIFY(QDir(s.folder.path()).mkdir("folder.cub"));
+        for (const auto& [name, content] : HostileContents()) {
+            paths << s.folder.filePath("Würfel ✓ " + name + ".cub");
+            WriteBytes(paths.back(), content);
+        }
+        for (const QString& path : paths) {
+            s.Load(Scrambled(1)); // the squares a short file leaves keep these
+            const QByteArray content = QFileInfo(path).isFile() ? ReadBytes(path) : QByteArray();
+            clsCube expected;
+            window.Cube().Copy(expected);
+            DecodeConfiguration(std::span(reinterpret_cast<const std::uint8_t*>(content.data()),
+                                          static_cast<std::size_t>(content.size())),
+                                expected);
+            s.Open(path); // a pipe without a writer would block
+            QVERIFY2(ColorsOf(window.Cube()) == ColorsOf(expected), qPrintable(path));
+            QCOMPARE(ShownSquares(window), s.Expected());
+            QVERIFY(s.fake.messageBoxes.shown.empty());
+            Trigger(window, "mnuCubeSolve");
+            s.fake.fileDialogs.saveAnswers = {s.folder.filePath("saved ✓.cub"), paths[1]};
+            Trigger(window, "mnuFileSaveConfiguration");
+            Trigger(window, "mnuFileSaveConfiguration");
+            QCOMPARE(ReadBytes(s.folder.filePath("saved ✓.cub")),
+                     Encoded(EncodeConfiguration(window.Cube())));
+            s.fake.messageBoxes.shown.clear();
+        }
+        QVERIFY(QFileInfo(paths[1]).isDir());
+        QCOMPARE(QDir(s.folder.path()).entryList({"folder*", "saved*"}, QDir::AllEntries),
+                 (QStringList{"folder.cub", "saved ✓.cub"}));
+    }
+
+    // "/proc" cannot be written, not even by root; an unknown folder must not
+    // become the working folder.
+    void solvingNeedsNoWritableInstallationFolder() {
+        for (const QString& installFolder : {QString("/proc"), QString()}) {
+            Session s;
+            s.fake.system.installFolder = installFolder;
+            const frmTurnix& window = s.Start();
+            s.Load(Scrambled(11));
+            const QString current = QDir::currentPath();
+            QVERIFY(QDir::setCurrent(s.folder.path()));
+            Trigger(window, "mnuCubeSolve");
+            QVERIFY(QDir::setCurrent(current));
+            QVERIFY(window.SolutionMode());
+            QVERIFY(s.fake.messageBoxes.shown.empty());
+            QVERIFY(!QFile::exists("/proc/SaveLast.cub"));
+            QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"cube1.cub"});
+        }
+    }
+
+    // A pipe or a folder is not offered at all.
+    void instructionFilesOfAnyShapeShowWithoutHarm() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Instructions.rtf");
+        for (const auto& [name, content] : HostileContents()) {
+            WriteBytes(path, content);
+            QCOMPARE(ProbeInstructionsFile(folder.path()), std::optional(path));
+            QPointer<frmInstructions> shown;
+            QWidget owner;
+            ShowInstructions(shown, &owner, path);
+            ShowInstructions(shown, &owner, path); // reloads into the same window
+            const QString text = Child<QTextBrowser>(*shown, "rtxInstructions").toPlainText();
+            const bool hasText = name == "truncated guide" || name == "non-ASCII text";
+            QVERIFY2(!text.trimmed().isEmpty() || !hasText, qPrintable(name));
+            delete shown.data();
+        }
+        QVERIFY(QFile::remove(path) && QDir(folder.path()).mkdir("Instructions.rtf"));
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
+        QVERIFY(QDir(folder.path()).rmdir("Instructions.rtf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
+    }
+
+    // The real settings store: good values are read, junk gives defaults, and
+    // closing writes six good values back.
+    void junkInTheSettingsFileGivesDefaultsAndIsReplacedOnClose() {
+        QTemporaryDir folder;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        const QString settingsFile = folder.filePath("Turnix/Turnix.conf");
+        QVERIFY(QDir(folder.path()).mkpath("Turnix"));
+        const std::vector<QByteArray> junk{
+            RandomBytes(4096, 11),
+            QByteArray(
+                "[Colors]\nColorValue1=0x123\nColorValue2=-5\nColorValue3=99999999999999999999\n"
+                "ColorValue4=\xc3\xa9\nColorValue5=\nColor1=1\nColor3=3\nColorValue6=123\n"),
+            QByteArray("[Colors\nColorValue1=255\n") + QByteArray(100000, '='),
+        };
+        for (const QByteArray& content : junk) {
+            WriteBytes(settingsFile, content);
+            QtPlatform platform;
+            {
+                frmTurnix window(platform.Services());
+                QCOMPARE(window.Colors().back() == 123, content.contains("ColorValue6=123"));
+                window.close();
+            }
+            const QSettings stored(settingsFile, QSettings::IniFormat);
+            for (int k = 1; k <= 6; ++k) {
+                const QString value =
+                    stored.value(QString("Colors/ColorValue%1").arg(k)).toString();
+                QVERIFY2(ParseColorValue(value).has_value(), qPrintable(value));
+            }
+            QVERIFY(!stored.contains("Colors/Color1"));
+        }
+        // And the installation folder is the one that holds the program.
+        QCOMPARE(QtPlatform().Services().system.InstallFolder(),
+                 QCoreApplication::applicationDirPath());
+    }
+};
+
+QTEST_MAIN(TestRobustness)
+#include "test_Robustness.moc"

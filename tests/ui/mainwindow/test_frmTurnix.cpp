@@ -1,0 +1,309 @@
+#include "WindowTestSupport.h"
+#include "dialogs/frmInstructions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+const QStringList SideNames{"Top", "Bottom", "Front", "Back", "Left", "Right"};
+
+// Every control's and action's enabled state and every text box's text:
+// what must not change when only the view changes.
+QStringList ControlState(const QWidget& window) {
+    QStringList state;
+    for (const QObject* control : window.findChildren<QObject*>()) {
+        const auto* widget = qobject_cast<const QWidget*>(control);
+        const auto* action = qobject_cast<const QAction*>(control);
+        const auto* edit = qobject_cast<const QLineEdit*>(control);
+        state << control->objectName() + (widget && widget->isEnabled() ? "+" : "") +
+                     (action && action->isEnabled() ? "+" : "") + (edit ? edit->text() : "");
+    }
+    return state;
+}
+
+// The one instructions window, a window of its own.
+frmInstructions* OpenInstructions() {
+    QList<frmInstructions*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        found << qobject_cast<frmInstructions*>(widget);
+    }
+    found.removeAll(nullptr);
+    return found.size() == 1 ? found.front() : nullptr;
+}
+
+} // namespace
+
+class TestFrmTurnix : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsOnTheFrontSideOfASolvedCubeInTheDefaultColors() {
+        Session s;
+        s.fake.system.installFolder = "/opt/turnix";
+        const frmTurnix& window = s.Start();
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
+        QCOMPARE(ShownSquares(window), QStringList(9, "2 #ff8000"));
+        QStringList labels;
+        for (const char* name : {"lblMain", "lblNorth", "lblSouth", "lblWest", "lblEast"}) {
+            labels << Child<QLabel>(window, name).text();
+        }
+        QCOMPARE(labels, (QStringList{"Front Side", "Top", "Bottom", "Left", "Right"}));
+        QCOMPARE(window.InstallFolder(), QString("/opt/turnix"));
+        QVERIFY(s.fake.messageBoxes.shown.empty());
+    }
+
+    // A text that is no colour number gives its key's default; the old keys
+    // go when "Color1" holds text; Exit stores six decimal texts.
+    void startUpReadsTheStoredColorsAndExitStoresThem() {
+        const std::array<std::tuple<QString, QStringList, ColorScheme>, 2> cases{{
+            {"8421376",
+             {"16777215", "16777216", "000000000255", "0x10", " 255", "99999999999999999999"},
+             {0xFFFFFF, 0xFFFFFF, 0x0000FF, 0x0000FF, 0x00C000, 0x00FFFF}},
+            {"",
+             {"-1", "", QString::fromUtf8("\u0662\u0665\u0665"), "0", "red", "65280"},
+             {0xC00000, 0xFFFFFF, 0x0080FF, 0, 0x00C000, 65280}},
+        }};
+        for (const auto& [color1, texts, expected] : cases) {
+            Session s;
+            s.fake.settings.SetValue("Colors", "Color1", color1);
+            s.fake.settings.SetValue("Colors", "Color4", "255");
+            for (int i = 0; i < 6; ++i) {
+                s.fake.settings.SetValue("Colors", QString("ColorValue%1").arg(i + 1), texts[i]);
+            }
+            frmTurnix& window = s.Start();
+            QCOMPARE(window.Colors(), expected);
+            QCOMPARE(ShownSquares(window), ExpectedSquares(clsCube(), side::Front, expected));
+            QCOMPARE(s.fake.settings.Value("Colors", "Color4").has_value(), color1.isEmpty());
+
+            Trigger(window, "mnuFileExit");
+            QVERIFY(!window.isVisible());
+            for (std::size_t i = 0; i < 6; ++i) {
+                QCOMPARE(s.fake.settings.Value("Colors", QString("ColorValue%1").arg(i + 1)),
+                         std::optional(QString::number(expected.at(i))));
+            }
+        }
+    }
+
+    // Only a left click; the label names the side it brings up.
+    void eachNeighbourLabelBringsUpTheSideItNames() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        for (const QString& shown : SideNames) {
+            for (const char* name : {"lblNorth", "lblSouth", "lblWest", "lblEast"}) {
+                Trigger(window, "mnuSideShow" + shown);
+                auto& label = Child<QLabel>(window, name);
+                const QString named = label.text();
+                QTest::mouseClick(&label, Qt::RightButton);
+                QCOMPARE(Child<QLabel>(window, "lblMain").text(), shown + " Side");
+                QTest::mouseClick(&label, Qt::LeftButton);
+                QCOMPARE(Child<QLabel>(window, "lblMain").text(), named + " Side");
+                QCOMPARE(SideNames.at(window.CurrentSide()), named);
+                QCOMPARE(ShownSquares(window), s.Expected());
+            }
+        }
+    }
+
+    // Toolbar buttons 4 to 9 and the "Show" entries; 3 and 10 are separators.
+    void showCommandsChangeTheViewAndNothingElse() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        clsCube marked;
+        MarkEverySquare(marked);
+        s.Load(marked);
+        const QStringList before = ControlState(window);
+        auto& toolbar = Child<QToolBar>(window, "Toolbar");
+        const QList<QAction*> buttons = toolbar.actions();
+        QCOMPARE(buttons.size(), 11);
+        for (std::int16_t side = 0; side < 6; ++side) {
+            Trigger(window, "mnuSideShow" + SideNames.at(side));
+            QCOMPARE(ShownSquares(window), ExpectedSquares(marked, side));
+            Trigger(window, "mnuSideShowFront");
+            QTest::mouseClick(toolbar.widgetForAction(buttons.at(3 + side)), Qt::LeftButton);
+            for (QAction* separator : {buttons.at(2), buttons.at(9)}) {
+                QVERIFY(separator->isSeparator());
+                separator->trigger();
+            }
+            QCOMPARE(Child<QLabel>(window, "lblMain").text(),
+                     SideNames.at(window.CurrentSide()) + " Side");
+            QCOMPARE(window.CurrentSide(), side);
+            QCOMPARE(ColorsOf(window.Cube()), ColorsOf(marked));
+            QCOMPARE(ControlState(window), before);
+        }
+        QCOMPARE(s.fake.fileDialogs.openRequests.size() + s.fake.fileDialogs.saveRequests.size(),
+                 std::size_t{1});
+    }
+
+    // All squares differ, so that any misplaced one shows; the view stays on
+    // its side.
+    void everyTurnAndRotateDoesWhatTheModelDoes() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        clsCube expected;
+        MarkEverySquare(expected);
+        s.Load(expected);
+        Trigger(window, "mnuSideShowRight");
+        for (std::int16_t code = 0; code < StepCodeCount; ++code) {
+            Trigger(window, CommandName(code));
+            ApplyStep(expected, code);
+            QVERIFY2(ColorsOf(window.Cube()) == ColorsOf(expected), qPrintable(CommandName(code)));
+            QCOMPARE(ShownSquares(window), ExpectedSquares(expected, side::Right));
+        }
+    }
+
+    void gridStaysSquareBetweenItsLabelsWhenResized() {
+        Session s;
+        frmTurnix& window = s.Start();
+        for (const QSize size : {QSize(900, 500), QSize(480, 900), window.minimumSizeHint()}) {
+            window.resize(size);
+            QApplication::processEvents();
+            const QRect grid = Child(window, "Shape1").geometry();
+            const QRect square = Child(window, "cmdColor0").geometry();
+            QCOMPARE(grid.width(), grid.height());
+            QCOMPARE(square.width(), square.height());
+            QVERIFY(Child(window, "lblWest").geometry().right() < grid.left());
+        }
+    }
+
+    // Values outside 0..5 included: loaded as they are, drawn neutral and
+    // written back; the saved file replaces the old one whole.
+    void saveThenOpenRestoresAnyCubeAndNewKeepsTheShownSide() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        clsCube marked;
+        MarkEverySquare(marked);
+        marked.Side(side::Front).Square(0)->SetColorIndex(7);
+        marked.Side(side::Left).Square(8)->SetColorIndex(-1);
+        s.Load(marked);
+        QCOMPARE(ShownSquares(window), ExpectedSquares(marked, side::Front));
+        const QString path = s.folder.filePath("saved.cub");
+        WriteBytes(path, QByteArray(500, '\x7F'));
+        s.fake.fileDialogs.saveAnswers.push_back(path);
+        Trigger(window, "ToolbarButton2");
+        QCOMPARE(ReadBytes(path), Encoded(EncodeConfiguration(marked)));
+
+        Trigger(window, "mnuSideShowLeft");
+        Trigger(window, "mnuFileNewConfiguration");
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
+        QCOMPARE(ShownSquares(window), QStringList(9, "4 #00c000"));
+        s.Open(path);
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(marked));
+        QCOMPARE(ShownSquares(window), ExpectedSquares(marked, side::Left));
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files),
+                 (QStringList{"cube1.cub", "saved.cub"}));
+        QVERIFY(s.fake.messageBoxes.shown.empty());
+    }
+
+    // The dialogs offer cube files under their titles, from the menu or the
+    // toolbar.
+    void aMissingFileOrACancelChangesNothingAndSaysNothing() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        const clsCube scrambled = Scrambled(1);
+        s.Load(scrambled);
+        Trigger(window, "mnuSideShowRight");
+        s.fake.fileDialogs.openAnswers = {s.folder.filePath("missing.cub"), s.folder.path(),
+                                          std::nullopt};
+        s.fake.fileDialogs.saveAnswers = {std::nullopt, s.folder.filePath("no/such/x.cub")};
+        for (const char* command :
+             {"mnuFileOpenConfiguration", "ToolbarButton1", "mnuFileOpenConfiguration",
+              "mnuFileSaveConfiguration", "ToolbarButton2"}) {
+            Trigger(window, command);
+        }
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(scrambled));
+        QCOMPARE(ShownSquares(window), ExpectedSquares(scrambled, side::Right));
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"cube1.cub"});
+        QVERIFY(s.fake.messageBoxes.shown.empty());
+        QStringList asked;
+        for (const auto* requests :
+             {&s.fake.fileDialogs.openRequests, &s.fake.fileDialogs.saveRequests}) {
+            for (const FileDialogOptions& o : *requests) {
+                asked << o.strTitle + "|" + o.strFileName + "|" + o.strFilter + "|" +
+                             o.strDefaultSuffix;
+            }
+        }
+        QCOMPARE(asked, QStringList(4, "Open Configuration||Cube File (*.cub)|cub") +
+                            QStringList(2, "Save Configuration|Current.cub|Cube File (*.cub)|cub"));
+    }
+
+    // On a square of colour 1, with any mouse button or the keyboard.
+    void pickingAColorSetsTheSquareOnlyWhenAnotherIsConfirmed() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        Trigger(window, "mnuSideShowBottom");
+        auto& square = Child<QPushButton>(window, "cmdColor3");
+        for (const auto& script : {
+                 Clicks({"picColor3", "cmdCancel"}),
+                 Clicks({"cmdOK"}),
+                 FakeModalRunner::Script(
+                     [](QDialog& dialog) { DoubleClick(Child<QWidget>(dialog, "picColor1")); }),
+             }) {
+            s.fake.modalRunner.scripts.push_back(script);
+            QTest::mousePress(&square, Qt::RightButton);
+            QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
+        }
+        QTest::mousePress(&square, Qt::MiddleButton); // no script: closed from its frame
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
+
+        s.fake.modalRunner.scripts.push_back(Clicks({"picColor3", "cmdOK"}));
+        QTest::mousePress(&square, Qt::LeftButton);
+        s.fake.modalRunner.scripts.push_back(Clicks({"picColor5", "cmdOK"}));
+        auto& corner = Child<QPushButton>(window, "cmdColor8");
+        corner.setFocus();
+        QTest::keyClick(&corner, Qt::Key_Space);
+
+        clsCube expected;
+        expected.Side(side::Bottom).Square(3)->SetColorIndex(3);
+        expected.Side(side::Bottom).Square(8)->SetColorIndex(5);
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(expected));
+        QCOMPARE(ShownSquares(window), ExpectedSquares(expected, side::Bottom));
+        QCOMPARE(s.fake.modalRunner.titles, QStringList(6, "Pick a Color"));
+    }
+
+    // Without their file the instructions stay off; About runs modally.
+    void theHelpMenuWithoutInstructions() {
+        for (const bool knownFolder : {false, true}) {
+            Session s;
+            s.fake.system.installFolder = knownFolder ? s.folder.path() : QString();
+            const frmTurnix& window = s.Start();
+            QVERIFY(!Child<QAction>(window, "mnuHelpInstructions").isEnabled());
+            Trigger(window, "mnuHelpAbout");
+            QCOMPARE(s.fake.modalRunner.titles, QStringList{"About Turnix"});
+        }
+    }
+
+    // Shown beside the main window, reloaded on each use, closed with it.
+    void instructionsAreShownReloadedAndClosedWithTheWindow() {
+        Session s;
+        const QString path = s.folder.filePath("Instructions.rtf");
+        WriteBytes(path, "{\\rtf1 First}");
+        s.fake.system.installFolder = s.folder.path();
+        const frmTurnix& window = s.Start();
+
+        Trigger(window, "mnuHelpInstructions");
+        const QPointer<frmInstructions> instructions = OpenInstructions();
+        QVERIFY(instructions != nullptr && instructions->isVisible());
+        const auto& view = Child<QTextBrowser>(*instructions, "rtxInstructions");
+        QCOMPARE(view.toPlainText(), QString("First"));
+
+        WriteBytes(path, "{\\rtf1 Second}");
+        Trigger(window, "mnuHelpInstructions");
+        QCOMPARE(OpenInstructions(), instructions);
+        QCOMPARE(view.toPlainText(), QString("Second"));
+
+        Trigger(window, "mnuFileExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(instructions == nullptr);
+        QVERIFY(s.fake.modalRunner.titles.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFrmTurnix)
+#include "test_frmTurnix.moc"

@@ -1,0 +1,259 @@
+// Twenty thousand random user actions on the main window, from a fixed seed,
+// checked after every one against a cube, a colour scheme and a mode kept
+// here on the side.
+
+#include "WindowTestSupport.h"
+#include "dialogs/frmSolutionSteps.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+#include <set>
+
+using namespace turnix;
+using namespace turnix::test;
+
+class TestFrmTurnixStress : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twentyThousandRandomActionsKeepTheWindowConsistent() {
+        s.fake.system.installFolder = s.folder.path();
+        for (const QByteArray& garbage :
+             {QByteArray(), QByteArray(7, '\x02'), QByteArray(5000, '\xff'),
+              QByteArray::fromHex("0700ffff00800500")}) {
+            files << s.folder.filePath(QString("garbage%1.cub").arg(files.size()));
+            WriteBytes(files.back(), garbage);
+        }
+        s.Start();
+        // Stepping through solutions dominates, as it does for a user.
+        const std::array<std::pair<int, void (TestFrmTurnixStress::*)()>, 12> actions{{
+            {16, &TestFrmTurnixStress::Turn},
+            {8, &TestFrmTurnixStress::ShowSide},
+            {6, &TestFrmTurnixStress::PickColor},
+            {3, &TestFrmTurnixStress::Solve},
+            {30, &TestFrmTurnixStress::OneStep},
+            {2, &TestFrmTurnixStress::ListPrevious},
+            {2, &TestFrmTurnixStress::ListToCompletion},
+            {1, &TestFrmTurnixStress::Clear},
+            {1, &TestFrmTurnixStress::New},
+            {2, &TestFrmTurnixStress::Open},
+            {2, &TestFrmTurnixStress::Save},
+            {1, &TestFrmTurnixStress::DefineColors},
+        }};
+        for (int n = 0; n < 20000 && !QTest::currentTestFailed(); ++n) {
+            int pick = Uniform(0, 73); // the weights add up to 74
+            auto chosen = actions.begin();
+            for (; pick >= chosen->first; ++chosen) {
+                pick -= chosen->first;
+            }
+            (this->*chosen->second)();
+            Check();
+            if (QTest::currentTestFailed()) {
+                qWarning("after action %d, of kind %d", n, int(chosen - actions.begin()));
+            }
+        }
+        // The mix must keep reaching the interesting states.
+        QVERIFY(solutionsStarted > 20 && solutionsFinished > 5);
+        qInfo("%d solutions started, %d finished", solutionsStarted, solutionsFinished);
+    }
+
+private:
+    frmTurnix& Window() { return *s.window; }
+    int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random); }
+    bool Solving() const { return steps.has_value(); }
+
+    void Discard() {
+        steps.reset();
+        list = 0;
+    }
+
+    // The Turn and Rotate menus are off while solving.
+    void Turn() {
+        if (const auto code = static_cast<std::int16_t>(Uniform(0, 21)); !Solving()) {
+            Trigger(Window(), CommandName(code));
+            ApplyStep(shadow, code);
+        }
+    }
+
+    void ShowSide() {
+        static const QStringList labels{"lblNorth", "lblSouth", "lblWest", "lblEast"};
+        static const QStringList sides{"Top", "Bottom", "Front", "Back", "Left", "Right"};
+        const int how = Uniform(0, 2);
+        if (how == 0) {
+            Trigger(Window(), QString("ToolbarButton%1").arg(Uniform(4, 9)));
+        } else if (how == 1) {
+            Trigger(Window(), "mnuSideShow" + sides.at(Uniform(0, 5)));
+        } else {
+            QTest::mouseClick(&Child(Window(), labels.at(Uniform(0, 3))), Qt::LeftButton);
+        }
+    }
+
+    // Chosen and confirmed, double-clicked, chosen then cancelled, or closed
+    // from the frame; the squares take no pick while solving.
+    void PickColor() {
+        const int square = Uniform(0, 8);
+        const int color = Uniform(0, 5);
+        const QString swatch = QString("picColor%1").arg(color);
+        const int how = Solving() ? 3 : Uniform(0, 3);
+        if (how == 1) {
+            s.fake.modalRunner.scripts.push_back(
+                [swatch](QDialog& dialog) { DoubleClick(Child(dialog, swatch)); });
+        } else if (how != 3) {
+            s.fake.modalRunner.scripts.push_back(
+                Clicks({swatch, how == 0 ? "cmdOK" : "cmdCancel"}));
+        }
+        if (how < 2) {
+            shadow.Side(Window().CurrentSide())
+                .Square(static_cast<std::int16_t>(square))
+                ->SetColorIndex(static_cast<std::int16_t>(color));
+        }
+        const qsizetype dialogs = s.fake.modalRunner.titles.size();
+        QTest::mousePress(&Child(Window(), QString("cmdColor%1").arg(square)), Qt::LeftButton);
+        QCOMPARE(s.fake.modalRunner.titles.size(), dialogs + (Solving() ? 0 : 1));
+    }
+
+    // A solved or unsolvable cube gives a message and drops any list.
+    void Solve() {
+        const std::size_t messages = s.fake.messageBoxes.shown.size();
+        Trigger(Window(), Uniform(0, 1) == 0 ? "mnuCubeSolve" : "ToolbarButton11");
+        if (!Solving()) {
+            Discard();
+            const std::vector<std::int16_t> codes = SolutionOf(shadow);
+            QCOMPARE(s.fake.messageBoxes.shown.size(), messages + (codes.empty() ? 1 : 0));
+            if (!codes.empty()) {
+                ++solutionsStarted;
+                steps = codes;
+                done = 0;
+            }
+        }
+    }
+
+    // By click or by Enter, which reaches the active window.
+    void OneStep() {
+        if (Uniform(0, 1) == 0) {
+            QTest::mouseClick(&Child(Window(), "cmdOneStep"), Qt::LeftButton);
+        } else {
+            Window().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&Window()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        if (Solving() && done < steps->size()) {
+            ApplyStep(shadow, steps->at(done++));
+        } else if (Solving()) {
+            ++solutionsFinished;
+            list = steps->size();
+            steps.reset();
+            QVERIFY2(IsSolved(shadow), "a finished solution left the cube unsolved");
+        }
+    }
+
+    void ListPrevious() { ListSteps(true); }
+    void ListToCompletion() { ListSteps(false); }
+
+    // The list of the steps done, or of those still to do; the cursor stays.
+    void ListSteps(bool previous) {
+        const std::size_t total = Solving() ? steps->size() : list;
+        const std::size_t expected = previous ? (Solving() ? done : list) : total - done;
+        const bool enabled = previous ? expected > 0 : Solving() && expected > 0;
+        qsizetype lines = 0;
+        if (enabled) {
+            s.fake.modalRunner.scripts.push_back([&lines](QDialog& dialog) {
+                lines = static_cast<frmSolutionSteps&>(dialog).Steps().split("\r\n").size();
+                Click(Child(dialog, "cmdClose"));
+            });
+        }
+        const std::int16_t cursor = Window().Solver().Index();
+        QTest::mouseClick(&Child(Window(), previous ? "cmdPreviousSteps" : "cmdStepsToCompletion"),
+                          Qt::LeftButton);
+        QCOMPARE(std::size_t(lines), enabled ? expected : 0);
+        QCOMPARE(Window().Solver().Index(), cursor);
+    }
+
+    void Clear() {
+        QTest::mouseClick(&Child(Window(), "cmdClear"), Qt::LeftButton);
+        Discard();
+    }
+
+    void New() {
+        Trigger(Window(), "mnuFileNewConfiguration");
+        clsCube().Copy(shadow);
+        Discard();
+    }
+
+    // A garbage file or one saved before; sometimes cancelled.
+    void Open() {
+        if (Uniform(0, 4) == 0) {
+            s.Open(std::nullopt);
+            return;
+        }
+        const QString path = files.at(Uniform(0, static_cast<int>(files.size()) - 1));
+        s.Open(path);
+        (void)ReadConfigurationFile(QFile::encodeName(path).toStdString(), shadow);
+        Discard();
+    }
+
+    void Save() {
+        const bool cancel = Uniform(0, 4) == 0;
+        const QString path = s.folder.filePath(QString("saved%1.cub").arg(Uniform(0, 9)));
+        s.fake.fileDialogs.saveAnswers.push_back(cancel ? std::nullopt : std::optional(path));
+        const QByteArray expected = cancel ? ReadBytes(path) : ReadBytes(s.Saved(shadow));
+        Trigger(Window(), Uniform(0, 1) == 0 ? "mnuFileSaveConfiguration" : "ToolbarButton2");
+        QCOMPARE(ReadBytes(path), expected);
+        if (!cancel && !files.contains(path)) {
+            files << path;
+        }
+    }
+
+    // Defaults, or one swatch chosen anew, then OK or Cancel; a scheme with a
+    // colour twice is refused.
+    void DefineColors() {
+        const int swatch = Uniform(0, 5);
+        const bool defaults = Uniform(0, 2) == 0;
+        const bool confirm = Uniform(0, 1) == 0;
+        ColorScheme proposed = defaults ? DefaultScreenColors : colors;
+        if (!defaults) {
+            // Now and then a colour already in use.
+            proposed.at(swatch) =
+                Uniform(0, 3) == 0 ? colors.at(Uniform(0, 5)) : Uniform(0, 0xFFFFFF);
+            s.fake.colorChooser.answers.push_back(ToQColor(proposed.at(swatch)));
+        }
+        s.fake.modalRunner.scripts.push_back(
+            Clicks({defaults ? "cmdDefaults" : QString("picColor%1").arg(swatch),
+                    confirm ? "cmdOK" : "cmdCancel"}));
+        if (confirm && std::set(proposed.begin(), proposed.end()).size() == 6) {
+            colors = proposed;
+        }
+        Trigger(Window(), "mnuCubeDefine");
+    }
+
+    // The step text shows the last step done; every prepared answer was
+    // used, so every dialog that should have opened did.
+    void Check() {
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(shadow));
+        QCOMPARE(Window().Colors(), colors);
+        QCOMPARE(ShownSquares(Window()), ExpectedSquares(shadow, Window().CurrentSide(), colors));
+        QCOMPARE(Window().SolutionMode(), Solving());
+        QCOMPARE(Child<QLineEdit>(Window(), "txtSolution").text(),
+                 Solving() && done > 0 ? Joined(*steps, done - 1, done) : QString());
+        QCOMPARE(Controls(Window()), Solving() ? ModeControls(false, done > 0, done < steps->size())
+                                     : list > 0 ? EditFinishedList
+                                                : EditNoSolution);
+        QVERIFY(s.fake.modalRunner.scripts.empty() && s.fake.fileDialogs.openAnswers.empty() &&
+                s.fake.fileDialogs.saveAnswers.empty() && s.fake.colorChooser.answers.empty());
+    }
+
+    std::mt19937 random{20261206};
+    Session s;
+    QStringList files;
+    clsCube shadow;
+    ColorScheme colors{DefaultScreenColors};
+    std::optional<std::vector<std::int16_t>> steps; // while solving
+    std::size_t done{0};                            // steps done
+    std::size_t list{0};                            // steps of a finished list
+    int solutionsStarted{0};
+    int solutionsFinished{0};
+};
+
+QTEST_MAIN(TestFrmTurnixStress)
+#include "test_frmTurnixStress.moc"

@@ -1,0 +1,176 @@
+#include "rtf/RtfReader.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+#include <random>
+
+using namespace turnix;
+
+namespace {
+
+// The paragraphs joined by "\n", kept as they are (toPlainText would turn
+// line separators and no-break spaces into plain ones). With details, each
+// paragraph starts with its alignment, left, right and first-line indents,
+// space before and after and tab stops, in pixels, and each run of text ends
+// with what sets it apart from plain 12 pt text in the view's font and colour.
+QString Read(const QByteArray& rtf, bool details = false) {
+    QTextDocument document;
+    RtfReader::Read(rtf, document);
+    QStringList paragraphs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat p = block.blockFormat();
+        const QList<QTextOption::Tab> tabs = p.tabPositions();
+        const Qt::Alignment a = p.alignment();
+        QString text =
+            QString("<%1 %2 %3 %4 %5 %6%7>")
+                .arg(a == Qt::AlignHCenter   ? "centre"
+                     : a == Qt::AlignRight   ? "right"
+                     : a == Qt::AlignJustify ? "justify"
+                                             : "left")
+                .arg(p.leftMargin())
+                .arg(p.rightMargin())
+                .arg(p.textIndent())
+                .arg(p.topMargin())
+                .arg(p.bottomMargin())
+                .arg(tabs.isEmpty() ? QString() : QString(" tab %1").arg(tabs[0].position));
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            QStringList marks{QString(f.fontWeight() >= QFont::Bold ? "b" : "") +
+                              (f.fontItalic() ? "i" : "") + (f.fontUnderline() ? "u" : "") +
+                              (f.fontStrikeOut() ? "s" : "")};
+            marks << (f.fontPointSize() != 12.0 ? QString::number(f.fontPointSize()) : "")
+                  << f.fontFamilies().toStringList().join(',')
+                  << (f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color().name()
+                                                                  : "");
+            marks.removeAll("");
+            text += it.fragment().text() + (marks.isEmpty() ? "|" : "[" + marks.join(' ') + "]|");
+        }
+        paragraphs << (details ? text : block.text());
+    }
+    return paragraphs.join('\n');
+}
+
+} // namespace
+
+class TestRtfReader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTheText_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text"); // paragraphs joined by "\n"
+        const auto row = [](const char* name, const QByteArray& rtf, const char* text) {
+            QTest::newRow(name) << rtf << QString::fromUtf8(text);
+        };
+        row("paragraphs, lines, tabs",
+            "{\\rtf1\\ansi One\\par Two\\line half\\tab tab\\par\n\rThree}",
+            "One\nTwo\u2028half\ttab\nThree");
+        row("other breaks", "{\\rtf1 a\\\nb\\page c\\sect d}", "a\nb\nc\nd");
+        row("empty", "", "");
+        row("escapes", "{\\rtf1 caf\\'e9 \\'80\\'96\\'8d \\{x\\} a\\\\b n\\~b h\\-y\\_z}",
+            "café €– {x} a\\b n\u00a0b hy\u2011z");
+        row("special characters",
+            "{\\rtf1 \\bullet\\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\enspace"
+            "\\emspace}",
+            "•—–‘’“”\u2002\u2003");
+        row("bad hex", "{\\rtf1 \\'4 x\\'zz}", " xzz");
+        row("unicode", "{\\rtf1 \\u8364?a\\u-10179?\\u-8704?b}", "€a😀b");
+        row("unicode fallbacks", "{\\rtf1\\uc2 \\u233\\'65\\'27x{\\uc0\\u233 y}\\u233 ez}",
+            "éxéyé");
+        row("no fallback", "{\\rtf1 \\u233\\b fallback\\b0  bold? no}", "éfallback bold? no");
+        row("unicode ends a group", "{\\rtf1 {\\u233}x}", "éx");
+        row("lone surrogates", "{\\rtf1 a\\u-10179?b\\u-8704?c}", "abc");
+        row("destinations",
+            "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}{\\stylesheet{\\s1 Heading;}}"
+            "{\\info{\\title T}{\\author A}}{\\*\\generator G;}{\\*\\unknown {nested} text}"
+            "{\\unknownword kept}{\\pict\\wmetafile8 0102ff}{\\header h}{\\footer f}"
+            "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}{\\pntext \\'b7\\tab}shown}",
+            "keptlink·\tshown");
+        row("binary", "{\\rtf1 a{\\pict\\bin6 }}{{\\{}b}", "ab");
+        row("negative binary", "{\\rtf1 a\\bin-5 b}", "ab");
+        row("endless binary", "{\\rtf1 a\\bin99999999999999 b}", "a");
+        row("after the document", "{\\rtf1 in}out{\\rtf1 second}", "in");
+        row("unbalanced", "}}{\\rtf1 a}}}", "a");
+        row("not rtf", "plain text, no rtf", "plain text, no rtf");
+        for (const char* cut : {"\\b", "\\", "\\'", "\\u"}) {
+            row(cut, QByteArray("{\\rtf1 abc") + cut, "abc");
+        }
+        row("cut in groups", "{\\rtf1 {\\b abc {\\i def", "abc def");
+        row("cut in the font table", "{\\rtf1{\\fonttbl{\\f0 Ari", "");
+        row("control bytes", QByteArray("{\\rtf1 a\0b\x01\x7f\x1b c}", 16), "ab c");
+        const int limit = RtfReader::MaxDepth;
+        row("nested to the limit",
+            "{\\rtf1 a" + QByteArray(limit - 1, '{') + "in" + QByteArray(limit - 1, '}') + "b}",
+            "ainb");
+        row("nested beyond",
+            "{\\rtf1 a" + QByteArray(limit, '{') + "deep\\}\\{{x}" + QByteArray(limit, '}') + "b}",
+            "ab");
+        row("nested far beyond",
+            "{\\rtf1 a" + QByteArray(200000, '{') + "x" + QByteArray(200000, '}') + "b}", "ab");
+        row("never closed", "{\\rtf1 a" + QByteArray(200000, '{'), "a");
+        // Toggles end with their group; \\plain ends them all.
+        row("character formats",
+            "{\\rtf1 n {\\b b {\\i bi\\b0  i}}\\ul u\\ulnone  \\strike s\\strike0 "
+            "\\ul\\b\\i x\\plain  p}",
+            "<left 0 0 0 0 0>n |b [b]|bi[bi]| i[i]|u[u]| |s[s]|x[biu]| p|");
+        row("fonts, sizes and colours",
+            "{\\rtf1\\deff1{\\fonttbl{\\f0\\froman Times New Roman;}"
+            "{\\f1\\fswiss{\\*\\panose 020b}Arial;}\\f2 Courier;}"
+            "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
+            "d{\\fs36 big}{\\f0 times}{\\f2 courier}{\\f9 unknown}"
+            "{\\cf1 red}{\\cf2\\fs16 navy}{\\cf0 auto}{\\cf7\\fs30 missing}\\fs21 odd}",
+            "<left 0 0 0 0 0>d[Arial]|big[18 Arial]|times[Times New Roman]|courier[Courier]|"
+            "unknown[Arial]|red[Arial #ff0000]|navy[8 Arial #000080]|auto[Arial]|"
+            "missing[15 Arial]|odd[10.5 Arial]|");
+        // A hanging first line tabs to the indent of the others.
+        row("paragraph formats",
+            "{\\rtf1\\qc centred\\par\\qr right\\par\\pard\\qj just\\par "
+            "\\pard\\li720\\ri300\\fi-360\\sb150\\sa75 indented\\par\\pard plain}",
+            "<centre 0 0 0 0 0>centred|\n<right 0 0 0 0 0>right|\n<justify 0 0 0 0 0>just|\n"
+            "<left 48 20 -24 10 5 tab 24>indented|\n<left 0 0 0 0 0>plain|");
+        row("huge and negative numbers",
+            "{\\rtf1{\\fs99999999999999999999 big}{\\fs-7 small}{\\fs0\\b zero}"
+            "{\\cf-3 c}{\\f-99999999999 f}\\li-99999999999\\fi99999999999 "
+            "\\uc-4\\u99999999999 \\u-99999999 x\\uc9999999 \\u65 abcdefghijklmnopqrsty}",
+            "<left 0 0 1920 0 0>big[144]|small[1]|zero[b 1]|cfxAqrsty|");
+    }
+
+    // With details when the expected text starts with them.
+    void readsTheText() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QCOMPARE(Read(rtf, text.startsWith('<')), text);
+    }
+
+    // Every input gives a document no larger than the input, without a crash
+    // or a hang: a good document cut short at random places, with random
+    // bytes and RTF tokens, deep nesting among them, thrown in anywhere.
+    void survivesThousandsOfRandomInputs() {
+        std::mt19937 random(20240607);
+        const QByteArray sample =
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Courier;}}"
+            "{\\colortbl;\\red255\\green0\\blue0;}{\\*\\generator x;}\\pard\\qc\\b\\fs32 "
+            "Title\\b0\\par\\pard\\li360\\fi-240\\bullet\\tab {\\i item} \\'e9\\u8364? "
+            "{\\cf1\\ul red}\\line{\\pict\\bin3 {{}}\\uc2\\u233 xx{\\field{\\*\\fldinst a}"
+            "{\\fldrslt b}}\\par}";
+        const std::array<QByteArray, 14> tokens{
+            "{",    "}",     "\\par ", "\\b",       "\\'",   "\\'e9",       "\\u-3 ",
+            "\\uc", "\\bin", "\\*",    "\\fonttbl", "\\red", "99999999999", QByteArray(150, '{')};
+        QTextDocument document;
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray input = sample.left(random() % (sample.size() + 1));
+            for (int i = round % 100; i > 0; --i) {
+                input.insert(random() % (input.size() + 1),
+                             random() % 2 == 0 ? QByteArray(1, static_cast<char>(random()))
+                                               : tokens.at(random() % tokens.size()));
+            }
+            RtfReader::Read(input, document);
+            QVERIFY2(document.characterCount() <= input.size() + 1,
+                     input.toPercentEncoding().constData());
+        }
+    }
+};
+
+QTEST_MAIN(TestRtfReader)
+#include "test_RtfReader.moc"

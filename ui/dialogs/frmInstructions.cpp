@@ -1,0 +1,95 @@
+#include "frmInstructions.h"
+
+#include "platform/WindowPlacement.h"
+#include "rtf/RtfReader.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace turnix {
+
+frmInstructions::frmInstructions(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmInstructions"));
+    setWindowTitle(QStringLiteral("Instructions"));
+    setModal(false);
+    setWindowFlag(Qt::WindowMinMaxButtonsHint);
+    setSizeGripEnabled(true);
+
+    rtxInstructions = new QTextBrowser(this);
+    rtxInstructions->setObjectName(QStringLiteral("rtxInstructions"));
+    rtxInstructions->setOpenLinks(false);
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rtxInstructions, 1);
+    layout->addLayout(buttons);
+
+    resize(620, 560);
+    CenterOnScreen(*this);
+}
+
+bool frmInstructions::LoadFile(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        ShowProblem(QStringLiteral("The instructions file \"%1\" cannot be opened.").arg(path));
+        return false;
+    }
+    if (file.size() > MaxFileSize) {
+        ShowProblem(QStringLiteral("The instructions file \"%1\" is too large to show.").arg(path));
+        return false;
+    }
+    const QByteArray content = file.read(MaxFileSize);
+    RtfReader::Read(content, *rtxInstructions->document());
+    rtxInstructions->moveCursor(QTextCursor::Start);
+    return true;
+}
+
+void frmInstructions::ShowProblem(const QString& text) {
+    rtxInstructions->setPlainText(text);
+}
+
+void frmInstructions::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        rtxInstructions->setFocus();
+        cmdClose->setDefault(true);
+    }
+}
+
+std::optional<QString> ProbeInstructionsFile(const QString& installFolder) {
+    if (installFolder.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString path = installFolder + QStringLiteral("/Instructions.rtf");
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+void ShowInstructions(QPointer<frmInstructions>& window, QWidget* parent, const QString& path) {
+    if (window == nullptr) {
+        window = new frmInstructions(parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window.data(), &QDialog::finished, window.data(), &QObject::deleteLater);
+    }
+    window->LoadFile(path);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace turnix

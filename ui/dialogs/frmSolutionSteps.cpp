@@ -1,0 +1,132 @@
+#include "frmSolutionSteps.h"
+
+#include "platform/ApplicationTitle.h"
+#include "platform/WindowPlacement.h"
+#include "printing/StepsPrinter.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace turnix {
+
+namespace {
+
+// The window's client area, 5535 x 6000 twips at 15 twips a pixel.
+constexpr QSize DefaultSize(369, 400);
+
+const QString LineBreak = QStringLiteral("\r\n");
+
+// Every line ends with "\r\n"; an empty list gives an empty file. The file is
+// replaced only once it has been written whole.
+bool WriteStepsFile(const QString& path, const QString& steps) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = steps.isEmpty() ? QByteArray() : (steps + LineBreak).toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+frmSolutionSteps::frmSolutionSteps(Platform platform, QWidget* parent)
+    : QDialog(parent), platform(platform) {
+    setWindowTitle(QStringLiteral("Solution Steps"));
+    BuildControls();
+    resize(DefaultSize);
+    // Centred on the screen rather than over the main window, where a modal
+    // dialog would go by default.
+    CenterOnScreen(*this);
+}
+
+void frmSolutionSteps::SetSteps(const QString& vNewValue) {
+    vSteps = vNewValue;
+    txtSteps->setPlainText(vSteps);
+}
+
+void frmSolutionSteps::BuildControls() {
+    txtSteps = new QPlainTextEdit(this);
+    txtSteps->setObjectName(QStringLiteral("txtSteps"));
+    txtSteps->setReadOnly(true);
+    txtSteps->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtSteps->setTabChangesFocus(true);
+    txtSteps->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+    cmdSave = new QPushButton(QStringLiteral("Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdPrint = new QPushButton(QStringLiteral("Print"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdClose);
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addStretch();
+    buttons->addWidget(cmdPrint);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtSteps, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(txtSteps, cmdClose);
+    setTabOrder(cmdClose, cmdSave);
+    setTabOrder(cmdSave, cmdPrint);
+    txtSteps->setFocus();
+
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSolutionSteps::SaveSteps);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSolutionSteps::PrintStepList);
+}
+
+void frmSolutionSteps::SaveSteps() {
+    const FileDialogOptions options{
+        .strTitle = QStringLiteral("Save Completion Steps"),
+        .strFileName = QStringLiteral("Solution.txt"),
+        .strFilter = QStringLiteral("Text File (*.txt)"),
+        .strDefaultSuffix = QStringLiteral("txt"),
+    };
+    // A cancel or a failed write ends the save silently.
+    if (const auto path = platform.fileDialogs.SaveFileName(this, options)) {
+        WriteStepsFile(*path, vSteps);
+    }
+    ReturnToList();
+}
+
+void frmSolutionSteps::PrintStepList() {
+    const QString title = windowTitle();
+    IPrinting::Job job = platform.printing.BeginDocument(this, title);
+    if (job.status == IPrinting::Status::Unavailable ||
+        (job.status == IPrinting::Status::Ready && !job.surface)) {
+        ShowPrintFailure(job.strReason);
+    } else if (job.status == IPrinting::Status::Ready &&
+               !PrintSteps(*job.surface, title, vSteps, PrintScaleTwips, PrintPortrait)) {
+        ShowPrintFailure(QStringLiteral("The printer or the output file could not be written."));
+    }
+    ReturnToList();
+}
+
+void frmSolutionSteps::ShowPrintFailure(const QString& reason) {
+    QString text = QStringLiteral("The steps could not be printed.");
+    if (!reason.isEmpty()) {
+        text += QStringLiteral("\n\n") + reason;
+    }
+    platform.messageBoxes.ShowMessage(this, ApplicationTitle(), text, MessageIcon::Exclamation);
+}
+
+// Enter closes the list again, whichever button was used last.
+void frmSolutionSteps::ReturnToList() {
+    txtSteps->setFocus();
+    cmdClose->setDefault(true);
+}
+
+} // namespace turnix

@@ -1,0 +1,162 @@
+#include "frmTurnix.h"
+
+#include "NeighbourLabel.h"
+#include "dialogs/frmInstructions.h"
+#include "platform/ApplicationTitle.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVariant>
+#include <algorithm>
+
+namespace turnix {
+
+namespace {
+
+using namespace side;
+
+// The side that each neighbour label brings up, by the side shown.
+struct Neighbours {
+    std::int16_t north;
+    std::int16_t south;
+    std::int16_t west;
+    std::int16_t east;
+};
+
+constexpr std::array<Neighbours, side::Count> NeighbourSides{{
+    {Back, Front, Left, Right}, // Top
+    {Front, Back, Left, Right}, // Bottom
+    {Top, Bottom, Left, Right}, // Front
+    {Top, Bottom, Right, Left}, // Back
+    {Top, Bottom, Back, Front}, // Left
+    {Top, Bottom, Front, Back}, // Right
+}};
+
+void SetButtonColor(QPushButton& button, const QColor& color) {
+    QPalette colors = button.palette();
+    colors.setColor(QPalette::Button, color);
+    button.setPalette(colors);
+}
+
+} // namespace
+
+frmTurnix::frmTurnix(Platform services, QWidget* parent) : QMainWindow(parent), platform(services) {
+    setWindowTitle(ApplicationTitle());
+    CreateMenus();
+    CreateToolbar();
+    CreateCentralArea();
+    CreateEnterKey();
+
+    // Start-up proper, in its fixed order: the colour scheme, the step texts,
+    // the shown side of the new cube, the installation folder, the window's
+    // place, the instructions, edit mode.
+    lngColors = LoadColorScheme(platform.settings);
+    FillStepTexts();
+    DisplaySide();
+    strInstallFolder = GetInstallFolder();
+    SetDefaultGeometry();
+    ProbeInstructions();
+    EnterEditMode();
+}
+
+frmTurnix::~frmTurnix() {
+    CloseInstructions();
+}
+
+void frmTurnix::DisplaySide() {
+    const clsSide& shown = cubMain.Side(intCurrentSide);
+    for (std::int16_t i = 0; i < static_cast<std::int16_t>(cmdColor.size()); ++i) {
+        QPushButton& button = *cmdColor.at(static_cast<std::size_t>(i));
+        const std::int16_t colorIndex = shown.Square(i)->ColorIndex();
+        // The colour index travels with the button, for the colour commands.
+        button.setProperty("Tag", QString::number(colorIndex));
+        SetButtonColor(button, SquareColor(colorIndex));
+    }
+    lblMain->setText(QString::fromStdString(shown.MainLabel()));
+    lblNorth->setText(QString::fromStdString(shown.NorthLabel()));
+    lblWest->setText(QString::fromStdString(shown.WestLabel()));
+    lblEast->setText(QString::fromStdString(shown.EastLabel()));
+    lblSouth->setText(QString::fromStdString(shown.SouthLabel()));
+    txtDummy->setFocus();
+}
+
+// Only an opened file can hold an index outside the scheme; it is drawn
+// neutral rather than refused.
+QColor frmTurnix::SquareColor(std::int16_t colorIndex) const {
+    if (colorIndex < 0 || colorIndex >= static_cast<std::int16_t>(lngColors.size())) {
+        return NeutralSquareColor;
+    }
+    return ToQColor(lngColors.at(static_cast<std::size_t>(colorIndex)));
+}
+
+void frmTurnix::ShowSide(std::int16_t intSide) {
+    intCurrentSide = intSide;
+    DisplaySide();
+}
+
+void frmTurnix::ShowNeighbourNorth() {
+    ShowSide(NeighbourSides.at(static_cast<std::size_t>(intCurrentSide)).north);
+}
+
+void frmTurnix::ShowNeighbourSouth() {
+    ShowSide(NeighbourSides.at(static_cast<std::size_t>(intCurrentSide)).south);
+}
+
+void frmTurnix::ShowNeighbourWest() {
+    ShowSide(NeighbourSides.at(static_cast<std::size_t>(intCurrentSide)).west);
+}
+
+void frmTurnix::ShowNeighbourEast() {
+    ShowSide(NeighbourSides.at(static_cast<std::size_t>(intCurrentSide)).east);
+}
+
+// The side index is fixed by the command, not by the side on view.
+void frmTurnix::TurnSide(std::int16_t intSide, SideTurn turn) {
+    (cubMain.Side(intSide).*turn)();
+    DisplaySide();
+}
+
+// The view stays on the same side position and shows the colours that the
+// rotation brought there.
+void frmTurnix::RotateCube(CubeRotation rotation) {
+    (cubMain.*rotation)();
+    DisplaySide();
+}
+
+// A press of any mouse button on an enabled colour square opens the pick
+// dialog at once; the button itself never sees the press.
+bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
+    const auto square = std::find(cmdColor.cbegin(), cmdColor.cend(), watched);
+    if (square != cmdColor.cend() && event->type() == QEvent::MouseButtonPress &&
+        (*square)->isEnabled()) {
+        const auto intSquare = static_cast<std::int16_t>(square - cmdColor.cbegin());
+        PickSquareColor(intSquare, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Focus rests in the hidden text box, so no visible control shows a focus
+// mark.
+void frmTurnix::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        txtDummy->setFocus();
+    }
+}
+
+void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
+    QMainWindow::mouseReleaseEvent(event);
+    txtDummy->setFocus();
+}
+
+void frmTurnix::closeEvent(QCloseEvent* event) {
+    StoreColorScheme(platform.settings, lngColors);
+    CloseInstructions();
+    event->accept();
+}
+
+} // namespace turnix

@@ -1,0 +1,171 @@
+#pragma once
+
+#include "StepCodes.h"
+#include "appearance/ColorScheme.h"
+#include "appearance/ScreenColor.h"
+#include "clsCube.h"
+#include "clsSolver.h"
+#include "platform/Platform.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolBar;
+
+namespace turnix {
+
+class NeighbourLabel;
+class frmInstructions;
+
+// The main window: shows one side of the cube, names its neighbours, and
+// carries every command. It owns the cube, the solver and the colour scheme
+// for the whole run; closing it stores the scheme and ends the program.
+// In edit mode the user changes and solves the cube; in solution mode the
+// cube changes only by replaying the solution one step at a time.
+class frmTurnix : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmTurnix(Platform platform, QWidget* parent = nullptr);
+    ~frmTurnix() override;
+
+    [[nodiscard]] const clsCube& Cube() const noexcept { return cubMain; }
+    [[nodiscard]] std::int16_t CurrentSide() const noexcept { return intCurrentSide; }
+    [[nodiscard]] const ColorScheme& Colors() const noexcept { return lngColors; }
+    [[nodiscard]] const QString& InstallFolder() const noexcept { return strInstallFolder; }
+    [[nodiscard]] const clsSolver& Solver() const noexcept { return solMain; }
+    [[nodiscard]] bool SolutionMode() const noexcept { return blnSolutionMode; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using SideTurn = void (clsSide::*)() noexcept;
+    using CubeRotation = void (clsCube::*)() noexcept;
+
+    // Construction and layout (frmTurnixLayout.cpp).
+    void CreateCentralArea();
+    [[nodiscard]] QWidget* CreateSideView();
+    [[nodiscard]] QWidget* CreateSolutionFrame();
+    void CreateFocusSink(QWidget* centralArea);
+    void CreateEnterKey();
+    void SetDefaultGeometry();
+
+    // Menus and toolbar (frmTurnixMenus.cpp).
+    void CreateMenus();
+    void CreateFileMenu();
+    void CreateCubeMenu();
+    void CreateSideMenu();
+    void CreateHelpMenu();
+    void CreateToolbar();
+    void ToolbarButtonClick(int index);
+
+    // Display and side navigation (frmTurnix.cpp).
+    void DisplaySide();
+    void ShowSide(std::int16_t intSide);
+    void ShowNeighbourNorth();
+    void ShowNeighbourSouth();
+    void ShowNeighbourWest();
+    void ShowNeighbourEast();
+    [[nodiscard]] QColor SquareColor(std::int16_t colorIndex) const;
+
+    // Cube commands (frmTurnix.cpp).
+    void TurnSide(std::int16_t intSide, SideTurn turn);
+    void RotateCube(CubeRotation rotation);
+
+    // Configuration files (frmTurnixFiles.cpp).
+    void NewConfiguration();
+    void OpenConfiguration();
+    void SaveConfiguration(const QString& strFileName,
+                           const std::optional<QString>& vFolder = std::nullopt);
+    [[nodiscard]] QString GetInstallFolder() const;
+
+    // Solving and stepping (frmTurnixSolution.cpp).
+    void FillStepTexts();
+    void SolveCube();
+    void ShowSolveMessage(const QString& strText);
+    void EnterEditMode();
+    void EnterSolutionMode();
+    void SetEditControlsEnabled(bool editing);
+    void DiscardSolution();
+    [[nodiscard]] bool HasStepList() const noexcept;
+    void ApplyStep(std::int16_t intStep);
+    void OneStep();
+    void PreviousSteps();
+    void StepsToCompletion();
+    void ShowStepList(const QString& strCaption, const QString& strSteps);
+
+    // Colours and Help (frmTurnixDialogs.cpp).
+    void DefineColorScheme();
+    void PickSquareColor(std::int16_t intSquare, QPoint globalPointer);
+    void ShowAbout();
+    void ProbeInstructions();
+    void ShowInstructionsWindow();
+    void CloseInstructions();
+
+    Platform platform;
+
+    ColorScheme lngColors{DefaultScreenColors};
+    std::array<QString, StepCodeCount> strStepText;
+    std::int16_t intCurrentSide{side::Front};
+    clsCube cubMain;
+    clsSolver solMain;
+    QString strInstallFolder;
+    QString strInstructionsFile;
+    bool blnSolutionMode{false};
+    // The open instructions window, if any; it closes with this window and
+    // deletes itself.
+    QPointer<frmInstructions> instructionsWindow;
+
+    // Controls, owned by their Qt parents.
+    QToolBar* Toolbar{};
+    QLabel* lblMain{};
+    NeighbourLabel* lblNorth{};
+    NeighbourLabel* lblWest{};
+    NeighbourLabel* lblEast{};
+    NeighbourLabel* lblSouth{};
+    std::array<QPushButton*, 9> cmdColor{};
+    QFrame* Shape1{};
+    QGroupBox* fraSolution{};
+    QLineEdit* txtSolution{};
+    QPushButton* cmdOneStep{};
+    QPushButton* cmdStepsToCompletion{};
+    QPushButton* cmdPreviousSteps{};
+    QPushButton* cmdClear{};
+    QLineEdit* txtDummy{};
+
+    QMenu* mnuFile{};
+    QAction* mnuFileNewConfiguration{};
+    QAction* mnuFileOpenConfiguration{};
+    QAction* mnuFileSaveConfiguration{};
+    QAction* mnuFileExit{};
+    QMenu* mnuCube{};
+    QAction* mnuCubeSolve{};
+    QMenu* mnuCubeRotate{};
+    QAction* mnuCubeDefine{};
+    QMenu* mnuSide{};
+    QMenu* mnuSideShow{};
+    QMenu* mnuSideTurn{};
+    QMenu* mnuHelp{};
+    QAction* mnuHelpInstructions{};
+    QAction* mnuHelpAbout{};
+    // Toolbar button 11, which solution mode disables.
+    QAction* toolbarSolve{};
+};
+
+} // namespace turnix

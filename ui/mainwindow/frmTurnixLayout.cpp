@@ -1,0 +1,188 @@
+#include "NeighbourLabel.h"
+#include "SquareGridArea.h"
+#include "appearance/TurnixPictures.h"
+#include "frmTurnix.h"
+#include "platform/WindowPlacement.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace turnix {
+
+namespace {
+
+constexpr int GridMargin = 4;
+constexpr int GridSpacing = 3;
+constexpr QSize DefaultClientSize{470, 430};
+
+QLabel* CreateSideName(QWidget* parent) {
+    auto* label = new QLabel(QStringLiteral("Front Side"), parent);
+    label->setObjectName(QStringLiteral("lblMain"));
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(13.5);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+NeighbourLabel* CreateNeighbourLabel(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = new NeighbourLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton* CreateColorButton(int index, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QStringLiteral("cmdColor%1").arg(index));
+    button->setFlat(true);
+    button->setAutoFillBackground(true);
+    button->setToolTip(QStringLiteral("Click to change color"));
+    button->setMinimumSize(16, 16);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    return button;
+}
+
+QPushButton* CreateStepButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setEnabled(false);
+    return button;
+}
+
+// Width of the widest name a west or east label can show, so the grid does
+// not move when the shown side changes.
+int WidestNeighbourName(const clsCube& cube, const QFontMetrics& metrics) {
+    int widest = 0;
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        for (const std::string& name : {cube.Side(s).WestLabel(), cube.Side(s).EastLabel()}) {
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(name)));
+        }
+    }
+    return widest;
+}
+
+} // namespace
+
+void frmTurnix::CreateCentralArea() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    lblMain = CreateSideName(central);
+    column->addWidget(lblMain);
+    column->addWidget(CreateSideView(), 1);
+    column->addWidget(CreateSolutionFrame());
+    setCentralWidget(central);
+    CreateFocusSink(central);
+    setWindowIcon(TurnixWindowPicture());
+}
+
+QWidget* frmTurnix::CreateSideView() {
+    auto* area = new SquareGridArea(this);
+    area->setObjectName(QStringLiteral("SideView"));
+
+    Shape1 = new QFrame(area);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameShape(QFrame::Box);
+    Shape1->setFrameShadow(QFrame::Plain);
+    auto* grid = new QGridLayout(Shape1);
+    grid->setContentsMargins(GridMargin, GridMargin, GridMargin, GridMargin);
+    grid->setSpacing(GridSpacing);
+    for (int i = 0; i < static_cast<int>(cmdColor.size()); ++i) {
+        QPushButton* square = CreateColorButton(i, Shape1);
+        cmdColor.at(static_cast<std::size_t>(i)) = square;
+        grid->addWidget(square, i / 3, i % 3);
+        // eventFilter takes every mouse press, so a click that still comes
+        // is from the keyboard; the dialog then opens beside the square.
+        square->installEventFilter(this);
+        connect(square, &QPushButton::clicked, this, [this, square, i] {
+            PickSquareColor(static_cast<std::int16_t>(i),
+                            square->mapToGlobal(square->rect().center()));
+        });
+    }
+
+    lblNorth = CreateNeighbourLabel(QStringLiteral("Top"), QStringLiteral("lblNorth"), area);
+    lblWest = CreateNeighbourLabel(QStringLiteral("Left"), QStringLiteral("lblWest"), area);
+    lblEast = CreateNeighbourLabel(QStringLiteral("Right"), QStringLiteral("lblEast"), area);
+    lblSouth = CreateNeighbourLabel(QStringLiteral("Bottom"), QStringLiteral("lblSouth"), area);
+    lblWest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblEast->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(lblNorth, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourNorth);
+    connect(lblWest, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourWest);
+    connect(lblEast, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourEast);
+    connect(lblSouth, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourSouth);
+
+    area->SetParts(Shape1, lblNorth, lblWest, lblEast, lblSouth);
+    area->SetSideLabelWidth(WidestNeighbourName(cubMain, lblWest->fontMetrics()));
+    return area;
+}
+
+QWidget* frmTurnix::CreateSolutionFrame() {
+    fraSolution = new QGroupBox(QStringLiteral("Solution Steps"), this);
+    fraSolution->setObjectName(QStringLiteral("fraSolution"));
+
+    txtSolution = new QLineEdit(fraSolution);
+    txtSolution->setObjectName(QStringLiteral("txtSolution"));
+    txtSolution->setReadOnly(true);
+
+    cmdOneStep =
+        CreateStepButton(QStringLiteral("One Step"), QStringLiteral("cmdOneStep"), fraSolution);
+    cmdOneStep->setDefault(true);
+    cmdStepsToCompletion = CreateStepButton(QStringLiteral("Steps To Completion"),
+                                            QStringLiteral("cmdStepsToCompletion"), fraSolution);
+    cmdPreviousSteps = CreateStepButton(QStringLiteral("Previous Steps"),
+                                        QStringLiteral("cmdPreviousSteps"), fraSolution);
+    cmdClear =
+        CreateStepButton(QStringLiteral("Clear  Steps"), QStringLiteral("cmdClear"), fraSolution);
+
+    connect(cmdOneStep, &QPushButton::clicked, this, &frmTurnix::OneStep);
+    connect(cmdStepsToCompletion, &QPushButton::clicked, this, &frmTurnix::StepsToCompletion);
+    connect(cmdPreviousSteps, &QPushButton::clicked, this, &frmTurnix::PreviousSteps);
+    connect(cmdClear, &QPushButton::clicked, this, &frmTurnix::DiscardSolution);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {cmdOneStep, cmdStepsToCompletion, cmdPreviousSteps, cmdClear}) {
+        buttons->addWidget(button);
+    }
+    auto* frame = new QVBoxLayout(fraSolution);
+    frame->addWidget(txtSolution);
+    frame->addLayout(buttons);
+
+    fraSolution->setEnabled(false);
+    return fraSolution;
+}
+
+// Keyboard focus rests in a text box that lies outside the visible area, so
+// no visible control shows a focus mark.
+void frmTurnix::CreateFocusSink(QWidget* centralArea) {
+    txtDummy = new QLineEdit(QStringLiteral("Text1"), centralArea);
+    txtDummy->setObjectName(QStringLiteral("txtDummy"));
+    txtDummy->setGeometry(-200, -200, 40, 20);
+    txtDummy->lower();
+}
+
+// Main windows have no default button: Enter and the keypad's Enter click
+// One Step wherever the focus is in this window, as long as it is enabled.
+void frmTurnix::CreateEnterKey() {
+    auto* enter = new QShortcut(this);
+    enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    connect(enter, &QShortcut::activated, this, [this] {
+        if (cmdOneStep->isEnabled()) {
+            cmdOneStep->click();
+        }
+    });
+}
+
+void frmTurnix::SetDefaultGeometry() {
+    resize(DefaultClientSize.expandedTo(minimumSizeHint()));
+    CenterOnScreen(*this);
+}
+
+} // namespace turnix

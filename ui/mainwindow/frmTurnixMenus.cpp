@@ -1,0 +1,235 @@
+#include "appearance/TurnixPictures.h"
+#include "frmTurnix.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace turnix {
+
+namespace {
+
+struct SideEntry {
+    std::int16_t intSide;
+    const char* name; // as in the entries' names, e.g. "mnuSideShowTop"
+    const char* caption;
+};
+
+// The sides in the order of the "&Show" and "&Turn" submenus.
+constexpr std::array<SideEntry, side::Count> SideEntries{{
+    {side::Top, "Top", "&Top"},
+    {side::Bottom, "Bottom", "&Bottom"},
+    {side::Front, "Front", "&Front"},
+    {side::Back, "Back", "B&ack"},
+    {side::Left, "Left", "&Left"},
+    {side::Right, "Right", "&Right"},
+}};
+
+struct ToolbarSideEntry {
+    std::int16_t intSide;
+    const char* tooltip;
+};
+
+// Toolbar buttons 4 to 9.
+constexpr std::array<ToolbarSideEntry, side::Count> ToolbarSideEntries{{
+    {side::Top, "Show Top Side"},
+    {side::Bottom, "Show Bottom Side"},
+    {side::Front, "Show Front Side"},
+    {side::Back, "Show Back Side"},
+    {side::Left, "Show Left Side"},
+    {side::Right, "Show Right Side"},
+}};
+
+QString Name(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+QMenu* AddMenu(QMenuBar* bar, const QString& caption, const QString& name) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QMenu* AddMenu(QMenu* parent, const QString& caption, const QString& name) {
+    QMenu* menu = parent->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* AddEntry(QMenu* menu, const QString& caption, const QString& name) {
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(name);
+    return entry;
+}
+
+void AddSeparator(QMenu* menu, const QString& name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+QAction* AddToolbarButton(QToolBar* toolbar, const QIcon& picture, const QString& tooltip) {
+    QAction* button = toolbar->addAction(picture, tooltip);
+    button->setToolTip(tooltip);
+    button->setObjectName(QStringLiteral("ToolbarButton%1").arg(toolbar->actions().size()));
+    return button;
+}
+
+void AddToolbarSeparator(QToolBar* toolbar) {
+    toolbar->addSeparator()->setObjectName(
+        QStringLiteral("ToolbarButton%1").arg(toolbar->actions().size()));
+}
+
+} // namespace
+
+void frmTurnix::CreateMenus() {
+    CreateFileMenu();
+    CreateCubeMenu();
+    CreateSideMenu();
+    CreateHelpMenu();
+}
+
+void frmTurnix::CreateFileMenu() {
+    mnuFile = AddMenu(menuBar(), QStringLiteral("&File"), QStringLiteral("mnuFile"));
+    mnuFileNewConfiguration = AddEntry(mnuFile, QStringLiteral("&New Configuration"),
+                                       QStringLiteral("mnuFileNewConfiguration"));
+    mnuFileOpenConfiguration = AddEntry(mnuFile, QStringLiteral("&Open Configuration"),
+                                        QStringLiteral("mnuFileOpenConfiguration"));
+    mnuFileSaveConfiguration = AddEntry(mnuFile, QStringLiteral("&Save Configuration"),
+                                        QStringLiteral("mnuFileSaveConfiguration"));
+    AddSeparator(mnuFile, QStringLiteral("mnuFileSeparatorBar1"));
+    mnuFileExit = AddEntry(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuFileExit"));
+
+    connect(mnuFileNewConfiguration, &QAction::triggered, this, &frmTurnix::NewConfiguration);
+    connect(mnuFileOpenConfiguration, &QAction::triggered, this, &frmTurnix::OpenConfiguration);
+    connect(mnuFileSaveConfiguration, &QAction::triggered, this,
+            [this] { SaveConfiguration(QStringLiteral("Current.cub")); });
+    connect(mnuFileExit, &QAction::triggered, this, &frmTurnix::close);
+}
+
+void frmTurnix::CreateCubeMenu() {
+    mnuCube = AddMenu(menuBar(), QStringLiteral("&Cube"), QStringLiteral("mnuCube"));
+    mnuCubeSolve = AddEntry(mnuCube, QStringLiteral("&Solve"), QStringLiteral("mnuCubeSolve"));
+    mnuCubeRotate = AddMenu(mnuCube, QStringLiteral("&Rotate"), QStringLiteral("mnuCubeRotate"));
+    mnuCubeDefine =
+        AddEntry(mnuCube, QStringLiteral("&Define Colors"), QStringLiteral("mnuCubeDefine"));
+    connect(mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
+    connect(mnuCubeDefine, &QAction::triggered, this, &frmTurnix::DefineColorScheme);
+
+    struct RotateEntry {
+        const char* name;
+        const char* caption;
+        CubeRotation rotation;
+    };
+    constexpr std::array<RotateEntry, 4> RotateEntries{{
+        {"mnuCubeRotateLeft", "&Left", &clsCube::RotateLeft},
+        {"mnuCubeRotateRight", "&Right", &clsCube::RotateRight},
+        {"mnuCubeRotateUp", "&Up", &clsCube::RotateUp},
+        {"mnuCubeRotateDown", "&Down", &clsCube::RotateDown},
+    }};
+    for (const RotateEntry& entry : RotateEntries) {
+        QAction* action = AddEntry(mnuCubeRotate, Name(entry.caption), Name(entry.name));
+        connect(action, &QAction::triggered, this,
+                [this, rotation = entry.rotation] { RotateCube(rotation); });
+    }
+}
+
+void frmTurnix::CreateSideMenu() {
+    mnuSide = AddMenu(menuBar(), QStringLiteral("&Side"), QStringLiteral("mnuSide"));
+    mnuSideShow = AddMenu(mnuSide, QStringLiteral("&Show"), QStringLiteral("mnuSideShow"));
+    mnuSideTurn = AddMenu(mnuSide, QStringLiteral("&Turn"), QStringLiteral("mnuSideTurn"));
+
+    for (const SideEntry& entry : SideEntries) {
+        QAction* show = AddEntry(mnuSideShow, Name(entry.caption),
+                                 QStringLiteral("mnuSideShow") + Name(entry.name));
+        connect(show, &QAction::triggered, this,
+                [this, intSide = entry.intSide] { ShowSide(intSide); });
+    }
+
+    struct TurnEntry {
+        const char* name;
+        const char* caption;
+        SideTurn turn;
+    };
+    constexpr std::array<TurnEntry, 3> TurnEntries{{
+        {"Clockwise", "&Clockwise", &clsSide::RotateClockwise},
+        {"Counterclockwise", "Co&unterclockwise", &clsSide::RotateCounterclockwise},
+        {"Twice", "&Twice", &clsSide::RotateDouble},
+    }};
+    // "mnuSideTurnTop" holds "mnuSideTurnTopClockwise" and so on; each entry
+    // turns its fixed side, whatever side is shown.
+    for (const SideEntry& sideEntry : SideEntries) {
+        const QString sideName = QStringLiteral("mnuSideTurn") + Name(sideEntry.name);
+        QMenu* sideMenu = AddMenu(mnuSideTurn, Name(sideEntry.caption), sideName);
+        for (const TurnEntry& turnEntry : TurnEntries) {
+            QAction* action =
+                AddEntry(sideMenu, Name(turnEntry.caption), sideName + Name(turnEntry.name));
+            connect(action, &QAction::triggered, this,
+                    [this, intSide = sideEntry.intSide, turn = turnEntry.turn] {
+                        TurnSide(intSide, turn);
+                    });
+        }
+    }
+}
+
+void frmTurnix::CreateHelpMenu() {
+    mnuHelp = AddMenu(menuBar(), QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
+    mnuHelpInstructions =
+        AddEntry(mnuHelp, QStringLiteral("&Instructions"), QStringLiteral("mnuHelpInstructions"));
+    // Stays off until the instructions document is found.
+    mnuHelpInstructions->setEnabled(false);
+    AddSeparator(mnuHelp, QStringLiteral("mnuHelpSeparatorBar1"));
+    mnuHelpAbout =
+        AddEntry(mnuHelp, QStringLiteral("&About Turnix"), QStringLiteral("mnuHelpAbout"));
+    connect(mnuHelpInstructions, &QAction::triggered, this, &frmTurnix::ShowInstructionsWindow);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmTurnix::ShowAbout);
+}
+
+void frmTurnix::CreateToolbar() {
+    Toolbar = addToolBar(QStringLiteral("Toolbar"));
+    Toolbar->setObjectName(QStringLiteral("Toolbar"));
+    Toolbar->setMovable(false);
+    Toolbar->setFloatable(false);
+    Toolbar->setIconSize(QSize(24, 24));
+
+    AddToolbarButton(Toolbar, OpenConfigurationPicture(), QStringLiteral("Open Configuration"));
+    AddToolbarButton(Toolbar, SaveConfigurationPicture(), QStringLiteral("Save Configuration"));
+    AddToolbarSeparator(Toolbar);
+    for (const ToolbarSideEntry& entry : ToolbarSideEntries) {
+        AddToolbarButton(Toolbar, ShowSidePicture(entry.intSide), Name(entry.tooltip));
+    }
+    AddToolbarSeparator(Toolbar);
+    toolbarSolve = AddToolbarButton(Toolbar, SolvePicture(), QStringLiteral("Solve"));
+
+    const QList<QAction*> buttons = Toolbar->actions();
+    for (int index = 1; index <= buttons.size(); ++index) {
+        connect(buttons.at(index - 1), &QAction::triggered, this,
+                [this, index] { ToolbarButtonClick(index); });
+    }
+}
+
+// Dispatches on the button's 1-based index; the separators (3 and 10) and
+// any other index do nothing.
+void frmTurnix::ToolbarButtonClick(int index) {
+    switch (index) {
+    case 1:
+        OpenConfiguration();
+        break;
+    case 2:
+        SaveConfiguration(QStringLiteral("Current.cub"));
+        break;
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+        ShowSide(ToolbarSideEntries.at(static_cast<std::size_t>(index - 4)).intSide);
+        break;
+    case 11:
+        SolveCube();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace turnix

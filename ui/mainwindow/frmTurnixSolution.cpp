@@ -1,0 +1,159 @@
+#include "dialogs/frmSolutionSteps.h"
+#include "frmTurnix.h"
+#include "platform/ApplicationTitle.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringList>
+
+namespace turnix {
+
+namespace {
+
+const QString StepSeparator = QStringLiteral("\r\n");
+
+} // namespace
+
+void frmTurnix::FillStepTexts() {
+    for (std::size_t code = 0; code < strStepText.size(); ++code) {
+        const std::string_view text = StepDescriptions.at(code);
+        strStepText.at(code) = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+}
+
+// The cube goes to "SaveLast.cub" before every attempt, so that a cube the
+// solver refuses can be opened again and checked. An attempt that fails or
+// finds nothing to do leaves no list behind, not even a finished one from
+// before: the solver has dropped it, so its controls go too.
+void frmTurnix::SolveCube() {
+    cmdPreviousSteps->setEnabled(false);
+    if (!strInstallFolder.isEmpty()) {
+        SaveConfiguration(QStringLiteral("SaveLast.cub"), strInstallFolder);
+    }
+    if (!solMain.Solve(cubMain)) {
+        ShowSolveMessage(QStringLiteral("Invalid Cube Configuration"));
+        DiscardSolution();
+        return;
+    }
+    if (solMain.IsEOF()) {
+        ShowSolveMessage(QStringLiteral("Cube is already complete"));
+        DiscardSolution();
+        return;
+    }
+    EnterSolutionMode();
+}
+
+void frmTurnix::ShowSolveMessage(const QString& strText) {
+    platform.messageBoxes.ShowMessage(this, ApplicationTitle(), strText, MessageIcon::Exclamation);
+}
+
+// Leaves Previous Steps, Clear Steps and the frame alone, so that a finished
+// list can still be viewed.
+void frmTurnix::EnterEditMode() {
+    SetEditControlsEnabled(true);
+    txtSolution->clear();
+    blnSolutionMode = false;
+    txtDummy->setFocus();
+}
+
+void frmTurnix::EnterSolutionMode() {
+    SetEditControlsEnabled(false);
+    cmdClear->setEnabled(true);
+    fraSolution->setEnabled(true);
+    blnSolutionMode = true;
+    txtDummy->setFocus();
+}
+
+void frmTurnix::SetEditControlsEnabled(bool editing) {
+    for (QPushButton* square : cmdColor) {
+        square->setEnabled(editing);
+        square->setToolTip(QStringLiteral("Click to change color"));
+    }
+    mnuCubeSolve->setEnabled(editing);
+    mnuCubeRotate->setEnabled(editing);
+    mnuSideTurn->setEnabled(editing);
+    toolbarSolve->setEnabled(editing);
+    cmdOneStep->setEnabled(!editing);
+    cmdStepsToCompletion->setEnabled(!editing);
+    txtSolution->setEnabled(!editing);
+
+    // A step text on a window-coloured field; an idle field looks inactive.
+    const QPalette system = QApplication::palette(txtSolution);
+    QPalette colors = txtSolution->palette();
+    colors.setColor(QPalette::Base, editing ? system.color(QPalette::Inactive, QPalette::Window)
+                                            : system.color(QPalette::Active, QPalette::Base));
+    txtSolution->setPalette(colors);
+}
+
+void frmTurnix::DiscardSolution() {
+    EnterEditMode();
+    cmdPreviousSteps->setEnabled(false);
+    cmdClear->setEnabled(false);
+    solMain.ClearSolution();
+    fraSolution->setEnabled(false);
+}
+
+// True in solution mode and while a finished list waits to be viewed. Only an
+// empty list has its cursor on the first step and at the end at once.
+bool frmTurnix::HasStepList() const noexcept {
+    return blnSolutionMode || !(solMain.IsBOF() && solMain.IsEOF());
+}
+
+void frmTurnix::ApplyStep(std::int16_t intStep) {
+    turnix::ApplyStep(cubMain, intStep);
+    DisplaySide();
+}
+
+// After the last step One Step stays enabled; the next click returns to edit
+// mode and keeps the finished list.
+void frmTurnix::OneStep() {
+    if (solMain.IsEOF()) {
+        EnterEditMode();
+        return;
+    }
+    const std::int16_t code = solMain.CurrentStep();
+    solMain.MoveNext();
+    txtSolution->setText(strStepText.at(static_cast<std::size_t>(code)));
+    ApplyStep(code);
+    cmdPreviousSteps->setEnabled(true);
+    if (solMain.IsEOF()) {
+        cmdStepsToCompletion->setEnabled(false);
+    }
+}
+
+// Walks from the first step up to the cursor, which ends where it began.
+void frmTurnix::PreviousSteps() {
+    QStringList texts;
+    const std::int16_t cursor = solMain.Index();
+    solMain.MoveFirst();
+    while (!solMain.IsEOF() && solMain.Index() != cursor) {
+        texts << strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
+        solMain.MoveNext();
+    }
+    ShowStepList(QStringLiteral("Previous Steps"), texts.join(StepSeparator));
+}
+
+void frmTurnix::StepsToCompletion() {
+    QStringList texts;
+    solMain.SaveBookMark();
+    while (!solMain.IsEOF()) {
+        texts << strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
+        solMain.MoveNext();
+    }
+    solMain.RestoreBookMark();
+    ShowStepList(QStringLiteral("Steps to Completion"), texts.join(StepSeparator));
+}
+
+void frmTurnix::ShowStepList(const QString& strCaption, const QString& strSteps) {
+    frmSolutionSteps form(platform, this);
+    form.SetSteps(strSteps);
+    form.setWindowTitle(strCaption);
+    platform.modalRunner.Exec(form);
+    // No button keeps a focus mark.
+    txtDummy->setFocus();
+}
+
+} // namespace turnix
