@@ -34,12 +34,14 @@ deps:
 	    fi; \
 	fi
 
+# The developer's loop and CI treat warnings as errors; a plain CMake build
+# (a packager's) does not.
 $(BUILD_DIR)/build.ninja: | deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DTURNIX_WERROR=ON $(CMAKE_FLAGS)
 
 $(ASAN_DIR)/build.ninja: | deps
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-	    -DTURNIX_SANITIZE=ON -DTURNIX_BUILD_UI=OFF -DTURNIX_BUILD_BENCH=OFF
+	    -DTURNIX_SANITIZE=ON -DTURNIX_WERROR=ON -DTURNIX_BUILD_UI=OFF -DTURNIX_BUILD_BENCH=OFF
 
 build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR)

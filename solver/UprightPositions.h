@@ -18,7 +18,7 @@ public:
     static constexpr std::string_view DoneTag = "Done";
 
     // Clears the tags of the four upright sides.
-    explicit UprightPositions(clsCube& cube) : cube(cube) {
+    explicit UprightPositions(clsCube& work) : cube(work) {
         for (const std::int16_t s : {side::Front, side::Left, side::Back, side::Right}) {
             cube.Side(s).SetTag("");
         }

@@ -52,7 +52,7 @@ TEST(clsSide, EachTurnMovesJustItsTwentySquaresAndTheInverseTurnsRestoreThem) {
         MarkEverySquare(cube);
         const CubeColors start = ColorsOf(cube);
         std::set<const clsSquare*> moving;
-        for (const std::int16_t q : {0, 1, 2, 3, 5, 6, 7, 8}) {
+        for (const std::int16_t q : std::initializer_list<std::int16_t>{0, 1, 2, 3, 5, 6, 7, 8}) {
             moving.insert(cube.Side(s).Square(q).get());
         }
         for (std::size_t k = 0; k < clsSide::LinkCount; ++k) {
@@ -64,7 +64,10 @@ TEST(clsSide, EachTurnMovesJustItsTwentySquaresAndTheInverseTurnsRestoreThem) {
             for (std::int16_t t = 0; t < 6; ++t) {
                 for (std::int16_t q = 0; q < 9; ++q) {
                     const SquarePtr& square = cube.Side(t).Square(q);
-                    EXPECT_EQ(square->ColorIndex() != start[t][q], moving.contains(square.get()))
+                    EXPECT_EQ(
+                        square->ColorIndex() !=
+                            start.at(static_cast<std::size_t>(t)).at(static_cast<std::size_t>(q)),
+                        moving.contains(square.get()))
                         << "turning side " << s << ": side " << t << " square " << q;
                 }
             }

@@ -13,10 +13,11 @@ namespace {
 // position k (front-left, front-right, back-right, back-left), twisted as
 // given.
 clsCube BottomCorners(const std::array<int, 4>& pieceIn, const std::array<int, 4>& twist) {
-    constexpr std::array<int, 4> Position{5, 4, 7, 6}; // in CornerSquares
+    constexpr std::array<std::size_t, 4> Position{5, 4, 7, 6}; // in CornerSquares
     Arrangement arrangement;
     for (std::size_t k = 0; k < 4; ++k) {
-        arrangement.corner.at(Position[k]) = Position.at(pieceIn[k]);
+        arrangement.corner.at(Position[k]) =
+            static_cast<int>(Position.at(static_cast<std::size_t>(pieceIn[k])));
         arrangement.twist.at(Position[k]) = twist[k];
     }
     return CubeOf(arrangement);
@@ -25,10 +26,11 @@ clsCube BottomCorners(const std::array<int, 4>& pieceIn, const std::array<int, 4
 // All solved but the bottom edges: piece pieceIn[k] (0..3) in the stage's
 // position k (front, left, back, right), flipped as given.
 clsCube BottomEdges(const std::array<int, 4>& pieceIn, const std::array<int, 4>& flip) {
-    constexpr std::array<int, 4> Position{5, 6, 7, 4}; // in EdgeSquares
+    constexpr std::array<std::size_t, 4> Position{5, 6, 7, 4}; // in EdgeSquares
     Arrangement arrangement;
     for (std::size_t k = 0; k < 4; ++k) {
-        arrangement.edge.at(Position[k]) = Position.at(pieceIn[k]);
+        arrangement.edge.at(Position[k]) =
+            static_cast<int>(Position.at(static_cast<std::size_t>(pieceIn[k])));
         arrangement.flip.at(Position[k]) = flip[k];
     }
     return CubeOf(arrangement);
@@ -51,7 +53,8 @@ Steps StoredFor(std::string_view placement) {
 bool AllButBottomEdgesMatch(CubeColors colors) {
     for (std::size_t position = 4; position < 8; ++position) {
         for (const SquareAt at : EdgeSquares[position]) {
-            colors[at.side][at.square] = colors[at.side][4];
+            auto& side = colors.at(static_cast<std::size_t>(at.side));
+            side.at(static_cast<std::size_t>(at.square)) = side[4];
         }
     }
     return IsSolved(colors);
@@ -120,7 +123,8 @@ TEST(SolveStage4, AllBottomCornerStatesEndAndTheSolvableOnesSucceedWithin27Steps
                 const clsCube& work = SolverProbe::Work(solver);
                 EXPECT_TRUE(AllButBottomEdgesMatch(ColorsOf(work)));
                 EXPECT_EQ(After(cube, stored),
-                          After(work, Steps(SolverProbe::Rotation(solver), step::RotateLeft)));
+                          After(work, Steps(static_cast<std::size_t>(SolverProbe::Rotation(solver)),
+                                            step::RotateLeft)));
             }
         }
     } while (std::next_permutation(pieceIn.begin(), pieceIn.end()));
@@ -134,7 +138,8 @@ TEST(SolveStage4, AllBottomCornerStatesEndAndTheSolvableOnesSucceedWithin27Steps
 // opening pair (4, 9) follows: then neither is.
 TEST(SolveStage5, AClosingPairIsRecordedLastOrCancelledByTheNextOpeningPair) {
     clsCube cube;
-    for (const std::int16_t code : {9, 4, 1, 10, 3, 17, 9, 4, 1, 10, 3}) { // an edge cycle undone
+    for (const std::int16_t code : std::initializer_list<std::int16_t>{
+             9, 4, 1, 10, 3, 17, 9, 4, 1, 10, 3}) { // an edge cycle undone
         ApplyStep(cube, code);
     }
     clsSolver solver;

@@ -49,7 +49,8 @@ TEST(StepCodes, EachCodeDoesWhatItsWordsSayAndOthersDoNothing) {
     clsCube cube;
     MarkEverySquare(cube);
     const CubeColors before = ColorsOf(cube);
-    for (const std::int16_t code : {-1, 22, INT16_MIN, INT16_MAX}) {
+    for (const std::int16_t code :
+         std::initializer_list<std::int16_t>{-1, 22, INT16_MIN, INT16_MAX}) {
         ApplyStep(cube, code);
         EXPECT_EQ(StepText(code).size() + StepNotation(code).size(), 0U);
     }

@@ -12,9 +12,11 @@ using CubeColors = std::array<std::array<std::int16_t, 9>, 6>;
 
 inline CubeColors ColorsOf(const clsCube& cube) {
     CubeColors colors{};
-    for (std::int16_t s = 0; s < 6; ++s) {
-        for (std::int16_t q = 0; q < 9; ++q) {
-            colors[s][q] = cube.Side(s).Square(q)->ColorIndex();
+    for (std::size_t s = 0; s < colors.size(); ++s) {
+        for (std::size_t q = 0; q < colors[s].size(); ++q) {
+            colors[s][q] = cube.Side(static_cast<std::int16_t>(s))
+                               .Square(static_cast<std::int16_t>(q))
+                               ->ColorIndex();
         }
     }
     return colors;

@@ -33,7 +33,7 @@ public:
         int endDocCalls{0};
     };
 
-    FakePrintSurface(double width, double height) : width(width), height(height) {}
+    FakePrintSurface(double pageWidth, double pageHeight) : width(pageWidth), height(pageHeight) {}
 
     std::shared_ptr<Record> record{std::make_shared<Record>()};
     bool endDocSucceeds{true};

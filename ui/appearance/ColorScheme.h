@@ -9,8 +9,6 @@
 
 namespace turnix {
 
-using ColorScheme = std::array<ScreenColor, 6>;
-
 // The stored scheme, key by key; a key that is absent or holds no colour
 // number gives its default. Keys of the older "Color1".."Color6" layout are
 // removed on the way.

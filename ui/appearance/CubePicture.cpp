@@ -12,7 +12,7 @@ const QColor Backing{0x30, 0x30, 0x30};
 } // namespace
 
 void DrawSide(QPainter& painter, QPointF origin, QPointF across, QPointF down,
-              const SideSquares& squares, const std::array<ScreenColor, 6>& colors) {
+              const SideSquares& squares, const ColorScheme& colors) {
     painter.setPen(QPen(Backing, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Backing);
     painter.drawPolygon(QPolygonF{origin, origin + across, origin + across + down, origin + down});
@@ -37,7 +37,7 @@ void DrawSide(QPainter& painter, QPointF origin, QPointF across, QPointF down,
     }
 }
 
-void DrawCube(QPainter& painter, const CubeView& view, const std::array<ScreenColor, 6>& colors) {
+void DrawCube(QPainter& painter, const CubeView& view, const ColorScheme& colors) {
     const QPointF back{16, 2};
     const QPointF left{3, 9};
     const QPointF near{16, 16};
@@ -48,7 +48,7 @@ void DrawCube(QPainter& painter, const CubeView& view, const std::array<ScreenCo
     DrawSide(painter, near, rightCorner - near, drop, view.right, colors);
 }
 
-QPixmap DrawCubePicture(int size, const std::array<ScreenColor, 6>& colors) {
+QPixmap DrawCubePicture(int size, const ColorScheme& colors) {
     QPixmap picture(size, size);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);

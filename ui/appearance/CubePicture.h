@@ -34,16 +34,14 @@ inline constexpr double CubeDesignSize = 32;
 // Nine squares on the parallelogram origin, origin + across, origin + down,
 // over a dark backing so that white squares stay visible.
 void DrawSide(QPainter& painter, QPointF origin, QPointF across, QPointF down,
-              const SideSquares& squares,
-              const std::array<ScreenColor, 6>& colors = DefaultScreenColors);
+              const SideSquares& squares, const ColorScheme& colors = DefaultScreenColors);
 
 // The top, front and right sides of a cube, filling the design grid.
 void DrawCube(QPainter& painter, const CubeView& view,
-              const std::array<ScreenColor, 6>& colors = DefaultScreenColors);
+              const ColorScheme& colors = DefaultScreenColors);
 
 // A solved cube, size pixels square, on a transparent background: top, front
 // and right in the colours of indices 0, 2 and 5.
-[[nodiscard]] QPixmap
-DrawCubePicture(int size, const std::array<ScreenColor, 6>& colors = DefaultScreenColors);
+[[nodiscard]] QPixmap DrawCubePicture(int size, const ColorScheme& colors = DefaultScreenColors);
 
 } // namespace turnix

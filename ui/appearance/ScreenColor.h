@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace turnix {
@@ -10,7 +11,19 @@ namespace turnix {
 // low byte.
 using ScreenColor = std::int32_t;
 
-inline constexpr std::array<ScreenColor, 6> DefaultScreenColors{
+// The colour indices a cube uses, 0..ColorCount-1: one per side.
+inline constexpr std::int16_t ColorCount = 6;
+
+// The screen colour of each colour index.
+using ColorScheme = std::array<ScreenColor, ColorCount>;
+
+// Where a colour index sits in a scheme, or in any row of six that follows
+// one.
+[[nodiscard]] constexpr std::size_t SlotOf(std::int16_t colorIndex) noexcept {
+    return static_cast<std::size_t>(colorIndex);
+}
+
+inline constexpr ColorScheme DefaultScreenColors{
     0xC00000, // dark blue
     0xFFFFFF, // white
     0x0080FF, // orange

@@ -17,14 +17,14 @@ namespace turnix {
 
 // "&Define Colors": the new scheme when the user confirms with OK; nothing
 // on Cancel or when the dialog is closed from its frame.
-[[nodiscard]] std::optional<std::array<ScreenColor, 6>>
-DefineColors(Platform platform, QWidget* parent, const std::array<ScreenColor, 6>& current);
+[[nodiscard]] std::optional<ColorScheme> DefineColors(Platform platform, QWidget* parent,
+                                                      const ColorScheme& current);
 
 // A press on a colour square: the square's new colour index when the user
 // confirms one that differs from currentIndex; nothing otherwise.
 [[nodiscard]] std::optional<std::int16_t> PickColor(Platform platform, QWidget* parent,
                                                     std::int16_t currentIndex,
-                                                    const std::array<ScreenColor, 6>& colors,
+                                                    const ColorScheme& colors,
                                                     QPoint globalPointer);
 
 } // namespace turnix

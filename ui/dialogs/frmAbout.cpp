@@ -54,7 +54,7 @@ QFrame* AddSeparator(QWidget& owner, const QString& name) {
 
 } // namespace
 
-frmAbout::frmAbout(Platform platform, QWidget* parent) : QDialog(parent), platform(platform) {
+frmAbout::frmAbout(Platform services, QWidget* parent) : QDialog(parent), platform(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     setWindowTitle(QStringLiteral("About ") + ApplicationTitle());

@@ -25,25 +25,25 @@ QPushButton* AddButton(QHBoxLayout& row, QWidget& owner, const QString& caption,
 
 } // namespace
 
-frmDefineColors::frmDefineColors(Platform platform, QWidget* parent)
-    : QDialog(parent), platform(platform) {
+frmDefineColors::frmDefineColors(Platform services, QWidget* parent)
+    : QDialog(parent), platform(services) {
     setWindowTitle(QStringLiteral("Define Colors"));
     setObjectName(QStringLiteral("frmDefineColors"));
 
     // Two columns of three, numbered down each column.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
-    for (std::int16_t i = 0; i < 6; ++i) {
+    for (std::int16_t i = 0; i < ColorCount; ++i) {
         auto* label = new QLabel(QStringLiteral("Color %1:").arg(i + 1), this);
         label->setObjectName(QStringLiteral("lblDefineColors%1").arg(i));
         auto* swatch = new ColorSwatch(this);
         swatch->setObjectName(QStringLiteral("picColor%1").arg(i));
         swatch->setToolTip(QStringLiteral("Click to choose this color"));
         swatch->setAccessibleName(label->text().chopped(1));
-        swatch->SetColor(DefaultScreenColors.at(i));
+        swatch->SetColor(DefaultScreenColors.at(SlotOf(i)));
         label->setBuddy(swatch);
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { ChooseColor(i); });
-        picColor.at(i) = swatch;
+        picColor.at(SlotOf(i)) = swatch;
         const int column = 2 * (i / 3);
         grid->addWidget(label, i % 3, column, Qt::AlignRight);
         grid->addWidget(swatch, i % 3, column + 1);
@@ -70,23 +70,23 @@ frmDefineColors::frmDefineColors(Platform platform, QWidget* parent)
 }
 
 ScreenColor frmDefineColors::Color(std::int16_t intIndex) const {
-    return picColor.at(intIndex)->Color();
+    return picColor.at(SlotOf(intIndex))->Color();
 }
 
 void frmDefineColors::SetColor(std::int16_t intIndex, ScreenColor lngNewValue) {
-    picColor.at(intIndex)->SetColor(lngNewValue);
+    picColor.at(SlotOf(intIndex))->SetColor(lngNewValue);
 }
 
 void frmDefineColors::ChooseColor(std::int16_t intIndex) {
-    ColorSwatch& swatch = *picColor.at(intIndex);
+    ColorSwatch& swatch = *picColor.at(SlotOf(intIndex));
     if (const auto chosen = platform.colorChooser.ChooseColor(this, ToQColor(swatch.Color()))) {
         swatch.SetColor(FromQColor(*chosen));
     }
 }
 
 void frmDefineColors::SetDefaults() {
-    for (std::int16_t i = 0; i < 6; ++i) {
-        SetColor(i, DefaultScreenColors.at(i));
+    for (std::int16_t i = 0; i < ColorCount; ++i) {
+        SetColor(i, DefaultScreenColors.at(SlotOf(i)));
     }
     cmdOK->setFocus();
 }

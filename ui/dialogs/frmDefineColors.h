@@ -36,7 +36,7 @@ private:
     [[nodiscard]] bool ColorsAreUnique() const;
 
     Platform platform;
-    std::array<ColorSwatch*, 6> picColor{};
+    std::array<ColorSwatch*, ColorCount> picColor{};
     QPushButton* cmdOK{nullptr};
     QPushButton* cmdCancel{nullptr};
     QPushButton* cmdDefaults{nullptr};

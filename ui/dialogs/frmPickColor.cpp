@@ -17,7 +17,7 @@ namespace {
 constexpr QPoint PointerOffset{4, 4};
 
 [[nodiscard]] bool IsColorIndex(std::int16_t index) {
-    return index >= 0 && index < 6;
+    return index >= 0 && index < ColorCount;
 }
 
 } // namespace
@@ -27,15 +27,15 @@ frmPickColor::frmPickColor(Platform /*platform*/, QWidget* parent) : QDialog(par
     setObjectName(QStringLiteral("frmPickColor"));
 
     auto* grid = new QGridLayout;
-    for (std::int16_t i = 0; i < 6; ++i) {
+    for (std::int16_t i = 0; i < ColorCount; ++i) {
         auto* swatch = new ColorSwatch(this);
         swatch->setObjectName(QStringLiteral("picColor%1").arg(i));
         swatch->setToolTip(QStringLiteral("Click to select, double-click to choose at once"));
         swatch->setAccessibleName(QStringLiteral("Color %1").arg(i + 1));
-        swatch->SetColor(DefaultScreenColors.at(i));
+        swatch->SetColor(DefaultScreenColors.at(SlotOf(i)));
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { Select(i); });
         connect(swatch, &ColorSwatch::doubleClicked, this, [this, i] { Choose(i); });
-        picColor.at(i) = swatch;
+        picColor.at(SlotOf(i)) = swatch;
         grid->addWidget(swatch, i / 3, i % 3);
     }
 
@@ -74,16 +74,16 @@ frmPickColor::frmPickColor(Platform /*platform*/, QWidget* parent) : QDialog(par
 }
 
 ScreenColor frmPickColor::Color(std::int16_t intIndex) const {
-    return picColor.at(intIndex)->Color();
+    return picColor.at(SlotOf(intIndex))->Color();
 }
 
 void frmPickColor::SetColor(std::int16_t intIndex, ScreenColor lngNewValue) {
-    picColor.at(intIndex)->SetColor(lngNewValue);
+    picColor.at(SlotOf(intIndex))->SetColor(lngNewValue);
     ShowSelection();
 }
 
 void frmPickColor::SetIndex(std::int16_t intNewValue) {
-    intIndex = intNewValue;
+    intChosen = intNewValue;
     intSelected = intNewValue;
     ShowSelection();
 }
@@ -101,13 +101,13 @@ void frmPickColor::Select(std::int16_t index) {
 void frmPickColor::Choose(std::int16_t index) {
     intSelected = index;
     ShowSelection();
-    intIndex = index;
+    intChosen = index;
     blnOK = true;
     accept();
 }
 
 void frmPickColor::Confirm() {
-    intIndex = intSelected;
+    intChosen = intSelected;
     blnOK = true;
     accept();
 }

@@ -31,7 +31,7 @@ public:
 
     // On entry the square's colour index, which may lie outside 0..5 for a
     // square read from a file; on return the chosen one.
-    [[nodiscard]] std::int16_t Index() const { return intIndex; }
+    [[nodiscard]] std::int16_t Index() const { return intChosen; }
     void SetIndex(std::int16_t intNewValue);
 
     [[nodiscard]] bool OK() const { return blnOK; }
@@ -46,12 +46,12 @@ private:
     void Confirm();
     void ShowSelection();
 
-    std::array<ColorSwatch*, 6> picColor{};
+    std::array<ColorSwatch*, ColorCount> picColor{};
     ColorSwatch* picCurrentColor{nullptr};
     QPushButton* cmdOK{nullptr};
     QPushButton* cmdCancel{nullptr};
     std::int16_t intSelected{0};
-    std::int16_t intIndex{0};
+    std::int16_t intChosen{0};
     bool blnOK{false};
 };
 

@@ -36,8 +36,8 @@ bool WriteStepsFile(const QString& path, const QString& steps) {
 
 } // namespace
 
-frmSolutionSteps::frmSolutionSteps(Platform platform, QWidget* parent)
-    : QDialog(parent), platform(platform) {
+frmSolutionSteps::frmSolutionSteps(Platform services, QWidget* parent)
+    : QDialog(parent), platform(services) {
     setWindowTitle(QStringLiteral("Solution Steps"));
     BuildControls();
     resize(DefaultSize);

@@ -29,8 +29,8 @@ constexpr int DefaultPointSize = 10;
 
 } // namespace
 
-QtPrintSurface::QtPrintSurface(std::unique_ptr<QPrinter> printer)
-    : printer(std::move(printer)), font(QFontDatabase::systemFont(QFontDatabase::GeneralFont)) {
+QtPrintSurface::QtPrintSurface(std::unique_ptr<QPrinter> target)
+    : printer(std::move(target)), font(QFontDatabase::systemFont(QFontDatabase::GeneralFont)) {
     font.setPointSize(DefaultPointSize);
     font.setBold(false);
 }

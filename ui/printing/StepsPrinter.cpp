@@ -18,7 +18,7 @@ const QString MeasuringText = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 // Cuts the steps text into lines as the printout walks it.
 class LineReader {
 public:
-    explicit LineReader(const QString& text) : text(text), done(text.isEmpty()) {}
+    explicit LineReader(const QString& steps) : text(steps), done(steps.isEmpty()) {}
 
     [[nodiscard]] bool AtEnd() const { return done; }
 

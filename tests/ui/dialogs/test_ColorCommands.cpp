@@ -22,9 +22,12 @@ using Script = FakeModalRunner::Script;
 // Six distinct colours that are not the defaults.
 constexpr Scheme UserColors{0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060};
 
-ColorSwatch& Swatch(const QDialog& dialog, int index) {
-    return Child<ColorSwatch>(dialog, index < 0 ? QString("picCurrentColor")
-                                                : QString("picColor%1").arg(index));
+ColorSwatch& Swatch(const QDialog& dialog, std::size_t index) {
+    return Child<ColorSwatch>(dialog, QString("picColor%1").arg(index));
+}
+
+ColorSwatch& CurrentSwatch(const QDialog& dialog) {
+    return Child<ColorSwatch>(dialog, "picCurrentColor");
 }
 
 QRect Screen() {
@@ -88,7 +91,7 @@ private slots:
             QCOMPARE(Messages(fake.messageBoxes),
                      QStringList{"Turnix|Error: All colors must be unique"});
             QVERIFY(dialog.isVisible());
-            for (int i = 0; i < 6; ++i) {
+            for (std::size_t i = 0; i < UserColors.size(); ++i) {
                 QCOMPARE(Swatch(dialog, i).Color(), UserColors.at(i == 5 ? 0 : i));
             }
             Clicks({"picColor5", "cmdOK"})(dialog);
@@ -120,12 +123,12 @@ private slots:
                           QCOMPARE(Captions(dialog, {"lblCurrentColor", "cmdOK", "cmdCancel"}),
                                    QString("Pick a Color|Current Color:|OK|Cancel"));
                           QVERIFY(Child<QPushButton>(dialog, "cmdOK").isDefault());
-                          for (int i = 0; i < 6; ++i) {
+                          for (std::size_t i = 0; i < UserColors.size(); ++i) {
                               QCOMPARE(Swatch(dialog, i).Color(), UserColors.at(i));
                           }
-                          QCOMPARE(Swatch(dialog, -1).Color(), UserColors.at(4));
+                          QCOMPARE(CurrentSwatch(dialog).Color(), UserColors.at(4));
                           Click(Swatch(dialog, 1));
-                          QCOMPARE(Swatch(dialog, -1).Color(), UserColors.at(1));
+                          QCOMPARE(CurrentSwatch(dialog).Color(), UserColors.at(1));
                           QTest::keyClick(&dialog, Qt::Key_Escape);
                       }),
                  std::nullopt);
@@ -148,7 +151,7 @@ private slots:
     void aSquareWithoutAColorShowsNeutralAndGetsOneOnlyWhenPicked() {
         QCOMPARE(Pick(7,
                       [](QDialog& dialog) {
-                          QCOMPARE(Swatch(dialog, -1).Color(), FromQColor(NeutralSquareColor));
+                          QCOMPARE(CurrentSwatch(dialog).Color(), FromQColor(NeutralSquareColor));
                           Click(Child(dialog, "cmdOK"));
                       }),
                  std::nullopt);

@@ -49,8 +49,10 @@ QStringList Printed(const FakePrintSurface::Record& record) {
 // in bold 12 pt (120 twips a character) on the same line.
 QStringList Header(int page) {
     const QString pageText = QString("Page %1").arg(page);
-    return {Text(page, PageWidth - 100.0 * pageText.size(), 200, "10", pageText),
-            Text(page, (PageWidth - 120.0 * Title.size()) / 2, 200, "bold 12", Title)};
+    return {
+        Text(page, PageWidth - 100.0 * static_cast<double>(pageText.size()), 200, "10", pageText),
+        Text(page, (PageWidth - 120.0 * static_cast<double>(Title.size())) / 2, 200, "bold 12",
+             Title)};
 }
 
 std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {

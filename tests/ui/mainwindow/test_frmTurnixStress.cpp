@@ -208,14 +208,15 @@ private:
     // Defaults, or one swatch chosen anew, then OK or Cancel; a scheme with a
     // colour twice is refused.
     void DefineColors() {
-        const int swatch = Uniform(0, 5);
+        const auto swatch = static_cast<std::size_t>(Uniform(0, 5));
         const bool defaults = Uniform(0, 2) == 0;
         const bool confirm = Uniform(0, 1) == 0;
         ColorScheme proposed = defaults ? DefaultScreenColors : colors;
         if (!defaults) {
             // Now and then a colour already in use.
-            proposed.at(swatch) =
-                Uniform(0, 3) == 0 ? colors.at(Uniform(0, 5)) : Uniform(0, 0xFFFFFF);
+            proposed.at(swatch) = Uniform(0, 3) == 0
+                                      ? colors.at(static_cast<std::size_t>(Uniform(0, 5)))
+                                      : Uniform(0, 0xFFFFFF);
             s.fake.colorChooser.answers.push_back(ToQColor(proposed.at(swatch)));
         }
         s.fake.modalRunner.scripts.push_back(

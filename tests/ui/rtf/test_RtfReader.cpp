@@ -159,9 +159,13 @@ private slots:
             "\\uc", "\\bin", "\\*",    "\\fonttbl", "\\red", "99999999999", QByteArray(150, '{')};
         QTextDocument document;
         for (int round = 0; round < 3000; ++round) {
-            QByteArray input = sample.left(random() % (sample.size() + 1));
+            // A place in 0..size, both ends included.
+            const auto anyPlace = [&random](qsizetype size) {
+                return std::uniform_int_distribution<qsizetype>(0, size)(random);
+            };
+            QByteArray input = sample.left(anyPlace(sample.size()));
             for (int i = round % 100; i > 0; --i) {
-                input.insert(random() % (input.size() + 1),
+                input.insert(anyPlace(input.size()),
                              random() % 2 == 0 ? QByteArray(1, static_cast<char>(random()))
                                                : tokens.at(random() % tokens.size()));
             }
