@@ -7,6 +7,8 @@ namespace turnix {
 
 namespace {
 
+using namespace side;
+
 // Which of the four passes a move belongs to.
 enum class Pass : std::uint8_t { Every, First, Later, Fourth };
 
@@ -28,30 +30,30 @@ struct Stage1Row {
     FixedList<PassMove, 4> moves;
 };
 constexpr std::array<Stage1Row, 24> Stage1Moves{{
-    {{0, 7}, {}},
-    {{0, 1}, {{6, Later}, {5, Later}, {0, Later}, {14, First}}},
-    {{0, 3}, {{13, First}, {5, Later}, {15, Later}, {2, Later}}},
-    {{0, 5}, {{12}}},
-    {{1, 1}, {{2}}},
-    {{1, 3}, {{15}, {2}}},
-    {{1, 5}, {{16}, {2}}},
-    {{1, 7}, {{17}, {2}}},
-    {{2, 1}, {{1}, {12, Later}, {4}, {13}}},
-    {{2, 3}, {{12, Later}, {4}, {13}}},
-    {{2, 5}, {{13, Later}, {9}, {12}}},
-    {{2, 7}, {{16}, {4}, {0}, {3, Fourth}}},
-    {{3, 1}, {{6}, {12, Later}, {3}, {13}}},
-    {{3, 3}, {{13, Later}, {10}, {12}}},
-    {{3, 5}, {{12, Later}, {3}, {13}}},
-    {{3, 7}, {{15}, {4}, {0}, {3, Fourth}}},
-    {{4, 1}, {{3}, {0}}},
-    {{4, 3}, {{14, Later}, {7}, {14}}},
-    {{4, 5}, {{0}}},
-    {{4, 7}, {{4}, {0}, {3, Fourth}}},
-    {{5, 1}, {{10}, {1}}},
-    {{5, 3}, {{1}}},
-    {{5, 5}, {{14, Later}, {6}, {14}}},
-    {{5, 7}, {{9}, {1}, {10, Later}}},
+    {{Top, 7}, {}},
+    {{Top, 1}, {{Turn("B"), Later}, {Turn("L2"), Later}, {Turn("F"), Later}, {Turn("U2"), First}}},
+    {{Top, 3}, {{Turn("U'"), First}, {Turn("L2"), Later}, {Turn("D"), Later}, {Turn("F2"), Later}}},
+    {{Top, 5}, {{Turn("U")}}},
+    {{Bottom, 1}, {{Turn("F2")}}},
+    {{Bottom, 3}, {{Turn("D")}, {Turn("F2")}}},
+    {{Bottom, 5}, {{Turn("D'")}, {Turn("F2")}}},
+    {{Bottom, 7}, {{Turn("D2")}, {Turn("F2")}}},
+    {{Front, 1}, {{Turn("F'")}, {Turn("U"), Later}, {Turn("L'")}, {Turn("U'")}}},
+    {{Front, 3}, {{Turn("U"), Later}, {Turn("L'")}, {Turn("U'")}}},
+    {{Front, 5}, {{Turn("U'"), Later}, {Turn("R")}, {Turn("U")}}},
+    {{Front, 7}, {{Turn("D'")}, {Turn("L'")}, {Turn("F")}, {Turn("L"), Fourth}}},
+    {{Back, 1}, {{Turn("B")}, {Turn("U"), Later}, {Turn("L")}, {Turn("U'")}}},
+    {{Back, 3}, {{Turn("U'"), Later}, {Turn("R'")}, {Turn("U")}}},
+    {{Back, 5}, {{Turn("U"), Later}, {Turn("L")}, {Turn("U'")}}},
+    {{Back, 7}, {{Turn("D")}, {Turn("L'")}, {Turn("F")}, {Turn("L"), Fourth}}},
+    {{Left, 1}, {{Turn("L")}, {Turn("F")}}},
+    {{Left, 3}, {{Turn("U2"), Later}, {Turn("B'")}, {Turn("U2")}}},
+    {{Left, 5}, {{Turn("F")}}},
+    {{Left, 7}, {{Turn("L'")}, {Turn("F")}, {Turn("L"), Fourth}}},
+    {{Right, 1}, {{Turn("R'")}, {Turn("F'")}}},
+    {{Right, 3}, {{Turn("F'")}}},
+    {{Right, 5}, {{Turn("U2"), Later}, {Turn("B")}, {Turn("U2")}}},
+    {{Right, 7}, {{Turn("R")}, {Turn("F'")}, {Turn("R'"), Later}}},
 }};
 
 constexpr int PassCount = 4;
@@ -77,8 +79,8 @@ void clsSolver::SolveStage1() {
     const auto isAt = [this](std::int16_t color, Place place) {
         return PlaceOf(FindEdge(intTopColor, color)) == place;
     };
-    if (isAt(intFrontColor, {0, 7}) && isAt(intLeftColor, {0, 3}) && isAt(intBackColor, {0, 1}) &&
-        isAt(intRightColor, {0, 5})) {
+    if (isAt(intFrontColor, {Top, 7}) && isAt(intLeftColor, {Top, 3}) &&
+        isAt(intBackColor, {Top, 1}) && isAt(intRightColor, {Top, 5})) {
         return;
     }
     // Each pass places the edge (top, front), then turns it to the right.

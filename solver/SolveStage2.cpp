@@ -8,6 +8,8 @@ namespace turnix {
 
 namespace {
 
+using namespace side;
+
 enum class Layer : std::uint8_t { Top, Bottom };
 
 // Each corner position, the three places where the top-coloured square of
@@ -21,14 +23,14 @@ struct CornerPosition {
     MoveSequence<3> toInsertion;
 };
 constexpr std::array<CornerPosition, 8> CornerPositions{{
-    {Layer::Top, {{{0, 8}, {2, 2}, {5, 0}}}, {}},         // top front right (target)
-    {Layer::Top, {{{2, 0}, {0, 6}, {4, 2}}}, {3, 15, 4}}, // top front left
-    {Layer::Top, {{{5, 2}, {3, 0}, {0, 2}}}, {7, 16, 6}}, // top back right
-    {Layer::Top, {{{3, 2}, {4, 0}, {0, 0}}}, {4, 17, 3}}, // top back left
-    {Layer::Bottom, {{{1, 2}, {2, 8}, {5, 6}}}, {}},      // bottom front right
-    {Layer::Bottom, {{{1, 0}, {2, 6}, {4, 8}}}, {15}},    // bottom front left
-    {Layer::Bottom, {{{1, 8}, {3, 6}, {5, 8}}}, {16}},    // bottom back right
-    {Layer::Bottom, {{{1, 6}, {4, 6}, {3, 8}}}, {17}},    // bottom back left
+    {Layer::Top, {{{Top, 8}, {Front, 2}, {Right, 0}}}, {}},              // top front right (target)
+    {Layer::Top, {{{Front, 0}, {Top, 6}, {Left, 2}}}, Moves("L D L'")},  // top front left
+    {Layer::Top, {{{Right, 2}, {Back, 0}, {Top, 2}}}, Moves("B' D' B")}, // top back right
+    {Layer::Top, {{{Back, 2}, {Left, 0}, {Top, 0}}}, Moves("L' D2 L")},  // top back left
+    {Layer::Bottom, {{{Bottom, 2}, {Front, 8}, {Right, 6}}}, {}},        // bottom front right
+    {Layer::Bottom, {{{Bottom, 0}, {Front, 6}, {Left, 8}}}, Moves("D")}, // bottom front left
+    {Layer::Bottom, {{{Bottom, 8}, {Back, 6}, {Right, 8}}}, Moves("D'")}, // bottom back right
+    {Layer::Bottom, {{{Bottom, 6}, {Left, 6}, {Back, 8}}}, Moves("D2")},  // bottom back left
 }};
 
 // Insertion into the top front right position, by the location of the
@@ -38,14 +40,14 @@ struct InsertionRow {
     MoveSequence<6> moves;
 };
 constexpr std::array<InsertionRow, 5> CornerInsertion{{
-    {{5, 0}, {10, 17, 9, 0, 17, 1}}, // twisted in place, top colour on the right
-    {{2, 2}, {0, 17, 1, 10, 17, 9}}, // twisted in place, top colour on the front
-    {{1, 2}, {10, 15, 9, 0, 17, 1}}, // top colour facing down
-    {{5, 6}, {10, 16, 9}},           // top colour on the right
-    {{2, 8}, {0, 15, 1}},            // top colour on the front
+    {{Right, 0}, Moves("R' D2 R F D2 F'")}, // twisted in place, top colour on the right
+    {{Front, 2}, Moves("F D2 F' R' D2 R")}, // twisted in place, top colour on the front
+    {{Bottom, 2}, Moves("R' D R F D2 F'")}, // top colour facing down
+    {{Right, 6}, Moves("R' D' R")},         // top colour on the right
+    {{Front, 8}, Moves("F D F'")},          // top colour on the front
 }};
 
-constexpr Place TargetPlace{0, 8};
+constexpr Place TargetPlace{Top, 8};
 
 [[nodiscard]] const CornerPosition* PositionOf(Place place) noexcept {
     for (const CornerPosition& position : CornerPositions) {
@@ -66,10 +68,10 @@ constexpr Place TargetPlace{0, 8};
 // goes up in fewer moves; tries catching up with remaining ends the wait.
 void clsSolver::SolveStage2() {
     ReadCenterColors();
-    if (PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor)) == Place{0, 8} &&
-        PlaceOf(FindCorner(intTopColor, intFrontColor, intLeftColor)) == Place{0, 6} &&
-        PlaceOf(FindCorner(intTopColor, intLeftColor, intBackColor)) == Place{0, 0} &&
-        PlaceOf(FindCorner(intTopColor, intBackColor, intRightColor)) == Place{0, 2}) {
+    if (PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor)) == Place{Top, 8} &&
+        PlaceOf(FindCorner(intTopColor, intFrontColor, intLeftColor)) == Place{Top, 6} &&
+        PlaceOf(FindCorner(intTopColor, intLeftColor, intBackColor)) == Place{Top, 0} &&
+        PlaceOf(FindCorner(intTopColor, intBackColor, intRightColor)) == Place{Top, 2}) {
         return;
     }
     UprightPositions positions(cubWork);
@@ -83,11 +85,11 @@ void clsSolver::SolveStage2() {
                                  positions.LeaveForLaterPass();
             if (!waiting) {
                 if (position != nullptr) {
-                    Moves(position->toInsertion.Span());
+                    Play(position->toInsertion.Span());
                 }
                 const Place from = PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor));
                 if (const InsertionRow* row = FindRow(CornerInsertion, from)) {
-                    Moves(row->moves.Span());
+                    Play(row->moves.Span());
                 }
                 positions.FinishFront();
             }

@@ -8,6 +8,8 @@ namespace turnix {
 
 namespace {
 
+using namespace side;
+
 // Locations are those of the front-coloured square of the edge (front,
 // right).
 
@@ -18,14 +20,14 @@ struct BottomTurnRow {
     MoveSequence<1> moves;
 };
 constexpr std::array<BottomTurnRow, 8> ToInsertion{{
-    {{2, 7}, {16}},
-    {{1, 3}, {16}},
-    {{3, 7}, {15}},
-    {{1, 5}, {15}},
-    {{5, 7}, {17}},
-    {{1, 1}, {17}},
-    {{4, 7}, {}},
-    {{1, 7}, {}},
+    {{Front, 7}, Moves("D'")},
+    {{Bottom, 3}, Moves("D'")},
+    {{Back, 7}, Moves("D")},
+    {{Bottom, 5}, Moves("D")},
+    {{Right, 7}, Moves("D2")},
+    {{Bottom, 1}, Moves("D2")},
+    {{Left, 7}, {}},
+    {{Bottom, 7}, {}},
 }};
 
 // Out of the middle layer, wrong position or flipped, down to an insertion
@@ -35,19 +37,19 @@ struct ExtractionRow {
     MoveSequence<8> moves;
 };
 constexpr std::array<ExtractionRow, 7> Extraction{{
-    {{5, 3}, {10, 15, 9, 15, 0, 16, 1, 15}}, // flipped in place
-    {{2, 3}, {1, 15, 0, 15, 3, 16, 4, 17}},
-    {{4, 5}, {1, 15, 0, 15, 3, 16, 4, 15}},
-    {{4, 3}, {4, 15, 3, 15, 6, 16, 7, 16}},
-    {{3, 5}, {4, 15, 3, 15, 6, 16, 7, 17}},
-    {{5, 5}, {7, 15, 6, 15, 9, 16, 10, 16}},
-    {{3, 3}, {7, 15, 6, 15, 9, 16, 10}},
+    {{Right, 3}, Moves("R' D R D F D' F' D")}, // flipped in place
+    {{Front, 3}, Moves("F' D F D L D' L' D2")},
+    {{Left, 5}, Moves("F' D F D L D' L' D")},
+    {{Left, 3}, Moves("L' D L D B D' B' D'")},
+    {{Back, 5}, Moves("L' D L D B D' B' D2")},
+    {{Right, 5}, Moves("B' D B D R D' R' D'")},
+    {{Back, 3}, Moves("B' D B D R D' R'")},
 }};
 
-constexpr Place TargetPlace{2, 5};
-constexpr Place LeftInsertion{4, 7};
-constexpr MoveSequence<7> InsertFromLeft{10, 15, 9, 15, 0, 16, 1};
-constexpr MoveSequence<7> InsertFromBottom{0, 16, 1, 16, 10, 15, 9};
+constexpr Place TargetPlace{Front, 5};
+constexpr Place LeftInsertion{Left, 7};
+constexpr MoveSequence<7> InsertFromLeft = Moves("R' D R D F D' F'");
+constexpr MoveSequence<7> InsertFromBottom = Moves("F D' F' D' R' D R");
 
 } // namespace
 
@@ -56,10 +58,10 @@ constexpr MoveSequence<7> InsertFromBottom{0, 16, 1, 16, 10, 15, 9};
 // with remaining.
 void clsSolver::SolveStage3() {
     ReadCenterColors();
-    if (PlaceOf(FindEdge(intRightColor, intFrontColor)) == Place{5, 3} &&
-        PlaceOf(FindEdge(intFrontColor, intLeftColor)) == Place{2, 3} &&
-        PlaceOf(FindEdge(intLeftColor, intBackColor)) == Place{4, 3} &&
-        PlaceOf(FindEdge(intBackColor, intRightColor)) == Place{3, 3}) {
+    if (PlaceOf(FindEdge(intRightColor, intFrontColor)) == Place{Right, 3} &&
+        PlaceOf(FindEdge(intFrontColor, intLeftColor)) == Place{Front, 3} &&
+        PlaceOf(FindEdge(intLeftColor, intBackColor)) == Place{Left, 3} &&
+        PlaceOf(FindEdge(intBackColor, intRightColor)) == Place{Back, 3}) {
         return;
     }
     UprightPositions positions(cubWork);
@@ -72,13 +74,13 @@ void clsSolver::SolveStage3() {
             const bool waiting = extraction != nullptr && positions.LeaveForLaterPass();
             if (!waiting) {
                 if (const BottomTurnRow* turn = FindRow(ToInsertion, at)) {
-                    Moves(turn->moves.Span());
+                    Play(turn->moves.Span());
                 } else if (extraction != nullptr) {
-                    Moves(extraction->moves.Span());
+                    Play(extraction->moves.Span());
                 }
                 const bool fromLeft =
                     PlaceOf(FindEdge(intFrontColor, intRightColor)) == LeftInsertion;
-                Moves(fromLeft ? InsertFromLeft.Span() : InsertFromBottom.Span());
+                Play(fromLeft ? InsertFromLeft.Span() : InsertFromBottom.Span());
                 positions.FinishFront();
             }
         }

@@ -10,13 +10,15 @@ namespace turnix {
 
 namespace {
 
+using namespace side;
+
 // Bottom corner positions 1 to 4 (front-left, front-right, back-right,
 // back-left) by their three squares; piece p belongs in position p.
 constexpr std::array<std::array<Place, 3>, 4> BottomCornerSquares{{
-    {{{2, 6}, {1, 0}, {4, 8}}},
-    {{{2, 8}, {5, 6}, {1, 2}}},
-    {{{3, 6}, {1, 8}, {5, 8}}},
-    {{{3, 8}, {4, 6}, {1, 6}}},
+    {{{Front, 6}, {Bottom, 0}, {Left, 8}}},
+    {{{Front, 8}, {Right, 6}, {Bottom, 2}}},
+    {{{Back, 6}, {Bottom, 8}, {Right, 8}}},
+    {{{Back, 8}, {Left, 6}, {Bottom, 6}}},
 }};
 
 // Placement: which piece (1..4) sits in positions 1, 2 and 3; position 4
@@ -28,8 +30,8 @@ constexpr std::array<std::array<Place, 3>, 4> BottomCornerSquares{{
 enum class Exchange : std::uint8_t { None, Diagonal, Front };
 
 // Both exchanges keep the first two layers.
-constexpr MoveSequence<10> FrontExchange{10, 16, 9, 0, 15, 1, 10, 15, 9, 17}; // positions 1, 2
-constexpr MoveSequence<7> DiagonalExchange{1, 16, 10, 15, 9, 0, 15};          // positions 1, 3
+constexpr MoveSequence<10> FrontExchange = Moves("R' D' R F D F' R' D R D2"); // positions 1, 2
+constexpr MoveSequence<7> DiagonalExchange = Moves("F' D' R' D R F D");       // positions 1, 3
 
 // Bottom turns and rotations (20 left, 21 right) that line the pieces up
 // for one exchange; afterwards all four corners are home.
@@ -40,28 +42,28 @@ struct PlacementRow {
 };
 constexpr std::array<PlacementRow, 23> PlacementTable{{
     {Placement("123"), {}, Exchange::None},
-    {Placement("412"), {16}, Exchange::None},
-    {Placement("234"), {15}, Exchange::None},
-    {Placement("341"), {17}, Exchange::None},
-    {Placement("432"), {16}, Exchange::Diagonal},
-    {Placement("143"), {21}, Exchange::Diagonal},
-    {Placement("214"), {15}, Exchange::Diagonal},
+    {Placement("412"), Moves("D'"), Exchange::None},
+    {Placement("234"), Moves("D"), Exchange::None},
+    {Placement("341"), Moves("D2"), Exchange::None},
+    {Placement("432"), Moves("D'"), Exchange::Diagonal},
+    {Placement("143"), Moves("y'"), Exchange::Diagonal},
+    {Placement("214"), Moves("D"), Exchange::Diagonal},
     {Placement("321"), {}, Exchange::Diagonal},
-    {Placement("124"), {21, 21}, Exchange::Front},
-    {Placement("132"), {20}, Exchange::Front},
-    {Placement("134"), {15}, Exchange::Front},
-    {Placement("142"), {16, 21}, Exchange::Front},
-    {Placement("413"), {16, 20}, Exchange::Front},
-    {Placement("421"), {16}, Exchange::Front},
-    {Placement("423"), {21}, Exchange::Front},
-    {Placement("431"), {17, 21, 21}, Exchange::Front},
-    {Placement("231"), {15, 21}, Exchange::Front},
-    {Placement("241"), {17, 20}, Exchange::Front},
-    {Placement("243"), {15, 21, 21}, Exchange::Front},
-    {Placement("314"), {17, 21}, Exchange::Front},
-    {Placement("312"), {16, 21, 21}, Exchange::Front},
-    {Placement("324"), {15, 20}, Exchange::Front},
-    {Placement("342"), {17}, Exchange::Front},
+    {Placement("124"), Moves("y' y'"), Exchange::Front},
+    {Placement("132"), Moves("y"), Exchange::Front},
+    {Placement("134"), Moves("D"), Exchange::Front},
+    {Placement("142"), Moves("D' y'"), Exchange::Front},
+    {Placement("413"), Moves("D' y"), Exchange::Front},
+    {Placement("421"), Moves("D'"), Exchange::Front},
+    {Placement("423"), Moves("y'"), Exchange::Front},
+    {Placement("431"), Moves("D2 y' y'"), Exchange::Front},
+    {Placement("231"), Moves("D y'"), Exchange::Front},
+    {Placement("241"), Moves("D2 y"), Exchange::Front},
+    {Placement("243"), Moves("D y' y'"), Exchange::Front},
+    {Placement("314"), Moves("D2 y'"), Exchange::Front},
+    {Placement("312"), Moves("D' y' y'"), Exchange::Front},
+    {Placement("324"), Moves("D y"), Exchange::Front},
+    {Placement("342"), Moves("D2"), Exchange::Front},
 }};
 // Any other arrangement ("213" once the first two layers are solved).
 constexpr PlacementRow OtherPlacement{0, {}, Exchange::Front};
@@ -70,18 +72,18 @@ constexpr PlacementRow OtherPlacement{0, {}, Exchange::Front};
 // squares of the bottom row (front, right, back, left; square 6 before 8),
 // then the bottom's corners 0, 2, 8, 6.
 constexpr std::array<Place, 12> CornerPatternSquares{{
-    {2, 6},
-    {2, 8},
-    {5, 6},
-    {5, 8},
-    {3, 6},
-    {3, 8},
-    {4, 6},
-    {4, 8},
-    {1, 0},
-    {1, 2},
-    {1, 8},
-    {1, 6},
+    {Front, 6},
+    {Front, 8},
+    {Right, 6},
+    {Right, 8},
+    {Back, 6},
+    {Back, 8},
+    {Left, 6},
+    {Left, 8},
+    {Bottom, 0},
+    {Bottom, 2},
+    {Bottom, 8},
+    {Bottom, 6},
 }};
 
 [[nodiscard]] constexpr std::uint16_t Corners(std::string_view pattern) {
@@ -92,8 +94,8 @@ constexpr std::uint16_t CornersSolved = Corners("000000001111");
 
 // Twist A (mode 0) turns the corners in positions 2, 3 and 4 one way,
 // twist B (mode 1) the other; position 1 keeps its twist.
-constexpr MoveSequence<8> TwistA{10, 16, 9, 16, 10, 17, 9, 17};
-constexpr MoveSequence<8> TwistB{17, 10, 17, 9, 15, 10, 15, 9};
+constexpr MoveSequence<8> TwistA = Moves("R' D' R D' R' D2 R D2");
+constexpr MoveSequence<8> TwistB = Moves("D2 R' D2 R D R' D R");
 
 // Seven base patterns, each also in its three rotated forms with the
 // rotation (21 right, 20 left) that brings it back to the base.
@@ -103,19 +105,32 @@ struct TwistRow {
     std::int16_t mode;
 };
 constexpr std::array<TwistRow, 26> TwistTable{{
-    {Corners("001011010000"), {}, 0},       {Corners("010101001000"), {}, 0},
-    {Corners("100001000110"), {}, 0},       {Corners("110000000011"), {}, 0},
-    {Corners("100100000101"), {}, 0},       {Corners("001100110000"), {}, 0},
-    {Corners("101101000000"), {21}, 0},     {Corners("010100010001"), {21}, 0},
-    {Corners("000100101100"), {21}, 0},     {Corners("000000110110"), {21}, 0},
-    {Corners("010000101010"), {21}, 0},     {Corners("110011000000"), {21}, 0},
-    {Corners("110100100000"), {21, 21}, 0}, {Corners("010001010010"), {21, 21}, 0},
-    {Corners("010010001001"), {21, 21}, 0}, {Corners("000011001100"), {21, 21}, 0},
-    {Corners("000010010101"), {21, 21}, 0}, {Corners("010010110000"), {20}, 0},
-    {Corners("000101010100"), {20}, 0},     {Corners("001000010011"), {20}, 0},
-    {Corners("001100001001"), {20}, 0},     {Corners("001001001010"), {20}, 0},
-    {Corners("001010101000"), {}, 1},       {Corners("101010000001"), {21}, 1},
-    {Corners("101000100010"), {21, 21}, 1}, {Corners("100010100100"), {20}, 1},
+    {Corners("001011010000"), {}, 0},
+    {Corners("010101001000"), {}, 0},
+    {Corners("100001000110"), {}, 0},
+    {Corners("110000000011"), {}, 0},
+    {Corners("100100000101"), {}, 0},
+    {Corners("001100110000"), {}, 0},
+    {Corners("101101000000"), Moves("y'"), 0},
+    {Corners("010100010001"), Moves("y'"), 0},
+    {Corners("000100101100"), Moves("y'"), 0},
+    {Corners("000000110110"), Moves("y'"), 0},
+    {Corners("010000101010"), Moves("y'"), 0},
+    {Corners("110011000000"), Moves("y'"), 0},
+    {Corners("110100100000"), Moves("y' y'"), 0},
+    {Corners("010001010010"), Moves("y' y'"), 0},
+    {Corners("010010001001"), Moves("y' y'"), 0},
+    {Corners("000011001100"), Moves("y' y'"), 0},
+    {Corners("000010010101"), Moves("y' y'"), 0},
+    {Corners("010010110000"), Moves("y"), 0},
+    {Corners("000101010100"), Moves("y"), 0},
+    {Corners("001000010011"), Moves("y"), 0},
+    {Corners("001100001001"), Moves("y"), 0},
+    {Corners("001001001010"), Moves("y"), 0},
+    {Corners("001010101000"), {}, 1},
+    {Corners("101010000001"), Moves("y'"), 1},
+    {Corners("101000100010"), Moves("y' y'"), 1},
+    {Corners("100010100100"), Moves("y"), 1},
 }};
 
 } // namespace
@@ -142,11 +157,11 @@ bool clsSolver::SolveStage4() {
     const auto key = static_cast<std::uint16_t>(100U * pieceIn[0] + 10U * pieceIn[1] + pieceIn[2]);
     const PlacementRow* row = FindRow(PlacementTable, key);
     const PlacementRow& placement = row != nullptr ? *row : OtherPlacement;
-    Moves(placement.before.Span());
+    Play(placement.before.Span());
     if (placement.exchange == Exchange::Front) {
-        Moves(FrontExchange.Span());
+        Play(FrontExchange.Span());
     } else if (placement.exchange == Exchange::Diagonal) {
-        Moves(DiagonalExchange.Span());
+        Play(DiagonalExchange.Span());
     }
 
     // A pattern outside the table has twists that do not add up to whole
@@ -157,7 +172,7 @@ bool clsSolver::SolveStage4() {
         if (twist == nullptr) {
             return false;
         }
-        Moves(twist->rotation.Span());
+        Play(twist->rotation.Span());
         TwistBottomCorners(twist->mode);
     }
     return true;
@@ -169,7 +184,7 @@ std::uint16_t clsSolver::BottomCornerPattern() {
 }
 
 void clsSolver::TwistBottomCorners(std::int16_t intMode) {
-    Moves(intMode == 1 ? TwistB.Span() : TwistA.Span());
+    Play(intMode == 1 ? TwistB.Span() : TwistA.Span());
 }
 
 } // namespace turnix

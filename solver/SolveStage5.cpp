@@ -8,26 +8,28 @@ namespace turnix {
 
 namespace {
 
+using namespace side;
+
 // Bottom edge positions front, left, back and right, each by the two
 // squares where the piece's side-coloured square may show, either flip.
 enum Edge : std::uint8_t { FrontEdge, LeftEdge, BackEdge, RightEdge, EdgeCount };
 constexpr std::array<std::array<Place, 2>, EdgeCount> BottomEdgeSquares{{
-    {{{2, 7}, {1, 1}}},
-    {{{4, 7}, {1, 3}}},
-    {{{3, 7}, {1, 7}}},
-    {{{5, 7}, {1, 5}}},
+    {{{Front, 7}, {Bottom, 1}}},
+    {{{Left, 7}, {Bottom, 3}}},
+    {{{Back, 7}, {Bottom, 7}}},
+    {{{Right, 7}, {Bottom, 5}}},
 }};
 
 // Every sequence opens with left ccw, right cw (4, 9), which the edge cycle
 // and the two-neighbour flip close again with left cw, right ccw (3, 10).
-constexpr std::int16_t OpenLeft = 4;
-constexpr std::int16_t OpenRight = 9;
-constexpr std::int16_t CloseLeft = 3;
-constexpr std::int16_t CloseRight = 10;
+constexpr std::int16_t OpenLeft = Turn("L'");
+constexpr std::int16_t OpenRight = Turn("R");
+constexpr std::int16_t CloseLeft = Turn("L");
+constexpr std::int16_t CloseRight = Turn("R'");
 
 // The middle of the edge cycle; f is 0 or 1 (front cw or ccw) by direction.
 [[nodiscard]] constexpr MoveSequence<7> EdgeCycle(std::int16_t f) {
-    return {f, 3, 10, 17, 4, 9, f};
+    return {f, Turn("L"), Turn("R'"), Turn("D2"), Turn("L'"), Turn("R"), f};
 }
 
 // After the opening pair. The four-edge flip turns "11110000" into
@@ -35,34 +37,34 @@ constexpr std::int16_t CloseRight = 10;
 // mends "00111100" but carries the front piece to the left position, the
 // left to the back and the back to the front, so a placement follows it.
 // clang-format off
-constexpr MoveSequence<16> FourEdgeFlip{
-    2, 3, 10, 17, 4, 9,
-    0, 3, 10, 17, 4, 9,
-    2, 3, 10, 16};
-constexpr MoveSequence<28> OppositeEdgeFlip{
-    0, 3, 10, 15, 4, 9,
-    0, 3, 10, 15, 4, 9,
-    2, 3, 10, 15, 4, 9,
-    0, 3, 10, 15, 4, 9,
-    0, 3, 10, 17};
-constexpr MoveSequence<13> TwoNeighbourFlip{
-    0, 3, 10, 16, 4, 9,
-    1, 3, 10, 16, 4, 9,
-    2};
+constexpr MoveSequence<16> FourEdgeFlip = Moves(
+    "F2 L R' D2 L' R "
+    "F  L R' D2 L' R "
+    "F2 L R' D'");
+constexpr MoveSequence<28> OppositeEdgeFlip = Moves(
+    "F  L R' D  L' R "
+    "F  L R' D  L' R "
+    "F2 L R' D  L' R "
+    "F  L R' D  L' R "
+    "F  L R' D2");
+constexpr MoveSequence<13> TwoNeighbourFlip = Moves(
+    "F  L R' D' L' R "
+    "F' L R' D' L' R "
+    "F2");
 // clang-format on
 
 // Edge pattern: which of these squares show the bottom colour. The side
 // squares of the four bottom edges (front, right, back, left), then their
 // bottom squares in the same order.
 constexpr std::array<Place, 8> EdgePatternSquares{{
-    {2, 7},
-    {5, 7},
-    {3, 7},
-    {4, 7},
-    {1, 1},
-    {1, 5},
-    {1, 7},
-    {1, 3},
+    {Front, 7},
+    {Right, 7},
+    {Back, 7},
+    {Left, 7},
+    {Bottom, 1},
+    {Bottom, 5},
+    {Bottom, 7},
+    {Bottom, 3},
 }};
 
 [[nodiscard]] constexpr std::uint16_t Edges(std::string_view pattern) {
@@ -84,11 +86,11 @@ constexpr std::array<FlipRow, 8> FlipTable{{
     {Edges("00001111"), {}, EdgeFlip::None},
     {Edges("11110000"), {}, EdgeFlip::FourEdges},
     {Edges("10100101"), {}, EdgeFlip::OppositeEdges},
-    {Edges("01011010"), {20}, EdgeFlip::OppositeEdges},
+    {Edges("01011010"), Moves("y"), EdgeFlip::OppositeEdges},
     {Edges("00111100"), {}, EdgeFlip::TwoNeighbours},
-    {Edges("10010110"), {20}, EdgeFlip::TwoNeighbours},
-    {Edges("11000011"), {21, 21}, EdgeFlip::TwoNeighbours},
-    {Edges("01101001"), {21}, EdgeFlip::TwoNeighbours},
+    {Edges("10010110"), Moves("y"), EdgeFlip::TwoNeighbours},
+    {Edges("11000011"), Moves("y' y'"), EdgeFlip::TwoNeighbours},
+    {Edges("01101001"), Moves("y'"), EdgeFlip::TwoNeighbours},
 }};
 
 // Any arrangement that turning can reach is home after one pass of the
@@ -117,17 +119,17 @@ bool clsSolver::SolveStage5() {
         return true;
     case EdgeFlip::FourEdges:
         OpeningPair();
-        Moves(FourEdgeFlip.Span());
+        Play(FourEdgeFlip.Span());
         return true;
     case EdgeFlip::OppositeEdges:
         OpeningPair();
-        Moves(OppositeEdgeFlip.Span());
+        Play(OppositeEdgeFlip.Span());
         return true;
     case EdgeFlip::TwoNeighbours:
         break;
     }
     OpeningPair();
-    Moves(TwoNeighbourFlip.Span());
+    Play(TwoNeighbourFlip.Span());
     ClosingPairKeptBack();
     blnFinalPass = true;
     return PlaceBottomEdges();
@@ -193,7 +195,7 @@ bool clsSolver::PlaceBottomEdges() {
 // the other way. The front piece stays.
 void clsSolver::CycleBottomEdges(std::int16_t intMode) {
     OpeningPair();
-    Moves(EdgeCycle(intMode == 1 ? 1 : 0).Span());
+    Play(EdgeCycle(intMode == 1 ? 1 : 0).Span());
     if (blnFinalPass) {
         Move(CloseLeft);
         Move(CloseRight);

@@ -3,6 +3,7 @@
 // Building blocks of the stage tables, private to the solver.
 
 #include "PatternKey.h"
+#include "StepCodes.h"
 #include "clsSolver.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <initializer_list>
 #include <span>
 #include <stdexcept>
+#include <string_view>
 
 namespace turnix {
 
@@ -30,6 +32,14 @@ public:
         count = entries.size();
     }
 
+    // A list that outgrows its capacity does not compile in a constexpr table.
+    constexpr void Append(const Entry& entry) {
+        if (count == Capacity) {
+            throw std::length_error("table row longer than its capacity");
+        }
+        items[count++] = entry;
+    }
+
     [[nodiscard]] constexpr std::span<const Entry> Span() const noexcept {
         return {items.data(), count};
     }
@@ -44,6 +54,42 @@ private:
 // Step codes, applied in order with AddStep and the same move on cubWork.
 template <std::size_t Capacity>
 using MoveSequence = FixedList<std::int16_t, Capacity>;
+
+// The step code of one move in the notation of StepNotations ("R'", "D2",
+// "y"); an unknown move does not compile in a constexpr table.
+[[nodiscard]] constexpr std::int16_t Turn(std::string_view move) {
+    for (std::size_t code = 0; code < StepNotations.size(); ++code) {
+        if (StepNotations[code] == move) {
+            return static_cast<std::int16_t>(code);
+        }
+    }
+    throw std::invalid_argument("unknown move in a table");
+}
+
+// Moves in that notation, separated by blanks, as the tables write them:
+// Moves("R' D' R") stands for the step codes 10, 16, 9.
+class Moves {
+public:
+    constexpr explicit Moves(std::string_view notation) : text(notation) {}
+
+    template <std::size_t Capacity>
+    // NOLINTNEXTLINE(google-explicit-constructor): a table cell reads as its moves
+    constexpr operator MoveSequence<Capacity>() const {
+        MoveSequence<Capacity> sequence;
+        std::size_t at = 0;
+        while (at < text.size()) {
+            const std::size_t end = std::min(text.find(' ', at), text.size());
+            if (end > at) {
+                sequence.Append(Turn(text.substr(at, end - at)));
+            }
+            at = end + 1;
+        }
+        return sequence;
+    }
+
+private:
+    std::string_view text;
+};
 
 // A square of the cube, as a table key.
 struct Place {

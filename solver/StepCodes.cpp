@@ -12,11 +12,6 @@ namespace {
 constexpr std::array<std::int16_t, 6> GroupSide{side::Front, side::Left, side::Back,
                                                 side::Right, side::Top,  side::Bottom};
 
-constexpr std::array<std::string_view, StepCodeCount> Notation{
-    "F",  "F'", "F2", "L",  "L'", "L2", "B",  "B'", "B2", "R", "R'",
-    "R2", "U",  "U'", "U2", "D",  "D'", "D2", "x",  "x'", "y", "y'",
-};
-
 } // namespace
 
 std::string_view StepText(std::int16_t code) noexcept {
@@ -24,7 +19,7 @@ std::string_view StepText(std::int16_t code) noexcept {
 }
 
 std::string_view StepNotation(std::int16_t code) noexcept {
-    return IsStepCode(code) ? Notation[static_cast<std::size_t>(code)] : std::string_view{};
+    return IsStepCode(code) ? StepNotations[static_cast<std::size_t>(code)] : std::string_view{};
 }
 
 void ApplyStep(clsCube& cube, std::int16_t code) noexcept {

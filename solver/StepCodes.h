@@ -47,11 +47,17 @@ inline constexpr std::array<std::string_view, StepCodeCount> StepDescriptions{
     "Rotate cube right (front side becomes right side)",
 };
 
+// The usual face-turn notation of each code: F, F', F2, L … D2 for the side
+// turns, x, x', y, y' for the rotations up, down, left and right.
+inline constexpr std::array<std::string_view, StepCodeCount> StepNotations{
+    "F",  "F'", "F2", "L",  "L'", "L2", "B",  "B'", "B2", "R", "R'",
+    "R2", "U",  "U'", "U2", "D",  "D'", "D2", "x",  "x'", "y", "y'",
+};
+
 // The description of a code; empty outside 0..21.
 [[nodiscard]] std::string_view StepText(std::int16_t code) noexcept;
 
-// The usual face-turn notation (F, F', F2, L, B, R, U, D; x, x', y, y' for
-// the rotations); empty outside 0..21.
+// The notation of a code; empty outside 0..21.
 [[nodiscard]] std::string_view StepNotation(std::int16_t code) noexcept;
 
 // Performs a code's turn or rotation on the cube; codes outside 0..21 do

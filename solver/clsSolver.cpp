@@ -94,7 +94,7 @@ void clsSolver::Move(std::int16_t intStep) {
     ApplyStep(cubWork, intStep);
 }
 
-void clsSolver::Moves(std::span<const std::int16_t> steps) {
+void clsSolver::Play(std::span<const std::int16_t> steps) {
     for (const std::int16_t code : steps) {
         Move(code);
     }

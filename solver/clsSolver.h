@@ -59,7 +59,7 @@ private:
     void AddStep(std::int16_t intStep);
     // AddStep, then the same move on cubWork.
     void Move(std::int16_t intStep);
-    void Moves(std::span<const std::int16_t> steps);
+    void Play(std::span<const std::int16_t> steps);
 
     // Lookups on cubWork (SolverLookup.cpp).
     void ReadCenterColors() noexcept;
