@@ -33,7 +33,7 @@ enum class Exchange : std::uint8_t { None, Diagonal, Front };
 constexpr MoveSequence<10> FrontExchange = Moves("R' D' R F D F' R' D R D2"); // positions 1, 2
 constexpr MoveSequence<7> DiagonalExchange = Moves("F' D' R' D R F D");       // positions 1, 3
 
-// Bottom turns and rotations (20 left, 21 right) that line the pieces up
+// Bottom turns and rotations (y left, y' right) that line the pieces up
 // for one exchange; afterwards all four corners are home.
 struct PlacementRow {
     std::uint16_t key;
@@ -98,7 +98,7 @@ constexpr MoveSequence<8> TwistA = Moves("R' D' R D' R' D2 R D2");
 constexpr MoveSequence<8> TwistB = Moves("D2 R' D2 R D R' D R");
 
 // Seven base patterns, each also in its three rotated forms with the
-// rotation (21 right, 20 left) that brings it back to the base.
+// rotation (y' right, y left) that brings it back to the base.
 struct TwistRow {
     std::uint16_t key;
     MoveSequence<2> rotation;

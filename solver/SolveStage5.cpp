@@ -20,8 +20,8 @@ constexpr std::array<std::array<Place, 2>, EdgeCount> BottomEdgeSquares{{
     {{{Right, 7}, {Bottom, 5}}},
 }};
 
-// Every sequence opens with left ccw, right cw (4, 9), which the edge cycle
-// and the two-neighbour flip close again with left cw, right ccw (3, 10).
+// Every sequence opens with L' R, which the edge cycle
+// and the two-neighbour flip close again with L R'.
 constexpr std::int16_t OpenLeft = Turn("L'");
 constexpr std::int16_t OpenRight = Turn("R");
 constexpr std::int16_t CloseLeft = Turn("L");
@@ -74,7 +74,7 @@ constexpr std::array<Place, 8> EdgePatternSquares{{
 enum class EdgeFlip : std::uint8_t { None, FourEdges, OppositeEdges, TwoNeighbours };
 
 // The eight flip states with an even number of flipped edges. The rotation
-// (20 left, 21 right) brings a flipped pair to where its flip expects it:
+// (y left, y' right) brings a flipped pair to where its flip expects it:
 // front and back for the opposite-edge flip, back and left for the
 // two-neighbour flip.
 struct FlipRow {
