@@ -2,16 +2,13 @@
 
 #include "ConfigurationFile.h"
 #include "Facelets.h"
+#include "TurnixVersion.h"
 #include "clsSolver.h"
 
 #include <algorithm>
 #include <istream>
 #include <ostream>
 #include <string>
-
-#ifndef TURNIX_VERSION
-#error "TURNIX_VERSION must name the project version"
-#endif
 
 namespace turnix::cli {
 
@@ -167,7 +164,7 @@ ExitStatus RunCli(std::span<const std::string_view> arguments, std::istream& in,
                 out << UsageText();
                 return ExitStatus::Success;
             } else if constexpr (std::is_same_v<Parsed, VersionCommand>) {
-                out << "turnix-cli " << TURNIX_VERSION << '\n';
+                out << "turnix-cli " << version::Text << '\n';
                 return ExitStatus::Success;
             } else if constexpr (std::is_same_v<Parsed, UsageError>) {
                 err << Program << parsed.reason << "\nTry 'turnix-cli --help'.\n";

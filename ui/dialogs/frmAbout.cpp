@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "TurnixVersion.h"
 #include "appearance/CubePicture.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/WindowPlacement.h"
@@ -32,9 +33,9 @@ constexpr int PictureSize = 64;
 
 QString VersionText() {
     return QStringLiteral("Version %1.%2.%3")
-        .arg(TURNIX_VERSION_MAJOR)
-        .arg(TURNIX_VERSION_MINOR)
-        .arg(TURNIX_VERSION_PATCH);
+        .arg(version::Major)
+        .arg(version::Minor)
+        .arg(version::Patch);
 }
 
 QLabel* AddLabel(QWidget& owner, const QString& text, const QString& name) {

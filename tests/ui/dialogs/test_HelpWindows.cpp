@@ -3,6 +3,7 @@
 
 #include "DialogScripts.h"
 #include "FakePlatform.h"
+#include "TurnixVersion.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmInstructions.h"
 
@@ -44,7 +45,8 @@ private slots:
         FakePlatform fake;
         frmAbout about(fake.Services());
         QCOMPARE(Captions(about, {"lblTitle", "lblVersion", "cmdOK", "cmdSysInfo"}),
-                 QString("About Turnix|Turnix|Version 3.4.2|OK|&System Info..."));
+                 QString("About Turnix|Turnix|Version %1|OK|&System Info...")
+                     .arg(QLatin1String(version::Text.data(), version::Text.size())));
         QVERIFY(!Child<QLabel>(about, "picIcon").pixmap().isNull() && IsCentred(about));
         about.show();
         Click(Child(about, "cmdOK"));
