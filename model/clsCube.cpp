@@ -86,13 +86,17 @@ clsCube::clsCube() {
     for (auto& sid : sides) {
         sid = std::make_unique<clsSide>();
     }
-    for (std::int16_t q = 0; q < 9; ++q) {
+    Reset();
+    SetLabels();
+    SetLinks();
+}
+
+void clsCube::Reset() {
+    for (std::int16_t q = 0; q < clsSide::SquareCount; ++q) {
         for (std::int16_t s = 0; s < side::Count; ++s) {
             Side(s).Square(q)->SetColorIndex(s);
         }
     }
-    SetLabels();
-    SetLinks();
 }
 
 clsSide& clsCube::Side(std::int16_t intIndex) {
@@ -197,7 +201,7 @@ void clsCube::Copy(clsCube& cubNew) const {
     for (std::int16_t s = 0; s < side::Count; ++s) {
         const clsSide& from = Side(s);
         clsSide& to = cubNew.Side(s);
-        for (std::int16_t q = 0; q < 9; ++q) {
+        for (std::int16_t q = 0; q < clsSide::SquareCount; ++q) {
             to.Square(q)->SetColorIndex(from.Square(q)->ColorIndex());
         }
     }

@@ -38,6 +38,10 @@ public:
     // Replaces the stored side only; no link is re-made.
     void SetSide(std::int16_t intIndex, std::unique_ptr<clsSide> sidNewSide);
 
+    // Makes every square of side s show colour s: the solved cube. Tags,
+    // labels and links stay as they are.
+    void Reset();
+
     // Whole-cube quarter rotations, named by where the front side goes.
     void RotateUp() noexcept;
     void RotateDown() noexcept;

@@ -32,7 +32,7 @@ public:
         West,
     };
     static constexpr std::size_t LinkCount = 12;
-    static constexpr std::size_t SquareCount = 9;
+    static constexpr std::int16_t SquareCount = 9;
 
     clsSide();
 

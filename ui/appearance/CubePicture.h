@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScreenColor.h"
+#include "clsSide.h"
 
 #include <QPixmap>
 #include <QPointF>
@@ -12,7 +13,7 @@ class QPainter;
 namespace turnix {
 
 // The colour indices (0..5) of one side's nine squares, row by row.
-using SideSquares = std::array<std::int16_t, 9>;
+using SideSquares = std::array<std::int16_t, clsSide::SquareCount>;
 
 [[nodiscard]] constexpr SideSquares PlainSide(std::int16_t colorIndex) {
     SideSquares squares{};

@@ -139,7 +139,7 @@ private:
     NeighbourLabel* lblWest{};
     NeighbourLabel* lblEast{};
     NeighbourLabel* lblSouth{};
-    std::array<QPushButton*, 9> cmdColor{};
+    std::array<QPushButton*, clsSide::SquareCount> cmdColor{};
     QFrame* Shape1{};
     QGroupBox* fraSolution{};
     QLineEdit* txtSolution{};

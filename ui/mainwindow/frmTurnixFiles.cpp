@@ -25,11 +25,7 @@ void frmTurnix::NewConfiguration() {
     if (HasStepList()) {
         DiscardSolution();
     }
-    for (std::int16_t q = 0; q < static_cast<std::int16_t>(clsSide::SquareCount); ++q) {
-        for (std::int16_t s = 0; s < side::Count; ++s) {
-            cubMain.Side(s).Square(q)->SetColorIndex(s);
-        }
-    }
+    cubMain.Reset();
     DisplaySide();
 }
 
