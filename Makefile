@@ -10,12 +10,12 @@ CTEST_FLAGS ?= --output-on-failure -j2
 
 PACKAGES := g++ make cmake ninja-build pkg-config \
             qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
-            libgtest-dev libgmock-dev libbenchmark-dev clang-format \
-            xvfb x11-utils
+            libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy \
+            xvfb x11-utils dpkg-dev desktop-file-utils appstream
 
 SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null || find model solver ui cli tests bench -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps build run test test-asan bench format format-check install uninstall clean
+.PHONY: all deps build run test test-asan bench format format-check tidy package install uninstall clean
 
 all: build
 
@@ -67,6 +67,10 @@ format: deps
 
 format-check: deps
 	clang-format --dry-run --Werror $(SOURCES)
+
+# A Debian package in $(BUILD_DIR)/package/.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
