@@ -62,6 +62,10 @@ test-asan: deps $(ASAN_DIR)/build.ninja
 bench: build
 	$(BUILD_DIR)/bin/turnix-bench
 
+# clang-tidy's bug-prone and performance checks over the project's sources.
+tidy: build
+	run-clang-tidy -quiet -p $(BUILD_DIR) -j2 '/(model|solver|cli|ui|tests|bench)/.*\.cpp$$'
+
 format: deps
 	clang-format -i $(SOURCES)
 

@@ -144,12 +144,12 @@ bool clsSolver::SolveStage4() {
         {intBackColor, intLeftColor, intBottomColor},
     }};
     std::array<std::uint16_t, 3> pieceIn{0, 0, 0};
-    for (std::uint16_t p = 1; p <= pieces.size(); ++p) {
+    for (std::size_t p = 1; p <= pieces.size(); ++p) {
         const auto& [c1, c2, c3] = pieces[p - 1U];
         const Place at = PlaceOf(FindCorner(c1, c2, c3));
         for (std::size_t k = 0; k < pieceIn.size(); ++k) {
             if (std::ranges::find(BottomCornerSquares[k], at) != BottomCornerSquares[k].end()) {
-                pieceIn[k] = p;
+                pieceIn[k] = static_cast<std::uint16_t>(p);
                 break;
             }
         }

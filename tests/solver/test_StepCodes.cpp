@@ -36,7 +36,8 @@ TEST(StepCodes, EachCodeDoesWhatItsWordsSayAndOthersDoNothing) {
             }
             (described.Side(s).*turns.at(how))();
         } else {
-            ASSERT_EQ(verb + " " + what, "Rotate cube");
+            ASSERT_EQ(verb, "Rotate");
+            ASSERT_EQ(what, "cube");
             (described.*rotations.at(name))();
         }
         clsCube applied;
