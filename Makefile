@@ -64,7 +64,7 @@ bench: build
 
 # clang-tidy's bug-prone and performance checks over the project's sources.
 tidy: build
-	run-clang-tidy -quiet -p $(BUILD_DIR) -j2 '/(model|solver|cli|ui|tests|bench)/.*\.cpp$$'
+	run-clang-tidy -quiet -p $(BUILD_DIR) -j2 '^$(CURDIR)/(model|solver|cli|ui|tests|bench)/.*\.cpp$$'
 
 format: deps
 	clang-format -i $(SOURCES)
