@@ -116,8 +116,8 @@ TEST(Cli, TheThreeFormatsSpellTheSameStepsThatSolveTheCube) {
     std::string words;
     std::string turns;
     for (const std::int16_t code : Codes(codes.out)) {
-        words += std::string(StepText(code)) + "\n";
-        turns += (turns.empty() ? "" : " ") + std::string(StepNotation(code));
+        words.append(StepText(code)).append("\n");
+        turns.append(turns.empty() ? "" : " ").append(StepNotation(code));
     }
     EXPECT_EQ(Cli({"solve", "--facelets=" + Scrambled}).out, words);
     EXPECT_EQ(Cli({"solve", "--facelets", Scrambled, "--format=notation"}).out, turns + "\n");
