@@ -27,6 +27,9 @@ struct Words {
         const std::size_t equals = word.find('=');
         const std::string_view name = word.substr(0, equals);
         if (name == "--batch" && equals == std::string_view::npos) {
+            if (read.batch) {
+                return UsageError{"option '--batch' given twice"};
+            }
             read.batch = true;
             continue;
         }
@@ -161,7 +164,8 @@ solve it, from the first to the last.
   save               writes a facelet string as a configuration file
 
 Exit status: 0 solved or already complete, 1 the cube cannot be solved,
-2 bad input (missing or short file, bad facelet string) or usage.
+2 bad input (missing or short file, bad facelet string), a read or write
+failure, or usage.
 In batch mode the highest status of all lines.
 )";
 }

@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "ConfigurationFile.h"
+#include "ControlEscapes.h"
 #include "Facelets.h"
 #include "TurnixVersion.h"
 #include "clsSolver.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr std::string_view Program = "turnix-cli: ";
 constexpr std::string_view StandardInputName = "standard input";
 
+constexpr std::string_view CannotReadInput = "cannot read standard input";
+
 // The same messages the program shows.
 constexpr std::string_view InvalidMessage = "Invalid Cube Configuration";
 constexpr std::string_view CompleteMessage = "Cube is already complete";
@@ -25,13 +28,14 @@ constexpr std::string_view CompleteMessage = "Cube is already complete";
     return static_cast<int>(a) >= static_cast<int>(b) ? a : b;
 }
 
+// Names in the reason come from the user and may hold anything.
 [[nodiscard]] ExitStatus Fail(std::ostream& err, const std::string& reason) {
-    err << Program << reason << '\n';
+    err << Program << EscapeControlCharacters(reason) << '\n';
     return ExitStatus::BadInput;
 }
 
 // Reads a configuration file, or standard input for "-"; the reason when
-// it holds fewer than 54 values.
+// it cannot be read or holds fewer than 54 values.
 [[nodiscard]] std::optional<std::string> ReadCube(const std::string& file, std::istream& in,
                                                   clsCube& cube) {
     std::size_t count = 0;
@@ -40,6 +44,9 @@ constexpr std::string_view CompleteMessage = "Cube is already complete";
         name = StandardInputName;
         ConfigurationBytes bytes{};
         in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (in.bad()) {
+            return std::string(CannotReadInput);
+        }
         count = DecodeConfiguration(std::span(bytes).first(static_cast<std::size_t>(in.gcount())),
                                     cube);
     } else {
@@ -77,7 +84,8 @@ constexpr std::string_view CompleteMessage = "Cube is already complete";
     return ExitStatus::Success;
 }
 
-// One line out per line in; a bad line does not stop the run.
+// One line out per line in; a bad line does not stop the run, but input
+// that cannot be read or output that cannot be written does.
 [[nodiscard]] ExitStatus SolveBatch(OutputFormat format, std::istream& in, std::ostream& out,
                                     std::ostream& err) {
     clsSolver solver;
@@ -85,7 +93,7 @@ constexpr std::string_view CompleteMessage = "Cube is already complete";
     ExitStatus status = ExitStatus::Success;
     std::string line;
     std::string text;
-    for (std::size_t number = 1; std::getline(in, line); ++number) {
+    for (std::size_t number = 1; out && std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
@@ -102,6 +110,9 @@ constexpr std::string_view CompleteMessage = "Cube is already complete";
         }
         text += '\n';
         out << text;
+    }
+    if (in.bad()) {
+        return Fail(err, std::string(CannotReadInput));
     }
     return status;
 }
@@ -148,8 +159,11 @@ ExitStatus Run(const SaveCommand& command, std::ostream& err) {
     if (const auto error = ReadFacelets(command.facelets, cube)) {
         return Fail(err, "facelet string: " + error->reason);
     }
-    if (!WriteConfigurationFile(command.file, cube)) {
-        return Fail(err, command.file + ": cannot write the file");
+    // A FIFO or a device is written straight into, so that /dev/stdout works.
+    const WriteResult written =
+        WriteConfigurationFile(command.file, cube, SpecialTarget::WriteThrough);
+    if (!written) {
+        return Fail(err, command.file + ": cannot write the file: " + *written.failure);
     }
     return ExitStatus::Success;
 }
@@ -157,7 +171,7 @@ ExitStatus Run(const SaveCommand& command, std::ostream& err) {
 ExitStatus RunCli(std::span<const std::string_view> arguments, std::istream& in, std::ostream& out,
                   std::ostream& err) {
     const Command command = ParseCommandLine(arguments);
-    return std::visit(
+    const ExitStatus status = std::visit(
         [&](const auto& parsed) -> ExitStatus {
             using Parsed = std::decay_t<decltype(parsed)>;
             if constexpr (std::is_same_v<Parsed, HelpCommand>) {
@@ -167,7 +181,8 @@ ExitStatus RunCli(std::span<const std::string_view> arguments, std::istream& in,
                 out << "turnix-cli " << version::Text << '\n';
                 return ExitStatus::Success;
             } else if constexpr (std::is_same_v<Parsed, UsageError>) {
-                err << Program << parsed.reason << "\nTry 'turnix-cli --help'.\n";
+                err << Program << EscapeControlCharacters(parsed.reason)
+                    << "\nTry 'turnix-cli --help'.\n";
                 return ExitStatus::BadInput;
             } else if constexpr (std::is_same_v<Parsed, SaveCommand>) {
                 return Run(parsed, err);
@@ -176,6 +191,12 @@ ExitStatus RunCli(std::span<const std::string_view> arguments, std::istream& in,
             }
         },
         command);
+    // Output that never arrived is a failure, whatever the command found.
+    if (!out.flush()) {
+        err << Program << "cannot write to standard output\n";
+        return Worse(status, ExitStatus::BadInput);
+    }
+    return status;
 }
 
 } // namespace turnix::cli

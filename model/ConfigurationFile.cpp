@@ -2,40 +2,13 @@
 
 #include <algorithm>
 #include <fstream>
-#include <random>
-#include <string>
 #include <system_error>
-#include <vector>
 
 namespace turnix {
 
 namespace {
 
 constexpr std::int16_t SquaresPerSide = 9;
-
-std::filesystem::path TemporarySibling(const std::filesystem::path& path) {
-    std::random_device entropy;
-    std::uniform_int_distribution<unsigned> digit(0, 35);
-    std::string suffix = ".tmp-";
-    for (int k = 0; k < 8; ++k) {
-        const unsigned d = digit(entropy);
-        suffix += static_cast<char>(d < 10 ? '0' + d : 'a' + (d - 10));
-    }
-    std::filesystem::path temporary = path;
-    temporary += suffix;
-    return temporary;
-}
-
-bool WriteWhole(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
-}
 
 } // namespace
 
@@ -82,24 +55,10 @@ std::optional<std::size_t> ReadConfigurationFile(const std::filesystem::path& pa
     return DecodeConfiguration(std::span(bytes).first(length), cube);
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path temporary = TemporarySibling(path);
-    std::error_code error;
-    if (!WriteWhole(temporary, bytes)) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
-}
-
-bool WriteConfigurationFile(const std::filesystem::path& path, const clsCube& cube) {
+WriteResult WriteConfigurationFile(const std::filesystem::path& path, const clsCube& cube,
+                                   SpecialTarget special) {
     const ConfigurationBytes bytes = EncodeConfiguration(cube);
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, bytes, special);
 }
 
 } // namespace turnix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "clsCube.h"
 
 #include <array>
@@ -30,10 +31,8 @@ std::size_t DecodeConfiguration(std::span<const std::uint8_t> bytes, clsCube& cu
 // DecodeConfiguration does. Nothing when the file cannot be opened or read.
 std::optional<std::size_t> ReadConfigurationFile(const std::filesystem::path& path, clsCube& cube);
 
-// Replaces the file as a whole: the bytes go to a temporary file in the same
-// folder, which is then renamed over the target, so a failed save leaves the
-// old file as it was and no partial file behind. False on any failure.
-bool WriteConfigurationFile(const std::filesystem::path& path, const clsCube& cube);
-bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+// Replaces the file as a whole or not at all, as WriteFileAtomically does.
+WriteResult WriteConfigurationFile(const std::filesystem::path& path, const clsCube& cube,
+                                   SpecialTarget special = SpecialTarget::Refuse);
 
 } // namespace turnix

@@ -2,12 +2,15 @@
 #include "ConfigurationFile.h"
 #include "CubeTestSupport.h"
 #include "Facelets.h"
+#include "SpecialFiles.h"
 #include "StepCodes.h"
 #include "TempFolder.h"
 
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 #include <vector>
 
 using namespace turnix;
@@ -39,6 +42,35 @@ Result Cli(std::vector<std::string_view> arguments, const std::string& input = "
     std::ostringstream err;
     const ExitStatus status = RunCli(arguments, in, out, err);
     return {status, out.str(), err.str()};
+}
+
+// Hands out its text, then fails as reading a folder does; or, as output,
+// takes nothing, as a full disk does.
+class BrokenStream : public std::streambuf {
+public:
+    explicit BrokenStream(std::string text = "") : readable(std::move(text)) {
+        setg(readable.data(), readable.data(), readable.data() + readable.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("cannot read"); }
+    int_type overflow(int_type) override { return traits_type::eof(); }
+
+private:
+    std::string readable;
+};
+
+Result CliWithBrokenStreams(std::vector<std::string_view> arguments, const std::string& input,
+                            bool inputBreaks, bool outputBreaks) {
+    BrokenStream brokenIn(input);
+    BrokenStream brokenOut;
+    std::istringstream goodIn(input);
+    std::ostringstream goodOut;
+    std::istream in(inputBreaks ? static_cast<std::streambuf*>(&brokenIn) : goodIn.rdbuf());
+    std::ostream out(outputBreaks ? static_cast<std::streambuf*>(&brokenOut) : goodOut.rdbuf());
+    std::ostringstream err;
+    const ExitStatus status = RunCli(arguments, in, out, err);
+    return {status, goodOut.str(), err.str()};
 }
 
 // The codes on the first line of an answer.
@@ -84,8 +116,8 @@ TEST(Cli, TheThreeFormatsSpellTheSameStepsThatSolveTheCube) {
     std::string words;
     std::string turns;
     for (const std::int16_t code : Codes(codes.out)) {
-        words += std::string(StepText(code)) + "\n";
-        turns += (turns.empty() ? "" : " ") + std::string(StepNotation(code));
+        words.append(StepText(code)).append("\n");
+        turns.append(turns.empty() ? "" : " ").append(StepNotation(code));
     }
     EXPECT_EQ(Cli({"solve", "--facelets=" + Scrambled}).out, words);
     EXPECT_EQ(Cli({"solve", "--facelets", Scrambled, "--format=notation"}).out, turns + "\n");
@@ -108,7 +140,9 @@ TEST(Cli, HelpGoesToStandardOutputAndUsageErrorsPointToItWithStatus2) {
         {}, {"unsolve"}, {"solve"}, {"solve", "a.cub", "b.cub"}, {"solve", "a.cub", "--batch"},
         {"solve", "--batch", "--format", "text"}, {"solve", "--format", "words", "a.cub"},
         {"solve", "--facelets"}, {"solve", "--fast"}, {"facelets"}, {"save", "x.cub"},
-        {"save", "--facelets", Solved}};
+        {"save", "--facelets", Solved}, {"save", "--facelets", Solved, "-"},
+        {"solve", "--batch", "--batch"}, {"solve", "--format=codes", "--format", "codes", "-"},
+        {"save", "--facelets", Solved, "--facelets=UUU", "x.cub"}};
     // clang-format on
     for (const std::vector<std::string_view>& arguments : mistakes) {
         const Result result = Cli(arguments);
@@ -173,7 +207,9 @@ TEST(Cli, BadFilesAndFaceletStringsAreNamedWithStatus2) {
         {Cli({"facelets", path("faceless.cub")}),
          path("faceless.cub") + ": square 3 of side 4 holds colour index 9, which names no face"},
         {Cli({"save", "--facelets", Solved, path("no/cube.cub")}),
-         path("no/cube.cub") + ": cannot write the file"},
+         path("no/cube.cub") + ": cannot write the file: No such file or directory"},
+        {Cli({"save", "--facelets", Solved, folder.path.string()}),
+         folder.path.string() + ": cannot write the file: Is a directory"},
         {Cli({"solve", "--facelets", Scrambled.substr(0, 40) + "Q"}),
          "facelet string: position 41: 'Q'" + letters},
         {Cli({"save", "--facelets", "UUU\tUUUUU", path("x.cub")}),
@@ -185,4 +221,86 @@ TEST(Cli, BadFilesAndFaceletStringsAreNamedWithStatus2) {
     }
     EXPECT_EQ(Cli({"solve", path("faceless.cub")}).status, ExitStatus::InvalidCube);
     EXPECT_FALSE(std::filesystem::exists(path("x.cub")));
+}
+
+// Whatever the user typed is shown, but a terminal must not act on it.
+TEST(Cli, ControlCharactersInNamesAndOptionsAreShownEscaped) {
+    const std::vector<std::pair<Result, std::string>> cases{
+        {Cli({"solve", "a\x1B[2J\tb\r\n.cub"}), "a\\x1B[2J\\tb\\r\\n.cub: no such file"},
+        {Cli({"facelets", "W\xC3\xBCrfel\x7F\xC2\x9B\xFF\xC3.cub"}),
+         "W\xC3\xBCrfel\\x7F\\u009B\\xFF\\xC3.cub: no such file"},
+        {Cli({"solve", "--\x07"}), "unknown option '--\\x07'\nTry 'turnix-cli --help'."},
+        {Cli({"\x1B]0;title\x07"}),
+         "unknown command '\\x1B]0;title\\x07'\nTry 'turnix-cli --help'."},
+    };
+    for (const auto& [result, reason] : cases) {
+        EXPECT_EQ(result, (Result{ExitStatus::BadInput, "", "turnix-cli: " + reason + "\n"}));
+    }
+}
+
+// A folder as standard input fails on the first read; a batch keeps the
+// answers it gave before.
+TEST(Cli, InputThatCannotBeReadIsAFailureNotAShortOrEmptyOne) {
+    const std::string cannotRead = "turnix-cli: cannot read standard input\n";
+    EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch"}, "", true, false),
+              (Result{ExitStatus::BadInput, "", cannotRead}));
+    EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch"}, Solved + "\n" + OneEdgeFlipped + "\n",
+                                   true, false),
+              (Result{ExitStatus::BadInput, "\nINVALID\n", cannotRead}));
+    for (const char* command : {"solve", "facelets"}) {
+        EXPECT_EQ(CliWithBrokenStreams({command, "-"}, "\x01", true, false),
+                  (Result{ExitStatus::BadInput, "", cannotRead}));
+    }
+}
+
+// As on a full disk or a closed descriptor: every command that prints
+// fails, and a batch stops at once instead of reading on.
+TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
+    const std::string lost = "turnix-cli: cannot write to standard output\n";
+    const TempFolder folder;
+    const std::string file = (folder.path / "cube.cub").string();
+    const std::vector<std::vector<std::string_view>> printing{
+        {"--help"}, {"--version"}, {"solve", "--facelets", Scrambled}, {"facelets", file}};
+    EXPECT_EQ(CliWithBrokenStreams({"save", "--facelets", Scrambled, file}, "", false, true),
+              (Result{ExitStatus::Success, "", ""}));
+    for (const auto& arguments : printing) {
+        EXPECT_EQ(CliWithBrokenStreams(arguments, "", false, true),
+                  (Result{ExitStatus::BadInput, "", lost}));
+    }
+    EXPECT_EQ(
+        CliWithBrokenStreams({"solve", "--batch"}, OneEdgeFlipped + "\nbad\nbad\n", false, true),
+        (Result{ExitStatus::BadInput, "", lost}))
+        << "no line after the first is read";
+}
+
+// Through links, into a FIFO and a device: written straight in, the links
+// and the FIFO kept.
+TEST(Cli, SaveWritesThroughLinksAndIntoAFifoOrADevice) {
+    const TempFolder folder;
+    const std::filesystem::path fifo = folder.path / "fifo";
+    ASSERT_TRUE(MakeFifo(fifo));
+    if (!MakeNullDevice(folder.path / "null")) {
+        GTEST_SKIP() << "cannot make a device";
+    }
+    std::filesystem::create_symlink("cube.cub", folder.path / "link");
+    const std::string written = (folder.path / "link").string();
+    EXPECT_EQ(Cli({"save", "--facelets", Scrambled, written}),
+              (Result{ExitStatus::Success, "", ""}));
+    EXPECT_EQ(Cli({"facelets", (folder.path / "cube.cub").string()}).out, Scrambled + "\n");
+    EXPECT_EQ(Cli({"save", "--facelets", Scrambled, (folder.path / "null").string()}).status,
+              ExitStatus::Success);
+
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(Cli({"save", "--facelets", Scrambled, fifo.string()}).status, ExitStatus::Success);
+    std::string received(200, '\0');
+    received.resize(static_cast<std::size_t>(
+        std::max<ssize_t>(::read(reader, received.data(), received.size()), 0)));
+    ::close(reader);
+    EXPECT_EQ(Cli({"facelets", "-"}, received).out, Scrambled + "\n");
+
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(fifo)));
+    EXPECT_TRUE(
+        std::filesystem::is_character_file(std::filesystem::symlink_status(folder.path / "null")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "link"));
 }

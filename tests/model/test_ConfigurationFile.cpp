@@ -2,6 +2,7 @@
 #include "CubeTestSupport.h"
 #include "TempFolder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -72,8 +73,8 @@ TEST(ConfigurationFile, ShortFilesSetOnlyTheValuesTheyHoldAndLongOnesTheirFirst1
     EXPECT_EQ(ReadConfigurationFile(folder.path / "empty", cube), 0U);
 
     const ConfigurationBytes marked = EncodeConfiguration(cube);
-    Bytes longer(marked.begin(), marked.end());
-    longer.resize(4000, 0xAB);
+    Bytes longer(4000, 0xAB);
+    std::ranges::copy(marked, longer.begin());
     WriteBytes(folder.path / "long", longer);
     clsCube opened;
     EXPECT_EQ(ReadConfigurationFile(folder.path / "long", opened), 54U);

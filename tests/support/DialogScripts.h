@@ -65,6 +65,11 @@ inline QStringList Messages(const FakeMessageBoxes& boxes) {
     return messages;
 }
 
+// The message of a save that failed, as Messages() shows it.
+inline QString SaveFailure(const QString& path, const QString& reason) {
+    return "!Turnix|The file could not be saved.\n\n" + path + ": " + reason;
+}
+
 // A script for FakeModalRunner: shows the dialog and clicks the named
 // controls in turn.
 inline std::function<void(QDialog&)> Clicks(const QStringList& names) {

@@ -1,13 +1,13 @@
 #include "frmSolutionSteps.h"
 
 #include "platform/ApplicationTitle.h"
+#include "platform/FileSaving.h"
 #include "platform/WindowPlacement.h"
 #include "printing/StepsPrinter.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace turnix {
@@ -20,18 +20,12 @@ constexpr QSize DefaultSize(369, 400);
 const QString LineBreak = QStringLiteral("\r\n");
 
 // Every line ends with "\r\n"; an empty list gives an empty file. The file is
-// replaced only once it has been written whole.
-bool WriteStepsFile(const QString& path, const QString& steps) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const QByteArray bytes = steps.isEmpty() ? QByteArray() : (steps + LineBreak).toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+// replaced as a whole or not at all.
+WriteResult WriteStepsFile(const QString& path, const QString& steps) {
+    const QByteArray text = steps.isEmpty() ? QByteArray() : (steps + LineBreak).toUtf8();
+    const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.constData()),
+                                 static_cast<std::size_t>(text.size()));
+    return WriteFileAtomically(LocalPath(path), bytes);
 }
 
 } // namespace
@@ -95,9 +89,9 @@ void frmSolutionSteps::SaveSteps() {
         .strFilter = QStringLiteral("Text File (*.txt)"),
         .strDefaultSuffix = QStringLiteral("txt"),
     };
-    // A cancel or a failed write ends the save silently.
+    // A cancel ends the save silently; a failed write is reported.
     if (const auto path = platform.fileDialogs.SaveFileName(this, options)) {
-        WriteStepsFile(*path, vSteps);
+        ReportSaveFailure(platform.messageBoxes, this, *path, WriteStepsFile(*path, vSteps));
     }
     ReturnToList();
 }

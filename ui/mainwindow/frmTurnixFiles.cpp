@@ -1,8 +1,8 @@
 #include "ConfigurationFile.h"
 #include "frmTurnix.h"
+#include "platform/FileSaving.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace turnix {
@@ -11,10 +11,6 @@ namespace {
 
 FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& strFileName) {
     return {strTitle, strFileName, QStringLiteral("Cube File (*.cub)"), QStringLiteral("cub")};
-}
-
-std::filesystem::path ToPath(const QString& fileName) {
-    return std::filesystem::path(QFile::encodeName(fileName).toStdString());
 }
 
 } // namespace
@@ -42,27 +38,28 @@ void frmTurnix::OpenConfiguration() {
     }
     // Only a regular file: a chosen pipe or device could block or never end.
     if (QFileInfo(*fileName).isFile()) {
-        ReadConfigurationFile(ToPath(*fileName), cubMain);
+        ReadConfigurationFile(LocalPath(*fileName), cubMain);
     }
     DisplaySide();
 }
 
 // Without a folder the user chooses the file, starting from strFileName.
-// The file is replaced as a whole or not at all; failures are silent.
+// The file is replaced as a whole or not at all. A file the user chose and
+// could not be saved is reported; a save into a folder is not, as
+// "SaveLast.cub" is written before every solve and may well be read-only.
 void frmTurnix::SaveConfiguration(const QString& strFileName,
                                   const std::optional<QString>& vFolder) {
-    QString path;
     if (vFolder) {
-        path = QDir(*vFolder).filePath(strFileName);
-    } else {
-        const std::optional<QString> chosen = platform.fileDialogs.SaveFileName(
-            this, ConfigurationDialog(QStringLiteral("Save Configuration"), strFileName));
-        if (!chosen) {
-            return;
-        }
-        path = *chosen;
+        static_cast<void>(
+            WriteConfigurationFile(LocalPath(QDir(*vFolder).filePath(strFileName)), cubMain));
+        return;
     }
-    WriteConfigurationFile(ToPath(path), cubMain);
+    const std::optional<QString> chosen = platform.fileDialogs.SaveFileName(
+        this, ConfigurationDialog(QStringLiteral("Save Configuration"), strFileName));
+    if (chosen) {
+        ReportSaveFailure(platform.messageBoxes, this, *chosen,
+                          WriteConfigurationFile(LocalPath(*chosen), cubMain));
+    }
 }
 
 QString frmTurnix::GetInstallFolder() const {

@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace turnix;
 using namespace turnix::test;
@@ -99,17 +100,24 @@ private slots:
         QVERIFY(!form->isVisible() && form->result() == QDialog::Accepted);
     }
 
-    // Cancelled, failed (silently, leaving nothing) and done: every line ends
-    // with "\r\n" and the old file is replaced whole; an empty list gives an
-    // empty file. Afterwards Enter closes the list again.
+    // Cancelled silently; failed (saying why, leaving nothing) into a missing
+    // folder or a pipe; done through a link, which stays: every line ends with
+    // "\r\n" and the old file is replaced whole, keeping its permissions; an
+    // empty list gives an empty file. Afterwards Enter closes the list again.
     void saveWritesEveryLineEndedByCarriageReturnLineFeed() {
         QTemporaryDir folder;
         const QString path = folder.filePath("Solution.txt");
+        const QString link = folder.filePath("link.txt");
+        const QString fifo = folder.filePath("fifo.txt");
+        const QString missing = folder.filePath("no/Solution.txt");
         QFile old(path);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(500, 'x')) == 500);
         old.close();
-        fake->fileDialogs.saveAnswers = {std::nullopt, folder.filePath("no/Solution.txt"), path};
-        for (int i = 0; i < 3; ++i) {
+        QVERIFY(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link("Solution.txt", link));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        fake->fileDialogs.saveAnswers = {std::nullopt, missing, fifo, link};
+        for (int i = 0; i < 4; ++i) {
             Click(Child(*form, "cmdSave"));
             QCOMPARE(QApplication::focusWidget(), &List());
             QVERIFY(Child<QPushButton>(*form, "cmdClose").isDefault());
@@ -117,6 +125,9 @@ private slots:
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(),
                  QByteArray("Turn front side clockwise\r\nTurn left side twice\r\n"));
+        QCOMPARE(old.permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(QFileInfo(link).symLinkTarget(), path);
         const FileDialogOptions& asked = fake->fileDialogs.saveRequests.front();
         QCOMPARE(asked.strTitle + "|" + asked.strFileName + "|" + asked.strFilter + "|" +
                      asked.strDefaultSuffix,
@@ -125,9 +136,13 @@ private slots:
         fake->fileDialogs.saveAnswers = {path};
         Click(Child(*form, "cmdSave"));
         QCOMPARE(QFileInfo(path).size(), 0);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{"Solution.txt"});
-        QVERIFY(fake->messageBoxes.shown.empty());
+        QCOMPARE(
+            QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden),
+            (QStringList{"fifo.txt", "link.txt", "Solution.txt"}));
+        QCOMPARE(Messages(fake->messageBoxes),
+                 (QStringList{SaveFailure(missing, "No such file or directory"),
+                              SaveFailure(fifo, "Not a regular file")}));
     }
 
     // Under the window's caption; a cancel says nothing, a printer that

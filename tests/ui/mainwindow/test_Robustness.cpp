@@ -50,8 +50,8 @@ class TestRobustness : public QObject {
 private slots:
     // What a file holds is loaded silently, as far as it goes (short, long
     // and odd values included); a pipe or a folder is left alone; the cube can
-    // be solved or refused and saved back whole; saving over a folder fails
-    // silently and leaves no stray file.
+    // be solved or refused and saved back whole; saving over a folder fails,
+    // says so and leaves no stray file.
     void cubeFilesOfAnyShapeOpenWithoutHarm() {
         Session s;
         const frmTurnix& window = s.Start();
@@ -80,6 +80,8 @@ private slots:
             Trigger(window, "mnuFileSaveConfiguration");
             QCOMPARE(ReadBytes(s.folder.filePath("saved ✓.cub")),
                      Encoded(EncodeConfiguration(window.Cube())));
+            const QStringList messages = Messages(s.fake.messageBoxes);
+            QCOMPARE(messages.value(messages.size() - 1), SaveFailure(paths[1], "Is a directory"));
             s.fake.messageBoxes.shown.clear();
         }
         QVERIFY(QFileInfo(paths[1]).isDir());
@@ -88,9 +90,12 @@ private slots:
     }
 
     // "/proc" cannot be written, not even by root; an unknown folder must not
-    // become the working folder.
+    // become the working folder; a pipe in the way is neither written nor
+    // waited for. None of them is worth a message before every solve.
     void solvingNeedsNoWritableInstallationFolder() {
-        for (const QString& installFolder : {QString("/proc"), QString()}) {
+        QTemporaryDir piped;
+        QCOMPARE(::mkfifo(QFile::encodeName(piped.filePath("SaveLast.cub")).constData(), 0600), 0);
+        for (const QString& installFolder : {QString("/proc"), QString(), piped.path()}) {
             Session s;
             s.fake.system.installFolder = installFolder;
             const frmTurnix& window = s.Start();
@@ -104,6 +109,11 @@ private slots:
             QVERIFY(!QFile::exists("/proc/SaveLast.cub"));
             QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"cube1.cub"});
         }
+        QCOMPARE(
+            QDir(piped.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden),
+            QStringList{"SaveLast.cub"});
+        QVERIFY(!QFileInfo(piped.filePath("SaveLast.cub")).isFile());
     }
 
     // A pipe or a folder is not offered at all.

@@ -1,5 +1,7 @@
+#include "SpecialFiles.h"
 #include "WindowTestSupport.h"
 #include "dialogs/frmInstructions.h"
+#include "platform/FileSaving.h"
 
 #include <QApplication>
 #include <QDir>
@@ -7,6 +9,7 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
+#include <unistd.h>
 
 using namespace turnix;
 using namespace turnix::test;
@@ -211,7 +214,7 @@ private slots:
         Trigger(window, "mnuSideShowRight");
         s.fake.fileDialogs.openAnswers = {s.folder.filePath("missing.cub"), s.folder.path(),
                                           std::nullopt};
-        s.fake.fileDialogs.saveAnswers = {std::nullopt, s.folder.filePath("no/such/x.cub")};
+        s.fake.fileDialogs.saveAnswers = {std::nullopt, std::nullopt};
         for (const char* command :
              {"mnuFileOpenConfiguration", "ToolbarButton1", "mnuFileOpenConfiguration",
               "mnuFileSaveConfiguration", "ToolbarButton2"}) {
@@ -231,6 +234,51 @@ private slots:
         }
         QCOMPARE(asked, QStringList(4, "Open Configuration||Cube File (*.cub)|cub") +
                             QStringList(2, "Save Configuration|Current.cub|Cube File (*.cub)|cub"));
+    }
+
+    // A link is written through and stays a link. What cannot be replaced
+    // by a file is refused with the path and the reason, from the menu or the
+    // toolbar, and stays as it was: a pipe, a device behind a link, a file in
+    // /proc, a folder, a missing folder.
+    void aSaveFollowsLinksAndAFailedOneSaysWhy() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        s.Load(Scrambled(3));
+        const QString fifo = s.folder.filePath("fifo.cub");
+        const QString null = s.folder.filePath("null.cub");
+        const QString link = s.folder.filePath("link.cub");
+        QVERIFY(MakeFifo(LocalPath(fifo)) && QFile::link("cube1.cub", link));
+        if (!MakeNullDevice(LocalPath(s.folder.filePath("null")))) {
+            QSKIP("cannot make a device");
+        }
+        QVERIFY(QFile::link("null", null));
+        // Root may write the file, but no new file can be made beside it.
+        const QString procReason =
+            ::geteuid() == 0 ? "No such file or directory" : "Permission denied";
+        s.fake.fileDialogs.saveAnswers = {
+            link, fifo, null, "/proc/version", s.folder.path(), s.folder.filePath("no/x.cub")};
+        for (int k = 0; k < 6; ++k) {
+            Trigger(window, k % 2 == 0 ? "mnuFileSaveConfiguration" : "ToolbarButton2");
+        }
+        QCOMPARE(
+            Messages(s.fake.messageBoxes),
+            (QStringList{SaveFailure(fifo, "Not a regular file"),
+                         SaveFailure(null, "Not a regular file"),
+                         SaveFailure("/proc/version", procReason),
+                         SaveFailure(s.folder.path(), "Is a directory"),
+                         SaveFailure(s.folder.filePath("no/x.cub"), "No such file or directory")}));
+        QCOMPARE(ReadBytes(s.folder.filePath("cube1.cub")),
+                 Encoded(EncodeConfiguration(window.Cube())));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), s.folder.filePath("cube1.cub"));
+        QCOMPARE(QFileInfo(null).symLinkTarget(), s.folder.filePath("null"));
+        QVERIFY(std::filesystem::is_character_file(
+            std::filesystem::symlink_status(LocalPath(s.folder.filePath("null")))));
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        QCOMPARE(
+            QDir(s.folder.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden),
+            (QStringList{"cube1.cub", "fifo.cub", "link.cub", "null", "null.cub"}));
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(Scrambled(3)));
     }
 
     // On a square of colour 1, with any mouse button or the keyboard.
