@@ -6,17 +6,11 @@
 
 namespace turnix {
 
-namespace {
-
-constexpr std::int16_t SquaresPerSide = 9;
-
-} // namespace
-
 ConfigurationBytes EncodeConfiguration(const clsCube& cube) {
     ConfigurationBytes bytes{};
     std::size_t at = 0;
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        for (std::int16_t q = 0; q < SquaresPerSide; ++q) {
+        for (std::int16_t q = 0; q < clsSide::SquareCount; ++q) {
             const auto value = static_cast<std::uint16_t>(cube.Side(s).Square(q)->ColorIndex());
             bytes[at++] = static_cast<std::uint8_t>(value & 0xFFU);
             bytes[at++] = static_cast<std::uint8_t>(value >> 8U);
@@ -30,8 +24,8 @@ std::size_t DecodeConfiguration(std::span<const std::uint8_t> bytes, clsCube& cu
     for (std::size_t k = 0; k < count; ++k) {
         const auto value = static_cast<std::uint16_t>(
             bytes[2 * k] | (static_cast<unsigned>(bytes[2 * k + 1]) << 8U));
-        const auto s = static_cast<std::int16_t>(k / SquaresPerSide);
-        const auto q = static_cast<std::int16_t>(k % SquaresPerSide);
+        const auto s = static_cast<std::int16_t>(k / clsSide::SquareCount);
+        const auto q = static_cast<std::int16_t>(k % clsSide::SquareCount);
         cube.Side(s).Square(q)->SetColorIndex(static_cast<std::int16_t>(value));
     }
     return count;
