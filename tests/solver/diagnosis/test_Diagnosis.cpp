@@ -79,7 +79,7 @@ CubeColorValues Relabelled(CubeColorValues colors, const std::array<std::int16_t
 // Findings go by the centres, so every relabelling of the colours gives the
 // same ones.
 Briefs Diagnosed(const CubeColorValues& colors) {
-    const Briefs briefs = BriefsOf(Diagnose(colors));
+    Briefs briefs = BriefsOf(Diagnose(colors));
     const std::array<std::array<std::int16_t, 6>, 3> relabellings{
         {{5, 4, 3, 2, 1, 0}, {1, 0, 2, 3, 4, 5}, {2, 5, 0, 4, 3, 1}}};
     for (const auto& as : relabellings) {
@@ -265,7 +265,7 @@ TEST(Diagnose, DamagedCubesHaveNoFindingExactlyWhenSolveSolvesThem) {
     std::uniform_int_distribution<int> changes(0, 3);
     clsSolver solver;
     int valid = 0;
-    for (int n = 0; n < 20000; ++n) {
+    for (int n = 0; n < 10000; ++n) {
         clsCube cube;
         for (int k = 0; k < 30; ++k) {
             ApplyStep(cube, static_cast<std::int16_t>(turn(random)));
@@ -292,8 +292,8 @@ TEST(Diagnose, DamagedCubesHaveNoFindingExactlyWhenSolveSolvesThem) {
         ASSERT_EQ(Diagnose(colors).empty(), solved) << "cube " << n;
         valid += solved ? 1 : 0;
     }
-    EXPECT_GT(valid, 20000 / 10);
-    EXPECT_LT(valid, 20000 / 2);
+    EXPECT_GT(valid, 10000 / 10);
+    EXPECT_LT(valid, 10000 / 2);
 }
 
 TEST(Diagnose, ColourGarbageAlwaysHasFindings) {
