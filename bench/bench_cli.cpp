@@ -21,7 +21,7 @@ std::string BatchInput() {
         for (int k = 0; k < 50; ++k) {
             turnix::ApplyStep(cube, static_cast<std::int16_t>(code(random)));
         }
-        input += turnix::cli::FaceletString(cube) + "\n";
+        input += turnix::FaceletString(cube) + "\n";
     }
     return input;
 }

@@ -28,6 +28,7 @@ public:
         Line("Solve, median", Counter("Solve", "median_us"), "us", "goal < 20 us");
         Line("active steps per solution, mean", Counter("Solve", "mean_steps"), "", "");
         Line("active steps per solution, maximum", Counter("Solve", "max_steps"), "", "");
+        Line("diagnosis of an entered cube", Time("Diagnosis", 1e6), "us", "goal < 5 us");
         Line("turnix-cli solve --batch", Counter("CliBatch", "cubes_per_s"), "cubes/s",
              "goal > 20000 cubes/s");
     }

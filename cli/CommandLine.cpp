@@ -84,6 +84,24 @@ struct Words {
     return command;
 }
 
+[[nodiscard]] Command ParseCheck(const Words& words) {
+    if (words.batch || words.format) {
+        return UsageError{"check takes FILE, - or --facelets STRING and no other option"};
+    }
+    if (words.operands.size() > 1) {
+        return UsageError{"check takes one cube, not " + std::to_string(words.operands.size())};
+    }
+    CheckCommand command{std::nullopt, words.facelets};
+    if (words.operands.size() == 1) {
+        command.file = words.operands.front();
+    }
+    if (command.file.has_value() == command.facelets.has_value()) {
+        return UsageError{command.file ? "check takes one of FILE, - or --facelets"
+                                       : "check needs FILE, - or --facelets STRING"};
+    }
+    return command;
+}
+
 [[nodiscard]] Command ParseFacelets(const Words& words) {
     if (words.batch || words.format || words.facelets) {
         return UsageError{"facelets takes a file and no option"};
@@ -128,6 +146,9 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
     if (command == "solve") {
         return ParseSolve(read);
     }
+    if (command == "check") {
+        return ParseCheck(read);
+    }
     if (command == "facelets") {
         return ParseFacelets(read);
     }
@@ -142,6 +163,7 @@ std::string_view UsageText() noexcept {
        turnix-cli solve [--format text|codes|notation] -
        turnix-cli solve [--format text|codes|notation] --facelets STRING
        turnix-cli solve --batch [--format codes|notation]
+       turnix-cli check FILE.cub | - | --facelets STRING
        turnix-cli facelets FILE.cub
        turnix-cli save --facelets STRING FILE.cub
        turnix-cli --help | --version
@@ -160,12 +182,20 @@ solve it, from the first to the last.
   --format FORMAT    text: one description per line (the default);
                      codes: step codes 0..17 on one line (the default for
                      --batch); notation: F, F', F2, L, B, R, U, D on one line
+  check              prints VALID for a cube that solve solves; otherwise
+                     INVALID and one line for each thing wrong with it:
+                     centres (not the six colours, one each), count X N (the
+                     colour of centre X has N squares), foreign N (squares
+                     of no centre's colour), unknown POS (colours no piece
+                     has), duplicate POS1 POS2 (the same piece twice), then
+                     twist, flip or swap (a corner twisted, an edge flipped,
+                     two pieces swapped); POS is UR, UF, ... URF, UFL, ...
   facelets FILE.cub  prints the facelet string of a configuration file
   save               writes a facelet string as a configuration file
 
-Exit status: 0 solved or already complete, 1 the cube cannot be solved,
-2 bad input (missing or short file, bad facelet string), a read or write
-failure, or usage.
+Exit status: 0 solved or already complete (check: VALID), 1 the cube cannot
+be solved (check: INVALID), 2 bad input (missing or short file, bad facelet
+string), a read or write failure, or usage.
 In batch mode the highest status of all lines.
 )";
 }

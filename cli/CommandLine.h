@@ -22,6 +22,12 @@ struct SolveCommand {
     OutputFormat format{OutputFormat::Text};
 };
 
+// Exactly one source: a file ("-" for standard input) or a facelet string.
+struct CheckCommand {
+    std::optional<std::string> file;
+    std::optional<std::string> facelets;
+};
+
 struct FaceletsCommand {
     std::string file;
 };
@@ -35,8 +41,8 @@ struct UsageError {
     std::string reason;
 };
 
-using Command = std::variant<HelpCommand, VersionCommand, SolveCommand, FaceletsCommand,
-                             SaveCommand, UsageError>;
+using Command = std::variant<HelpCommand, VersionCommand, SolveCommand, CheckCommand,
+                             FaceletsCommand, SaveCommand, UsageError>;
 
 // The arguments after the program name.
 [[nodiscard]] Command ParseCommandLine(std::span<const std::string_view> arguments);

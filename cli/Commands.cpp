@@ -1,7 +1,9 @@
 #include "Commands.h"
 
+#include "CheckReport.h"
 #include "ConfigurationFile.h"
 #include "ControlEscapes.h"
+#include "Diagnosis.h"
 #include "Facelets.h"
 #include "TurnixVersion.h"
 #include "clsSolver.h"
@@ -133,6 +135,21 @@ ExitStatus Run(const SolveCommand& command, std::istream& in, std::ostream& out,
         return Fail(err, *error);
     }
     return SolveOne(cube, command.format, out, err);
+}
+
+ExitStatus Run(const CheckCommand& command, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+    clsCube cube;
+    if (command.facelets) {
+        if (const auto error = ReadFacelets(*command.facelets, cube)) {
+            return Fail(err, "facelet string: " + error->reason);
+        }
+    } else if (const auto error = ReadCube(command.file.value_or("-"), in, cube)) {
+        return Fail(err, *error);
+    }
+    const std::vector<Finding> findings = Diagnose(cube);
+    out << CheckReport(findings);
+    return findings.empty() ? ExitStatus::Success : ExitStatus::InvalidCube;
 }
 
 ExitStatus Run(const FaceletsCommand& command, std::istream& in, std::ostream& out,

@@ -17,6 +17,8 @@ enum class ExitStatus : int { Success = 0, InvalidCube = 1, BadInput = 2 };
 
 [[nodiscard]] ExitStatus Run(const SolveCommand& command, std::istream& in, std::ostream& out,
                              std::ostream& err);
+[[nodiscard]] ExitStatus Run(const CheckCommand& command, std::istream& in, std::ostream& out,
+                             std::ostream& err);
 [[nodiscard]] ExitStatus Run(const FaceletsCommand& command, std::istream& in, std::ostream& out,
                              std::ostream& err);
 [[nodiscard]] ExitStatus Run(const SaveCommand& command, std::ostream& err);

@@ -49,6 +49,7 @@ void clsSolver::OptimizeSteps() {
             }
             at(b) = static_cast<std::int16_t>(group * KindsPerSide +
                                               KindOfQuarterTurns[static_cast<std::size_t>(net)]);
+            KeepStageOfFolded(a, b);
             continue;
         }
         // Both go. Stepping back to the last active step before a lets
@@ -61,6 +62,15 @@ void clsSolver::OptimizeSteps() {
             intFirstStep = Index();
         }
         MovePrevious();
+    }
+}
+
+// Every boundary between a and b moves past b.
+void clsSolver::KeepStageOfFolded(std::int16_t a, std::int16_t b) noexcept {
+    for (std::int16_t& start : stageStarts) {
+        if (start > a && start <= b) {
+            start = static_cast<std::int16_t>(b + 1);
+        }
     }
 }
 

@@ -9,10 +9,18 @@ bool clsSolver::Solve(const clsCube& cubTurnix) {
     if (!ValidateCube()) {
         return false;
     }
+    BeginStage(0);
     SolveStage1();
+    BeginStage(1);
     SolveStage2();
+    BeginStage(2);
     SolveStage3();
-    if (!SolveStage4() || !SolveStage5()) {
+    BeginStage(3);
+    if (!SolveStage4()) {
+        return false;
+    }
+    BeginStage(4);
+    if (!SolveStage5()) {
         return false;
     }
     OptimizeSteps();

@@ -2,6 +2,7 @@
 
 #include "StepCodes.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -42,6 +43,26 @@ void clsSolver::ClearSolution() {
     intRotation = 0;
     blnRecorded = true;
     blnFinalPass = false;
+    BeginStage(0);
+}
+
+// A stage not begun yet starts past any step.
+void clsSolver::BeginStage(std::size_t stage) noexcept {
+    stageStarts[stage] = intLastStep;
+    std::fill(stageStarts.begin() + static_cast<std::ptrdiff_t>(stage) + 1, stageStarts.end(),
+              std::numeric_limits<std::int16_t>::max());
+}
+
+std::optional<std::int16_t> clsSolver::StageOf(std::int16_t index) const noexcept {
+    if (index < 0 || index >= intLastStep) {
+        return std::nullopt;
+    }
+    std::int16_t stage = 0;
+    while (static_cast<std::size_t>(stage) + 1 < StageCount &&
+           stageStarts[static_cast<std::size_t>(stage) + 1] <= index) {
+        ++stage;
+    }
+    return stage;
 }
 
 // The trailing slot is always active, so both walks stop.

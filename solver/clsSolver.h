@@ -2,8 +2,12 @@
 
 #include "clsCube.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace turnix {
@@ -16,6 +20,11 @@ struct SquareLocation {
 
     friend bool operator==(const SquareLocation&, const SquareLocation&) = default;
 };
+
+// The solving stages in the order they run, by the pieces they finish.
+inline constexpr std::size_t StageCount = 5;
+inline constexpr std::array<std::string_view, StageCount> StageNames{
+    "Top edges", "Top corners", "Middle edges", "Bottom corners", "Bottom edges"};
 
 // Solves a copy of the cube layer by layer and keeps the result as a list
 // of side turns in the caller's orientation, walked with a cursor that skips
@@ -43,6 +52,12 @@ public:
     void SaveBookMark() noexcept { intBookMark = intCursor; }
     void RestoreBookMark() noexcept { intCursor = intBookMark; }
 
+    // The stage (0..4, as in StageNames) whose steps the step at the index
+    // finishes: the stage that recorded it, or the earlier one for a turn
+    // that the optimisation folded across the boundary between them.
+    // Nothing at the end position or outside the list.
+    [[nodiscard]] std::optional<std::int16_t> StageOf(std::int16_t index) const noexcept;
+
     // Records a solution of cubTurnix, which is only read. False when the
     // colours describe no cube that turning can solve; the steps recorded
     // so far then stay until ClearSolution. Always returns in bounded time.
@@ -57,6 +72,9 @@ private:
     // caller's orientation, or counts a whole-cube rotation (20, 21).
     // Throws std::length_error past 32,767 stored steps.
     void AddStep(std::int16_t intStep);
+    // The steps recorded from now on belong to the stage, and to none after
+    // it until that one begins.
+    void BeginStage(std::size_t stage) noexcept;
     // AddStep, then the same move on cubWork.
     void Move(std::int16_t intStep);
     void Play(std::span<const std::int16_t> steps);
@@ -89,6 +107,8 @@ private:
     void RotateWithFlush(std::int16_t intStep);
 
     void OptimizeSteps();
+    // The turn at b took in the turn at a: it keeps a's stage.
+    void KeepStageOfFolded(std::int16_t a, std::int16_t b) noexcept;
 
     clsCube cubWork;
     std::int16_t intFrontColor{0};
@@ -112,6 +132,9 @@ private:
     // recorded at once.
     bool blnRecorded{true};
     bool blnFinalPass{false};
+    // Where each stage's steps begin in intSteps; a later stage never begins
+    // before an earlier one.
+    std::array<std::int16_t, StageCount> stageStarts{};
 };
 
 } // namespace turnix

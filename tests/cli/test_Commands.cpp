@@ -92,22 +92,7 @@ bool CodesSolve(const std::string& facelets, const std::string& answer) {
     return ColorsOf(cube) == ColorsOf(clsCube{});
 }
 
-std::string FaceletsAfter(std::int16_t code) {
-    clsCube cube;
-    ApplyStep(cube, code);
-    return FaceletString(cube);
-}
-
 } // namespace
-
-// The strings that other cube tools give for a solved cube and for one turn
-// of it; reading them back is checked through the commands.
-TEST(Facelets, OneTurnGivesTheStringOtherToolsUse) {
-    EXPECT_EQ(FaceletString(clsCube{}), "UUUUUUUUURRRRRRRRRFFFFFFFFFDDDDDDDDDLLLLLLLLLBBBBBBBBB");
-    EXPECT_EQ(FaceletsAfter(9), "UUFUUFUUFRRRRRRRRRFFDFFDFFDDDBDDBDDBLLLLLLLLLUBBUBBUBB");  // R
-    EXPECT_EQ(FaceletsAfter(12), "UUUUUUUUUBBBRRRRRRRRRFFFFFFDDDDDDDDDFFFLLLLLLLLLBBBBBB"); // U
-    EXPECT_EQ(FaceletsAfter(0), "UUUUUULLLURRURRURRFFFFFFFFFRRRDDDDDDLLDLLDLLDBBBBBBBBB");  // F
-}
 
 TEST(Cli, TheThreeFormatsSpellTheSameStepsThatSolveTheCube) {
     const Result codes = Cli({"solve", "--format", "codes", "--facelets", Scrambled});
@@ -303,4 +288,81 @@ TEST(Cli, SaveWritesThroughLinksAndIntoAFifoOrADevice) {
     EXPECT_TRUE(
         std::filesystem::is_character_file(std::filesystem::symlink_status(folder.path / "null")));
     EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "link"));
+}
+
+namespace {
+
+// The string with the letters at the given 1-based positions replaced.
+std::string Changed(std::string facelets, std::initializer_list<std::pair<std::size_t, char>> at) {
+    for (const auto& [position, letter] : at) {
+        facelets.at(position - 1) = letter;
+    }
+    return facelets;
+}
+
+} // namespace
+
+// The U6 square of a solved cube entered as F; then URF twisted and the
+// pieces of UR and UF exchanged.
+TEST(Cli, CheckSaysValidOrInvalidWithOneLinePerFinding) {
+    EXPECT_EQ(Cli({"check", "--facelets", Scrambled}),
+              (Result{ExitStatus::Success, "VALID\n", ""}));
+    EXPECT_EQ(
+        Cli({"check", "--facelets", Changed(Solved, {{6, 'F'}})}),
+        (Result{ExitStatus::InvalidCube, "INVALID\ncount U 8\ncount F 10\nduplicate UR FR\n", ""}));
+    EXPECT_EQ(Cli({"check", "--facelets", OneEdgeFlipped}),
+              (Result{ExitStatus::InvalidCube, "INVALID\nflip\n", ""}));
+    EXPECT_EQ(Cli({"check", "--facelets",
+                   Changed(Solved, {{9, 'F'}, {10, 'U'}, {21, 'R'}, {11, 'F'}, {20, 'R'}})}),
+              (Result{ExitStatus::InvalidCube, "INVALID\ntwist\nswap\n", ""}));
+    EXPECT_EQ(Cli({"check", "--facelets", Changed(Solved, {{5, 'R'}})}),
+              (Result{ExitStatus::InvalidCube, "INVALID\ncentres\n", ""}));
+}
+
+TEST(Cli, CheckReadsFilesAndStandardInputWithColoursOutsideTheFacelets) {
+    const TempFolder folder;
+    const std::string file = (folder.path / "cube.cub").string();
+    clsCube cube;
+    ASSERT_FALSE(ReadFacelets(Changed(Solved, {{6, 'F'}}), cube));
+    cube.Side(side::Back).Square(3)->SetColorIndex(9);
+    ASSERT_TRUE(WriteConfigurationFile(file, cube));
+    const Result expected{ExitStatus::InvalidCube,
+                          "INVALID\ncount U 8\ncount F 10\ncount B 8\nforeign 1\nduplicate UR FR\n",
+                          ""};
+    EXPECT_EQ(Cli({"check", file}), expected);
+    const ConfigurationBytes bytes = EncodeConfiguration(cube);
+    EXPECT_EQ(Cli({"check", "-"}, std::string(bytes.begin(), bytes.end())), expected);
+    EXPECT_EQ(Cli({"check", "-"}, "short"),
+              (Result{ExitStatus::BadInput, "",
+                      "turnix-cli: standard input: too short for a cube: 2 of 54 colour values "
+                      "(108 bytes)\n"}));
+    EXPECT_EQ(Cli({"check", "--facelets", Solved.substr(2)}),
+              (Result{ExitStatus::BadInput, "",
+                      "turnix-cli: facelet string: a facelet string has 54 letters, this one has "
+                      "52\n"}));
+    for (const std::vector<std::string_view>& mistake :
+         std::vector<std::vector<std::string_view>>{{"check"},
+                                                    {"check", file, "--facelets", Solved},
+                                                    {"check", file, file},
+                                                    {"check", "--batch"},
+                                                    {"check", "--format", "codes", file}}) {
+        const Result result = Cli(mistake);
+        EXPECT_EQ(result.status, ExitStatus::BadInput) << result.err;
+        EXPECT_TRUE(result.err.ends_with("Try 'turnix-cli --help'.\n")) << result.err;
+    }
+}
+
+// Near misses of one scramble: each square in turn given each other letter.
+TEST(Cli, CheckSaysValidExactlyWhenSolveSolves) {
+    int valid = 0;
+    for (std::size_t position = 1; position <= FaceletCount; ++position) {
+        for (const char letter : std::string("URFDLB")) {
+            const std::string facelets = Changed(Scrambled, {{position, letter}});
+            const Result check = Cli({"check", "--facelets", facelets});
+            ASSERT_EQ(check.status, Cli({"solve", "--facelets", facelets}).status) << facelets;
+            ASSERT_EQ(check.out.starts_with("VALID\n"), check.status == ExitStatus::Success);
+            valid += check.status == ExitStatus::Success ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(valid, 54) << "only the unchanged letters";
 }

@@ -2,6 +2,7 @@
 
 #include "clsSolver.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,6 +18,7 @@ public:
         s.ReadCenterColors();
     }
     static void AddStep(clsSolver& s, std::int16_t code) { s.AddStep(code); }
+    static void BeginStage(clsSolver& s, std::size_t stage) { s.BeginStage(stage); }
 
     // The recorded codes, active or not, without the trailing slot.
     static std::vector<std::int16_t> Stored(const clsSolver& s) {

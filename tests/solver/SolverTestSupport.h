@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <numeric>
+#include <random>
 #include <vector>
 
 namespace turnix::test {
@@ -42,6 +44,33 @@ bool IsOdd(const std::array<int, N>& permutation) {
         }
     }
     return inversions % 2 == 1;
+}
+
+// Turning reaches exactly the arrangements with even permutation parity,
+// twists adding up to whole turns and an even number of flipped edges.
+inline bool IsReachable(const Arrangement& a) {
+    return IsOdd(a.corner) == IsOdd(a.edge) &&
+           std::accumulate(a.twist.begin(), a.twist.end(), 0) % 3 == 0 &&
+           std::accumulate(a.flip.begin(), a.flip.end(), 0) % 2 == 0;
+}
+
+// Any arrangement; with mend set, mended to a reachable one.
+inline Arrangement RandomArrangement(std::mt19937& random, bool mend) {
+    Arrangement a;
+    std::shuffle(a.corner.begin(), a.corner.end(), random);
+    std::shuffle(a.edge.begin(), a.edge.end(), random);
+    std::uniform_int_distribution<int> twist(0, 2);
+    std::uniform_int_distribution<int> flip(0, 1);
+    std::generate(a.twist.begin(), a.twist.end(), [&] { return twist(random); });
+    std::generate(a.flip.begin(), a.flip.end(), [&] { return flip(random); });
+    if (mend) {
+        a.twist[7] = (a.twist[7] + 3 - std::accumulate(a.twist.begin(), a.twist.end(), 0) % 3) % 3;
+        a.flip[11] = (a.flip[11] + std::accumulate(a.flip.begin(), a.flip.end(), 0)) % 2;
+        if (IsOdd(a.corner) != IsOdd(a.edge)) {
+            std::swap(a.edge[0], a.edge[1]);
+        }
+    }
+    return a;
 }
 
 } // namespace turnix::test

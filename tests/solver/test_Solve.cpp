@@ -1,9 +1,11 @@
+#include "Facelets.h"
 #include "SolverProbe.h"
 #include "SolverTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
+#include <span>
 
 using namespace turnix;
 using namespace turnix::test;
@@ -12,33 +14,6 @@ using namespace turnix::side;
 namespace {
 
 constexpr int CubeCount = 20000;
-
-// Turning reaches exactly the arrangements with even permutation parity,
-// twists adding up to whole turns and an even number of flipped edges.
-bool IsReachable(const Arrangement& a) {
-    return IsOdd(a.corner) == IsOdd(a.edge) &&
-           std::accumulate(a.twist.begin(), a.twist.end(), 0) % 3 == 0 &&
-           std::accumulate(a.flip.begin(), a.flip.end(), 0) % 2 == 0;
-}
-
-// Any arrangement; with mend set, mended to a reachable one.
-Arrangement RandomArrangement(std::mt19937& random, bool mend) {
-    Arrangement a;
-    std::shuffle(a.corner.begin(), a.corner.end(), random);
-    std::shuffle(a.edge.begin(), a.edge.end(), random);
-    std::uniform_int_distribution<int> twist(0, 2);
-    std::uniform_int_distribution<int> flip(0, 1);
-    std::generate(a.twist.begin(), a.twist.end(), [&] { return twist(random); });
-    std::generate(a.flip.begin(), a.flip.end(), [&] { return flip(random); });
-    if (mend) {
-        a.twist[7] = (a.twist[7] + 3 - std::accumulate(a.twist.begin(), a.twist.end(), 0) % 3) % 3;
-        a.flip[11] = (a.flip[11] + std::accumulate(a.flip.begin(), a.flip.end(), 0)) % 2;
-        if (IsOdd(a.corner) != IsOdd(a.edge)) {
-            std::swap(a.edge[0], a.edge[1]);
-        }
-    }
-    return a;
-}
 
 // The active steps solve the cube, with no side turned twice in a row.
 bool SolutionSolves(clsSolver& solver, const clsCube& cube) {
@@ -122,4 +97,222 @@ TEST(Solve, ColourGarbageIsInvalid) {
         }
         ASSERT_FALSE(solver.Solve(cube)) << "cube " << n;
     }
+}
+
+// The centre check must cover every colour: with 5 shown as 7 everywhere,
+// centre included, each piece still matches its centres.
+TEST(Solve, AnOtherwiseSolvableCubeWithoutTheColour5IsRefused) {
+    clsCube cube;
+    for (const std::int16_t code :
+         std::initializer_list<std::int16_t>{9, 12, 2, 16, 7, 3, 13, 11}) {
+        ApplyStep(cube, code);
+    }
+    for (std::int16_t s = 0; s < 6; ++s) {
+        for (std::int16_t q = 0; q < 9; ++q) {
+            const auto& square = cube.Side(s).Square(q);
+            if (square->ColorIndex() == 5) {
+                square->SetColorIndex(7);
+            }
+        }
+    }
+    clsSolver solver;
+    EXPECT_FALSE(solver.Solve(cube));
+}
+
+namespace {
+
+// Turns from a fixed seed, with the generator's own numbers, which the
+// standard fixes, so that the scrambles are the same everywhere.
+Steps SeededScramble(std::mt19937& random, int turns) {
+    Steps scramble;
+    for (int k = 0; k < turns; ++k) {
+        scramble.push_back(static_cast<std::int16_t>(random() % SideTurnCount));
+    }
+    return scramble;
+}
+
+Steps SolutionAfter(clsSolver& solver, const Steps& scramble) {
+    clsCube cube;
+    for (const std::int16_t code : scramble) {
+        ApplyStep(cube, code);
+    }
+    EXPECT_TRUE(solver.Solve(cube));
+    return ActiveSteps(solver);
+}
+
+} // namespace
+
+// Any change to the choices of the stages shows here, even one whose
+// solutions still solve; among these are the pieces that stages 2 and 3
+// leave for a later pass.
+TEST(Solve, TheStepListsOfFixedScramblesStayAsTheyAre) {
+    clsSolver solver;
+    EXPECT_EQ(
+        SolutionAfter(solver, {16, 15, 0, 5, 5, 9, 3, 11, 17, 4, 16, 13, 1, 3, 1, 6, 3, 17, 10, 5}),
+        (Steps{9,  1,  16, 5,  10, 6,  15, 11, 1,  16, 0,  17, 0,  15, 1,  4,  16, 3,  9,  15,
+               10, 4,  16, 3,  15, 4,  15, 3,  15, 6,  16, 7,  16, 10, 15, 9,  15, 0,  16, 1,
+               17, 3,  16, 4,  16, 1,  15, 0,  7,  15, 6,  15, 9,  16, 10, 15, 7,  15, 6,  15,
+               9,  16, 11, 16, 7,  15, 6,  9,  15, 1,  16, 0,  16, 1,  17, 0,  7,  17, 6,  15,
+               7,  15, 6,  1,  6,  9,  0,  7,  17, 1,  6,  9,  0,  7,  10, 3,  6,  9,  4,  17,
+               10, 3,  6,  9,  4,  7,  0,  3,  6,  1,  15, 7,  0,  3,  6,  1,  15, 7,  0,  5,
+               6,  1,  15, 7,  0,  3,  6,  1,  15, 7,  0,  3,  6,  1,  17}));
+    EXPECT_EQ(
+        SolutionAfter(solver, {4, 16, 5, 5, 4, 13, 3, 16, 3, 6, 3, 13, 16, 12, 0, 0, 0, 17, 2, 15}),
+        (Steps{12, 16, 7,  3,  7,  12, 10, 13, 6, 10, 7,  17, 7,  15, 6,  9,  17, 10, 15,
+               10, 15, 9,  0,  17, 2,  16, 0,  4, 15, 3,  6,  17, 7,  1,  15, 0,  3,  17,
+               4,  15, 3,  16, 4,  16, 1,  15, 0, 16, 6,  16, 7,  16, 4,  15, 3,  0,  16,
+               1,  16, 10, 15, 11, 16, 10, 16, 7, 15, 6,  1,  16, 10, 15, 9,  0,  16, 10,
+               17, 9,  15, 10, 15, 9,  4,  9,  0, 3,  10, 17, 4,  9,  0,  3,  10, 7,  0,
+               3,  6,  1,  17, 7,  0,  5,  6,  1, 16, 7,  0,  4,  6,  1,  16, 7,  0,  5,
+               6,  1,  4,  9,  0,  3,  10, 17, 4, 9,  0,  3,  10}));
+
+    clsCube cube; // the example of the README
+    ASSERT_FALSE(ReadFacelets("DRLUUBFBRBLURRLRUBLRDDFDLFUFUFFDBRDUBRUFLLFDDBFLUBLRBD", cube));
+    ASSERT_TRUE(solver.Solve(cube));
+    EXPECT_EQ(
+        ActiveSteps(solver),
+        (Steps{2,  14, 10, 14, 6,  9,  17, 10, 16, 9,  15, 1,  16, 0,  16, 7,  16, 6,  4, 15, 3, 15,
+               6,  16, 7,  17, 0,  16, 1,  16, 10, 15, 11, 16, 10, 16, 7,  15, 6,  15, 3, 16, 4, 16,
+               1,  15, 0,  15, 4,  16, 3,  6,  15, 7,  4,  15, 3,  17, 7,  16, 6,  16, 7, 17, 6, 4,
+               17, 3,  15, 4,  15, 3,  7,  0,  4,  6,  1,  17, 7,  0,  6,  1,  15, 7,  0, 3,  6, 1,
+               15, 7,  0,  5,  6,  1,  15, 7,  0,  3,  6,  1,  15, 7,  0,  3,  6,  1,  17}));
+}
+
+// All 2,000 lists at once, through one FNV-1a hash.
+TEST(Solve, TheStepListsOf2000SeededScramblesStayAsTheyAre) {
+    std::mt19937 random(1234);
+    clsSolver solver;
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto mix = [&hash](unsigned value) {
+        hash = (hash ^ value) * 1099511628211ULL;
+    };
+    for (int n = 0; n < 2000; ++n) {
+        for (const std::int16_t code : SolutionAfter(solver, SeededScramble(random, 25))) {
+            mix(static_cast<unsigned>(code));
+        }
+        mix(0xFFU);
+    }
+    EXPECT_EQ(hash, 11883121313745078953ULL);
+}
+
+namespace {
+
+[[nodiscard]] bool Home(const CubeColors& colors, std::span<const SquareAt> squares) {
+    return std::ranges::all_of(squares, [&colors](SquareAt at) {
+        const auto& side = colors.at(static_cast<std::size_t>(at.side));
+        return side.at(static_cast<std::size_t>(at.square)) == side[4];
+    });
+}
+
+// The pieces of the stages up to this one are home and turned right: the
+// top edges, the top corners, the middle edges, the bottom corners, then
+// the whole cube.
+[[nodiscard]] bool StagesFinished(const CubeColors& colors, std::size_t stage) {
+    const auto edgesHome = [&colors](std::size_t from) {
+        return std::all_of(EdgeSquares.begin() + static_cast<std::ptrdiff_t>(from),
+                           EdgeSquares.begin() + static_cast<std::ptrdiff_t>(from + 4),
+                           [&colors](const auto& squares) { return Home(colors, squares); });
+    };
+    const auto cornersHome = [&colors](std::size_t from) {
+        return std::all_of(CornerSquares.begin() + static_cast<std::ptrdiff_t>(from),
+                           CornerSquares.begin() + static_cast<std::ptrdiff_t>(from + 4),
+                           [&colors](const auto& squares) { return Home(colors, squares); });
+    };
+    return edgesHome(0) && (stage < 1 || cornersHome(0)) && (stage < 2 || edgesHome(8)) &&
+           (stage < 3 || cornersHome(4)) && (stage < 4 || IsSolved(colors));
+}
+
+struct IndexedStep {
+    std::int16_t index;
+    std::int16_t code;
+    std::int16_t stage;
+};
+
+[[nodiscard]] std::vector<IndexedStep> StagedSteps(clsSolver& solver) {
+    std::vector<IndexedStep> steps;
+    for (solver.MoveFirst(); !solver.IsEOF(); solver.MoveNext()) {
+        steps.push_back({solver.Index(), solver.CurrentStep(), *solver.StageOf(solver.Index())});
+    }
+    return steps;
+}
+
+[[nodiscard]] Steps CodesWhere(const std::vector<IndexedStep>& steps, auto keep) {
+    Steps codes;
+    for (const IndexedStep& step : steps) {
+        if (keep(step)) {
+            codes.push_back(step.code);
+        }
+    }
+    return codes;
+}
+
+} // namespace
+
+// The stages run one by one through the probe give where each one's steps
+// end. A boundary is crossed where the active steps before it no longer do
+// what the stages before it did, because the optimiser folded or cancelled
+// a turn across it; a folded turn then counts for the earlier stage, so
+// only the first active step after a crossed boundary can change stage.
+TEST(Solve, ReplayingTheStepsOfEachStageFinishesItsPieces) {
+    std::mt19937 random(31);
+    clsSolver solver;
+    clsSolver stages;
+    int crossed = 0;
+    int movedBack = 0;
+    for (int n = 0; n < 1000; ++n) {
+        const Steps scramble = SeededScramble(random, 30);
+        clsCube cube;
+        for (const std::int16_t code : scramble) {
+            ApplyStep(cube, code);
+        }
+        ASSERT_TRUE(solver.Solve(cube));
+        SolverProbe::Load(stages, cube);
+        std::array<std::int16_t, StageCount> ends{};
+        SolverProbe::SolveStage1(stages);
+        ends[0] = SolverProbe::LastStep(stages);
+        SolverProbe::SolveStage2(stages);
+        ends[1] = SolverProbe::LastStep(stages);
+        SolverProbe::SolveStage3(stages);
+        ends[2] = SolverProbe::LastStep(stages);
+        ASSERT_TRUE(SolverProbe::SolveStage4(stages));
+        ends[3] = SolverProbe::LastStep(stages);
+        ASSERT_TRUE(SolverProbe::SolveStage5(stages));
+        ends[4] = SolverProbe::LastStep(stages);
+        const Steps recorded = SolverProbe::Stored(stages);
+
+        const std::vector<IndexedStep> steps = StagedSteps(solver);
+        std::array<bool, StageCount> crossedAt{};
+        for (std::size_t k = 0; k < StageCount; ++k) {
+            const CubeColors before =
+                After(cube, Steps(recorded.begin(), recorded.begin() + ends[k]));
+            ASSERT_TRUE(StagesFinished(before, k)) << "scramble " << n << ", stage " << k;
+            crossedAt[k] = After(cube, CodesWhere(steps, [&](const IndexedStep& step) {
+                                     return step.index < ends[k];
+                                 })) != before;
+            if (!crossedAt[k]) {
+                EXPECT_TRUE(StagesFinished(
+                    After(cube, CodesWhere(steps,
+                                           [k](const IndexedStep& step) {
+                                               return static_cast<std::size_t>(step.stage) <= k;
+                                           })),
+                    k))
+                    << "scramble " << n << ", stage " << k;
+            }
+            crossed += crossedAt[k] ? 1 : 0;
+        }
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const auto recordedBy = static_cast<std::int16_t>(
+                std::ranges::upper_bound(ends, steps[i].index) - ends.begin());
+            if (steps[i].stage == recordedBy) {
+                continue;
+            }
+            ++movedBack;
+            const auto stage = static_cast<std::size_t>(steps[i].stage);
+            EXPECT_TRUE(steps[i].stage < recordedBy && crossedAt[stage] &&
+                        (i == 0 || steps[i - 1].index < ends[stage]))
+                << "scramble " << n << ", step " << i;
+        }
+    }
+    EXPECT_LT(crossed, 1000) << "of 4,000 boundaries between stages";
+    EXPECT_GT(movedBack, 0) << "folds across a boundary";
 }

@@ -2,6 +2,7 @@
 #include "SolverTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <stdexcept>
 
 using namespace turnix;
@@ -97,4 +98,47 @@ TEST(OptimizeSteps, FoldsAndCancelsTurnsOfOneSideAndNothingElse) {
     EXPECT_EQ(Optimize({12, 9, 10, 13, 6}), Optimized({6}, 4));
     EXPECT_EQ(Optimize({13, 4, 4, 5, 13}), Optimized({14}, 4));
     EXPECT_EQ(Optimize({6, 1, 2, 3}), Optimized({6, 0, 3}, 0));
+}
+
+namespace {
+
+using StagedStep = std::pair<std::int16_t, std::int16_t>; // code, stage
+
+// Records each stage's codes after beginning it, optimises, and gives the
+// active steps with their stages.
+std::vector<StagedStep> StagesAfterOptimizing(const std::vector<Steps>& stages) {
+    clsSolver solver;
+    solver.ClearSolution();
+    for (std::size_t k = 0; k < stages.size(); ++k) {
+        SolverProbe::BeginStage(solver, k);
+        for (const std::int16_t code : stages[k]) {
+            SolverProbe::AddStep(solver, code);
+        }
+    }
+    SolverProbe::OptimizeSteps(solver);
+    std::vector<StagedStep> staged;
+    for (solver.MoveFirst(); !solver.IsEOF(); solver.MoveNext()) {
+        staged.emplace_back(solver.CurrentStep(), solver.StageOf(solver.Index()).value_or(-1));
+    }
+    EXPECT_EQ(solver.StageOf(solver.Index()), std::nullopt) << "the end position";
+    EXPECT_EQ(solver.StageOf(-1), std::nullopt);
+    return staged;
+}
+
+} // namespace
+
+// A fold across a boundary, also after a cancelled pair or over a stage
+// with no step, counts for the earlier stage; a pair cancelled across it
+// leaves both stages as they were.
+TEST(StepList, ATurnFoldedAcrossAStageBoundaryCountsForTheEarlierStage) {
+    using Staged = std::vector<StagedStep>;
+    EXPECT_EQ(StagesAfterOptimizing({{0}, {3}, {6}, {9}, {12}}),
+              (Staged{{0, 0}, {3, 1}, {6, 2}, {9, 3}, {12, 4}}));
+    EXPECT_EQ(StagesAfterOptimizing({{0, 12}, {12, 3}}), (Staged{{0, 0}, {14, 0}, {3, 1}}));
+    EXPECT_EQ(StagesAfterOptimizing({{9}, {9, 9, 12}}), (Staged{{10, 0}, {12, 1}}));
+    EXPECT_EQ(StagesAfterOptimizing({{0}, {}, {0, 3}}), (Staged{{2, 0}, {3, 2}}));
+    EXPECT_EQ(StagesAfterOptimizing({{0, 12}, {13, 0, 3}}), (Staged{{2, 0}, {3, 1}}));
+    EXPECT_EQ(StagesAfterOptimizing({{0, 12}, {13, 1, 3}}), (Staged{{3, 1}}));
+    EXPECT_EQ(StagesAfterOptimizing({{9, 12}, {3}, {4}, {6}}), (Staged{{9, 0}, {12, 0}, {6, 3}}));
+    EXPECT_EQ(clsSolver{}.StageOf(0), std::nullopt) << "no steps yet";
 }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace turnix::cli {
+namespace turnix {
 
 namespace {
 
@@ -82,6 +82,10 @@ std::optional<SquareRef> FirstSquareWithoutFacelet(const clsCube& cube) {
     return std::nullopt;
 }
 
+std::optional<char> FaceLetter(std::int16_t side) noexcept {
+    return LetterOfColor(side);
+}
+
 std::string FaceletString(const clsCube& cube) {
     std::string facelets;
     facelets.reserve(FaceletCount);
@@ -93,4 +97,4 @@ std::string FaceletString(const clsCube& cube) {
     return facelets;
 }
 
-} // namespace turnix::cli
+} // namespace turnix

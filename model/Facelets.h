@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace turnix::cli {
+namespace turnix {
 
 // A facelet string names the face of the solved cube that each square's
 // colour belongs to: 54 letters of URFDLB, nine for each of U, R, F, D, L,
@@ -37,7 +37,11 @@ struct SquareRef {
 // names no face.
 [[nodiscard]] std::optional<SquareRef> FirstSquareWithoutFacelet(const clsCube& cube);
 
+// The letter of the face that a side is (U for Top, R for Right, ...);
+// nothing outside 0..5.
+[[nodiscard]] std::optional<char> FaceLetter(std::int16_t side) noexcept;
+
 // The facelet string of a cube whose colour indices all lie in 0..5.
 [[nodiscard]] std::string FaceletString(const clsCube& cube);
 
-} // namespace turnix::cli
+} // namespace turnix

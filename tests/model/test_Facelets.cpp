@@ -1,0 +1,62 @@
+#include "CubeTestSupport.h"
+#include "Facelets.h"
+
+#include <gtest/gtest.h>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+const std::string Solved = "UUUUUUUUURRRRRRRRRFFFFFFFFFDDDDDDDDDLLLLLLLLLBBBBBBBBB";
+
+std::string FaceletsAfterClockwiseTurnOf(std::int16_t side) {
+    clsCube cube;
+    cube.Side(side).RotateClockwise();
+    return FaceletString(cube);
+}
+
+} // namespace
+
+// The strings that other cube tools give for a solved cube and for one turn
+// of it.
+TEST(Facelets, OneTurnGivesTheStringOtherToolsUse) {
+    EXPECT_EQ(FaceletString(clsCube{}), Solved);
+    EXPECT_EQ(FaceletsAfterClockwiseTurnOf(side::Right),
+              "UUFUUFUUFRRRRRRRRRFFDFFDFFDDDBDDBDDBLLLLLLLLLUBBUBBUBB");
+    EXPECT_EQ(FaceletsAfterClockwiseTurnOf(side::Top),
+              "UUUUUUUUUBBBRRRRRRRRRFFFFFFDDDDDDDDDFFFLLLLLLLLLBBBBBB");
+    EXPECT_EQ(FaceletsAfterClockwiseTurnOf(side::Front),
+              "UUUUUULLLURRURRURRFFFFFFFFFRRRDDDDDDLLDLLDLLDBBBBBBBBB");
+}
+
+TEST(Facelets, ReadingGivesTheStringBackOrNamesTheFirstBadPositionAndLeavesTheCube) {
+    const std::string turned = FaceletsAfterClockwiseTurnOf(side::Front);
+    clsCube cube;
+    ASSERT_FALSE(ReadFacelets(turned, cube));
+    EXPECT_EQ(FaceletString(cube), turned);
+
+    const auto position = [&cube](const std::string& facelets) {
+        const auto error = ReadFacelets(facelets, cube);
+        return error ? error->position : 0;
+    };
+    EXPECT_EQ(position(Solved.substr(0, 53) + "u"), 54U);
+    EXPECT_EQ(position(Solved.substr(0, 20) + "X" + Solved), 21U)
+        << "a bad letter before the length";
+    EXPECT_EQ(position(Solved.substr(0, 7)), 8U);
+    EXPECT_EQ(position(Solved + "U"), 55U);
+    EXPECT_EQ(FaceletString(cube), turned);
+}
+
+TEST(Facelets, SquaresOutsideTheSixColoursHaveNoLetter) {
+    clsCube cube;
+    EXPECT_FALSE(FirstSquareWithoutFacelet(cube));
+    cube.Side(side::Back).Square(8)->SetColorIndex(6);
+    cube.Side(side::Left).Square(3)->SetColorIndex(-1);
+    const auto square = FirstSquareWithoutFacelet(cube);
+    ASSERT_TRUE(square);
+    EXPECT_EQ(square->side, side::Left) << "Left comes before Back in facelet order";
+    EXPECT_EQ(square->square, 3);
+    EXPECT_EQ(FaceLetter(side::Bottom), 'D');
+    EXPECT_EQ(FaceLetter(6), std::nullopt);
+}
