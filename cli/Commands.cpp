@@ -119,6 +119,20 @@ constexpr std::string_view CompleteMessage = "Cube is already complete";
     return status;
 }
 
+// The cube of a solve or check: from the facelet string when there is one,
+// else from the file ("-" for standard input). The reason when it fails.
+[[nodiscard]] std::optional<std::string> LoadCube(const std::optional<std::string>& facelets,
+                                                  const std::optional<std::string>& file,
+                                                  std::istream& in, clsCube& cube) {
+    if (facelets) {
+        if (const auto error = ReadFacelets(*facelets, cube)) {
+            return "facelet string: " + error->reason;
+        }
+        return std::nullopt;
+    }
+    return ReadCube(file.value_or("-"), in, cube);
+}
+
 } // namespace
 
 ExitStatus Run(const SolveCommand& command, std::istream& in, std::ostream& out,
@@ -127,11 +141,7 @@ ExitStatus Run(const SolveCommand& command, std::istream& in, std::ostream& out,
         return SolveBatch(command.format, in, out, err);
     }
     clsCube cube;
-    if (command.facelets) {
-        if (const auto error = ReadFacelets(*command.facelets, cube)) {
-            return Fail(err, "facelet string: " + error->reason);
-        }
-    } else if (const auto error = ReadCube(command.file.value_or("-"), in, cube)) {
+    if (const auto error = LoadCube(command.facelets, command.file, in, cube)) {
         return Fail(err, *error);
     }
     return SolveOne(cube, command.format, out, err);
@@ -140,11 +150,7 @@ ExitStatus Run(const SolveCommand& command, std::istream& in, std::ostream& out,
 ExitStatus Run(const CheckCommand& command, std::istream& in, std::ostream& out,
                std::ostream& err) {
     clsCube cube;
-    if (command.facelets) {
-        if (const auto error = ReadFacelets(*command.facelets, cube)) {
-            return Fail(err, "facelet string: " + error->reason);
-        }
-    } else if (const auto error = ReadCube(command.file.value_or("-"), in, cube)) {
+    if (const auto error = LoadCube(command.facelets, command.file, in, cube)) {
         return Fail(err, *error);
     }
     const std::vector<Finding> findings = Diagnose(cube);
