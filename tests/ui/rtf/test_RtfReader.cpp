@@ -116,6 +116,8 @@ private slots:
             "{\\rtf1 n {\\b b {\\i bi\\b0  i}}\\ul u\\ulnone  \\strike s\\strike0 "
             "\\ul\\b\\i x\\plain  p}",
             "<left 0 0 0 0 0>n |b [b]|bi[bi]| i[i]|u[u]| |s[s]|x[biu]| p|");
+        row("toggles with 0 and 1", "{\\rtf1 \\ul u\\ul0 n\\ul1 u\\ul0\\b1 b\\b0\\i1 i\\i0 n}",
+            "<left 0 0 0 0 0>u[u]|n|u[u]|b[b]|i[i]|n|");
         // Tables read after some text still count for the text after them.
         row("tables after the text",
             "{\\rtf1 {\\f1 a}{\\b b}{\\fonttbl{\\f1 Courier;}}{\\f1 c}{\\cf1 d}{\\ul e}"
