@@ -1,6 +1,9 @@
 #include "rtf/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QTextDocument>
+#include <array>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -41,5 +44,61 @@ void ReadDeeplyNestedRtf(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(ReadDeeplyNestedRtf)->RangeMultiplier(8)->Range(1024, 1 << 20)->Complexity(benchmark::oN);
+
+// One paragraph of bold and plain text in turn, about bytes long: every
+// letter is a run of its own.
+QByteArray AlternatingFormats(std::int64_t bytes) {
+    const QByteArray run = "\\b a\\b0 b";
+    return "{\\rtf1 " + run.repeated(static_cast<qsizetype>(bytes) / run.size()) + "}";
+}
+
+void ReadAlternatingFormatsInto(benchmark::State& state, QTextDocument& document) {
+    const QByteArray rtf = AlternatingFormats(state.range(0));
+    for (auto _ : state) {
+        turnix::RtfReader::Read(rtf, document);
+        benchmark::DoNotOptimize(document.characterCount());
+    }
+    state.SetComplexityN(state.range(0));
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+}
+
+// Each change of format should cost the same, however long the paragraph.
+void ReadAlternatingFormats(benchmark::State& state) {
+    QTextDocument document;
+    ReadAlternatingFormatsInto(state, document);
+}
+BENCHMARK(ReadAlternatingFormats)
+    ->RangeMultiplier(4)
+    ->Range(1 << 12, 1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+// Laying out text takes fonts, and fonts a QGuiApplication; it shows nothing.
+void EnsureGuiApplication() {
+    if (QGuiApplication::instance() != nullptr) {
+        return;
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "turnix-bench";
+    static std::array<char*, 2> argv{name, nullptr};
+    static const QGuiApplication application(argc, argv.data());
+}
+
+// The same into a document that has a layout, as the instructions window's.
+void ReadAlternatingFormatsIntoALaidOutDocument(benchmark::State& state) {
+    EnsureGuiApplication();
+    QTextDocument document;
+    document.setTextWidth(600);
+    static_cast<void>(document.documentLayout());
+    ReadAlternatingFormatsInto(state, document);
+}
+BENCHMARK(ReadAlternatingFormatsIntoALaidOutDocument)
+    ->RangeMultiplier(4)
+    ->Range(1 << 12, 1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 } // namespace

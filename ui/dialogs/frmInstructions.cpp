@@ -3,12 +3,14 @@
 #include "platform/WindowPlacement.h"
 #include "rtf/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace turnix {
@@ -51,7 +53,21 @@ bool frmInstructions::LoadFile(const QString& path) {
         return false;
     }
     const QByteArray content = file.read(MaxFileSize);
-    RtfReader::Read(content, *rtxInstructions->document());
+    // A fresh document: in the shown one the view's cursor would end up
+    // behind the new text, and showing the start would then lay out all of it
+    // at once. Set up as the view set up its own, the fresh one is laid out a
+    // screen at a time. The view deletes only a document it made itself.
+    QTextDocument* shown = rtxInstructions->document();
+    auto* document = new QTextDocument(rtxInstructions);
+    document->setDefaultFont(shown->defaultFont());
+    document->setPageSize(shown->pageSize());
+    document->documentLayout()->setPaintDevice(rtxInstructions->viewport());
+    RtfReader::Read(content, *document);
+    const bool shownIsOurs = shown->parent() == rtxInstructions;
+    rtxInstructions->setDocument(document);
+    if (shownIsOurs) {
+        delete shown;
+    }
     rtxInstructions->moveCursor(QTextCursor::Start);
     return true;
 }

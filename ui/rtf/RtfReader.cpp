@@ -1,5 +1,6 @@
 #include "RtfReader.h"
 
+#include <QChar>
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
@@ -232,6 +233,23 @@ bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit < 0xE000;
 }
 
+constexpr char16_t ZeroWidthSpace = 0x200B;
+
+bool IsPlaceToWrap(char16_t unit) {
+    return unit == u' ' || unit == u'\t' || unit == 0x2028 || unit == ZeroWidthSpace;
+}
+
+// A break before unit would split a character or cut a mark or joiner from
+// the character it belongs to.
+bool MayBreakBefore(char16_t unit) {
+    if (IsLowSurrogate(unit)) {
+        return false;
+    }
+    const QChar::Category category = QChar(unit).category();
+    return category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining &&
+           category != QChar::Mark_Enclosing && category != QChar::Other_Format;
+}
+
 } // namespace
 
 void RtfReader::Read(QByteArrayView rtf, QTextDocument& document) {
@@ -240,9 +258,12 @@ void RtfReader::Read(QByteArrayView rtf, QTextDocument& document) {
 }
 
 RtfReader::RtfReader(QByteArrayView rtf, QTextDocument& document) : input(rtf) {
-    document.clear();
     document.setUndoRedoEnabled(false);
     cursor = QTextCursor(&document);
+    // Outside an edit block every insertion lays out its whole paragraph
+    // again; clearing inside it lets a view lay out the new text lazily.
+    cursor.beginEditBlock();
+    document.clear();
     groups.reserve(MaxDepth + 1);
     groups.emplace_back();
 }
@@ -273,13 +294,14 @@ void RtfReader::Run() {
     if (!finished) {
         EndDocument();
     }
+    cursor.endEditBlock();
     cursor.document()->setModified(false);
 }
 
 // The last paragraph takes the properties in force where the text ends.
 void RtfReader::EndDocument() {
     Flush();
-    cursor.setBlockFormat(BlockFormat(Current().paragraph));
+    ApplyParagraph();
 }
 
 void RtfReader::OpenGroup() {
@@ -515,6 +537,7 @@ void RtfReader::HandleTextWord(const ControlWord& word) {
         break;
     case Keyword::DefaultFont:
         defaultFont = word.parameter;
+        ForgetFormats();
         break;
     case Keyword::Color:
         characters.color = word.parameter;
@@ -654,7 +677,26 @@ void RtfReader::Emit(char16_t unit) {
         Flush();
         pendingCharacters = group.characters;
     }
+    AppendText(unit);
+}
+
+void RtfReader::AppendText(char16_t unit) {
+    if (IsPlaceToWrap(unit)) {
+        unbrokenText = 0;
+    } else {
+        if (MayBreakBefore(unit)) {
+            const bool wordTooLong = unbrokenText >= MaxUnbrokenText;
+            if (paragraphText >= MaxParagraphText && (unbrokenText == 0 || wordTooLong)) {
+                EndParagraph();
+            } else if (wordTooLong) {
+                pendingText.append(QChar(ZeroWidthSpace));
+                unbrokenText = 0;
+            }
+        }
+        ++unbrokenText;
+    }
     pendingText.append(QChar(unit));
+    ++paragraphText;
 }
 
 void RtfReader::EndParagraph() {
@@ -662,9 +704,21 @@ void RtfReader::EndParagraph() {
         return;
     }
     Flush();
-    const QTextBlockFormat format = BlockFormat(Current().paragraph);
-    cursor.setBlockFormat(format);
-    cursor.insertBlock(format, CharFormat(Current().characters));
+    unbrokenText = 0;
+    paragraphText = 0;
+    ApplyParagraph();
+    cursor.insertBlock(blockFormat, FormatOf(Current().characters));
+}
+
+// A paragraph takes the properties in force where it ends. The next one
+// starts with the same, so most paragraphs need no second change.
+void RtfReader::ApplyParagraph() {
+    const Paragraph& paragraph = Current().paragraph;
+    if (blockParagraph != paragraph) {
+        blockParagraph = paragraph;
+        blockFormat = BlockFormat(paragraph);
+        cursor.setBlockFormat(blockFormat);
+    }
 }
 
 void RtfReader::CommitFont() {
@@ -672,6 +726,7 @@ void RtfReader::CommitFont() {
     fontName.clear();
     if (!name.isEmpty() && (fonts.size() < MaxFonts || fonts.contains(fontNumber))) {
         fonts.insert(fontNumber, name);
+        ForgetFormats();
     }
 }
 
@@ -681,6 +736,7 @@ void RtfReader::CommitColor() {
         const bool automatic = red < 0 && green < 0 && blue < 0;
         colors.push_back(
             automatic ? QColor() : QColor(std::max(red, 0), std::max(green, 0), std::max(blue, 0)));
+        ForgetFormats();
     }
     red = green = blue = -1;
 }
@@ -689,8 +745,30 @@ void RtfReader::Flush() {
     if (pendingText.isEmpty()) {
         return;
     }
-    cursor.insertText(pendingText, CharFormat(pendingCharacters));
+    cursor.insertText(pendingText, FormatOf(pendingCharacters));
     pendingText.clear();
+}
+
+const QTextCharFormat& RtfReader::FormatOf(const Characters& characters) {
+    const auto made = madeFormats.begin() + static_cast<std::ptrdiff_t>(madeCount);
+    const auto found = std::find_if(madeFormats.begin(), made, [&characters](const MadeFormat& m) {
+        return m.characters == characters;
+    });
+    if (found != made) {
+        return found->format;
+    }
+    MadeFormat& slot = madeFormats.at(madeNext);
+    slot = {characters, CharFormat(characters)};
+    madeNext = (madeNext + 1) % madeFormats.size();
+    madeCount = std::min(madeCount + 1, madeFormats.size());
+    return slot.format;
+}
+
+// A table has changed, and formats made before may name the wrong font or
+// colour.
+void RtfReader::ForgetFormats() {
+    madeCount = 0;
+    madeNext = 0;
 }
 
 QTextCharFormat RtfReader::CharFormat(const Characters& characters) const {

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QTextCursor>
 #include <QTextFormat>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -20,11 +22,21 @@ namespace turnix {
 // and paragraph spacing; \'hh and \uN escapes; the usual special characters.
 // Everything else is skipped. Any input, however broken, gives a document:
 // groups nested deeper than MaxDepth are skipped whole, each input byte is
-// looked at once, and the document never holds more characters than the
-// input has bytes.
+// looked at once, and the document holds at most one character per input
+// byte, and one in a hundred more for the breaks below.
+//
+// Time grows in proportion to the input, also when a view shows the document:
+// Qt lays out a paragraph only whole, and a word wider than the view in time
+// quadratic in its length. So a run of MaxUnbrokenText characters without a
+// place to wrap gets one, a zero-width space, and a paragraph that has grown
+// to MaxParagraphText characters goes on in a new one of the same format.
+// The document changes in one edit block that replaces all of it, which a
+// view lays out a screen at a time.
 class RtfReader {
 public:
     static constexpr int MaxDepth = 100;
+    static constexpr int MaxUnbrokenText = 200;
+    static constexpr int MaxParagraphText = 10'000;
 
     // Replaces the content of document with the text of rtf.
     static void Read(QByteArrayView rtf, QTextDocument& document);
@@ -52,6 +64,7 @@ private:
         int firstIndent{0};
         int spaceBefore{0};
         int spaceAfter{0};
+        bool operator==(const Paragraph&) const = default;
     };
 
     struct Group {
@@ -59,6 +72,11 @@ private:
         Paragraph paragraph;
         Destination destination{Destination::Text};
         int unicodeSkip{1};
+    };
+
+    struct MadeFormat {
+        Characters characters;
+        QTextCharFormat format;
     };
 
     struct ControlWord {
@@ -88,7 +106,9 @@ private:
     void Unicode(int value);
     void EmitUnit(char16_t unit);
     void Emit(char16_t unit);
+    void AppendText(char16_t unit);
     void EndParagraph();
+    void ApplyParagraph();
     void CommitFont();
     void CommitColor();
     void Flush();
@@ -96,6 +116,8 @@ private:
 
     [[nodiscard]] bool Skipping() const;
     [[nodiscard]] Group& Current() { return groups.back(); }
+    [[nodiscard]] const QTextCharFormat& FormatOf(const Characters& characters);
+    void ForgetFormats();
     [[nodiscard]] QTextCharFormat CharFormat(const Characters& characters) const;
     [[nodiscard]] static QTextBlockFormat BlockFormat(const Paragraph& paragraph);
 
@@ -113,6 +135,15 @@ private:
 
     QString pendingText;
     Characters pendingCharacters;
+    int unbrokenText{0}; // characters since the last place to wrap
+    int paragraphText{0};
+    std::optional<Paragraph> blockParagraph; // what the document's last block shows
+    QTextBlockFormat blockFormat;
+    // Formats made lately, the oldest replaced first: a document switches
+    // among a few, and making one costs more than finding it.
+    std::array<MadeFormat, 8> madeFormats;
+    std::size_t madeCount{0};
+    std::size_t madeNext{0};
 
     QHash<int, QString> fonts;
     int defaultFont{-1};

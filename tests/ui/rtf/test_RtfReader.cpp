@@ -1,5 +1,7 @@
 #include "rtf/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -114,26 +116,13 @@ private slots:
             "{\\rtf1 n {\\b b {\\i bi\\b0  i}}\\ul u\\ulnone  \\strike s\\strike0 "
             "\\ul\\b\\i x\\plain  p}",
             "<left 0 0 0 0 0>n |b [b]|bi[bi]| i[i]|u[u]| |s[s]|x[biu]| p|");
-        row("fonts, sizes and colours",
-            "{\\rtf1\\deff1{\\fonttbl{\\f0\\froman Times New Roman;}"
-            "{\\f1\\fswiss{\\*\\panose 020b}Arial;}\\f2 Courier;}"
-            "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
-            "d{\\fs36 big}{\\f0 times}{\\f2 courier}{\\f9 unknown}"
-            "{\\cf1 red}{\\cf2\\fs16 navy}{\\cf0 auto}{\\cf7\\fs30 missing}\\fs21 odd}",
-            "<left 0 0 0 0 0>d[Arial]|big[18 Arial]|times[Times New Roman]|courier[Courier]|"
-            "unknown[Arial]|red[Arial #ff0000]|navy[8 Arial #000080]|auto[Arial]|"
-            "missing[15 Arial]|odd[10.5 Arial]|");
-        // A hanging first line tabs to the indent of the others.
-        row("paragraph formats",
-            "{\\rtf1\\qc centred\\par\\qr right\\par\\pard\\qj just\\par "
-            "\\pard\\li720\\ri300\\fi-360\\sb150\\sa75 indented\\par\\pard plain}",
-            "<centre 0 0 0 0 0>centred|\n<right 0 0 0 0 0>right|\n<justify 0 0 0 0 0>just|\n"
-            "<left 48 20 -24 10 5 tab 24>indented|\n<left 0 0 0 0 0>plain|");
-        row("huge and negative numbers",
-            "{\\rtf1{\\fs99999999999999999999 big}{\\fs-7 small}{\\fs0\\b zero}"
-            "{\\cf-3 c}{\\f-99999999999 f}\\li-99999999999\\fi99999999999 "
-            "\\uc-4\\u99999999999 \\u-99999999 x\\uc9999999 \\u65 abcdefghijklmnopqrsty}",
-            "<left 0 0 1920 0 0>big[144]|small[1]|zero[b 1]|cfxAqrsty|");
+        row("toggles with 0 and 1", "{\\rtf1 \\ul u\\ul0 n\\ul1 u\\ul0\\b1 b\\b0\\i1 i\\i0 n}",
+            "<left 0 0 0 0 0>u[u]|n|u[u]|b[b]|i[i]|n|");
+        // Tables read after some text still count for the text after them.
+        row("tables after the text",
+            "{\\rtf1 {\\f1 a}{\\b b}{\\fonttbl{\\f1 Courier;}}{\\f1 c}{\\cf1 d}{\\ul e}"
+            "{\\colortbl;\\red255\\green0\\blue0;}{\\cf1 f}g{\\i h}\\deff1 i}",
+            "<left 0 0 0 0 0>a|b[b]|c[Courier]|d|e[u]|f[#ff0000]|g|h[i Courier]|i[Courier]|");
     }
 
     // With details when the expected text starts with them.
@@ -141,6 +130,76 @@ private slots:
         QFETCH(QByteArray, rtf);
         QFETCH(QString, text);
         QCOMPARE(Read(rtf, text.startsWith('<')), text);
+    }
+
+    // A zero-width space lets a view wrap a long run of text, never inside a
+    // character nor before a mark; spaces, tabs and line breaks reset the count.
+    void breaksLongRunsOfText_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        const int limit = RtfReader::MaxUnbrokenText;
+        const QString a(limit, 'a');
+        const QString zwsp(QChar(0x200B));
+        QTest::newRow("long word") << ("{\\rtf1 " + QByteArray(limit * 2 + 50, 'a') + "}")
+                                   << a + zwsp + a + zwsp + QString(50, 'a');
+        QTest::newRow("words") << ("{\\rtf1 " + QByteArray(limit - 1, 'a') + " " +
+                                   QByteArray(limit - 1, 'b') + "\\tab " + QByteArray(limit, 'c') +
+                                   "\\line " + QByteArray(limit, 'd') + "}")
+                               << a.left(limit - 1) + " " + QString(limit - 1, 'b') + "\t" +
+                                      QString(limit, 'c') + QChar(0x2028) + QString(limit, 'd');
+        QTest::newRow("a run across formats")
+            << ("{\\rtf1 " + QByteArray(limit - 1, 'a') + "{\\b bc}}")
+            << a.left(limit - 1) + "b" + zwsp + "c";
+        QTest::newRow("a mark") << ("{\\rtf1 " + QByteArray(limit, 'a') + "\\u769?b}")
+                                << a + QChar(0x0301) + zwsp + "b";
+        QTest::newRow("a surrogate pair")
+            << ("{\\rtf1 " + QByteArray(limit - 1, 'a') + "\\u-10179?\\u-8704?b}")
+            << a.left(limit - 1) + QString::fromUtf8("😀") + zwsp + "b";
+        QTest::newRow("a new paragraph")
+            << ("{\\rtf1 " + QByteArray(limit, 'a') + "\\par " + QByteArray(limit, 'a') + "}")
+            << a + "\n" + a;
+    }
+
+    void breaksLongRunsOfText() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QCOMPARE(Read(rtf), text);
+    }
+
+    // A paragraph that has grown too long goes on in a new one of the same
+    // format, after a space or where a long word gets its break.
+    void splitsOverlongParagraphs() {
+        const int limit = RtfReader::MaxParagraphText;
+        for (const QByteArray& word : {QByteArray("word "), QByteArray("a")}) {
+            const QByteArray text = word.repeated(limit * 5 / 2 / word.size());
+            QTextDocument document;
+            RtfReader::Read("{\\rtf1\\qc " + text + "\\par\\pard end}", document);
+            QStringList paragraphs;
+            for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+                QVERIFY(block.blockFormat().alignment() ==
+                        (block.next().isValid() ? Qt::AlignHCenter : Qt::AlignLeft));
+                paragraphs << block.text().remove(QChar(0x200B));
+            }
+            const QString part = QString::fromLatin1(text.left(limit));
+            QCOMPARE(paragraphs, QStringList({part, part, part.left(limit / 2), "end"}));
+        }
+    }
+
+    // A view lays out each change of its document; a change that covers the
+    // whole document it lays out lazily, a screen at a time.
+    void replacesALaidOutDocumentInOneChange() {
+        QTextDocument document;
+        document.setTextWidth(400);
+        static_cast<void>(document.documentLayout());
+        RtfReader::Read("{\\rtf1 old\\par text}", document);
+        for (const int runs : {1, 1000}) {
+            QSignalSpy changes(&document, &QTextDocument::contentsChange);
+            RtfReader::Read("{\\rtf1 " + QByteArray("\\b a\\b0 b").repeated(runs) + "\\par x}",
+                            document);
+            QVERIFY(document.characterCount() > runs * 2);
+            QCOMPARE(changes.size(), 2); // the old text removed, then the new one in
+            QCOMPARE(changes.last(), QVariantList({0, 0, document.characterCount()}));
+        }
     }
 
     // Every input gives a document no larger than the input, without a crash
