@@ -45,9 +45,9 @@ void frmTurnix::ProbeInstructions() {
 
 // A window of its own rather than one that the window manager keeps above
 // this one, so that the cube can be brought to the front while the guide is
-// open.
+// open; it opens beside this window so as not to hide the cube.
 void frmTurnix::ShowInstructionsWindow() {
-    ShowInstructions(instructionsWindow, nullptr, strInstructionsFile);
+    ShowInstructions(instructionsWindow, this, strInstructionsFile);
 }
 
 void frmTurnix::CloseInstructions() {

@@ -15,6 +15,13 @@ namespace turnix {
 // frame larger than area keeps its top-left corner inside.
 [[nodiscard]] QPoint KeptInside(const QRect& frame, const QRect& area);
 
+// Top-left corner for a frame of the given size beside owner (a frame), all
+// within area: to owner's right when area has room there, else to its left,
+// else wherever it covers least of owner, trying right, left, below and
+// above in that order. Side by side, the frames share their top edge as far
+// as area allows.
+[[nodiscard]] QPoint BesideFrame(QSize frame, const QRect& owner, const QRect& area);
+
 // Centres a window that is not yet shown on its parent's screen, or on the
 // primary screen when it has no parent.
 void CenterOnScreen(QWidget& window);
@@ -22,5 +29,9 @@ void CenterOnScreen(QWidget& window);
 // Moves a window that is not yet shown so that its top-left corner lies at
 // point, then as little as needed to keep it on the screen that holds point.
 void PlaceAt(QWidget& window, QPoint point);
+
+// Moves a window that is not yet shown beside owner, a shown window, on
+// owner's screen (see BesideFrame).
+void PlaceBeside(QWidget& window, const QWidget& owner);
 
 } // namespace turnix

@@ -2,6 +2,7 @@
 #include "WindowTestSupport.h"
 #include "dialogs/frmInstructions.h"
 #include "platform/FileSaving.h"
+#include "platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QDir>
@@ -327,24 +328,39 @@ private slots:
         }
     }
 
-    // Shown beside the main window, reloaded on each use, closed with it.
+    // Shown beside the main window, reloaded on each use, brought back when
+    // minimised, closed with it.
     void instructionsAreShownReloadedAndClosedWithTheWindow() {
         Session s;
         const QString path = s.folder.filePath("Instructions.rtf");
         WriteBytes(path, "{\\rtf1 First}");
         s.fake.system.installFolder = s.folder.path();
-        const frmTurnix& window = s.Start();
+        frmTurnix& window = s.Start();
+        const QRect screen = window.screen()->availableGeometry();
+        window.move(screen.topLeft());
 
         Trigger(window, "mnuHelpInstructions");
         const QPointer<frmInstructions> instructions = OpenInstructions();
         QVERIFY(instructions != nullptr && instructions->isVisible());
+        QCOMPARE(instructions->pos(),
+                 BesideFrame(instructions->frameGeometry().size(), window.frameGeometry(), screen));
+        QVERIFY(QTest::qWaitForWindowActive(instructions));
         const auto& view = Child<QTextBrowser>(*instructions, "rtxInstructions");
         QCOMPARE(view.toPlainText(), QString("First"));
 
+        // Where the user put it, it stays.
+        const QPoint moved = instructions->pos() + QPoint(0, 10);
+        instructions->move(moved);
+        instructions->showMinimized();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         WriteBytes(path, "{\\rtf1 Second}");
         Trigger(window, "mnuHelpInstructions");
         QCOMPARE(OpenInstructions(), instructions);
         QCOMPARE(view.toPlainText(), QString("Second"));
+        QVERIFY(!instructions->isMinimized() && instructions->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(instructions));
+        QCOMPARE(instructions->pos(), moved);
 
         Trigger(window, "mnuFileExit");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
