@@ -50,10 +50,12 @@ frmTurnix::frmTurnix(Platform services, QWidget* parent) : QMainWindow(parent), 
     CreateCentralArea();
     CreateEnterKey();
 
-    // Start-up proper, in its fixed order: the colour scheme, the step texts,
+    // Start-up proper, in its fixed order: the colour scheme (and the
+    // pictures drawn in it), the step texts,
     // the shown side of the new cube, the installation folder, the window's
     // place, the instructions, edit mode.
     lngColors = LoadColorScheme(platform.settings);
+    DrawSchemePictures();
     FillStepTexts();
     DisplaySide();
     strInstallFolder = GetInstallFolder();

@@ -73,6 +73,7 @@ private:
     void CreateSideMenu();
     void CreateHelpMenu();
     void CreateToolbar();
+    void DrawSchemePictures();
     void ToolbarButtonClick(int index);
 
     // Display and side navigation (frmTurnix.cpp).
@@ -164,6 +165,8 @@ private:
     QMenu* mnuHelp{};
     QAction* mnuHelpInstructions{};
     QAction* mnuHelpAbout{};
+    // Toolbar buttons 4 to 9, by side index.
+    std::array<QAction*, side::Count> toolbarShowSide{};
     // Toolbar button 11, which solution mode disables.
     QAction* toolbarSolve{};
 };

@@ -13,6 +13,7 @@ namespace turnix {
 void frmTurnix::DefineColorScheme() {
     if (const auto chosen = DefineColors(platform, this, lngColors)) {
         lngColors = *chosen;
+        DrawSchemePictures();
         DisplaySide();
     }
     txtDummy->setFocus();
@@ -31,7 +32,7 @@ void frmTurnix::PickSquareColor(std::int16_t intSquare, QPoint globalPointer) {
 }
 
 void frmTurnix::ShowAbout() {
-    frmAbout about(platform, this);
+    frmAbout about(platform, lngColors, this);
     platform.modalRunner.Exec(about);
     txtDummy->setFocus();
 }

@@ -1,6 +1,5 @@
 #include "NeighbourLabel.h"
 #include "SquareGridArea.h"
-#include "appearance/TurnixPictures.h"
 #include "frmTurnix.h"
 #include "platform/WindowPlacement.h"
 
@@ -81,7 +80,6 @@ void frmTurnix::CreateCentralArea() {
     column->addWidget(CreateSolutionFrame());
     setCentralWidget(central);
     CreateFocusSink(central);
-    setWindowIcon(TurnixWindowPicture());
 }
 
 QWidget* frmTurnix::CreateSideView() {
