@@ -50,6 +50,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -63,7 +64,7 @@ private:
     [[nodiscard]] QWidget* CreateSideView();
     [[nodiscard]] QWidget* CreateSolutionFrame();
     void CreateFocusSink(QWidget* centralArea);
-    void CreateEnterKey();
+    void SetTabOrder();
     void SetDefaultGeometry();
 
     // Menus and toolbar (frmTurnixMenus.cpp).
