@@ -13,6 +13,14 @@
 
 namespace turnix {
 
+namespace {
+
+// Narrower than this the guide is too cramped to read; it then rather
+// covers part of the main window.
+constexpr int NarrowestBeside = 380;
+
+} // namespace
+
 frmInstructions::frmInstructions(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmInstructions"));
     setWindowTitle(QStringLiteral("Instructions"));
@@ -88,7 +96,7 @@ void ShowInstructions(QPointer<frmInstructions>& window, const QWidget* beside,
         QObject::connect(window.data(), &QDialog::finished, window.data(), &QObject::deleteLater);
         // Placed once: where the user moves it afterwards, it stays.
         if (beside != nullptr) {
-            PlaceBeside(*window, *beside);
+            PlaceBeside(*window, *beside, NarrowestBeside);
         }
     }
     window->LoadFile(path);

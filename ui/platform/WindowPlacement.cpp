@@ -68,6 +68,11 @@ QPoint BesideFrame(QSize frame, const QRect& owner, const QRect& area) {
     });
 }
 
+int WidthBeside(int width, int narrowest, const QRect& owner, const QRect& area) {
+    const int room = std::max(area.right() - owner.right(), owner.left() - area.left());
+    return width <= room || room < narrowest ? width : room;
+}
+
 void CenterOnScreen(QWidget& window) {
     const QWidget* parent = window.parentWidget();
     const QRect area = AvailableArea(parent != nullptr ? parent->screen() : nullptr);
@@ -80,10 +85,14 @@ void PlaceAt(QWidget& window, QPoint point) {
     window.move(KeptInside(QRect(point, FrameSize(window)), area));
 }
 
-void PlaceBeside(QWidget& window, const QWidget& owner) {
+void PlaceBeside(QWidget& window, const QWidget& owner, int narrowest) {
     const QWidget& ownerWindow = *owner.window();
-    window.move(BesideFrame(FrameSize(window, &ownerWindow), ownerWindow.frameGeometry(),
-                            AvailableArea(ownerWindow.screen())));
+    const QRect area = AvailableArea(ownerWindow.screen());
+    const QRect ownerFrame = ownerWindow.frameGeometry();
+    const QSize frame = FrameSize(window, &ownerWindow);
+    const int width = WidthBeside(frame.width(), narrowest, ownerFrame, area);
+    window.resize(window.width() - (frame.width() - width), window.height());
+    window.move(BesideFrame(FrameSize(window, &ownerWindow), ownerFrame, area));
 }
 
 } // namespace turnix

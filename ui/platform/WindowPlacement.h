@@ -22,6 +22,11 @@ namespace turnix {
 // as area allows.
 [[nodiscard]] QPoint BesideFrame(QSize frame, const QRect& owner, const QRect& area);
 
+// Width for a frame beside owner within area: its own width when that fits
+// on either side, else the width of the wider side when that is at least
+// narrowest, else its own width.
+[[nodiscard]] int WidthBeside(int width, int narrowest, const QRect& owner, const QRect& area);
+
 // Centres a window that is not yet shown on its parent's screen, or on the
 // primary screen when it has no parent.
 void CenterOnScreen(QWidget& window);
@@ -31,7 +36,8 @@ void CenterOnScreen(QWidget& window);
 void PlaceAt(QWidget& window, QPoint point);
 
 // Moves a window that is not yet shown beside owner, a shown window, on
-// owner's screen (see BesideFrame).
-void PlaceBeside(QWidget& window, const QWidget& owner);
+// owner's screen, narrowing its frame down to narrowest if that lets it fit
+// (see WidthBeside and BesideFrame).
+void PlaceBeside(QWidget& window, const QWidget& owner, int narrowest);
 
 } // namespace turnix

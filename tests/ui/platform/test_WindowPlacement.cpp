@@ -64,6 +64,39 @@ private slots:
         QFETCH(QPoint, expected);
         QCOMPARE(BesideFrame(frame, owner, area), expected);
     }
+
+    // A 620 wide frame that may narrow to 380.
+    void widthBeside_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("fits on the right")
+            << QRect(0, 0, 1920, 1080) << QRect(100, 100, 500, 400) << 620;
+        QTest::newRow("fits on the left")
+            << QRect(0, 0, 1920, 1080) << QRect(1300, 100, 500, 400) << 620;
+        QTest::newRow("owner centred on 1280: the room beside it")
+            << QRect(0, 0, 1280, 1024) << QRect(403, 200, 474, 500) << 403;
+        QTest::newRow("the wider side, on the left")
+            << QRect(0, 0, 1366, 768) << QRect(500, 100, 474, 500) << 500;
+        QTest::newRow("just room enough")
+            << QRect(0, 0, 1280, 1024) << QRect(380, 0, 520, 400) << 380;
+        QTest::newRow("too little room: its own width")
+            << QRect(0, 0, 1280, 1024) << QRect(379, 0, 522, 400) << 620;
+        QTest::newRow("second monitor")
+            << QRect(1920, 0, 1280, 1024) << QRect(2300, 100, 470, 500) << 430;
+    }
+
+    void widthBeside() {
+        QFETCH(QRect, area);
+        QFETCH(QRect, owner);
+        QFETCH(int, expected);
+        QCOMPARE(WidthBeside(620, 380, owner, area), expected);
+        const QSize frame(expected, 560);
+        if (expected < 620) {
+            QVERIFY(!QRect(BesideFrame(frame, owner, area), frame).intersects(owner));
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestWindowPlacement)
