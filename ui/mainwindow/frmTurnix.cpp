@@ -185,12 +185,21 @@ void frmTurnix::keyPressEvent(QKeyEvent* event) {
 }
 
 // Focus rests in the hidden text box, so no visible control shows a focus
-// mark.
+// mark, unless the keyboard put it where a mark is wanted.
 void frmTurnix::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !HoldsKeyboardPlace()) {
         txtDummy->setFocus();
     }
+}
+
+// A square or neighbour label that the keyboard gave the focus keeps it
+// when the window comes back, after a pick dialog for instance: it shows a
+// mark and takes no step on Enter.
+bool frmTurnix::HoldsKeyboardPlace() const {
+    const QWidget* place = focusWidget();
+    return std::find(cmdColor.cbegin(), cmdColor.cend(), place) != cmdColor.cend() ||
+           place == lblNorth || place == lblWest || place == lblEast || place == lblSouth;
 }
 
 void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {

@@ -85,6 +85,7 @@ private:
     void ShowNeighbourWest();
     void ShowNeighbourEast();
     [[nodiscard]] QColor SquareColor(std::int16_t colorIndex) const;
+    [[nodiscard]] bool HoldsKeyboardPlace() const;
 
     // Cube commands (frmTurnix.cpp).
     void TurnSide(std::int16_t intSide, SideTurn turn);

@@ -128,6 +128,22 @@ private slots:
         QCOMPARE(ShownSquares(Window()), s->Expected());
     }
 
+    // After a dialog, say, or another program: a square or label keeps the
+    // focus; a step button hands it back to the resting place.
+    void theKeyboardPlaceSurvivesTheWindowComingBack() {
+        for (const char* name : {"cmdColor5", "lblEast"}) {
+            QWidget& place = Child(Window(), name);
+            place.setFocus(Qt::TabFocusReason);
+            QVERIFY(LeaveAndComeBack());
+            QCOMPARE(Focused(), &place);
+        }
+        s->Load(Scrambled(3));
+        Trigger(Window(), "mnuCubeSolve");
+        Button("cmdStepsToCompletion").setFocus(Qt::TabFocusReason);
+        QVERIFY(LeaveAndComeBack());
+        QCOMPARE(Focused(), &Resting());
+    }
+
     // On every screen colour, white and yellow among them; on a neighbour
     // label too. At rest in the hidden text box, no control shows it.
     void theFocusedControlAloneShowsTheMark() {
@@ -163,6 +179,18 @@ private:
         return Child<QPushButton>(Window(), QString("cmdColor%1").arg(i));
     }
     QLineEdit& Resting() { return Child<QLineEdit>(Window(), "txtDummy"); }
+
+    // Another window becomes active, then this one again.
+    bool LeaveAndComeBack() {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        if (!QTest::qWaitForWindowActive(&other)) {
+            return false;
+        }
+        Window().activateWindow();
+        return QTest::qWaitForWindowActive(&Window());
+    }
 
     // Enter on control, with the focus there.
     static void PressEnter(QWidget& control, Qt::Key key = Qt::Key_Return,
