@@ -126,15 +126,29 @@ public:
     }
 };
 
+// Plays the print dialog: a job that is ready gets the starting settings on
+// its surface, then the orientation the user picks, if any.
 class FakePrinting final : public IPrinting {
 public:
     // Each call hands out the next prepared job; none left: cancelled.
     std::deque<Job> jobs;
+    // The orientation picked in each dialog; 0 or none left: none picked.
+    std::deque<int> pickedOrientations;
     QStringList documentNames;
+    std::vector<std::pair<int, int>> startingSetups; // scale mode, orientation
 
-    Job BeginDocument(QWidget*, const QString& strDocumentName) override {
+    Job BeginDocument(QWidget*, const QString& strDocumentName, const PageSetup& start) override {
         documentNames << strDocumentName;
-        return TakeFront(jobs);
+        startingSetups.emplace_back(start.scaleMode, start.orientation);
+        Job job = TakeFront(jobs);
+        if (job.surface) {
+            job.surface->SetScaleMode(start.scaleMode);
+            job.surface->SetOrientation(start.orientation);
+            if (const int picked = TakeFront(pickedOrientations); picked != 0) {
+                job.surface->SetOrientation(picked);
+            }
+        }
+        return job;
     }
 };
 

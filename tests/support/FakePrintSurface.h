@@ -4,7 +4,8 @@
 // font, on pages of a chosen size. The record is shared, so a test can still
 // read it after the window that printed has released the surface. Characters
 // are 10 twips per point wide and lines 20 twips per point high, so 10 pt
-// text is 100 wide and 200 high.
+// text is 100 wide and 200 high. The page's width and height are given
+// upright; in landscape (orientation 2) they trade places.
 
 #include "printing/IPrintSurface.h"
 
@@ -39,15 +40,18 @@ public:
     bool endDocSucceeds{true};
 
     void SetScaleMode(int mode) override { record->scaleModes.push_back(mode); }
-    void SetOrientation(int orientation) override { record->orientations.push_back(orientation); }
+    void SetOrientation(int orientation) override {
+        record->orientations.push_back(orientation);
+        landscape = orientation == 2 || (landscape && orientation != 1);
+    }
     void SetFont(bool newBold, int pointSize) override {
         bold = newBold;
         size = pointSize;
     }
     [[nodiscard]] bool FontBold() const override { return bold; }
     [[nodiscard]] int FontSize() const override { return size; }
-    [[nodiscard]] double ScaleWidth() const override { return width; }
-    [[nodiscard]] double ScaleHeight() const override { return height; }
+    [[nodiscard]] double ScaleWidth() const override { return landscape ? height : width; }
+    [[nodiscard]] double ScaleHeight() const override { return landscape ? width : height; }
     [[nodiscard]] double TextWidth(const QString& text) const override {
         return static_cast<double>(text.size()) * 10.0 * size;
     }
@@ -77,6 +81,7 @@ public:
 private:
     double width;
     double height;
+    bool landscape{false};
     bool bold{true};
     int size{8};
     double x{0};

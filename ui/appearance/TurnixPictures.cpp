@@ -62,8 +62,8 @@ void DrawDisk(QPainter& painter) {
     painter.drawRect(QRectF(17, 5.5, 2.5, 5));
 }
 
-void DrawSideFace(QPainter& painter, std::int16_t intSide) {
-    DrawSide(painter, {3, 3}, {26, 0}, {0, 26}, PlainSide(intSide));
+void DrawSideFace(QPainter& painter, std::int16_t intSide, const ColorScheme& colors) {
+    DrawSide(painter, {3, 3}, {26, 0}, {0, 26}, PlainSide(intSide), colors);
 }
 
 void DrawCheckMark(QPainter& painter) {
@@ -88,23 +88,25 @@ QIcon SaveConfigurationPicture() {
     return Render(DrawDisk);
 }
 
-QIcon ShowSidePicture(std::int16_t intSide) {
-    return Render([intSide](QPainter& painter) { DrawSideFace(painter, intSide); });
+QIcon ShowSidePicture(std::int16_t intSide, const ColorScheme& colors) {
+    return Render(
+        [intSide, &colors](QPainter& painter) { DrawSideFace(painter, intSide, colors); });
 }
 
-QIcon SolvePicture() {
-    return Render([](QPainter& painter) {
-        DrawCube(painter, {PlainSide(0), PlainSide(2), PlainSide(5)});
+QIcon SolvePicture(const ColorScheme& colors) {
+    return Render([&colors](QPainter& painter) {
+        DrawCube(painter, {PlainSide(0), PlainSide(2), PlainSide(5)}, colors);
         DrawCheckMark(painter);
     });
 }
 
 // A scrambled cube, so that it reads as the puzzle rather than a box.
-QIcon TurnixWindowPicture() {
-    return Render([](QPainter& painter) {
-        DrawCube(painter, {{0, 0, 3, 5, 0, 0, 0, 2, 0},
-                           {2, 4, 2, 2, 2, 1, 3, 2, 2},
-                           {5, 5, 0, 5, 5, 5, 4, 5, 1}});
+QIcon TurnixWindowPicture(const ColorScheme& colors) {
+    return Render([&colors](QPainter& painter) {
+        DrawCube(
+            painter,
+            {{0, 0, 3, 5, 0, 0, 0, 2, 0}, {2, 4, 2, 2, 2, 1, 3, 2, 2}, {5, 5, 0, 5, 5, 5, 4, 5, 1}},
+            colors);
     });
 }
 

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "ScreenColor.h"
+
 #include <QIcon>
 #include <cstdint>
 
 namespace turnix {
 
 // The program's pictures, drawn in code at the sizes toolbars and window
-// frames ask for, in the colours of the default scheme.
+// frames ask for. The cubes among them take their squares' colours from a
+// scheme, so that they match the squares on screen.
 [[nodiscard]] QIcon OpenConfigurationPicture();
 [[nodiscard]] QIcon SaveConfigurationPicture();
-// Nine squares in the default colour of the side (0..5).
-[[nodiscard]] QIcon ShowSidePicture(std::int16_t intSide);
-[[nodiscard]] QIcon SolvePicture();
-[[nodiscard]] QIcon TurnixWindowPicture();
+// Nine squares in the colour of the side (0..5) of a solved cube.
+[[nodiscard]] QIcon ShowSidePicture(std::int16_t intSide, const ColorScheme& colors);
+[[nodiscard]] QIcon SolvePicture(const ColorScheme& colors);
+[[nodiscard]] QIcon TurnixWindowPicture(const ColorScheme& colors);
 
 } // namespace turnix

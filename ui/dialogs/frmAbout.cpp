@@ -55,13 +55,14 @@ QFrame* AddSeparator(QWidget& owner, const QString& name) {
 
 } // namespace
 
-frmAbout::frmAbout(Platform services, QWidget* parent) : QDialog(parent), platform(services) {
+frmAbout::frmAbout(Platform services, const ColorScheme& colors, QWidget* parent)
+    : QDialog(parent), platform(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     setWindowTitle(QStringLiteral("About ") + ApplicationTitle());
 
     auto* picture = AddLabel(*this, QString(), QStringLiteral("picIcon"));
-    picture->setPixmap(DrawCubePicture(PictureSize));
+    picture->setPixmap(DrawCubePicture(PictureSize, colors));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     lblTitle = AddLabel(*this, ApplicationTitle(), QStringLiteral("lblTitle"));

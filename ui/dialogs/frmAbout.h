@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/ScreenColor.h"
 #include "platform/Platform.h"
 
 #include <QDialog>
@@ -9,13 +10,14 @@ class QPushButton;
 
 namespace turnix {
 
-// "About Turnix": title, version, a short description and a distribution note,
-// with a button that starts the system's information tool.
+// "About Turnix": title, version, a short description and a distribution note
+// beside a cube in the screen colours, with a button that starts the system's
+// information tool.
 class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAbout(Platform platform, QWidget* parent = nullptr);
+    frmAbout(Platform platform, const ColorScheme& colors, QWidget* parent = nullptr);
 
     // Starts the first system-information tool found on the PATH; when none
     // is found or none starts, says that system information is unavailable.

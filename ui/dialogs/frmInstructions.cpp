@@ -15,6 +15,14 @@
 
 namespace turnix {
 
+namespace {
+
+// Narrower than this the guide is too cramped to read; it then rather
+// covers part of the main window.
+constexpr int NarrowestBeside = 380;
+
+} // namespace
+
 frmInstructions::frmInstructions(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmInstructions"));
     setWindowTitle(QStringLiteral("Instructions"));
@@ -96,13 +104,19 @@ std::optional<QString> ProbeInstructionsFile(const QString& installFolder) {
     return path;
 }
 
-void ShowInstructions(QPointer<frmInstructions>& window, QWidget* parent, const QString& path) {
+void ShowInstructions(QPointer<frmInstructions>& window, const QWidget* beside,
+                      const QString& path) {
     if (window == nullptr) {
-        window = new frmInstructions(parent);
+        window = new frmInstructions;
         window->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(window.data(), &QDialog::finished, window.data(), &QObject::deleteLater);
+        // Placed once: where the user moves it afterwards, it stays.
+        if (beside != nullptr) {
+            PlaceBeside(*window, *beside, NarrowestBeside);
+        }
     }
     window->LoadFile(path);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

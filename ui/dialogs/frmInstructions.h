@@ -40,8 +40,11 @@ private:
 [[nodiscard]] std::optional<QString> ProbeInstructionsFile(const QString& installFolder);
 
 // "&Instructions": loads path into the open instructions window, or into a new
-// one that the next Close destroys, and brings it to the front. window keeps
+// one that the next Close destroys, and brings it to the front, restored if
+// it was minimised. A new window opens beside the window beside, narrowed if
+// that lets it fit there, or centred on the screen without one. window keeps
 // track of the open window between calls.
-void ShowInstructions(QPointer<frmInstructions>& window, QWidget* parent, const QString& path);
+void ShowInstructions(QPointer<frmInstructions>& window, const QWidget* beside,
+                      const QString& path);
 
 } // namespace turnix

@@ -98,12 +98,11 @@ void frmSolutionSteps::SaveSteps() {
 
 void frmSolutionSteps::PrintStepList() {
     const QString title = windowTitle();
-    IPrinting::Job job = platform.printing.BeginDocument(this, title);
+    IPrinting::Job job = platform.printing.BeginDocument(this, title, StepsPageSetup);
     if (job.status == IPrinting::Status::Unavailable ||
         (job.status == IPrinting::Status::Ready && !job.surface)) {
         ShowPrintFailure(job.strReason);
-    } else if (job.status == IPrinting::Status::Ready &&
-               !PrintSteps(*job.surface, title, vSteps, PrintScaleTwips, PrintPortrait)) {
+    } else if (job.status == IPrinting::Status::Ready && !PrintSteps(*job.surface, title, vSteps)) {
         ShowPrintFailure(QStringLiteral("The printer or the output file could not be written."));
     }
     ReturnToList();

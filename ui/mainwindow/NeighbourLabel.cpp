@@ -1,6 +1,10 @@
 #include "NeighbourLabel.h"
 
+#include "appearance/FocusMark.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace turnix {
 
@@ -16,6 +20,36 @@ NeighbourLabel::NeighbourLabel(const QString& text, QWidget* parent) : QLabel(te
     setPalette(colors);
 
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    // Room for the focus mark around the name.
+    constexpr int Room = FocusMarkWidth + 1;
+    setContentsMargins(Room, Room, Room, Room);
+}
+
+void NeighbourLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            emit clicked();
+            // The window's handler parks the focus; the keyboard user keeps
+            // their place.
+            setFocus(Qt::TabFocusReason);
+        }
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void NeighbourLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        DrawFocusMark(painter, rect());
+    }
 }
 
 // Taking the press is what sends the matching release here.

@@ -5,12 +5,14 @@
 #include "platform/ApplicationTitle.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVariant>
 #include <algorithm>
+#include <optional>
 
 namespace turnix {
 
@@ -35,6 +37,25 @@ constexpr std::array<Neighbours, side::Count> NeighbourSides{{
     {Top, Bottom, Front, Back}, // Right
 }};
 
+// The square an arrow key moves the focus to, row by row as the squares are
+// numbered; at the grid's edge the focus stays. Nothing for other keys.
+std::optional<std::size_t> SquareTowards(std::size_t square, int key) {
+    const std::size_t row = square / 3;
+    const std::size_t column = square % 3;
+    switch (key) {
+    case Qt::Key_Left:
+        return column > 0 ? square - 1 : square;
+    case Qt::Key_Right:
+        return column < 2 ? square + 1 : square;
+    case Qt::Key_Up:
+        return row > 0 ? square - 3 : square;
+    case Qt::Key_Down:
+        return row < 2 ? square + 3 : square;
+    default:
+        return std::nullopt;
+    }
+}
+
 void SetButtonColor(QPushButton& button, const QColor& color) {
     QPalette colors = button.palette();
     colors.setColor(QPalette::Button, color);
@@ -48,12 +69,13 @@ frmTurnix::frmTurnix(Platform services, QWidget* parent) : QMainWindow(parent), 
     CreateMenus();
     CreateToolbar();
     CreateCentralArea();
-    CreateEnterKey();
 
-    // Start-up proper, in its fixed order: the colour scheme, the step texts,
+    // Start-up proper, in its fixed order: the colour scheme (and the
+    // pictures drawn in it), the step texts,
     // the shown side of the new cube, the installation folder, the window's
     // place, the instructions, edit mode.
     lngColors = LoadColorScheme(platform.settings);
+    DrawSchemePictures();
     FillStepTexts();
     DisplaySide();
     strInstallFolder = GetInstallFolder();
@@ -127,25 +149,57 @@ void frmTurnix::RotateCube(CubeRotation rotation) {
 }
 
 // A press of any mouse button on an enabled colour square opens the pick
-// dialog at once; the button itself never sees the press.
+// dialog at once; the button itself never sees the press. The arrow keys
+// move the focus across the grid.
 bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
     const auto square = std::find(cmdColor.cbegin(), cmdColor.cend(), watched);
-    if (square != cmdColor.cend() && event->type() == QEvent::MouseButtonPress &&
-        (*square)->isEnabled()) {
-        const auto intSquare = static_cast<std::int16_t>(square - cmdColor.cbegin());
-        PickSquareColor(intSquare, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+    if (square == cmdColor.cend()) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto index = static_cast<std::size_t>(square - cmdColor.cbegin());
+    if (event->type() == QEvent::MouseButtonPress && (*square)->isEnabled()) {
+        PickSquareColor(static_cast<std::int16_t>(index),
+                        static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        if (const auto next = SquareTowards(index, static_cast<QKeyEvent*>(event)->key())) {
+            cmdColor.at(*next)->setFocus(Qt::TabFocusReason);
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+// Reached only when the control with the focus leaves Enter alone; the step
+// buttons, the squares and the neighbour labels take it themselves.
+void frmTurnix::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (cmdOneStep->isEnabled()) {
+        cmdOneStep->click();
+    }
+}
+
 // Focus rests in the hidden text box, so no visible control shows a focus
-// mark.
+// mark, unless the keyboard put it where a mark is wanted.
 void frmTurnix::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !HoldsKeyboardPlace()) {
         txtDummy->setFocus();
     }
+}
+
+// A square or neighbour label that the keyboard gave the focus keeps it
+// when the window comes back, after a pick dialog for instance: it shows a
+// mark and takes no step on Enter.
+bool frmTurnix::HoldsKeyboardPlace() const {
+    const QWidget* place = focusWidget();
+    return std::find(cmdColor.cbegin(), cmdColor.cend(), place) != cmdColor.cend() ||
+           place == lblNorth || place == lblWest || place == lblEast || place == lblSouth;
 }
 
 void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {

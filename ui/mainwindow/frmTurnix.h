@@ -50,6 +50,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -63,7 +64,7 @@ private:
     [[nodiscard]] QWidget* CreateSideView();
     [[nodiscard]] QWidget* CreateSolutionFrame();
     void CreateFocusSink(QWidget* centralArea);
-    void CreateEnterKey();
+    void SetTabOrder();
     void SetDefaultGeometry();
 
     // Menus and toolbar (frmTurnixMenus.cpp).
@@ -73,6 +74,7 @@ private:
     void CreateSideMenu();
     void CreateHelpMenu();
     void CreateToolbar();
+    void DrawSchemePictures();
     void ToolbarButtonClick(int index);
 
     // Display and side navigation (frmTurnix.cpp).
@@ -83,6 +85,7 @@ private:
     void ShowNeighbourWest();
     void ShowNeighbourEast();
     [[nodiscard]] QColor SquareColor(std::int16_t colorIndex) const;
+    [[nodiscard]] bool HoldsKeyboardPlace() const;
 
     // Cube commands (frmTurnix.cpp).
     void TurnSide(std::int16_t intSide, SideTurn turn);
@@ -164,6 +167,8 @@ private:
     QMenu* mnuHelp{};
     QAction* mnuHelpInstructions{};
     QAction* mnuHelpAbout{};
+    // Toolbar buttons 4 to 9, by side index.
+    std::array<QAction*, side::Count> toolbarShowSide{};
     // Toolbar button 11, which solution mode disables.
     QAction* toolbarSolve{};
 };

@@ -13,6 +13,7 @@ namespace turnix {
 void frmTurnix::DefineColorScheme() {
     if (const auto chosen = DefineColors(platform, this, lngColors)) {
         lngColors = *chosen;
+        DrawSchemePictures();
         DisplaySide();
     }
     txtDummy->setFocus();
@@ -31,7 +32,7 @@ void frmTurnix::PickSquareColor(std::int16_t intSquare, QPoint globalPointer) {
 }
 
 void frmTurnix::ShowAbout() {
-    frmAbout about(platform, this);
+    frmAbout about(platform, lngColors, this);
     platform.modalRunner.Exec(about);
     txtDummy->setFocus();
 }
@@ -45,9 +46,9 @@ void frmTurnix::ProbeInstructions() {
 
 // A window of its own rather than one that the window manager keeps above
 // this one, so that the cube can be brought to the front while the guide is
-// open.
+// open; it opens beside this window so as not to hide the cube.
 void frmTurnix::ShowInstructionsWindow() {
-    ShowInstructions(instructionsWindow, nullptr, strInstructionsFile);
+    ShowInstructions(instructionsWindow, this, strInstructionsFile);
 }
 
 void frmTurnix::CloseInstructions() {

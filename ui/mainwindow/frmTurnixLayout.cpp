@@ -1,6 +1,6 @@
+#include "ColorSquare.h"
 #include "NeighbourLabel.h"
 #include "SquareGridArea.h"
-#include "appearance/TurnixPictures.h"
 #include "frmTurnix.h"
 #include "platform/WindowPlacement.h"
 
@@ -11,9 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 namespace turnix {
 
@@ -41,10 +41,8 @@ NeighbourLabel* CreateNeighbourLabel(const QString& text, const QString& name, Q
 }
 
 QPushButton* CreateColorButton(int index, QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new ColorSquare(parent);
     button->setObjectName(QStringLiteral("cmdColor%1").arg(index));
-    button->setFlat(true);
-    button->setAutoFillBackground(true);
     button->setToolTip(QStringLiteral("Click to change color"));
     button->setMinimumSize(16, 16);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -55,19 +53,23 @@ QPushButton* CreateStepButton(const QString& caption, const QString& name, QWidg
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setEnabled(false);
+    // A focused step button takes Enter itself, as in a dialog.
+    button->setAutoDefault(true);
     return button;
 }
 
-// Width of the widest name a west or east label can show, so the grid does
-// not move when the shown side changes.
-int WidestNeighbourName(const clsCube& cube, const QFontMetrics& metrics) {
+// Width of the widest west or east label, whatever name it shows, so the
+// grid does not move when the shown side changes.
+int WidestNeighbourLabel(const clsCube& cube, const QLabel& label) {
+    const QFontMetrics metrics = label.fontMetrics();
     int widest = 0;
     for (std::int16_t s = 0; s < side::Count; ++s) {
         for (const std::string& name : {cube.Side(s).WestLabel(), cube.Side(s).EastLabel()}) {
             widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(name)));
         }
     }
-    return widest;
+    const QMargins margins = label.contentsMargins();
+    return widest + margins.left() + margins.right();
 }
 
 } // namespace
@@ -81,7 +83,7 @@ void frmTurnix::CreateCentralArea() {
     column->addWidget(CreateSolutionFrame());
     setCentralWidget(central);
     CreateFocusSink(central);
-    setWindowIcon(TurnixWindowPicture());
+    SetTabOrder();
 }
 
 QWidget* frmTurnix::CreateSideView() {
@@ -100,11 +102,13 @@ QWidget* frmTurnix::CreateSideView() {
         cmdColor.at(static_cast<std::size_t>(i)) = square;
         grid->addWidget(square, i / 3, i % 3);
         // eventFilter takes every mouse press, so a click that still comes
-        // is from the keyboard; the dialog then opens beside the square.
+        // is from the keyboard; the dialog then opens beside the square,
+        // and the focus comes back to it afterwards.
         square->installEventFilter(this);
         connect(square, &QPushButton::clicked, this, [this, square, i] {
             PickSquareColor(static_cast<std::int16_t>(i),
                             square->mapToGlobal(square->rect().center()));
+            square->setFocus(Qt::TabFocusReason);
         });
     }
 
@@ -120,7 +124,7 @@ QWidget* frmTurnix::CreateSideView() {
     connect(lblSouth, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourSouth);
 
     area->SetParts(Shape1, lblNorth, lblWest, lblEast, lblSouth);
-    area->SetSideLabelWidth(WidestNeighbourName(cubMain, lblWest->fontMetrics()));
+    area->SetSideLabelWidth(WidestNeighbourLabel(cubMain, *lblWest));
     return area;
 }
 
@@ -168,16 +172,16 @@ void frmTurnix::CreateFocusSink(QWidget* centralArea) {
     txtDummy->lower();
 }
 
-// Main windows have no default button: Enter and the keypad's Enter click
-// One Step wherever the focus is in this window, as long as it is enabled.
-void frmTurnix::CreateEnterKey() {
-    auto* enter = new QShortcut(this);
-    enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    connect(enter, &QShortcut::activated, this, [this] {
-        if (cmdOneStep->isEnabled()) {
-            cmdOneStep->click();
-        }
-    });
+// Tab from the resting place goes round the side view in reading order, then
+// the solution controls.
+void frmTurnix::SetTabOrder() {
+    std::vector<QWidget*> order{txtDummy, lblNorth, lblWest};
+    order.insert(order.end(), cmdColor.cbegin(), cmdColor.cend());
+    order.insert(order.end(), {lblEast, lblSouth, txtSolution, cmdOneStep, cmdStepsToCompletion,
+                               cmdPreviousSteps, cmdClear});
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
 }
 
 void frmTurnix::SetDefaultGeometry() {

@@ -193,17 +193,29 @@ void frmTurnix::CreateToolbar() {
     AddToolbarButton(Toolbar, OpenConfigurationPicture(), QStringLiteral("Open Configuration"));
     AddToolbarButton(Toolbar, SaveConfigurationPicture(), QStringLiteral("Save Configuration"));
     AddToolbarSeparator(Toolbar);
+    // The cube pictures follow the colour scheme (DrawSchemePictures).
     for (const ToolbarSideEntry& entry : ToolbarSideEntries) {
-        AddToolbarButton(Toolbar, ShowSidePicture(entry.intSide), Name(entry.tooltip));
+        toolbarShowSide.at(static_cast<std::size_t>(entry.intSide)) =
+            AddToolbarButton(Toolbar, QIcon(), Name(entry.tooltip));
     }
     AddToolbarSeparator(Toolbar);
-    toolbarSolve = AddToolbarButton(Toolbar, SolvePicture(), QStringLiteral("Solve"));
+    toolbarSolve = AddToolbarButton(Toolbar, QIcon(), QStringLiteral("Solve"));
 
     const QList<QAction*> buttons = Toolbar->actions();
     for (int index = 1; index <= buttons.size(); ++index) {
         connect(buttons.at(index - 1), &QAction::triggered, this,
                 [this, index] { ToolbarButtonClick(index); });
     }
+}
+
+// Drawn in the screen colours, so that each side's button shows the colour
+// of that side's squares on a solved cube.
+void frmTurnix::DrawSchemePictures() {
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        toolbarShowSide.at(static_cast<std::size_t>(s))->setIcon(ShowSidePicture(s, lngColors));
+    }
+    toolbarSolve->setIcon(SolvePicture(lngColors));
+    setWindowIcon(TurnixWindowPicture(lngColors));
 }
 
 // Dispatches on the button's 1-based index; the separators (3 and 10) and

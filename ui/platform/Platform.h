@@ -93,8 +93,11 @@ public:
     };
 
     virtual ~IPrinting() = default;
-    // Lets the user choose a printer or a PDF file for one document.
-    virtual Job BeginDocument(QWidget* parent, const QString& strDocumentName) = 0;
+    // Lets the user choose a printer or a PDF file for one document, in a
+    // dialog that starts from start's settings. The surface measures in
+    // start's scale units, on the paper and orientation the user chose.
+    virtual Job BeginDocument(QWidget* parent, const QString& strDocumentName,
+                              const PageSetup& start) = 0;
 };
 
 // Everything above, handed to each window. The services outlive the windows.

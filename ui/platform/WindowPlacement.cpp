@@ -4,20 +4,30 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 
 namespace turnix {
 
 namespace {
 
+QSize Decoration(const QWidget& window) {
+    const QWidget* top = window.window();
+    return (top->frameGeometry().size() - top->size()).expandedTo(QSize(0, 0));
+}
+
 // A window's frame is unknown until the window manager has decorated it, so
-// take the parent window's decoration as the best guess.
+// take the decoration of a window that has one as the best guess.
+QSize FrameSize(const QWidget& window, const QWidget* decorated) {
+    return window.size() + (decorated != nullptr ? Decoration(*decorated) : QSize(0, 0));
+}
+
 QSize FrameSize(const QWidget& window) {
-    QSize decoration;
-    if (const QWidget* parent = window.parentWidget(); parent != nullptr) {
-        const QWidget* top = parent->window();
-        decoration = top->frameGeometry().size() - top->size();
-    }
-    return window.size() + decoration.expandedTo(QSize(0, 0));
+    return FrameSize(window, window.parentWidget());
+}
+
+[[nodiscard]] qint64 Covered(const QRect& frame, const QRect& other) {
+    const QRect overlap = frame.intersected(other);
+    return overlap.isEmpty() ? 0 : qint64{overlap.width()} * overlap.height();
 }
 
 QRect AvailableArea(const QScreen* screen) {
@@ -40,6 +50,29 @@ QPoint KeptInside(const QRect& frame, const QRect& area) {
     return {x, y};
 }
 
+QPoint BesideFrame(QSize frame, const QRect& owner, const QRect& area) {
+    const auto inside = [&](QPoint corner) {
+        return KeptInside(QRect(corner, frame), area);
+    };
+    // Right of owner, left, below, above, each moved into area as far as it
+    // must. The first that covers least wins: the right one whenever it has
+    // room, since it then covers nothing.
+    const std::array corners{
+        inside({owner.right() + 1, owner.top()}),
+        inside({owner.left() - frame.width(), owner.top()}),
+        inside({owner.left(), owner.bottom() + 1}),
+        inside({owner.left(), owner.top() - frame.height()}),
+    };
+    return *std::min_element(corners.cbegin(), corners.cend(), [&](QPoint a, QPoint b) {
+        return Covered(QRect(a, frame), owner) < Covered(QRect(b, frame), owner);
+    });
+}
+
+int WidthBeside(int width, int narrowest, const QRect& owner, const QRect& area) {
+    const int room = std::max(area.right() - owner.right(), owner.left() - area.left());
+    return width <= room || room < narrowest ? width : room;
+}
+
 void CenterOnScreen(QWidget& window) {
     const QWidget* parent = window.parentWidget();
     const QRect area = AvailableArea(parent != nullptr ? parent->screen() : nullptr);
@@ -50,6 +83,16 @@ void CenterOnScreen(QWidget& window) {
 void PlaceAt(QWidget& window, QPoint point) {
     const QRect area = AvailableArea(QGuiApplication::screenAt(point));
     window.move(KeptInside(QRect(point, FrameSize(window)), area));
+}
+
+void PlaceBeside(QWidget& window, const QWidget& owner, int narrowest) {
+    const QWidget& ownerWindow = *owner.window();
+    const QRect area = AvailableArea(ownerWindow.screen());
+    const QRect ownerFrame = ownerWindow.frameGeometry();
+    const QSize frame = FrameSize(window, &ownerWindow);
+    const int width = WidthBeside(frame.width(), narrowest, ownerFrame, area);
+    window.resize(window.width() - (frame.width() - width), window.height());
+    window.move(BesideFrame(FrameSize(window, &ownerWindow), ownerFrame, area));
 }
 
 } // namespace turnix

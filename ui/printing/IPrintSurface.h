@@ -1,8 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace turnix {
+
+// The page-setup settings a document starts with, as IPrintSurface takes
+// them. The print dialog opens with them and the user may still change the
+// orientation there.
+struct PageSetup {
+    std::int16_t scaleMode;
+    std::int16_t orientation;
+};
 
 // A page printer with a text cursor, in the manner of a line printer: text is
 // printed at the current position, which then moves on. Positions and sizes
@@ -12,7 +21,7 @@ class IPrintSurface {
 public:
     virtual ~IPrintSurface() = default;
 
-    // Page-setup settings applied before anything is printed.
+    // Page-setup settings, which count until the first output.
     virtual void SetScaleMode(int mode) = 0;          // 1: twips
     virtual void SetOrientation(int orientation) = 0; // 1: portrait, 2: landscape
 

@@ -21,6 +21,9 @@ public:
     QtPrintSurface(const QtPrintSurface&) = delete;
     QtPrintSurface& operator=(const QtPrintSurface&) = delete;
 
+    // For the print dialog, which changes the page before the first output.
+    [[nodiscard]] QPrinter& Printer() noexcept { return *printer; }
+
     // 1 twips, 2 points, 5 inches, 6 millimetres, 7 centimetres; other modes
     // are ignored.
     void SetScaleMode(int mode) override;

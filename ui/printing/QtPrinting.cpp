@@ -4,6 +4,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <utility>
 
 namespace turnix {
 
@@ -18,28 +19,39 @@ IPrinting::Job Unavailable(const QString& reason) {
 
 } // namespace
 
-IPrinting::Job QtPrinting::BeginDocument(QWidget* parent, const QString& strDocumentName) {
+bool QtPrinting::RunPrintDialog(QPrinter& printer, QWidget* parent) {
+    // The whole list is always printed, so there is no page range to choose.
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QtPrinting::QtPrinting(PrinterChoice choice) : choosePrinter(std::move(choice)) {}
+
+IPrinting::Job QtPrinting::BeginDocument(QWidget* parent, const QString& strDocumentName,
+                                         const PageSetup& start) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!printer->isValid()) {
         return Unavailable(QStringLiteral("No printer is installed, and no other output "
                                           "can be used."));
     }
     printer->setDocName(strDocumentName);
-
-    // The whole list is always printed, so there is no page range to choose.
-    QPrintDialog dialog(printer.get(), parent);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
-    if (dialog.exec() != QDialog::Accepted) {
+    auto surface = std::make_unique<QtPrintSurface>(std::move(printer));
+    // The dialog starts from the two settings, and what the user picks there
+    // stands.
+    surface->SetScaleMode(start.scaleMode);
+    surface->SetOrientation(start.orientation);
+    if (!choosePrinter(surface->Printer(), parent)) {
         return {};
     }
-    if (!printer->isValid()) {
+    if (!surface->Printer().isValid()) {
         return Unavailable(QStringLiteral("The chosen printer cannot be used."));
     }
 
     Job job;
     job.status = Status::Ready;
-    job.surface = std::make_unique<QtPrintSurface>(std::move(printer));
+    job.surface = std::move(surface);
     return job;
 }
 

@@ -60,11 +60,7 @@ void PrintPageHeader(IPrintSurface& surface, const QString& title, std::int16_t 
     surface.SetFont(bold, size);
 }
 
-bool PrintSteps(IPrintSurface& surface, const QString& title, const QString& steps,
-                std::int16_t scaleMode, std::int16_t orientation) {
-    surface.SetScaleMode(scaleMode);
-    surface.SetOrientation(orientation);
-
+bool PrintSteps(IPrintSurface& surface, const QString& title, const QString& steps) {
     std::int16_t page = 1;
     int column = 1;
     int stepNumber = 1;

@@ -102,6 +102,33 @@ private slots:
         QCOMPARE(Messages(fake.messageBoxes).size(), 1);
     }
 
+    // Any swatch given any other's colour, all thirty ways: the message, and
+    // the dialog stays open with the user's colours and confirms nothing.
+    void everyPairOfEqualColorsIsRefused() {
+        for (std::size_t changed = 0; changed < UserColors.size(); ++changed) {
+            for (std::size_t copied = 0; copied < UserColors.size(); ++copied) {
+                if (changed == copied) {
+                    continue;
+                }
+                FakePlatform fake;
+                fake.colorChooser.answers = {ToQColor(UserColors.at(copied))};
+                Scheme shown = UserColors;
+                shown.at(changed) = UserColors.at(copied);
+                const auto chosen = Define(fake, [&](QDialog& dialog) {
+                    Clicks({QString("picColor%1").arg(changed), "cmdOK", "cmdOK"})(dialog);
+                    QCOMPARE(Messages(fake.messageBoxes),
+                             QStringList(2, "Turnix|Error: All colors must be unique"));
+                    QVERIFY(dialog.isVisible());
+                    for (std::size_t i = 0; i < shown.size(); ++i) {
+                        QCOMPARE(Swatch(dialog, i).Color(), shown.at(i));
+                    }
+                    Click(Child(dialog, "cmdCancel"));
+                });
+                QCOMPARE(chosen, std::nullopt);
+            }
+        }
+    }
+
     // Cancel, Escape or the frame, after changes.
     void leavingDefineColorsWithoutOkChangesNothing() {
         FakePlatform fake;

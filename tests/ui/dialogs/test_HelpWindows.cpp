@@ -43,7 +43,7 @@ class TestHelpWindows : public QObject {
 private slots:
     void aboutShowsCaptionTitleVersionAndPictureAndOkCloses() {
         FakePlatform fake;
-        frmAbout about(fake.Services());
+        frmAbout about(fake.Services(), DefaultScreenColors);
         QCOMPARE(Captions(about, {"lblTitle", "lblVersion", "cmdOK", "cmdSysInfo"}),
                  QString("About Turnix|Turnix|Version %1|OK|&System Info...")
                      .arg(QLatin1String(version::Text.data(), version::Text.size())));
@@ -61,7 +61,7 @@ private slots:
             FakePlatform fake;
             fake.system.programs = {{"lxtask", "/bin/lxtask"}, {"ksysguard", "/bin/ksysguard"}};
             fake.system.startSucceeds = startSucceeds;
-            frmAbout about(fake.Services());
+            frmAbout about(fake.Services(), DefaultScreenColors);
             Click(Child(about, "cmdSysInfo"));
             QCOMPARE(fake.system.started.join(' '),
                      QString(startSucceeds ? "/bin/ksysguard" : "/bin/ksysguard /bin/lxtask"));

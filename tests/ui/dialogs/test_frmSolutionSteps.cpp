@@ -6,6 +6,7 @@
 #include "FakePrintSurface.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "printing/QtPrintSurface.h"
+#include "printing/QtPrinting.h"
 #include "printing/StepsPrinter.h"
 
 #include <QApplication>
@@ -173,6 +174,79 @@ private slots:
                               "output file could not be written."}));
     }
 
+    // The dialog starts in twips on a portrait page; a landscape page chosen
+    // there gets the same columns, wider and shorter.
+    void printLaysOutThePageTheUserChoseInTheDialog() {
+        QStringList steps;
+        for (int k = 1; k <= 60; ++k) {
+            steps << QString("Step %1").arg(k);
+        }
+        form->SetSteps(steps.join("\r\n"));
+        QStringList layouts;
+        for (const int picked : {0, 2, 1}) {
+            auto surface = std::make_unique<FakePrintSurface>(6000, 9000);
+            const auto printed = surface->record;
+            fake->printing.jobs.push_back({IPrinting::Status::Ready, std::move(surface), {}});
+            fake->printing.pickedOrientations.push_back(picked);
+            Click(Child(*form, "cmdPrint"));
+            // Where "Page 1" ends and where the right column starts, and how
+            // many lines the left column holds.
+            const auto& texts = printed->texts;
+            const auto right = std::find_if(texts.begin(), texts.end(), [](const auto& t) {
+                return t.x > 0 && t.text.contains(". ");
+            });
+            QVERIFY(right != texts.end());
+            layouts << QString("%1 %2 %3")
+                           .arg(texts.front().x + 600)
+                           .arg(right->x)
+                           .arg(right->text.section('.', 0, 0).toInt() - 1);
+        }
+        // 41 lines of 200 twips below the 680 of the header fit in 9000, and
+        // 26 in 6000.
+        QCOMPARE(layouts, (QStringList{"6000 3000 41", "9000 4500 26", "6000 3000 41"}));
+        QCOMPARE(fake->printing.startingSetups,
+                 (std::vector<std::pair<int, int>>(3, {PrintScaleTwips, PrintPortrait})));
+        QVERIFY(fake->messageBoxes.shown.empty());
+    }
+
+    // The real dialog gets the printer in the starting orientation, and the
+    // surface keeps what was chosen there; a cancel gives no surface.
+    void theRealPrintingStartsTheDialogFromTheSettingsAndKeepsTheChoice() {
+        QTemporaryDir folder;
+        struct Case {
+            PageSetup start;
+            std::optional<QPageLayout::Orientation> picked; // none: cancel
+            bool wide;
+        };
+        for (const Case& c :
+             {Case{{1, 1}, QPageLayout::Landscape, true},
+              Case{{1, 2}, QPageLayout::Portrait, false}, Case{{1, 2}, std::nullopt, false}}) {
+            std::optional<QPageLayout::Orientation> offered;
+            QtPrinting printing([&](QPrinter& printer, QWidget*) {
+                offered = printer.pageLayout().orientation();
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(folder.filePath("chosen.pdf"));
+                printer.setPageSize(QPageSize(QPageSize::A4));
+                if (c.picked) {
+                    printer.setPageOrientation(*c.picked);
+                }
+                return c.picked.has_value();
+            });
+            const IPrinting::Job job = printing.BeginDocument(nullptr, Title, c.start);
+            QCOMPARE(offered, std::optional(c.start.orientation == 2 ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait));
+            QCOMPARE(job.status,
+                     c.picked ? IPrinting::Status::Ready : IPrinting::Status::Cancelled);
+            if (job.surface) {
+                QCOMPARE(job.surface->ScaleWidth() > job.surface->ScaleHeight(), c.wide);
+                // Twips: an A4 sheet is 11906 by 16838, less the margins.
+                const double across = c.wide ? 16838 : 11906;
+                QVERIFY(job.surface->ScaleWidth() < across &&
+                        job.surface->ScaleWidth() > across - 2000);
+            }
+        }
+    }
+
     // Numbering runs on from the left column to the right and onto page 2.
     void stepsFillTheLeftColumnThenTheRightThenANewPageWithItsHeader() {
         FakePrintSurface surface(PageWidth, PageHeight);
@@ -185,14 +259,12 @@ private slots:
             expected << Text(k <= 38 ? 1 : 2, x, ListTop + (k - 1) % 38 % 19 * 200, "10",
                              QString("%1. Step %1").arg(k));
         }
-        QVERIFY(PrintSteps(surface, Title, steps.join("\r\n"), PrintScaleTwips, PrintPortrait));
+        QVERIFY(PrintSteps(surface, Title, steps.join("\r\n")));
         QCOMPARE(Printed(*surface.record), expected);
-        QCOMPARE(surface.record->scaleModes, std::vector<int>{1});
-        QCOMPARE(surface.record->orientations, std::vector<int>{1});
         QCOMPARE(surface.record->endDocCalls, 1);
 
         FakePrintSurface empty(PageWidth, PageHeight);
-        QVERIFY(PrintSteps(empty, Title, QString(), 1, 1));
+        QVERIFY(PrintSteps(empty, Title, QString()));
         QCOMPARE(Printed(*empty.record), Header(1));
     }
 
@@ -223,7 +295,7 @@ private slots:
         const QString steps = QStringList(300, "Turn front side clockwise").join("\r\n");
         for (const QString& path : {folder.filePath("Steps.pdf"), folder.filePath("no/x.pdf")}) {
             QtPrintSurface surface(PdfPrinter(path));
-            QCOMPARE(PrintSteps(surface, Title, steps, 1, 1), !path.contains("no/"));
+            QCOMPARE(PrintSteps(surface, Title, steps), !path.contains("no/"));
         }
         QFile pdf(folder.filePath("Steps.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(4) == "%PDF");

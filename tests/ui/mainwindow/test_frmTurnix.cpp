@@ -2,6 +2,7 @@
 #include "WindowTestSupport.h"
 #include "dialogs/frmInstructions.h"
 #include "platform/FileSaving.h"
+#include "platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +41,47 @@ frmInstructions* OpenInstructions() {
     }
     found.removeAll(nullptr);
     return found.size() == 1 ? found.front() : nullptr;
+}
+
+// The pixel that holds the point x, y.
+QString ColorAt(const QImage& picture, double x, double y) {
+    return picture.pixelColor(qFloor(x), qFloor(y)).name();
+}
+
+// A cube picture drawn size pixels square, at the middle of its top, front
+// and right sides.
+QStringList CubeColors(const QImage& picture) {
+    const double scale = picture.width() / 32.0;
+    return {ColorAt(picture, 16 * scale, 9 * scale), ColorAt(picture, 9.5 * scale, 19.5 * scale),
+            ColorAt(picture, 22.5 * scale, 19.5 * scale)};
+}
+
+// The middle of each side button's picture, the top of the Solve button's
+// cube, the window icon's cube and About's.
+QStringList PictureColors(frmTurnix& window, FakeModalRunner& runner) {
+    QStringList colors;
+    for (int button = 4; button <= 9; ++button) {
+        const QIcon icon = Child<QAction>(window, QString("ToolbarButton%1").arg(button)).icon();
+        colors << ColorAt(icon.pixmap(32).toImage(), 16, 16);
+    }
+    const QIcon solve = Child<QAction>(window, "ToolbarButton11").icon();
+    colors << ColorAt(solve.pixmap(32).toImage(), 16, 9);
+    colors << CubeColors(window.windowIcon().pixmap(32).toImage());
+    runner.scripts.push_back([&colors](QDialog& about) {
+        colors << CubeColors(Child<QLabel>(about, "picIcon").pixmap().toImage());
+    });
+    Trigger(window, "mnuHelpAbout");
+    return colors;
+}
+
+// What PictureColors must find in a scheme: the six sides of a solved cube,
+// its top, and top, front and right twice.
+QStringList PictureColors(const ColorScheme& scheme) {
+    QStringList colors;
+    for (const std::size_t i : {0UL, 1UL, 2UL, 3UL, 4UL, 5UL, 0UL, 0UL, 2UL, 5UL, 0UL, 2UL, 5UL}) {
+        colors << ToQColor(scheme.at(i)).name();
+    }
+    return colors;
 }
 
 } // namespace
@@ -315,6 +357,29 @@ private slots:
         QCOMPARE(s.fake.modalRunner.titles, QStringList(6, "Pick a Color"));
     }
 
+    // Stored at start, then after Define Colors.
+    void theCubePicturesShowTheCurrentScreenColors() {
+        const ColorScheme stored{0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x102030};
+        const ColorScheme defined{0x203040, 0x5060F0, 0x0000A0, 0x00A000, 0xA00000, 0x808000};
+        Session s;
+        for (std::size_t i = 0; i < 6; ++i) {
+            s.fake.settings.SetValue("Colors", QString("ColorValue%1").arg(i + 1),
+                                     QString::number(stored.at(i)));
+        }
+        frmTurnix& window = s.Start();
+        QCOMPARE(PictureColors(window, s.fake.modalRunner), PictureColors(stored));
+
+        QStringList swatches;
+        for (std::size_t i = 0; i < 6; ++i) {
+            s.fake.colorChooser.answers.push_back(ToQColor(defined.at(i)));
+            swatches << QString("picColor%1").arg(i);
+        }
+        s.fake.modalRunner.scripts.push_back(Clicks(swatches << "cmdOK"));
+        Trigger(window, "mnuCubeDefine");
+        QCOMPARE(window.Colors(), defined);
+        QCOMPARE(PictureColors(window, s.fake.modalRunner), PictureColors(defined));
+    }
+
     // Without their file the instructions stay off; About runs modally.
     void theHelpMenuWithoutInstructions() {
         for (const bool knownFolder : {false, true}) {
@@ -327,24 +392,39 @@ private slots:
         }
     }
 
-    // Shown beside the main window, reloaded on each use, closed with it.
+    // Shown beside the main window, reloaded on each use, brought back when
+    // minimised, closed with it.
     void instructionsAreShownReloadedAndClosedWithTheWindow() {
         Session s;
         const QString path = s.folder.filePath("Instructions.rtf");
         WriteBytes(path, "{\\rtf1 First}");
         s.fake.system.installFolder = s.folder.path();
-        const frmTurnix& window = s.Start();
+        frmTurnix& window = s.Start();
+        const QRect screen = window.screen()->availableGeometry();
+        window.move(screen.topLeft());
 
         Trigger(window, "mnuHelpInstructions");
         const QPointer<frmInstructions> instructions = OpenInstructions();
         QVERIFY(instructions != nullptr && instructions->isVisible());
+        QCOMPARE(instructions->pos(),
+                 BesideFrame(instructions->frameGeometry().size(), window.frameGeometry(), screen));
+        QVERIFY(QTest::qWaitForWindowActive(instructions));
         const auto& view = Child<QTextBrowser>(*instructions, "rtxInstructions");
         QCOMPARE(view.toPlainText(), QString("First"));
 
+        // Where the user put it, it stays.
+        const QPoint moved = instructions->pos() + QPoint(0, 10);
+        instructions->move(moved);
+        instructions->showMinimized();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         WriteBytes(path, "{\\rtf1 Second}");
         Trigger(window, "mnuHelpInstructions");
         QCOMPARE(OpenInstructions(), instructions);
         QCOMPARE(view.toPlainText(), QString("Second"));
+        QVERIFY(!instructions->isMinimized() && instructions->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(instructions));
+        QCOMPARE(instructions->pos(), moved);
 
         Trigger(window, "mnuFileExit");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

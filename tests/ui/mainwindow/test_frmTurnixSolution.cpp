@@ -100,20 +100,44 @@ private slots:
                          "!Turnix|Invalid Cube Configuration"}));
     }
 
-    // A listed solution never outlives the cube it belongs to; a cancelled
-    // open dialog keeps everything.
-    void newAndOpenDiscardAnyStepListButACancelledOpenKeepsIt() {
+    // In solution mode, and with the list finished: the mode, both lists, the
+    // cursor, the step text and the cube stay, and stepping goes on.
+    void aCancelledOpenDialogKeepsTheSolution() {
+        const clsCube scrambled = Scrambled(5);
+        const std::vector<std::int16_t> codes = SolutionOf(scrambled);
+        s->Load(scrambled);
+        Trigger(Window(), "mnuCubeSolve");
+        Steps(2);
+        QString before = Snapshot();
+        s->Open(std::nullopt);
+        QVERIFY(s->fake.fileDialogs.openAnswers.empty());
+        QCOMPARE(Snapshot(), before);
+        QVERIFY(Window().SolutionMode());
+
+        clsCube expected;
+        scrambled.Copy(expected);
+        for (std::size_t done = 0; done < 3; ++done) {
+            ApplyStep(expected, codes.at(done));
+        }
+        Steps(1);
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+        QCOMPARE(Text().text(), Joined(codes, 2, 3));
+
+        Steps(codes.size() - 3 + 1);
+        QCOMPARE(Controls(Window()), EditFinishedList);
+        before = Snapshot();
+        s->Open(std::nullopt);
+        QCOMPARE(Snapshot(), before);
+        QCOMPARE(ListOf("cmdPreviousSteps", "Previous Steps"), Joined(codes, 0, codes.size()));
+        QVERIFY(s->fake.messageBoxes.shown.empty());
+    }
+
+    // A listed solution never outlives the cube it belongs to.
+    void newAndOpenDiscardAnyStepList() {
         const clsCube scrambled = Scrambled(5);
         s->Load(scrambled);
         Trigger(Window(), "mnuCubeSolve");
         Steps(2);
-        const QString before = Controls(Window()) + Text().text();
-        const std::int16_t cursor = Window().Solver().Index();
-        s->Open(std::nullopt);
-        QVERIFY(s->fake.fileDialogs.openAnswers.empty());
-        QCOMPARE(Controls(Window()) + Text().text(), before);
-        QCOMPARE(Window().Solver().Index(), cursor);
-
         const clsCube other = Scrambled(6);
         s->Load(other);
         ExpectDiscarded();
@@ -163,6 +187,21 @@ private:
         });
         QTest::mouseClick(&Button(button), Qt::LeftButton);
         return steps;
+    }
+
+    // The mode, the controls, the step text, the cursor, the cube and the
+    // lists that can be shown.
+    QString Snapshot() {
+        QStringList state{Controls(Window()), Window().SolutionMode() ? "solving" : "editing",
+                          Text().text(), QString::number(Window().Solver().Index()),
+                          Encoded(EncodeConfiguration(Window().Cube())).toHex()};
+        if (Button("cmdPreviousSteps").isEnabled()) {
+            state << ListOf("cmdPreviousSteps", "Previous Steps");
+        }
+        if (Button("cmdStepsToCompletion").isEnabled()) {
+            state << ListOf("cmdStepsToCompletion", "Steps to Completion");
+        }
+        return state.join('|');
     }
 
     void ExpectDiscarded() {

@@ -1,0 +1,207 @@
+// The main window from the keyboard: where Enter goes, Tab and the arrow
+// keys, and the mark on the control that has the focus.
+
+#include "WindowTestSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+// Whether the picture of a control shows the focus mark: somewhere along its
+// middle row, near its left edge, a near-black and a near-white pixel.
+bool ShowsFocusMark(QWidget& control) {
+    const QImage picture = control.grab().toImage();
+    bool dark = false;
+    bool light = false;
+    for (int x = 0; x < picture.width() / 4; ++x) {
+        const QColor pixel = picture.pixelColor(x, picture.height() / 2);
+        dark = dark || (pixel.red() < 40 && pixel.green() < 40 && pixel.blue() < 40);
+        light = light || (pixel.red() > 215 && pixel.green() > 215 && pixel.blue() > 215);
+    }
+    return dark && light;
+}
+
+QWidget* Focused() {
+    return QApplication::focusWidget();
+}
+
+} // namespace
+
+class TestFrmTurnixKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        s.emplace();
+        QVERIFY(QTest::qWaitForWindowActive(&s->Start()));
+    }
+
+    void cleanup() { s.reset(); }
+
+    // A focused step button, square or label takes Enter (or the keypad's
+    // Enter) itself; with the focus at rest, Enter is One Step.
+    void enterGoesToTheFocusedControlElseToOneStep() {
+        const clsCube scrambled = Scrambled(11);
+        s->Load(scrambled);
+        const std::vector<std::int16_t> codes = SolutionOf(scrambled);
+        clsCube expected;
+        scrambled.Copy(expected);
+        Trigger(Window(), "mnuCubeSolve");
+
+        PressEnter(Resting()); // One Step
+        ApplyStep(expected, codes.at(0));
+        PressEnter(Button("cmdOneStep"), Qt::Key_Enter, Qt::KeypadModifier);
+        ApplyStep(expected, codes.at(1));
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+
+        QStringList dialogs;
+        for (const QString list : {"Steps to Completion", "Previous Steps"}) {
+            s->fake.modalRunner.scripts.push_back(Clicks({"cmdClose"}));
+            const std::int16_t cursor = Window().Solver().Index();
+            PressEnter(
+                Button(list == "Previous Steps" ? "cmdPreviousSteps" : "cmdStepsToCompletion"));
+            QCOMPARE(s->fake.modalRunner.titles, dialogs << list);
+            QCOMPARE(Window().Solver().Index(), cursor);
+            QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+        }
+
+        PressEnter(Button("cmdClear"));
+        QCOMPARE(Controls(Window()), EditNoSolution);
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+
+        // In edit mode a focused square picks its colour and keeps the focus.
+        s->fake.modalRunner.scripts.push_back(Clicks({"picColor3", "cmdOK"}));
+        PressEnter(Square(4));
+        expected.Side(side::Front).Square(4)->SetColorIndex(3);
+        QCOMPARE(s->fake.modalRunner.titles, dialogs << "Pick a Color");
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+        QCOMPARE(Focused(), &Square(4));
+
+        // Nothing focused and nothing to step: Enter does nothing.
+        PressEnter(Resting());
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+        QCOMPARE(s->fake.modalRunner.titles, dialogs);
+        QVERIFY(s->fake.messageBoxes.shown.empty());
+    }
+
+    // Tab goes round the side view in reading order; the arrow keys move
+    // across the grid and stop at its edges.
+    void tabAndTheArrowKeysMoveTheFocusAroundTheSideView() {
+        QStringList order;
+        for (int i = 0; i < 13; ++i) {
+            QTest::keyClick(Focused(), Qt::Key_Tab);
+            order << Focused()->objectName();
+        }
+        QCOMPARE(order, (QStringList{"lblNorth", "lblWest", "cmdColor0", "cmdColor1", "cmdColor2",
+                                     "cmdColor3", "cmdColor4", "cmdColor5", "cmdColor6",
+                                     "cmdColor7", "cmdColor8", "lblEast", "lblSouth"}));
+
+        Square(4).setFocus(Qt::TabFocusReason);
+        QStringList path;
+        for (const Qt::Key key :
+             {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
+              Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right}) {
+            QTest::keyClick(Focused(), key);
+            path << Focused()->objectName().mid(8);
+        }
+        QCOMPARE(path.join(' '), QString("3 3 0 0 1 4 7 7 8 8"));
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(clsCube()));
+    }
+
+    // Enter or Space on a focused label shows the side it names, and the
+    // focus stays on the label, which now names another side.
+    void aFocusedNeighbourLabelShowsItsSideAndKeepsTheFocus() {
+        auto& north = Child<QLabel>(Window(), "lblNorth");
+        north.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&north, Qt::Key_Return);
+        QCOMPARE(Window().CurrentSide(), side::Top);
+        QCOMPARE(north.text(), QString("Back"));
+        QCOMPARE(Focused(), &north);
+        QTest::keyClick(&north, Qt::Key_Space);
+        QCOMPARE(Window().CurrentSide(), side::Back);
+        QCOMPARE(Focused(), &north);
+        QCOMPARE(ShownSquares(Window()), s->Expected());
+    }
+
+    // After a dialog, say, or another program: a square or label keeps the
+    // focus; a step button hands it back to the resting place.
+    void theKeyboardPlaceSurvivesTheWindowComingBack() {
+        for (const char* name : {"cmdColor5", "lblEast"}) {
+            QWidget& place = Child(Window(), name);
+            place.setFocus(Qt::TabFocusReason);
+            QVERIFY(LeaveAndComeBack());
+            QCOMPARE(Focused(), &place);
+        }
+        s->Load(Scrambled(3));
+        Trigger(Window(), "mnuCubeSolve");
+        Button("cmdStepsToCompletion").setFocus(Qt::TabFocusReason);
+        QVERIFY(LeaveAndComeBack());
+        QCOMPARE(Focused(), &Resting());
+    }
+
+    // On every screen colour, white and yellow among them; on a neighbour
+    // label too. At rest in the hidden text box, no control shows it.
+    void theFocusedControlAloneShowsTheMark() {
+        for (std::int16_t side = 0; side < 6; ++side) {
+            Trigger(Window(),
+                    "mnuSideShow" +
+                        QStringList{"Top", "Bottom", "Front", "Back", "Left", "Right"}.at(side));
+            Square(side).setFocus(Qt::TabFocusReason);
+            for (int i = 0; i < 9; ++i) {
+                QVERIFY2(ShowsFocusMark(Square(i)) == (i == side),
+                         qPrintable(ShownSquares(Window()).at(i)));
+            }
+        }
+        auto& west = Child<QLabel>(Window(), "lblWest");
+        QVERIFY(!ShowsFocusMark(west));
+        west.setFocus(Qt::TabFocusReason);
+        QVERIFY(ShowsFocusMark(west));
+
+        Trigger(Window(), "mnuSideShowFront");
+        QCOMPARE(Focused(), &Resting());
+        for (const char* name : {"lblNorth", "lblWest", "lblEast", "lblSouth"}) {
+            QVERIFY(!ShowsFocusMark(Child(Window(), name)));
+        }
+        for (int i = 0; i < 9; ++i) {
+            QVERIFY(!ShowsFocusMark(Square(i)));
+        }
+    }
+
+private:
+    frmTurnix& Window() { return *s->window; }
+    QPushButton& Button(const char* name) { return Child<QPushButton>(Window(), name); }
+    QPushButton& Square(int i) {
+        return Child<QPushButton>(Window(), QString("cmdColor%1").arg(i));
+    }
+    QLineEdit& Resting() { return Child<QLineEdit>(Window(), "txtDummy"); }
+
+    // Another window becomes active, then this one again.
+    bool LeaveAndComeBack() {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        if (!QTest::qWaitForWindowActive(&other)) {
+            return false;
+        }
+        Window().activateWindow();
+        return QTest::qWaitForWindowActive(&Window());
+    }
+
+    // Enter on control, with the focus there.
+    static void PressEnter(QWidget& control, Qt::Key key = Qt::Key_Return,
+                           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        control.setFocus(Qt::TabFocusReason);
+        QCOMPARE(Focused(), &control);
+        QTest::keyClick(&control, key, modifiers);
+    }
+
+    std::optional<Session> s;
+};
+
+QTEST_MAIN(TestFrmTurnixKeyboard)
+#include "test_frmTurnixKeyboard.moc"

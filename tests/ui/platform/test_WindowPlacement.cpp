@@ -1,0 +1,103 @@
+// Where the instructions window goes beside the main window, as arithmetic on
+// frames and a screen's available area.
+
+#include "platform/WindowPlacement.h"
+
+#include <QtTest>
+
+using namespace turnix;
+
+class TestWindowPlacement : public QObject {
+    Q_OBJECT
+
+private slots:
+    void besideFrame_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QPoint>("expected");
+
+        const QRect full(0, 0, 1920, 1080);
+        const QSize guide(620, 560);
+        QTest::newRow("room on the right")
+            << full << QRect(100, 100, 500, 400) << guide << QPoint(600, 100);
+        QTest::newRow("right, exactly to the edge")
+            << full << QRect(0, 0, 1300, 400) << guide << QPoint(1300, 0);
+        QTest::newRow("right, moved up to stay on the screen")
+            << full << QRect(100, 700, 500, 300) << guide << QPoint(600, 520);
+        QTest::newRow("one pixel short on the right: left")
+            << full << QRect(700, 100, 601, 400) << guide << QPoint(80, 100);
+        QTest::newRow("only on the left")
+            << full << QRect(1300, 100, 500, 400) << guide << QPoint(680, 100);
+        QTest::newRow("neither: right edge covers least")
+            << QRect(0, 0, 1280, 1024) << QRect(350, 200, 480, 500) << guide << QPoint(660, 200);
+        QTest::newRow("neither: left edge covers least")
+            << QRect(0, 0, 1280, 1024) << QRect(450, 200, 480, 500) << guide << QPoint(0, 200);
+        QTest::newRow("neither: a tie goes right")
+            << QRect(0, 0, 1280, 1024) << QRect(400, 200, 480, 500) << guide << QPoint(660, 200);
+        QTest::newRow("upright screen: below")
+            << QRect(0, 0, 1080, 1920) << QRect(300, 100, 500, 400) << guide << QPoint(300, 500);
+        QTest::newRow("upright screen, owner low: above")
+            << QRect(0, 0, 1080, 1920) << QRect(300, 1400, 500, 400) << guide << QPoint(300, 840);
+        QTest::newRow("larger than the screen: its corner")
+            << QRect(0, 0, 800, 600) << QRect(100, 100, 470, 430) << QSize(900, 700)
+            << QPoint(0, 0);
+        QTest::newRow("second monitor on the right")
+            << QRect(1920, 0, 1280, 1024) << QRect(2000, 100, 470, 500) << guide
+            << QPoint(2470, 100);
+        QTest::newRow("second monitor on the right, owner at its right edge")
+            << QRect(1920, 0, 1280, 1024) << QRect(2700, 100, 470, 500) << guide
+            << QPoint(2080, 100);
+        QTest::newRow("monitor left of the primary")
+            << QRect(-1280, 0, 1280, 1024) << QRect(-1200, 100, 470, 500) << guide
+            << QPoint(-730, 100);
+        QTest::newRow("panel on the left and on top")
+            << QRect(64, 32, 1856, 1048) << QRect(1400, 32, 470, 400) << guide << QPoint(780, 32);
+        QTest::newRow("panel on top, owner above the free area")
+            << QRect(0, 32, 1920, 1048) << QRect(100, 0, 470, 400) << guide << QPoint(570, 32);
+    }
+
+    void besideFrame() {
+        QFETCH(QRect, area);
+        QFETCH(QRect, owner);
+        QFETCH(QSize, frame);
+        QFETCH(QPoint, expected);
+        QCOMPARE(BesideFrame(frame, owner, area), expected);
+    }
+
+    // A 620 wide frame that may narrow to 380.
+    void widthBeside_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("fits on the right")
+            << QRect(0, 0, 1920, 1080) << QRect(100, 100, 500, 400) << 620;
+        QTest::newRow("fits on the left")
+            << QRect(0, 0, 1920, 1080) << QRect(1300, 100, 500, 400) << 620;
+        QTest::newRow("owner centred on 1280: the room beside it")
+            << QRect(0, 0, 1280, 1024) << QRect(403, 200, 474, 500) << 403;
+        QTest::newRow("the wider side, on the left")
+            << QRect(0, 0, 1366, 768) << QRect(500, 100, 474, 500) << 500;
+        QTest::newRow("just room enough")
+            << QRect(0, 0, 1280, 1024) << QRect(380, 0, 520, 400) << 380;
+        QTest::newRow("too little room: its own width")
+            << QRect(0, 0, 1280, 1024) << QRect(379, 0, 522, 400) << 620;
+        QTest::newRow("second monitor")
+            << QRect(1920, 0, 1280, 1024) << QRect(2300, 100, 470, 500) << 430;
+    }
+
+    void widthBeside() {
+        QFETCH(QRect, area);
+        QFETCH(QRect, owner);
+        QFETCH(int, expected);
+        QCOMPARE(WidthBeside(620, 380, owner, area), expected);
+        const QSize frame(expected, 560);
+        if (expected < 620) {
+            QVERIFY(!QRect(BesideFrame(frame, owner, area), frame).intersects(owner));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWindowPlacement)
+#include "test_WindowPlacement.moc"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace turnix {
+
+// One of the nine colour squares: a flat button in the colour of its
+// palette's Button role that, while it has the keyboard focus, shows a mark
+// that stands out on any colour. Only the keyboard gives it the focus.
+class ColorSquare : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit ColorSquare(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace turnix
