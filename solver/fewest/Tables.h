@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Coordinates.h"
+#include "Frames.h"
+#include "TableBuilders.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace turnix::fewest {
+
+// The second phase's turns: Top and Bottom, and half turns of the others.
+inline constexpr std::array<int, 10> SubgroupTurns{2, 5, 8, 11, 12, 13, 14, 15, 16, 17};
+
+// Everything the search looks up, made once and then only read, so that any
+// number of searches may share it.
+struct Tables {
+    // Builds all tables: about a second on one core.
+    Tables();
+
+    // The shared tables, built by the first caller; later and concurrent
+    // callers wait for that build and then share it.
+    [[nodiscard]] static const Tables& Get();
+    // True once Get() has finished building; cheap.
+    [[nodiscard]] static bool Ready() noexcept;
+
+    // Memory held by the tables.
+    [[nodiscard]] std::size_t Bytes() const noexcept;
+
+    [[nodiscard]] static constexpr bool InSubgroupTurns(int code) noexcept {
+        return code >= 12 || code % 3 == 2;
+    }
+
+    std::array<Arrangement, TurnCount> turns;
+    Frames frames;
+
+    // First phase, all 18 turns.
+    MoveTable twistMoves;
+    MoveTable flipMoves;
+    MoveTable sliceMoves; // places only: SliceSorted / 24
+    MoveTable sliceSortedMoves;
+    MoveTable cornerMoves;
+    // Second phase only; in the subgroup SliceSorted is the order alone.
+    MoveTable edgeMoves;
+
+    // Lower bounds for the first phase: twist × place, flip × place,
+    // twist × flip; for the second: corners × order, edges × order.
+    DepthTable twistSliceDepth;
+    DepthTable flipSliceDepth;
+    DepthTable twistFlipDepth;
+    DepthTable cornerSliceDepth;
+    DepthTable edgeSliceDepth;
+};
+
+} // namespace turnix::fewest
