@@ -134,9 +134,8 @@ void FewestTurnsBatch(benchmark::State& state) {
         }
     }
     state.counters["threads"] = threads;
-    state.counters["cubes_per_s"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * CubeCount,
-                           benchmark::Counter::kIsRate);
+    state.counters["cubes_per_s"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * CubeCount, benchmark::Counter::kIsRate);
 }
 BENCHMARK(FewestTurnsBatch)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 

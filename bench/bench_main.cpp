@@ -42,8 +42,7 @@ public:
         Line("fewest turns, median", Counter("FewestTurnsSolve", "median_ms"), "ms",
              "goal <= 10 ms");
         Line("fewest turns, 99th percentile", Counter("FewestTurnsSolve", "p99_ms"), "ms", "");
-        Line("fewest turns, all cores", Counter("FewestTurnsBatch", "cubes_per_s"), "cubes/s",
-             "");
+        Line("fewest turns, all cores", Counter("FewestTurnsBatch", "cubes_per_s"), "cubes/s", "");
     }
 
 private:

@@ -23,6 +23,26 @@ Arrangement Frames::Seen(int frame, const Arrangement& cube) const {
     return Then(Then(inverse[f], cube), rotation[f]);
 }
 
+namespace {
+
+// The code of the turn equal to `wanted`.
+std::int8_t CodeOf(const std::array<Arrangement, TurnCount>& turns, const Arrangement& wanted) {
+    std::size_t code = 0;
+    while (code < TurnCount && !(turns[code] == wanted)) {
+        ++code;
+    }
+    if (code == TurnCount) {
+        throw std::logic_error("a rotated turn is no turn");
+    }
+    return static_cast<std::int8_t>(code);
+}
+
+} // namespace
+
+Arrangement Frames::Quartered(const Arrangement& cube) const {
+    return Then(Then(quarterInverse, cube), quarter);
+}
+
 // A frame turn m stands for the cube's turn rotation · m · inverse: doing
 // the frame's turns on the frame's cube is doing the cube's turns on the cube,
 // seen through the rotation.
@@ -55,6 +75,12 @@ Frames BuildFrames(const std::array<Arrangement, TurnCount>& turns) {
     }
     if (!(axisUpright[0] && axisUpright[1] && axisUpright[2])) {
         throw std::logic_error("the frames do not bring each axis upright");
+    }
+    frames.quarter = EffectOf([](clsCube& cube) { cube.RotateLeft(); });
+    frames.quarterInverse = Inverse(frames.quarter);
+    for (std::size_t m = 0; m < TurnCount; ++m) {
+        frames.quarterTurn[m] =
+            CodeOf(turns, Then(Then(frames.quarterInverse, turns[m]), frames.quarter));
     }
     return frames;
 }

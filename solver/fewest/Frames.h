@@ -22,6 +22,17 @@ struct Frames {
 
     // The cube as the frame sees it.
     [[nodiscard]] Arrangement Seen(int frame, const Arrangement& cube) const;
+
+    // A quarter rotation about the Top-Bottom axis keeps the subgroup, so
+    // the first phase's distance is the same in its view; but the Front-Back
+    // flip of the middle edges becomes a Left-Right one, and the tables'
+    // guess differs. The view's turn for each turn of the cube.
+    Arrangement quarter;
+    Arrangement quarterInverse;
+    std::array<std::int8_t, TurnCount> quarterTurn{};
+
+    // The cube in the quarter view.
+    [[nodiscard]] Arrangement Quartered(const Arrangement& cube) const;
 };
 
 // Rotations read off the cube model; throws std::logic_error if they do not

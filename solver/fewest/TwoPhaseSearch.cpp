@@ -95,7 +95,8 @@ std::vector<std::int16_t> TwoPhaseSearch::Solve(const Arrangement& cube) {
             cornersAt[0] = each.corners;
             orderAt[0] = each.sliceSorted;
             edgesAt[0] = each.edges;
-            PhaseOne(each.twist, each.flip, each.slice, 0, phaseOneDepth, NoTurn);
+            quarteredAt[0] = each.quartered;
+            PhaseOne(each.coset, 0, phaseOneDepth, NoTurn);
             if (Unwinding()) {
                 break;
             }
@@ -106,55 +107,68 @@ std::vector<std::int16_t> TwoPhaseSearch::Solve(const Arrangement& cube) {
 
 TwoPhaseSearch::Problem TwoPhaseSearch::MakeProblem(int frame, bool inverse,
                                                     const Arrangement& view) const {
+    const auto cosetOf = [](const Arrangement& a) {
+        return Coset{Twist(a), Flip(a), SliceSorted(a) / SlicePermCount};
+    };
     Problem made;
     made.frame = frame;
     made.inverse = inverse;
-    made.twist = Twist(view);
-    made.flip = Flip(view);
+    made.coset = cosetOf(view);
+    made.quartered = cosetOf(tables.frames.Quartered(view));
     made.sliceSorted = SliceSorted(view);
-    made.slice = made.sliceSorted / SlicePermCount;
     made.corners = CornerPerm(view);
     for (std::size_t p = 0; p < made.edges.size(); ++p) {
         made.edges[p] = static_cast<std::uint8_t>(view.edge[p]);
     }
-    made.lowerBound = PhaseOneBound(made.twist, made.flip, made.slice);
+    made.lowerBound = std::max(PhaseOneBound(made.coset), PhaseOneBound(made.quartered));
     return made;
 }
 
-int TwoPhaseSearch::PhaseOneBound(int twist, int flip, int slice) const {
-    return std::max({tables.twistSliceDepth[At(twist * SliceCount + slice)],
-                     tables.flipSliceDepth[At(flip * SliceCount + slice)],
-                     tables.twistFlipDepth[At(twist * FlipCount + flip)]});
+int TwoPhaseSearch::PhaseOneBound(const Coset& at) const {
+    return std::max({tables.twistSliceDepth[At(at.twist * SliceCount + at.slice)],
+                     tables.flipSliceDepth[At(at.flip * SliceCount + at.slice)],
+                     tables.twistFlipDepth[At(at.twist * FlipCount + at.flip)]});
 }
 
-bool TwoPhaseSearch::PhaseOne(int twist, int flip, int slice, int depth, int togo, int last) {
+bool TwoPhaseSearch::PhaseOne(const Coset& at, int depth, int togo, int last) {
     if (togo == 0) {
-        return (twist | flip | slice) == 0 ? StartPhaseTwo() : false;
+        return (at.twist | at.flip | at.slice) == 0 ? StartPhaseTwo() : false;
     }
     if (OutOfTime()) {
         return true;
     }
     const int rest = togo - 1;
+    const Coset& quartered = quarteredAt[At(depth)];
     for (int code = 0; code < TurnCount; ++code) {
         // A first phase that ends inside the subgroup was found one turn
         // earlier.
         if (!MayFollow(last, code) || (rest == 0 && Tables::InSubgroupTurns(code))) {
             continue;
         }
-        const int nextSlice = tables.sliceMoves[At(slice * TurnCount + code)];
-        const int nextTwist = tables.twistMoves[At(twist * TurnCount + code)];
-        if (tables.twistSliceDepth[At(nextTwist * SliceCount + nextSlice)] > rest) {
+        // The cheapest and most telling bounds first.
+        Coset next;
+        next.slice = tables.sliceMoves[At(at.slice * TurnCount + code)];
+        next.twist = tables.twistMoves[At(at.twist * TurnCount + code)];
+        if (tables.twistSliceDepth[At(next.twist * SliceCount + next.slice)] > rest) {
             continue;
         }
-        const int nextFlip = tables.flipMoves[At(flip * TurnCount + code)];
-        if (tables.flipSliceDepth[At(nextFlip * SliceCount + nextSlice)] > rest ||
-            tables.twistFlipDepth[At(nextTwist * FlipCount + nextFlip)] > rest) {
+        next.flip = tables.flipMoves[At(at.flip * TurnCount + code)];
+        if (tables.flipSliceDepth[At(next.flip * SliceCount + next.slice)] > rest ||
+            tables.twistFlipDepth[At(next.twist * FlipCount + next.flip)] > rest) {
+            continue;
+        }
+        const int turn = tables.frames.quarterTurn[At(code)];
+        Coset& nextQuartered = quarteredAt[At(depth + 1)];
+        nextQuartered = {tables.twistMoves[At(quartered.twist * TurnCount + turn)],
+                         tables.flipMoves[At(quartered.flip * TurnCount + turn)],
+                         tables.sliceMoves[At(quartered.slice * TurnCount + turn)]};
+        if (PhaseOneBound(nextQuartered) > rest) {
             continue;
         }
         path[At(depth)] = static_cast<std::int8_t>(code);
         knownCorners = std::min(knownCorners, depth);
         knownEdges = std::min(knownEdges, depth);
-        if (PhaseOne(nextTwist, nextFlip, nextSlice, depth + 1, rest, code)) {
+        if (PhaseOne(next, depth + 1, rest, code)) {
             return true;
         }
     }

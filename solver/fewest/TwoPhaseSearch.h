@@ -30,13 +30,19 @@ private:
 
     using Edges = std::array<std::uint8_t, EdgeCount>;
 
+    // The first phase's coordinates.
+    struct Coset {
+        int twist = 0;
+        int flip = 0;
+        int slice = 0;
+    };
+
     // The cube as one of the six searches sees it.
     struct Problem {
         int frame = 0;
         bool inverse = false;
-        int twist = 0;
-        int flip = 0;
-        int slice = 0;
+        Coset coset;
+        Coset quartered;
         int corners = 0;
         int sliceSorted = 0;
         Edges edges{};
@@ -44,10 +50,10 @@ private:
     };
 
     [[nodiscard]] Problem MakeProblem(int frame, bool inverse, const Arrangement& seen) const;
-    [[nodiscard]] int PhaseOneBound(int twist, int flip, int slice) const;
+    [[nodiscard]] int PhaseOneBound(const Coset& at) const;
 
     // Each returns true when the search is to unwind.
-    bool PhaseOne(int twist, int flip, int slice, int depth, int togo, int last);
+    bool PhaseOne(const Coset& at, int depth, int togo, int last);
     bool StartPhaseTwo();
     // True when it found a solution of exactly togo more turns.
     bool PhaseTwo(int corners, int edges, int order, int depth, int togo, int last);
@@ -70,6 +76,8 @@ private:
     std::array<int, PathSize> cornersAt{};
     std::array<int, PathSize> orderAt{};
     std::array<Edges, PathSize> edgesAt{};
+    // The first phase's coordinates in the quarter view, after each turn.
+    std::array<Coset, PathSize> quarteredAt{};
     int knownCorners = 0;
     int knownEdges = 0;
 

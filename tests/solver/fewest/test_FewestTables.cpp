@@ -23,15 +23,19 @@ struct Coordinate {
 };
 
 std::vector<Coordinate> AllCoordinates(const Tables& t) {
-    const auto place = [](const Arrangement& a) { return SliceSorted(a) / SlicePermCount; };
-    const auto setPlace = [](Arrangement& a, int v) { SetSliceSorted(a, v * SlicePermCount); };
-    return {{"twist", TwistCount, Twist, SetTwist, &t.twistMoves, false},
-            {"flip", FlipCount, Flip, SetFlip, &t.flipMoves, false},
-            {"slice place", SliceCount, place, setPlace, &t.sliceMoves, false},
-            {"slice sorted", SliceSortedCount, SliceSorted, SetSliceSorted, &t.sliceSortedMoves,
-             false},
-            {"corners", CornerPermCount, CornerPerm, SetCornerPerm, &t.cornerMoves, false},
-            {"edges", EdgePermCount, EdgePerm, SetEdgePerm, &t.edgeMoves, true}};
+    const auto place = [](const Arrangement& a) {
+        return SliceSorted(a) / SlicePermCount;
+    };
+    const auto setPlace = [](Arrangement& a, int v) {
+        SetSliceSorted(a, v * SlicePermCount);
+    };
+    return {
+        {"twist", TwistCount, Twist, SetTwist, &t.twistMoves, false},
+        {"flip", FlipCount, Flip, SetFlip, &t.flipMoves, false},
+        {"slice place", SliceCount, place, setPlace, &t.sliceMoves, false},
+        {"slice sorted", SliceSortedCount, SliceSorted, SetSliceSorted, &t.sliceSortedMoves, false},
+        {"corners", CornerPermCount, CornerPerm, SetCornerPerm, &t.cornerMoves, false},
+        {"edges", EdgePermCount, EdgePerm, SetEdgePerm, &t.edgeMoves, true}};
 }
 
 bool IsSubgroupTurn(int code) {
@@ -157,7 +161,9 @@ TEST(FewestTables, FramesTranslateTurnsBetweenViews) {
     }
     // Frame 0 is the cube itself; the others put Front-Back and Left-Right
     // upright.
-    const auto axis = [](int code) { return code >= 12 ? 2 : code / 3 % 2; };
+    const auto axis = [](int code) {
+        return code >= 12 ? 2 : code / 3 % 2;
+    };
     std::set<int> upright;
     for (std::size_t f = 0; f < FrameCount; ++f) {
         upright.insert(axis(t.frames.cubeTurn[f][12]));

@@ -108,7 +108,13 @@ TEST(FewestTurns, TheSuperflipIsSolvedInTwentyTurns) {
 
 TEST(FewestTurns, ShortScramblesGetNoLongerSolutions) {
     const std::vector<Steps> scrambles{
-        {0}, {13}, {11}, {16, 5}, {2, 17}, {6, 14, 3, 10, 15}, {1, 4, 7, 10, 13, 16, 0},
+        {0},
+        {13},
+        {11},
+        {16, 5},
+        {2, 17},
+        {6, 14, 3, 10, 15},
+        {1, 4, 7, 10, 13, 16, 0},
         {12, 15, 2, 8, 5, 11}, // U D F2 B2 L2 R2: a position of the subgroup
     };
     const Arrangement solved;
