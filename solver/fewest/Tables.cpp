@@ -45,7 +45,9 @@ Tables::Tables()
       cornerSliceDepth(BuildDepthTable(cornerMoves, CornerPermCount, sliceSortedMoves,
                                        SlicePermCount, SubgroupTurns)),
       edgeSliceDepth(BuildDepthTable(edgeMoves, EdgePermCount, sliceSortedMoves, SlicePermCount,
-                                     SubgroupTurns)) {}
+                                     SubgroupTurns)),
+      twistSliceMod3(twistSliceDepth), flipSliceMod3(flipSliceDepth),
+      twistFlipMod3(twistFlipDepth) {}
 
 const Tables& Tables::Get() {
     static const Tables tables;
@@ -61,7 +63,8 @@ std::size_t Tables::Bytes() const noexcept {
     return BytesOf(twistMoves) + BytesOf(flipMoves) + BytesOf(sliceMoves) +
            BytesOf(sliceSortedMoves) + BytesOf(cornerMoves) + BytesOf(edgeMoves) +
            BytesOf(twistSliceDepth) + BytesOf(flipSliceDepth) + BytesOf(twistFlipDepth) +
-           BytesOf(cornerSliceDepth) + BytesOf(edgeSliceDepth);
+           BytesOf(cornerSliceDepth) + BytesOf(edgeSliceDepth) + twistSliceMod3.Bytes() +
+           flipSliceMod3.Bytes() + twistFlipMod3.Bytes();
 }
 
 } // namespace turnix::fewest

@@ -2,6 +2,7 @@
 
 #include "Coordinates.h"
 #include "Frames.h"
+#include "Mod3Table.h"
 #include "TableBuilders.h"
 
 #include <array>
@@ -51,6 +52,10 @@ struct Tables {
     DepthTable twistFlipDepth;
     DepthTable cornerSliceDepth;
     DepthTable edgeSliceDepth;
+    // The first phase's three again, small, for the search's inner loop.
+    Mod3Table twistSliceMod3;
+    Mod3Table flipSliceMod3;
+    Mod3Table twistFlipMod3;
 };
 
 } // namespace turnix::fewest

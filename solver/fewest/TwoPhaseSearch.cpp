@@ -107,27 +107,40 @@ std::vector<std::int16_t> TwoPhaseSearch::Solve(const Arrangement& cube) {
 
 TwoPhaseSearch::Problem TwoPhaseSearch::MakeProblem(int frame, bool inverse,
                                                     const Arrangement& view) const {
-    const auto cosetOf = [](const Arrangement& a) {
-        return Coset{Twist(a), Flip(a), SliceSorted(a) / SlicePermCount};
-    };
     Problem made;
     made.frame = frame;
     made.inverse = inverse;
-    made.coset = cosetOf(view);
-    made.quartered = cosetOf(tables.frames.Quartered(view));
+    made.coset = CosetOf(view);
+    made.quartered = CosetOf(tables.frames.Quartered(view));
     made.sliceSorted = SliceSorted(view);
     made.corners = CornerPerm(view);
     for (std::size_t p = 0; p < made.edges.size(); ++p) {
         made.edges[p] = static_cast<std::uint8_t>(view.edge[p]);
     }
-    made.lowerBound = std::max(PhaseOneBound(made.coset), PhaseOneBound(made.quartered));
+    made.lowerBound =
+        std::max(std::ranges::max(made.coset.depths), std::ranges::max(made.quartered.depths));
     return made;
 }
 
-int TwoPhaseSearch::PhaseOneBound(const Coset& at) const {
-    return std::max({tables.twistSliceDepth[At(at.twist * SliceCount + at.slice)],
-                     tables.flipSliceDepth[At(at.flip * SliceCount + at.slice)],
-                     tables.twistFlipDepth[At(at.twist * FlipCount + at.flip)]});
+TwoPhaseSearch::Coset TwoPhaseSearch::CosetOf(const Arrangement& a) const {
+    Coset coset{Twist(a), Flip(a), SliceSorted(a) / SlicePermCount, {}};
+    coset.depths = {tables.twistSliceDepth[At(coset.twist * SliceCount + coset.slice)],
+                    tables.flipSliceDepth[At(coset.flip * SliceCount + coset.slice)],
+                    tables.twistFlipDepth[At(coset.twist * FlipCount + coset.flip)]};
+    return coset;
+}
+
+bool TwoPhaseSearch::WithinReach(const Coset& from, Coset& to, int rest) const noexcept {
+    to.depths[0] = tables.twistSliceMod3.Next(from.depths[0], At(to.twist * SliceCount + to.slice));
+    if (to.depths[0] > rest) {
+        return false;
+    }
+    to.depths[1] = tables.flipSliceMod3.Next(from.depths[1], At(to.flip * SliceCount + to.slice));
+    if (to.depths[1] > rest) {
+        return false;
+    }
+    to.depths[2] = tables.twistFlipMod3.Next(from.depths[2], At(to.twist * FlipCount + to.flip));
+    return to.depths[2] <= rest;
 }
 
 bool TwoPhaseSearch::PhaseOne(const Coset& at, int depth, int togo, int last) {
@@ -145,24 +158,19 @@ bool TwoPhaseSearch::PhaseOne(const Coset& at, int depth, int togo, int last) {
         if (!MayFollow(last, code) || (rest == 0 && Tables::InSubgroupTurns(code))) {
             continue;
         }
-        // The cheapest and most telling bounds first.
         Coset next;
-        next.slice = tables.sliceMoves[At(at.slice * TurnCount + code)];
         next.twist = tables.twistMoves[At(at.twist * TurnCount + code)];
-        if (tables.twistSliceDepth[At(next.twist * SliceCount + next.slice)] > rest) {
-            continue;
-        }
         next.flip = tables.flipMoves[At(at.flip * TurnCount + code)];
-        if (tables.flipSliceDepth[At(next.flip * SliceCount + next.slice)] > rest ||
-            tables.twistFlipDepth[At(next.twist * FlipCount + next.flip)] > rest) {
+        next.slice = tables.sliceMoves[At(at.slice * TurnCount + code)];
+        if (!WithinReach(at, next, rest)) {
             continue;
         }
         const int turn = tables.frames.quarterTurn[At(code)];
         Coset& nextQuartered = quarteredAt[At(depth + 1)];
-        nextQuartered = {tables.twistMoves[At(quartered.twist * TurnCount + turn)],
-                         tables.flipMoves[At(quartered.flip * TurnCount + turn)],
-                         tables.sliceMoves[At(quartered.slice * TurnCount + turn)]};
-        if (PhaseOneBound(nextQuartered) > rest) {
+        nextQuartered.twist = tables.twistMoves[At(quartered.twist * TurnCount + turn)];
+        nextQuartered.flip = tables.flipMoves[At(quartered.flip * TurnCount + turn)];
+        nextQuartered.slice = tables.sliceMoves[At(quartered.slice * TurnCount + turn)];
+        if (!WithinReach(quartered, nextQuartered, rest)) {
             continue;
         }
         path[At(depth)] = static_cast<std::int8_t>(code);

@@ -30,11 +30,13 @@ private:
 
     using Edges = std::array<std::uint8_t, EdgeCount>;
 
-    // The first phase's coordinates.
+    // The first phase's coordinates, and their exact depths in the tables
+    // twist × place, flip × place and twist × flip.
     struct Coset {
         int twist = 0;
         int flip = 0;
         int slice = 0;
+        std::array<int, 3> depths{};
     };
 
     // The cube as one of the six searches sees it.
@@ -50,7 +52,9 @@ private:
     };
 
     [[nodiscard]] Problem MakeProblem(int frame, bool inverse, const Arrangement& seen) const;
-    [[nodiscard]] int PhaseOneBound(const Coset& at) const;
+    [[nodiscard]] Coset CosetOf(const Arrangement& a) const;
+    // The next coset's depths, or false as soon as one is beyond `rest`.
+    [[nodiscard]] bool WithinReach(const Coset& from, Coset& to, int rest) const noexcept;
 
     // Each returns true when the search is to unwind.
     bool PhaseOne(const Coset& at, int depth, int togo, int last);

@@ -97,7 +97,8 @@ TEST(FewestTables, MoveTablesAgreeWithTheModelForAll18Turns) {
 }
 
 // A lower bound the search may trust: 0 only when solved, and every other
-// entry exactly one more than its nearest neighbour.
+// entry exactly one more than its nearest neighbour. The small copies, read
+// from a neighbour, give the same depths.
 TEST(FewestTables, DepthTablesHoldTrueDistances) {
     const Tables& t = Tables::Get();
     std::vector<int> all(TurnCount);
@@ -111,15 +112,19 @@ TEST(FewestTables, DepthTablesHoldTrueDistances) {
         int countB;
         const std::vector<int>* codes;
         int deepest;
+        const Mod3Table* small;
     };
     const std::vector<Case> cases{
-        {"twist x slice", &t.twistSliceDepth, &t.twistMoves, &t.sliceMoves, SliceCount, &all, 9},
-        {"flip x slice", &t.flipSliceDepth, &t.flipMoves, &t.sliceMoves, SliceCount, &all, 9},
-        {"twist x flip", &t.twistFlipDepth, &t.twistMoves, &t.flipMoves, FlipCount, &all, 9},
+        {"twist x slice", &t.twistSliceDepth, &t.twistMoves, &t.sliceMoves, SliceCount, &all, 9,
+         &t.twistSliceMod3},
+        {"flip x slice", &t.flipSliceDepth, &t.flipMoves, &t.sliceMoves, SliceCount, &all, 9,
+         &t.flipSliceMod3},
+        {"twist x flip", &t.twistFlipDepth, &t.twistMoves, &t.flipMoves, FlipCount, &all, 9,
+         &t.twistFlipMod3},
         {"corners x order", &t.cornerSliceDepth, &t.cornerMoves, &t.sliceSortedMoves,
-         SlicePermCount, &subgroup, 14},
+         SlicePermCount, &subgroup, 14, nullptr},
         {"edges x order", &t.edgeSliceDepth, &t.edgeMoves, &t.sliceSortedMoves, SlicePermCount,
-         &subgroup, 12},
+         &subgroup, 12, nullptr},
     };
     for (const Case& c : cases) {
         const auto width = static_cast<std::size_t>(c.countB);
@@ -133,6 +138,9 @@ TEST(FewestTables, DepthTablesHoldTrueDistances) {
                     std::size_t{(*c.movesA)[index / width * TurnCount + turn]} * width +
                     (*c.movesB)[index % width * TurnCount + turn];
                 nearest = std::min<int>(nearest, (*c.depths)[to]);
+                if (c.small != nullptr) {
+                    ASSERT_EQ(c.small->Next(depth, to), (*c.depths)[to]) << c.name << " " << to;
+                }
             }
             ASSERT_EQ(depth == 0, index == 0) << c.name << " " << index;
             ASSERT_TRUE(depth == 0 || nearest == depth - 1) << c.name << " " << index;
@@ -143,7 +151,8 @@ TEST(FewestTables, DepthTablesHoldTrueDistances) {
 }
 
 // Turning the cube by the turn a frame's turn stands for is turning the
-// frame's view by the frame's turn.
+// frame's view by the frame's turn; likewise for the quarter view, the other
+// way round.
 TEST(FewestTables, FramesTranslateTurnsBetweenViews) {
     const Tables& t = Tables::Get();
     std::mt19937 random(3);
@@ -157,6 +166,12 @@ TEST(FewestTables, FramesTranslateTurnsBetweenViews) {
                           Then(t.frames.Seen(f, a), t.turns[m]))
                     << "frame " << f << " turn " << m;
             }
+        }
+        for (std::size_t m = 0; m < TurnCount; ++m) {
+            const auto quarterTurn = static_cast<std::size_t>(t.frames.quarterTurn[m]);
+            ASSERT_EQ(t.frames.Quartered(Then(a, t.turns[m])),
+                      Then(t.frames.Quartered(a), t.turns[quarterTurn]))
+                << "quarter turn " << m;
         }
     }
     // Frame 0 is the cube itself; the others put Front-Back and Left-Right
