@@ -11,11 +11,12 @@ namespace turnix {
 struct FewestTurnsLimits {
     // The search ends at the first solution of at most this many turns.
     int maxTurns = 20;
-    // Or when this much time has passed since it began, with the shortest
-    // solution found by then, which may be longer than maxTurns. Zero means
-    // no limit: the search then depends on the cube alone and always gives
-    // the same answer, but a maxTurns below the cube's distance makes it run
-    // for a very long time.
+    // Or once this much time has passed, with the shortest solution found by
+    // then, which may be longer than maxTurns. The clock starts after the
+    // tables are built, and the search always runs on to its first solution
+    // (usually well under a millisecond). Zero means no limit: the answer
+    // then depends on the cube alone, but a maxTurns below the cube's
+    // distance makes the search run for a very long time.
     std::chrono::milliseconds timeLimit{50};
 };
 

@@ -18,7 +18,7 @@ constexpr int TopGroup = 4;
 // and rarely gives a short solution.
 constexpr int PhaseTwoReach = 10;
 
-// Every fourth thousand node or so looks at the clock.
+// The clock is read once every 4,096 nodes.
 constexpr std::uint32_t ClockInterval = 0xFFF;
 
 constexpr int Group(int code) {
