@@ -33,7 +33,7 @@ struct FewestTurnsLimits {
 [[nodiscard]] std::vector<std::int16_t> SolveFewestTurns(const Arrangement& cube,
                                                          const FewestTurnsLimits& limits = {});
 
-// Builds the tables now (about a second), for example on a worker thread
+// Builds the tables now (about half a second), for example on a worker thread
 // when a program starts; returns at once when they are built. Safe to call
 // from several threads.
 void PrepareFewestTurnsTables();

@@ -17,7 +17,7 @@ inline constexpr std::array<int, 10> SubgroupTurns{2, 5, 8, 11, 12, 13, 14, 15, 
 // Everything the search looks up, made once and then only read, so that any
 // number of searches may share it.
 struct Tables {
-    // Builds all tables: about a second on one core.
+    // Builds all tables: about half a second on one core.
     Tables();
 
     // The shared tables, built by the first caller; later and concurrent
