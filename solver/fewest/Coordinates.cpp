@@ -43,6 +43,41 @@ void Unrank(std::array<int, N>& values, std::size_t n, int rank) {
     }
 }
 
+// The places of the pieces below `first` among the first eight positions,
+// counted so that places 0..3 rank 0.
+template <std::size_t N>
+int LayerComb(const std::array<int, N>& piece, int first) {
+    int comb = 0;
+    int found = 0;
+    for (std::size_t p = 0; p < CornerCount; ++p) {
+        if (piece[p] < first) {
+            comb += Choose(static_cast<int>(p), found + 1);
+            ++found;
+        }
+    }
+    return comb;
+}
+
+// Puts the pieces 0..3 on the places of the combination and 4..7 on the
+// others, each set in order.
+template <std::size_t N>
+void SetLayerComb(std::array<int, N>& piece, int comb) {
+    std::array<bool, CornerCount> chosen{};
+    for (int k = static_cast<int>(SliceEdges); k-- > 0;) {
+        int q = k;
+        while (Choose(q + 1, k + 1) <= comb) {
+            ++q;
+        }
+        comb -= Choose(q, k + 1);
+        chosen[static_cast<std::size_t>(q)] = true;
+    }
+    int low = 0;
+    int high = static_cast<int>(SliceEdges);
+    for (std::size_t p = 0; p < CornerCount; ++p) {
+        piece[p] = chosen[p] ? low++ : high++;
+    }
+}
+
 } // namespace
 
 int Twist(const Arrangement& a) {
@@ -131,6 +166,25 @@ int EdgePerm(const Arrangement& a) {
 
 void SetEdgePerm(Arrangement& a, int edgePerm) {
     Unrank(a.edge, CornerCount, edgePerm);
+    for (std::size_t p = CornerCount; p < EdgeCount; ++p) {
+        a.edge[p] = static_cast<int>(p);
+    }
+}
+
+int CornerComb(const Arrangement& a) {
+    return LayerComb(a.corner, 4);
+}
+
+void SetCornerComb(Arrangement& a, int comb) {
+    SetLayerComb(a.corner, comb);
+}
+
+int EdgeComb(const Arrangement& a) {
+    return LayerComb(a.edge, 4);
+}
+
+void SetEdgeComb(Arrangement& a, int comb) {
+    SetLayerComb(a.edge, comb);
     for (std::size_t p = CornerCount; p < EdgeCount; ++p) {
         a.edge[p] = static_cast<int>(p);
     }

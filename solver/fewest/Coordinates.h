@@ -16,6 +16,7 @@ inline constexpr int SlicePermCount = 24;      // order of the middle edges
 inline constexpr int SliceSortedCount = 11880; // places and order together
 inline constexpr int CornerPermCount = 40320;  // 8!
 inline constexpr int EdgePermCount = 40320;    // 8! of the Top and Bottom edges
+inline constexpr int CombCount = 70;           // 8 choose 4 places of a layer's pieces
 
 // The first middle edge, FR; the middle edges are 8..11.
 inline constexpr int FirstSliceEdge = 8;
@@ -37,6 +38,13 @@ void SetCornerPerm(Arrangement& a, int cornerPerm);
 // Only for arrangements whose positions 0..7 hold the edges 0..7.
 [[nodiscard]] int EdgePerm(const Arrangement& a);
 void SetEdgePerm(Arrangement& a, int edgePerm);
+
+// Which four of the eight corner positions hold the Top corners (0..3), and
+// which four of the eight Top and Bottom edge positions the Top edges.
+[[nodiscard]] int CornerComb(const Arrangement& a);
+void SetCornerComb(Arrangement& a, int comb);
+[[nodiscard]] int EdgeComb(const Arrangement& a);
+void SetEdgeComb(Arrangement& a, int comb);
 
 // The rank of a permutation of 0..n-1 among all n! (identity 0).
 template <typename T, std::size_t N>

@@ -14,9 +14,9 @@ struct FewestTurnsLimits {
     // Or once this much time has passed, with the shortest solution found by
     // then, which may be longer than maxTurns. The clock starts after the
     // tables are built, and the search always runs on to its first solution
-    // (usually well under a millisecond). Zero means no limit: the answer
-    // then depends on the cube alone, but a maxTurns below the cube's
-    // distance makes the search run for a very long time.
+    // (about a millisecond, rarely a few tens). Zero or less means no limit:
+    // the answer then depends on the cube alone, but a maxTurns below the
+    // cube's distance makes the search run for a very long time.
     std::chrono::milliseconds timeLimit{50};
 };
 

@@ -23,6 +23,17 @@ void SetSlicePlace(Arrangement& a, int place) {
     SetSliceSorted(a, place * SlicePermCount);
 }
 
+template <typename Get, typename Set>
+std::vector<std::uint8_t> CombOf(int count, Get get, Set set) {
+    std::vector<std::uint8_t> combs(static_cast<std::size_t>(count));
+    for (int value = 0; value < count; ++value) {
+        Arrangement a;
+        set(a, value);
+        combs[static_cast<std::size_t>(value)] = static_cast<std::uint8_t>(get(a));
+    }
+    return combs;
+}
+
 template <typename T>
 std::size_t BytesOf(const std::vector<T>& v) {
     return v.size() * sizeof(T);
@@ -39,6 +50,10 @@ Tables::Tables()
           BuildMoveTable(SliceSortedCount, SliceSorted, SetSliceSorted, turns, AllTurns)),
       cornerMoves(BuildMoveTable(CornerPermCount, CornerPerm, SetCornerPerm, turns, AllTurns)),
       edgeMoves(BuildMoveTable(EdgePermCount, EdgePerm, SetEdgePerm, turns, SubgroupTurns)),
+      cornerCombMoves(BuildMoveTable(CombCount, CornerComb, SetCornerComb, turns, SubgroupTurns)),
+      edgeCombMoves(BuildMoveTable(CombCount, EdgeComb, SetEdgeComb, turns, SubgroupTurns)),
+      cornerCombOf(CombOf(CornerPermCount, CornerComb, SetCornerPerm)),
+      edgeCombOf(CombOf(EdgePermCount, EdgeComb, SetEdgePerm)),
       twistSliceDepth(BuildDepthTable(twistMoves, TwistCount, sliceMoves, SliceCount, AllTurns)),
       flipSliceDepth(BuildDepthTable(flipMoves, FlipCount, sliceMoves, SliceCount, AllTurns)),
       twistFlipDepth(BuildDepthTable(twistMoves, TwistCount, flipMoves, FlipCount, AllTurns)),
@@ -46,6 +61,10 @@ Tables::Tables()
                                        SlicePermCount, SubgroupTurns)),
       edgeSliceDepth(BuildDepthTable(edgeMoves, EdgePermCount, sliceSortedMoves, SlicePermCount,
                                      SubgroupTurns)),
+      cornerEdgeCombDepth(
+          BuildDepthTable(cornerMoves, CornerPermCount, edgeCombMoves, CombCount, SubgroupTurns)),
+      edgeCornerCombDepth(
+          BuildDepthTable(edgeMoves, EdgePermCount, cornerCombMoves, CombCount, SubgroupTurns)),
       twistSliceMod3(twistSliceDepth), flipSliceMod3(flipSliceDepth),
       twistFlipMod3(twistFlipDepth) {}
 
@@ -63,7 +82,9 @@ std::size_t Tables::Bytes() const noexcept {
     return BytesOf(twistMoves) + BytesOf(flipMoves) + BytesOf(sliceMoves) +
            BytesOf(sliceSortedMoves) + BytesOf(cornerMoves) + BytesOf(edgeMoves) +
            BytesOf(twistSliceDepth) + BytesOf(flipSliceDepth) + BytesOf(twistFlipDepth) +
-           BytesOf(cornerSliceDepth) + BytesOf(edgeSliceDepth) + twistSliceMod3.Bytes() +
+           BytesOf(cornerSliceDepth) + BytesOf(edgeSliceDepth) + BytesOf(cornerCombMoves) +
+           BytesOf(edgeCombMoves) + BytesOf(cornerCombOf) + BytesOf(edgeCombOf) +
+           BytesOf(cornerEdgeCombDepth) + BytesOf(edgeCornerCombDepth) + twistSliceMod3.Bytes() +
            flipSliceMod3.Bytes() + twistFlipMod3.Bytes();
 }
 

@@ -44,14 +44,23 @@ struct Tables {
     MoveTable cornerMoves;
     // Second phase only; in the subgroup SliceSorted is the order alone.
     MoveTable edgeMoves;
+    MoveTable cornerCombMoves;
+    MoveTable edgeCombMoves;
+    // The places of the Top pieces, by the permutation of the corners or of
+    // the Top and Bottom edges.
+    std::vector<std::uint8_t> cornerCombOf;
+    std::vector<std::uint8_t> edgeCombOf;
 
     // Lower bounds for the first phase: twist × place, flip × place,
-    // twist × flip; for the second: corners × order, edges × order.
+    // twist × flip; for the second: corners × order, edges × order, and each
+    // permutation with where the other kind's Top pieces are.
     DepthTable twistSliceDepth;
     DepthTable flipSliceDepth;
     DepthTable twistFlipDepth;
     DepthTable cornerSliceDepth;
     DepthTable edgeSliceDepth;
+    DepthTable cornerEdgeCombDepth;
+    DepthTable edgeCornerCombDepth;
     // The first phase's three again, small, for the search's inner loop.
     Mod3Table twistSliceMod3;
     Mod3Table flipSliceMod3;

@@ -13,10 +13,14 @@ constexpr int NoTurn = TurnCount;
 constexpr int Unsolved = 99;
 constexpr int TopGroup = 4;
 
-// Beyond this many turns the second phase is only searched where a
-// solution of at most maxTurns needs it: finding long second phases is slow
-// and rarely gives a short solution.
+// The second phase goes beyond this many turns only where a solution of at
+// most maxTurns needs it: long second phases are slow to find and rarely
+// give a short solution.
 constexpr int PhaseTwoReach = 10;
+
+// Every cube can be solved in this many turns, so a search for a longer
+// solution need not look further than a search for one this long.
+constexpr int GodsNumber = 20;
 
 // The clock is read once every 4,096 nodes.
 constexpr std::uint32_t ClockInterval = 0xFFF;
@@ -183,10 +187,19 @@ bool TwoPhaseSearch::PhaseOne(const Coset& at, int depth, int togo, int last) {
     return false;
 }
 
+// Corners × order is also read on its own, first, before the edges are
+// worked out.
+int TwoPhaseSearch::PhaseTwoBound(int corners, int edges, int order) const noexcept {
+    return std::max(
+        {tables.edgeSliceDepth[At(edges * SlicePermCount + order)],
+         tables.cornerEdgeCombDepth[At(corners * CombCount + tables.edgeCombOf[At(edges)])],
+         tables.edgeCornerCombDepth[At(edges * CombCount + tables.cornerCombOf[At(corners)])]});
+}
+
 bool TwoPhaseSearch::StartPhaseTwo() {
     const int depth = phaseOneDepth;
-    const int limit =
-        std::min({best - 1 - depth, std::max(PhaseTwoReach, maxTurns - depth), MaxPhaseTwo});
+    const int needed = std::min(maxTurns, GodsNumber) - depth;
+    const int limit = std::min({best - 1 - depth, std::max(PhaseTwoReach, needed), MaxPhaseTwo});
     if (limit < 0) {
         return true;
     }
@@ -210,7 +223,7 @@ bool TwoPhaseSearch::StartPhaseTwo() {
         }
     }
     const int edges = PermutationRank(edgesAt[At(depth)], 8);
-    bound = std::max<int>(bound, tables.edgeSliceDepth[At(edges * SlicePermCount + order)]);
+    bound = std::max(bound, PhaseTwoBound(corners, edges, order));
     const int last = depth > 0 ? path[At(depth - 1)] : NoTurn;
     for (int togo = bound; togo <= limit; ++togo) {
         if (PhaseTwo(corners, edges, order, depth, togo, last)) {
@@ -242,7 +255,7 @@ bool TwoPhaseSearch::PhaseTwo(int corners, int edges, int order, int depth, int 
             continue;
         }
         const int nextEdges = tables.edgeMoves[At(edges * TurnCount + code)];
-        if (tables.edgeSliceDepth[At(nextEdges * SlicePermCount + nextOrder)] > rest) {
+        if (PhaseTwoBound(nextCorners, nextEdges, nextOrder) > rest) {
             continue;
         }
         path[At(depth)] = static_cast<std::int8_t>(code);

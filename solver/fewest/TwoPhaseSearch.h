@@ -56,6 +56,8 @@ private:
     // The next coset's depths, or false as soon as one is beyond `rest`.
     [[nodiscard]] bool WithinReach(const Coset& from, Coset& to, int rest) const noexcept;
 
+    [[nodiscard]] int PhaseTwoBound(int corners, int edges, int order) const noexcept;
+
     // Each returns true when the search is to unwind.
     bool PhaseOne(const Coset& at, int depth, int togo, int last);
     bool StartPhaseTwo();

@@ -60,7 +60,8 @@ TEST(FewestTables, EachTurnMovesThePiecesAsTheModelTurnsTheSquares) {
 }
 
 TEST(FewestTables, EveryCoordinateValueComesBackAndSolvedIsZero) {
-    for (const Coordinate& c : AllCoordinates(Tables::Get())) {
+    const Tables& t = Tables::Get();
+    for (const Coordinate& c : AllCoordinates(t)) {
         EXPECT_EQ(c.get(Arrangement{}), 0) << c.name;
         for (int value = 0; value < c.count; ++value) {
             Arrangement a;
@@ -124,6 +125,10 @@ TEST(FewestTables, DepthTablesHoldTrueDistances) {
          SlicePermCount, &subgroup, 14, nullptr},
         {"edges x order", &t.edgeSliceDepth, &t.edgeMoves, &t.sliceSortedMoves, SlicePermCount,
          &subgroup, 12, nullptr},
+        {"corners x edge places", &t.cornerEdgeCombDepth, &t.cornerMoves, &t.edgeCombMoves,
+         CombCount, &subgroup, 14, nullptr},
+        {"edges x corner places", &t.edgeCornerCombDepth, &t.edgeMoves, &t.cornerCombMoves,
+         CombCount, &subgroup, 12, nullptr},
     };
     for (const Case& c : cases) {
         const auto width = static_cast<std::size_t>(c.countB);
