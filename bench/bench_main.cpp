@@ -40,6 +40,19 @@ public:
         Line("diagnosis of an entered cube", Time("Diagnosis", 1e6), "us", "goal < 5 us");
         Line("turnix-cli solve --batch", Counter("CliBatch", "cubes_per_s"), "cubes/s",
              "goal > 20000 cubes/s");
+        Line("fewest turns: tables built", Counter("FewestTurnsTables", "build_ms"), "ms",
+             "goal <= 2000 ms");
+        Line("fewest turns: tables", Counter("FewestTurnsTables", "table_mb"), "MB", "");
+        Line("fewest turns: peak memory (VmHWM)", Counter("FewestTurnsSolve", "peak_mb"), "MB",
+             "goal <= 150 MB");
+        Line("fewest turns per solution, mean", Counter("FewestTurnsSolve", "mean_turns"), "",
+             "goal <= 20.5");
+        Line("fewest turns per solution, maximum", Counter("FewestTurnsSolve", "max_turns"), "",
+             "");
+        Line("fewest turns, median", Counter("FewestTurnsSolve", "median_ms"), "ms",
+             "goal <= 10 ms");
+        Line("fewest turns, 99th percentile", Counter("FewestTurnsSolve", "p99_ms"), "ms", "");
+        Line("fewest turns, all cores", Counter("FewestTurnsBatch", "cubes_per_s"), "cubes/s", "");
         Line("RTF, 1 MiB of alternating formats", Time("ReadAlternatingFormats", 1e3), "ms",
              "goal < 500 ms");
         // Only the bare read's fit: into a laid-out document, laying out the

@@ -1,0 +1,28 @@
+#include "FewestTurns.h"
+
+#include "PieceAlgebra.h"
+#include "Tables.h"
+#include "TwoPhaseSearch.h"
+
+#include <stdexcept>
+
+namespace turnix {
+
+std::vector<std::int16_t> SolveFewestTurns(const Arrangement& cube,
+                                           const FewestTurnsLimits& limits) {
+    if (!fewest::IsSolvable(cube)) {
+        throw std::invalid_argument("no turns can solve this arrangement");
+    }
+    fewest::TwoPhaseSearch search(fewest::Tables::Get(), limits);
+    return search.Solve(cube);
+}
+
+void PrepareFewestTurnsTables() {
+    static_cast<void>(fewest::Tables::Get());
+}
+
+bool FewestTurnsTablesReady() noexcept {
+    return fewest::Tables::Ready();
+}
+
+} // namespace turnix
