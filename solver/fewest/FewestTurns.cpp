@@ -1,5 +1,6 @@
 #include "FewestTurns.h"
 
+#include "Diagnosis.h"
 #include "PieceAlgebra.h"
 #include "Tables.h"
 #include "TwoPhaseSearch.h"
@@ -15,6 +16,15 @@ std::vector<std::int16_t> SolveFewestTurns(const Arrangement& cube,
     }
     fewest::TwoPhaseSearch search(fewest::Tables::Get(), limits);
     return search.Solve(cube);
+}
+
+std::optional<std::vector<std::int16_t>> SolveFewestTurns(const clsCube& cube,
+                                                          const FewestTurnsLimits& limits) {
+    const std::optional<Arrangement> arrangement = ArrangementOf(cube);
+    if (!arrangement) {
+        return std::nullopt;
+    }
+    return SolveFewestTurns(*arrangement, limits);
 }
 
 void PrepareFewestTurnsTables() {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Pieces.h"
+#include "clsCube.h"
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace turnix {
@@ -32,6 +34,12 @@ struct FewestTurnsLimits {
 // not ready. Any number of threads may solve at once.
 [[nodiscard]] std::vector<std::int16_t> SolveFewestTurns(const Arrangement& cube,
                                                          const FewestTurnsLimits& limits = {});
+
+// The same for an entered cube, judged as clsSolver::Solve judges it:
+// nothing when the colours describe no cube that turning can solve, an empty
+// list for a solved cube. Any colours may sit on the centres.
+[[nodiscard]] std::optional<std::vector<std::int16_t>>
+SolveFewestTurns(const clsCube& cube, const FewestTurnsLimits& limits = {});
 
 // Builds the tables now (about half a second), for example on a worker thread
 // when a program starts; returns at once when they are built. Safe to call

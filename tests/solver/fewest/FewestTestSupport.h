@@ -19,23 +19,6 @@ inline constexpr bool Sanitized = true;
 inline constexpr bool Sanitized = false;
 #endif
 
-// Any arrangement that turning can reach, all equally likely.
-inline Arrangement RandomSolvable(std::mt19937& random) {
-    Arrangement a;
-    std::shuffle(a.corner.begin(), a.corner.end(), random);
-    std::shuffle(a.edge.begin(), a.edge.end(), random);
-    std::uniform_int_distribution<int> twist(0, 2);
-    std::uniform_int_distribution<int> flip(0, 1);
-    std::generate(a.twist.begin(), a.twist.end(), [&] { return twist(random); });
-    std::generate(a.flip.begin(), a.flip.end(), [&] { return flip(random); });
-    a.twist[7] = (a.twist[7] + 3 - std::accumulate(a.twist.begin(), a.twist.end(), 0) % 3) % 3;
-    a.flip[11] = (a.flip[11] + std::accumulate(a.flip.begin(), a.flip.end(), 0)) % 2;
-    if (IsOdd(a.corner) != IsOdd(a.edge)) {
-        std::swap(a.edge[0], a.edge[1]);
-    }
-    return a;
-}
-
 // Reads back the arrangement of a cube whose centres show their own side
 // (side s shows colour s), as CubeOf makes them; the inverse of
 // SetArrangement, written here square by square so that it shares nothing

@@ -1,5 +1,7 @@
 #include "FewestTestSupport.h"
 #include "FewestTurns.h"
+#include "StepCodes.h"
+#include "clsSolver.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -41,7 +43,7 @@ std::vector<Arrangement> RandomCubes(int count, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<Arrangement> cubes;
     for (int n = 0; n < count; ++n) {
-        cubes.push_back(RandomSolvable(random));
+        cubes.push_back(RandomArrangement(random, true));
     }
     return cubes;
 }
@@ -148,6 +150,36 @@ TEST(FewestTurns, ArrangementsThatTurningCannotReachAreRefused) {
     for (const Arrangement& cube : bad) {
         EXPECT_THROW(static_cast<void>(SolveFewestTurns(cube)), std::invalid_argument);
     }
+}
+
+// An entered cube is judged as the layer solver judges it, whatever colours
+// its centres show: here arrangements half of which turning cannot reach,
+// turned as a whole, and colour garbage.
+TEST(FewestTurns, EnteredCubesAreRefusedExactlyWhenSolveRefusesThemAndOtherwiseSolved) {
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int> rotation(step::RotateUp, step::RotateRight);
+    std::uniform_int_distribution<int> garbage(-1, 6);
+    clsSolver solver;
+    for (int n = 0; n < (Sanitized ? 20 : 300); ++n) {
+        clsCube cube = CubeOf(RandomArrangement(random, n % 2 == 0));
+        for (int k = 0; k < 3; ++k) {
+            ApplyStep(cube, static_cast<std::int16_t>(rotation(random)));
+        }
+        if (n % 10 == 9) {
+            cube.Side(static_cast<std::int16_t>(n % 6))
+                .Square(static_cast<std::int16_t>(n % 9))
+                ->SetColorIndex(static_cast<std::int16_t>(garbage(random)));
+        }
+        const auto steps = SolveFewestTurns(cube);
+        ASSERT_EQ(steps.has_value(), solver.Solve(cube)) << "cube " << n;
+        if (steps) {
+            for (const std::int16_t code : *steps) {
+                ApplyStep(cube, code);
+            }
+            ASSERT_TRUE(IsSolved(cube)) << "cube " << n;
+        }
+    }
+    EXPECT_EQ(SolveFewestTurns(clsCube{}), std::vector<std::int16_t>{});
 }
 
 TEST(FewestTurns, TablesAreReadyOnceAnyThreadHasPreparedThem) {
