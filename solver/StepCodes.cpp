@@ -22,6 +22,17 @@ std::string_view StepNotation(std::int16_t code) noexcept {
     return IsStepCode(code) ? StepNotations[static_cast<std::size_t>(code)] : std::string_view{};
 }
 
+std::int16_t InverseStep(std::int16_t code) noexcept {
+    if (code >= SideTurnCount && code < StepCodeCount) {
+        // Up and down, left and right are neighbours: 18 and 19, 20 and 21.
+        return static_cast<std::int16_t>(code ^ 1);
+    }
+    if (code < 0 || code >= SideTurnCount || code % 3 == 2) {
+        return code;
+    }
+    return static_cast<std::int16_t>(code % 3 == 0 ? code + 1 : code - 1);
+}
+
 void ApplyStep(clsCube& cube, std::int16_t code) noexcept {
     switch (code) {
     case step::RotateUp:

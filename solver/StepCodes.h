@@ -60,6 +60,10 @@ inline constexpr std::array<std::string_view, StepCodeCount> StepNotations{
 // The notation of a code; empty outside 0..21.
 [[nodiscard]] std::string_view StepNotation(std::int16_t code) noexcept;
 
+// The code that undoes a code: the opposite quarter turn or rotation, the
+// same half turn; a code outside 0..21 is returned as it is.
+[[nodiscard]] std::int16_t InverseStep(std::int16_t code) noexcept;
+
 // Performs a code's turn or rotation on the cube; codes outside 0..21 do
 // nothing.
 void ApplyStep(clsCube& cube, std::int16_t code) noexcept;

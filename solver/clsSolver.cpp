@@ -54,7 +54,7 @@ void clsSolver::BeginStage(std::size_t stage) noexcept {
 }
 
 std::optional<std::int16_t> clsSolver::StageOf(std::int16_t index) const noexcept {
-    if (index < 0 || index >= intLastStep) {
+    if (index < 0 || index >= intLastStep || index < stageStarts[0]) {
         return std::nullopt;
     }
     std::int16_t stage = 0;
@@ -63,6 +63,23 @@ std::optional<std::int16_t> clsSolver::StageOf(std::int16_t index) const noexcep
         ++stage;
     }
     return stage;
+}
+
+// No stage begins anywhere in a loaded list.
+void clsSolver::LoadSteps(std::span<const std::int16_t> intCodes) {
+    ClearSolution();
+    if (std::ranges::any_of(intCodes,
+                            [](std::int16_t code) { return code < 0 || code >= SideTurnCount; })) {
+        throw std::invalid_argument("a loaded list holds side turns only");
+    }
+    if (intCodes.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max())) {
+        throw std::length_error("the step list holds at most 32,767 steps");
+    }
+    intSteps.assign(intCodes.begin(), intCodes.end());
+    intSteps.push_back(0);
+    blnActive.assign(intSteps.size(), true);
+    intLastStep = static_cast<std::int16_t>(intCodes.size());
+    stageStarts.fill(std::numeric_limits<std::int16_t>::max());
 }
 
 // The trailing slot is always active, so both walks stop.

@@ -55,8 +55,14 @@ public:
     // The stage (0..4, as in StageNames) whose steps the step at the index
     // finishes: the stage that recorded it, or the earlier one for a turn
     // that the optimisation folded across the boundary between them.
-    // Nothing at the end position or outside the list.
+    // Nothing at the end position, outside the list, or in a loaded list.
     [[nodiscard]] std::optional<std::int16_t> StageOf(std::int16_t index) const noexcept;
+
+    // Replaces the list with side turns (codes 0..17) found elsewhere, all
+    // active, the cursor on the first. Such a list belongs to no stage.
+    // Throws std::invalid_argument for any other code and std::length_error
+    // past 32,767 steps, leaving the list empty.
+    void LoadSteps(std::span<const std::int16_t> intCodes);
 
     // Records a solution of cubTurnix, which is only read. False when the
     // colours describe no cube that turning can solve; the steps recorded

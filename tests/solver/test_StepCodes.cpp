@@ -57,3 +57,24 @@ TEST(StepCodes, EachCodeDoesWhatItsWordsSayAndOthersDoNothing) {
     }
     EXPECT_EQ(ColorsOf(cube), before);
 }
+
+// Each code followed by its inverse leaves every square where it was; only
+// the half turns are their own inverse.
+TEST(StepCodes, EveryCodeIsUndoneByItsInverse) {
+    std::string selfInverse;
+    for (std::int16_t code = 0; code < StepCodeCount; ++code) {
+        clsCube cube;
+        MarkEverySquare(cube);
+        const CubeColors before = ColorsOf(cube);
+        ApplyStep(cube, code);
+        ASSERT_NE(ColorsOf(cube), before) << code;
+        ApplyStep(cube, InverseStep(code));
+        EXPECT_EQ(ColorsOf(cube), before) << StepText(code);
+        if (InverseStep(code) == code) {
+            selfInverse += std::string(StepNotation(code)) + " ";
+        }
+    }
+    EXPECT_EQ(selfInverse, "F2 L2 B2 R2 U2 D2 ");
+    EXPECT_EQ(InverseStep(-1), -1);
+    EXPECT_EQ(InverseStep(22), 22);
+}

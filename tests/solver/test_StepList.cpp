@@ -142,3 +142,36 @@ TEST(StepList, ATurnFoldedAcrossAStageBoundaryCountsForTheEarlierStage) {
     EXPECT_EQ(StagesAfterOptimizing({{9, 12}, {3}, {4}, {6}}), (Staged{{9, 0}, {12, 0}, {6, 3}}));
     EXPECT_EQ(clsSolver{}.StageOf(0), std::nullopt) << "no steps yet";
 }
+
+// A list found by another solver replaces a solution: every step active, the
+// cursor on the first, no stage; a bad list leaves nothing behind.
+TEST(StepList, ALoadedListReplacesTheOldOneAndBelongsToNoStage) {
+    clsCube scrambled;
+    for (const std::int16_t code : Steps{0, 4, 9, 13, 15, 7}) {
+        ApplyStep(scrambled, code);
+    }
+    clsSolver solver;
+    ASSERT_TRUE(solver.Solve(scrambled));
+    solver.MoveNext();
+    const Steps loaded{9, 12, 17, 0, 9};
+    solver.LoadSteps(loaded);
+    EXPECT_EQ(SolverProbe::Stored(solver), loaded);
+    EXPECT_TRUE(solver.IsBOF() && !solver.IsEOF());
+    EXPECT_EQ(ActiveSteps(solver), loaded);
+    for (std::int16_t i = 0; i <= 5; ++i) {
+        EXPECT_EQ(solver.StageOf(i), std::nullopt) << i;
+    }
+
+    solver.LoadSteps({});
+    EXPECT_TRUE(solver.IsBOF() && solver.IsEOF());
+    for (const Steps& bad : {Steps{0, 18}, Steps{-1}}) {
+        solver.LoadSteps(loaded);
+        EXPECT_THROW(solver.LoadSteps(bad), std::invalid_argument);
+        EXPECT_EQ(SolverProbe::Stored(solver), Steps{});
+    }
+    EXPECT_THROW(solver.LoadSteps(Steps(32768, 12)), std::length_error);
+    solver.LoadSteps(Steps(32767, 12));
+    EXPECT_EQ(SolverProbe::LastStep(solver), 32767);
+    ASSERT_TRUE(solver.Solve(scrambled));
+    EXPECT_EQ(solver.StageOf(solver.Index()), 0) << "a solve has stages again";
+}
