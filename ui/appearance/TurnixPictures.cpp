@@ -78,6 +78,20 @@ void DrawCheckMark(QPainter& painter) {
     painter.drawPath(tick);
 }
 
+void DrawBackArrow(QPainter& painter) {
+    QPainterPath bend;
+    bend.moveTo(26, 27);
+    bend.cubicTo(29, 17, 24, 10, 12, 11);
+    const QPolygonF head{{4, 11}, {13, 4}, {13, 18}};
+    for (const auto& [color, width] : {std::pair{QColor(Qt::white), 7.0}, {Outline, 4.0}}) {
+        painter.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(bend);
+        painter.setBrush(color);
+        painter.drawPolygon(head);
+    }
+}
+
 } // namespace
 
 QIcon OpenConfigurationPicture() {
@@ -98,6 +112,10 @@ QIcon SolvePicture(const ColorScheme& colors) {
         DrawCube(painter, {PlainSide(0), PlainSide(2), PlainSide(5)}, colors);
         DrawCheckMark(painter);
     });
+}
+
+QIcon StepBackPicture() {
+    return Render(DrawBackArrow);
 }
 
 // A scrambled cube, so that it reads as the puzzle rather than a box.

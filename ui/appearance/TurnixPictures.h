@@ -15,6 +15,8 @@ namespace turnix {
 // Nine squares in the colour of the side (0..5) of a solved cube.
 [[nodiscard]] QIcon ShowSidePicture(std::int16_t intSide, const ColorScheme& colors);
 [[nodiscard]] QIcon SolvePicture(const ColorScheme& colors);
+// An arrow bending back to the left.
+[[nodiscard]] QIcon StepBackPicture();
 [[nodiscard]] QIcon TurnixWindowPicture(const ColorScheme& colors);
 
 } // namespace turnix

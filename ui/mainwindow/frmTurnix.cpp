@@ -1,5 +1,6 @@
 #include "frmTurnix.h"
 
+#include "FewestTurns.h"
 #include "NeighbourLabel.h"
 #include "dialogs/frmInstructions.h"
 #include "platform/ApplicationTitle.h"
@@ -64,11 +65,16 @@ void SetButtonColor(QPushButton& button, const QColor& color) {
 
 } // namespace
 
-frmTurnix::frmTurnix(Platform services, QWidget* parent) : QMainWindow(parent), platform(services) {
+frmTurnix::frmTurnix(Platform services, QWidget* parent)
+    : frmTurnix(services, PrepareFewestTurnsTables, parent) {}
+
+frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns, QWidget* parent)
+    : QMainWindow(parent), platform(services) {
     setWindowTitle(ApplicationTitle());
     CreateMenus();
     CreateToolbar();
     CreateCentralArea();
+    CreateFollowControls();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
     // pictures drawn in it), the step texts,
@@ -82,9 +88,13 @@ frmTurnix::frmTurnix(Platform services, QWidget* parent) : QMainWindow(parent), 
     SetDefaultGeometry();
     ProbeInstructions();
     EnterEditMode();
+    StartPreparingFewestTurns(std::move(prepareFewestTurns));
 }
 
+// The worker may still be building the tables; it must not outlive us.
 frmTurnix::~frmTurnix() {
+    StopWaitingForFewestTurns();
+    fewestTurnsTables.waitForFinished();
     CloseInstructions();
 }
 
@@ -102,6 +112,7 @@ void frmTurnix::DisplaySide() {
     lblWest->setText(QString::fromStdString(shown.WestLabel()));
     lblEast->setText(QString::fromStdString(shown.EastLabel()));
     lblSouth->setText(QString::fromStdString(shown.SouthLabel()));
+    CheckFinishedListStillFits();
     txtDummy->setFocus();
 }
 
@@ -150,8 +161,14 @@ void frmTurnix::RotateCube(CubeRotation rotation) {
 
 // A press of any mouse button on an enabled colour square opens the pick
 // dialog at once; the button itself never sees the press. The arrow keys
-// move the focus across the grid.
+// move the focus across the grid. The text boxes leave the window's
+// shortcuts alone.
 bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        LeavesKeyToShortcuts(watched, *static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
     const auto square = std::find(cmdColor.cbegin(), cmdColor.cend(), watched);
     if (square == cmdColor.cend()) {
         return QMainWindow::eventFilter(watched, event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConfigurationFile.h"
+#include "SolutionStatusBar.h"
 #include "StepCodes.h"
 #include "appearance/ColorScheme.h"
 #include "appearance/ScreenColor.h"
@@ -7,12 +9,14 @@
 #include "clsSolver.h"
 #include "platform/Platform.h"
 
+#include <QFuture>
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -23,6 +27,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolBar;
+template <typename T>
+class QFutureWatcher;
 
 namespace turnix {
 
@@ -39,6 +45,11 @@ class frmTurnix : public QMainWindow {
 
 public:
     explicit frmTurnix(Platform platform, QWidget* parent = nullptr);
+    // The same, with the fewest-turns solver's tables built by
+    // prepareFewestTurns on a worker thread instead of by the solver's own
+    // PrepareFewestTurnsTables.
+    frmTurnix(Platform platform, std::function<void()> prepareFewestTurns,
+              QWidget* parent = nullptr);
     ~frmTurnix() override;
 
     [[nodiscard]] const clsCube& Cube() const noexcept { return cubMain; }
@@ -112,6 +123,25 @@ private:
     void PreviousSteps();
     void StepsToCompletion();
     void ShowStepList(const QString& strCaption, const QString& strSteps);
+    void SolveWith(SolverKind kind);
+
+    // Following a solution: step back, the status bar (frmTurnixFollow.cpp).
+    void CreateFollowControls();
+    void StepBack();
+    [[nodiscard]] bool CanStepBack() const noexcept;
+    void UpdateFollowControls();
+    void CheckFinishedListStillFits();
+    [[nodiscard]] SolutionProgress Progress();
+    [[nodiscard]] QString LastStepDoneText();
+    [[nodiscard]] bool LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const;
+
+    // The fewest-turns solver (frmTurnixFewestTurns.cpp).
+    void StartPreparingFewestTurns(std::function<void()> prepare);
+    void SolveInFewestTurns();
+    void FewestTurnsTablesPrepared();
+    [[nodiscard]] bool LoadFewestTurnsSolution();
+    void SetSolveEntriesEnabled(bool enabled);
+    void StopWaitingForFewestTurns();
 
     // Colours and Help (frmTurnixDialogs.cpp).
     void DefineColorScheme();
@@ -131,6 +161,17 @@ private:
     QString strInstallFolder;
     QString strInstructionsFile;
     bool blnSolutionMode{false};
+    SolverKind solutionSolver{SolverKind::LayerByLayer};
+    // The list still belongs to cubMain: from a solve until the cube is
+    // changed other than by its steps. Step back needs it.
+    bool listFollowsCube{false};
+    // cubMain after the last step, to tell whether it changed since.
+    ConfigurationBytes finishedCube{};
+    // The fewest-turns tables, built on a worker thread; a solve asked for
+    // before they are ready waits for them.
+    QFuture<void> fewestTurnsTables;
+    QFutureWatcher<void>* fewestTurnsWatcher{};
+    bool fewestTurnsWaiting{false};
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;
@@ -151,6 +192,7 @@ private:
     QPushButton* cmdPreviousSteps{};
     QPushButton* cmdClear{};
     QLineEdit* txtDummy{};
+    SolutionStatusBar* statusSolution{};
 
     QMenu* mnuFile{};
     QAction* mnuFileNewConfiguration{};
@@ -159,6 +201,8 @@ private:
     QAction* mnuFileExit{};
     QMenu* mnuCube{};
     QAction* mnuCubeSolve{};
+    QAction* mnuCubeSolveInFewestTurns{};
+    QAction* mnuCubeStepBack{};
     QMenu* mnuCubeRotate{};
     QAction* mnuCubeDefine{};
     QMenu* mnuSide{};
@@ -171,6 +215,8 @@ private:
     std::array<QAction*, side::Count> toolbarShowSide{};
     // Toolbar button 11, which solution mode disables.
     QAction* toolbarSolve{};
+    // Toolbar button 12.
+    QAction* toolbarStepBack{};
 };
 
 } // namespace turnix

@@ -13,16 +13,17 @@ struct SideEntry {
     std::int16_t intSide;
     const char* name; // as in the entries' names, e.g. "mnuSideShowTop"
     const char* caption;
+    const char* notation; // the letter that turns the side clockwise
 };
 
 // The sides in the order of the "&Show" and "&Turn" submenus.
 constexpr std::array<SideEntry, side::Count> SideEntries{{
-    {side::Top, "Top", "&Top"},
-    {side::Bottom, "Bottom", "&Bottom"},
-    {side::Front, "Front", "&Front"},
-    {side::Back, "Back", "B&ack"},
-    {side::Left, "Left", "&Left"},
-    {side::Right, "Right", "&Right"},
+    {side::Top, "Top", "&Top", "U"},
+    {side::Bottom, "Bottom", "&Bottom", "D"},
+    {side::Front, "Front", "&Front", "F"},
+    {side::Back, "Back", "B&ack", "B"},
+    {side::Left, "Left", "&Left", "L"},
+    {side::Right, "Right", "&Right", "R"},
 }};
 
 struct ToolbarSideEntry {
@@ -98,6 +99,10 @@ void frmTurnix::CreateFileMenu() {
     AddSeparator(mnuFile, QStringLiteral("mnuFileSeparatorBar1"));
     mnuFileExit = AddEntry(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuFileExit"));
 
+    mnuFileNewConfiguration->setShortcut(QKeySequence::New);
+    mnuFileOpenConfiguration->setShortcut(QKeySequence::Open);
+    mnuFileSaveConfiguration->setShortcut(QKeySequence::Save);
+
     connect(mnuFileNewConfiguration, &QAction::triggered, this, &frmTurnix::NewConfiguration);
     connect(mnuFileOpenConfiguration, &QAction::triggered, this, &frmTurnix::OpenConfiguration);
     connect(mnuFileSaveConfiguration, &QAction::triggered, this,
@@ -108,10 +113,17 @@ void frmTurnix::CreateFileMenu() {
 void frmTurnix::CreateCubeMenu() {
     mnuCube = AddMenu(menuBar(), QStringLiteral("&Cube"), QStringLiteral("mnuCube"));
     mnuCubeSolve = AddEntry(mnuCube, QStringLiteral("&Solve"), QStringLiteral("mnuCubeSolve"));
+    mnuCubeSolveInFewestTurns = AddEntry(mnuCube, QStringLiteral("Solve in &Fewest Turns"),
+                                         QStringLiteral("mnuCubeSolveInFewestTurns"));
+    mnuCubeStepBack =
+        AddEntry(mnuCube, QStringLiteral("Step &Back"), QStringLiteral("mnuCubeStepBack"));
+    mnuCubeStepBack->setShortcut(Qt::Key_Backspace);
     mnuCubeRotate = AddMenu(mnuCube, QStringLiteral("&Rotate"), QStringLiteral("mnuCubeRotate"));
     mnuCubeDefine =
         AddEntry(mnuCube, QStringLiteral("&Define Colors"), QStringLiteral("mnuCubeDefine"));
     connect(mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
+    connect(mnuCubeSolveInFewestTurns, &QAction::triggered, this, &frmTurnix::SolveInFewestTurns);
+    connect(mnuCubeStepBack, &QAction::triggered, this, &frmTurnix::StepBack);
     connect(mnuCubeDefine, &QAction::triggered, this, &frmTurnix::DefineColorScheme);
 
     struct RotateEntry {
@@ -148,11 +160,12 @@ void frmTurnix::CreateSideMenu() {
         const char* name;
         const char* caption;
         SideTurn turn;
+        const char* keys; // before the side's letter
     };
     constexpr std::array<TurnEntry, 3> TurnEntries{{
-        {"Clockwise", "&Clockwise", &clsSide::RotateClockwise},
-        {"Counterclockwise", "Co&unterclockwise", &clsSide::RotateCounterclockwise},
-        {"Twice", "&Twice", &clsSide::RotateDouble},
+        {"Clockwise", "&Clockwise", &clsSide::RotateClockwise, ""},
+        {"Counterclockwise", "Co&unterclockwise", &clsSide::RotateCounterclockwise, "Shift+"},
+        {"Twice", "&Twice", &clsSide::RotateDouble, nullptr},
     }};
     // "mnuSideTurnTop" holds "mnuSideTurnTopClockwise" and so on; each entry
     // turns its fixed side, whatever side is shown.
@@ -162,6 +175,9 @@ void frmTurnix::CreateSideMenu() {
         for (const TurnEntry& turnEntry : TurnEntries) {
             QAction* action =
                 AddEntry(sideMenu, Name(turnEntry.caption), sideName + Name(turnEntry.name));
+            if (turnEntry.keys != nullptr) {
+                action->setShortcut(QKeySequence(Name(turnEntry.keys) + Name(sideEntry.notation)));
+            }
             connect(action, &QAction::triggered, this,
                     [this, intSide = sideEntry.intSide, turn = turnEntry.turn] {
                         TurnSide(intSide, turn);
@@ -176,6 +192,7 @@ void frmTurnix::CreateHelpMenu() {
         AddEntry(mnuHelp, QStringLiteral("&Instructions"), QStringLiteral("mnuHelpInstructions"));
     // Stays off until the instructions document is found.
     mnuHelpInstructions->setEnabled(false);
+    mnuHelpInstructions->setShortcut(QKeySequence::HelpContents);
     AddSeparator(mnuHelp, QStringLiteral("mnuHelpSeparatorBar1"));
     mnuHelpAbout =
         AddEntry(mnuHelp, QStringLiteral("&About Turnix"), QStringLiteral("mnuHelpAbout"));
@@ -200,6 +217,7 @@ void frmTurnix::CreateToolbar() {
     }
     AddToolbarSeparator(Toolbar);
     toolbarSolve = AddToolbarButton(Toolbar, QIcon(), QStringLiteral("Solve"));
+    toolbarStepBack = AddToolbarButton(Toolbar, StepBackPicture(), QStringLiteral("Step Back"));
 
     const QList<QAction*> buttons = Toolbar->actions();
     for (int index = 1; index <= buttons.size(); ++index) {
@@ -238,6 +256,9 @@ void frmTurnix::ToolbarButtonClick(int index) {
         break;
     case 11:
         SolveCube();
+        break;
+    case 12:
+        StepBack();
         break;
     default:
         break;

@@ -24,16 +24,22 @@ void frmTurnix::FillStepTexts() {
     }
 }
 
+void frmTurnix::SolveCube() {
+    SolveWith(SolverKind::LayerByLayer);
+}
+
 // The cube goes to "SaveLast.cub" before every attempt, so that a cube the
 // solver refuses can be opened again and checked. An attempt that fails or
 // finds nothing to do leaves no list behind, not even a finished one from
 // before: the solver has dropped it, so its controls go too.
-void frmTurnix::SolveCube() {
+void frmTurnix::SolveWith(SolverKind kind) {
     cmdPreviousSteps->setEnabled(false);
     if (!strInstallFolder.isEmpty()) {
         SaveConfiguration(QStringLiteral("SaveLast.cub"), strInstallFolder);
     }
-    if (!solMain.Solve(cubMain)) {
+    const bool solved =
+        kind == SolverKind::FewestTurns ? LoadFewestTurnsSolution() : solMain.Solve(cubMain);
+    if (!solved) {
         ShowSolveMessage(QStringLiteral("Invalid Cube Configuration"));
         DiscardSolution();
         return;
@@ -43,6 +49,8 @@ void frmTurnix::SolveCube() {
         DiscardSolution();
         return;
     }
+    solutionSolver = kind;
+    listFollowsCube = true;
     EnterSolutionMode();
 }
 
@@ -56,6 +64,7 @@ void frmTurnix::EnterEditMode() {
     SetEditControlsEnabled(true);
     txtSolution->clear();
     blnSolutionMode = false;
+    UpdateFollowControls();
     txtDummy->setFocus();
 }
 
@@ -64,6 +73,7 @@ void frmTurnix::EnterSolutionMode() {
     cmdClear->setEnabled(true);
     fraSolution->setEnabled(true);
     blnSolutionMode = true;
+    UpdateFollowControls();
     txtDummy->setFocus();
 }
 
@@ -72,10 +82,14 @@ void frmTurnix::SetEditControlsEnabled(bool editing) {
         square->setEnabled(editing);
         square->setToolTip(QStringLiteral("Click to change color"));
     }
-    mnuCubeSolve->setEnabled(editing);
-    mnuCubeRotate->setEnabled(editing);
-    mnuSideTurn->setEnabled(editing);
-    toolbarSolve->setEnabled(editing);
+    SetSolveEntriesEnabled(editing && !fewestTurnsWaiting);
+    // The entries too, not only their menus, so that their keys do nothing.
+    for (QMenu* menu : {mnuCubeRotate, mnuSideTurn}) {
+        menu->setEnabled(editing);
+        for (QAction* entry : menu->findChildren<QAction*>()) {
+            entry->setEnabled(editing);
+        }
+    }
     cmdOneStep->setEnabled(!editing);
     cmdStepsToCompletion->setEnabled(!editing);
     txtSolution->setEnabled(!editing);
@@ -89,6 +103,7 @@ void frmTurnix::SetEditControlsEnabled(bool editing) {
 }
 
 void frmTurnix::DiscardSolution() {
+    listFollowsCube = false;
     EnterEditMode();
     cmdPreviousSteps->setEnabled(false);
     cmdClear->setEnabled(false);
@@ -111,6 +126,7 @@ void frmTurnix::ApplyStep(std::int16_t intStep) {
 // mode and keeps the finished list.
 void frmTurnix::OneStep() {
     if (solMain.IsEOF()) {
+        finishedCube = EncodeConfiguration(cubMain);
         EnterEditMode();
         return;
     }
@@ -122,6 +138,7 @@ void frmTurnix::OneStep() {
     if (solMain.IsEOF()) {
         cmdStepsToCompletion->setEnabled(false);
     }
+    UpdateFollowControls();
 }
 
 // Walks from the first step up to the cursor, which ends where it began.

@@ -166,7 +166,7 @@ private slots:
         const QStringList before = ControlState(window);
         auto& toolbar = Child<QToolBar>(window, "Toolbar");
         const QList<QAction*> buttons = toolbar.actions();
-        QCOMPARE(buttons.size(), 11);
+        QCOMPARE(buttons.size(), 12);
         for (std::int16_t side = 0; side < 6; ++side) {
             Trigger(window, "mnuSideShow" + SideNames.at(side));
             QCOMPARE(ShownSquares(window), ExpectedSquares(marked, side));

@@ -2,12 +2,13 @@
 // checked after every one against a cube, a colour scheme and a mode kept
 // here on the side.
 
-#include "WindowTestSupport.h"
+#include "FollowTestSupport.h"
 #include "dialogs/frmSolutionSteps.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QtTest>
+#include <numeric>
 #include <set>
 
 using namespace turnix;
@@ -27,12 +28,13 @@ private slots:
         }
         s.Start();
         // Stepping through solutions dominates, as it does for a user.
-        const std::array<std::pair<int, void (TestFrmTurnixStress::*)()>, 12> actions{{
+        const std::array<std::pair<int, void (TestFrmTurnixStress::*)()>, 13> actions{{
             {16, &TestFrmTurnixStress::Turn},
             {8, &TestFrmTurnixStress::ShowSide},
             {6, &TestFrmTurnixStress::PickColor},
             {3, &TestFrmTurnixStress::Solve},
             {30, &TestFrmTurnixStress::OneStep},
+            {8, &TestFrmTurnixStress::StepBack},
             {2, &TestFrmTurnixStress::ListPrevious},
             {2, &TestFrmTurnixStress::ListToCompletion},
             {1, &TestFrmTurnixStress::Clear},
@@ -41,8 +43,10 @@ private slots:
             {2, &TestFrmTurnixStress::Save},
             {1, &TestFrmTurnixStress::DefineColors},
         }};
+        const int weights = std::accumulate(actions.begin(), actions.end(), 0,
+                                            [](int sum, const auto& a) { return sum + a.first; });
         for (int n = 0; n < 20000 && !QTest::currentTestFailed(); ++n) {
-            int pick = Uniform(0, 73); // the weights add up to 74
+            int pick = Uniform(0, weights - 1);
             auto chosen = actions.begin();
             for (; pick >= chosen->first; ++chosen) {
                 pick -= chosen->first;
@@ -54,18 +58,22 @@ private slots:
             }
         }
         // The mix must keep reaching the interesting states.
-        QVERIFY(solutionsStarted > 20 && solutionsFinished > 5);
-        qInfo("%d solutions started, %d finished", solutionsStarted, solutionsFinished);
+        QVERIFY(solutionsStarted > 20 && solutionsFinished > 5 && fewestStarted > 5 &&
+                returnsToSolving > 5);
+        qInfo("%d solutions started, %d of them in fewest turns, %d finished, %d returned to",
+              solutionsStarted, fewestStarted, solutionsFinished, returnsToSolving);
     }
 
 private:
     frmTurnix& Window() { return *s.window; }
     int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random); }
-    bool Solving() const { return steps.has_value(); }
+    bool Solving() const { return solving; }
 
     void Discard() {
-        steps.reset();
-        list = 0;
+        solving = false;
+        follows = false;
+        codes.clear();
+        done = 0;
     }
 
     // The Turn and Rotate menus are off while solving.
@@ -113,19 +121,45 @@ private:
         QCOMPARE(s.fake.modalRunner.titles.size(), dialogs + (Solving() ? 0 : 1));
     }
 
-    // A solved or unsolvable cube gives a message and drops any list.
+    // A solved or unsolvable cube gives a message and drops any list. Both
+    // solvers judge a cube alike; the fewest-turns list is read from "Steps
+    // to Completion", once it is there, and must solve the cube.
     void Solve() {
         const std::size_t messages = s.fake.messageBoxes.shown.size();
-        Trigger(Window(), Uniform(0, 1) == 0 ? "mnuCubeSolve" : "ToolbarButton11");
-        if (!Solving()) {
-            Discard();
-            const std::vector<std::int16_t> codes = SolutionOf(shadow);
-            QCOMPARE(s.fake.messageBoxes.shown.size(), messages + (codes.empty() ? 1 : 0));
-            if (!codes.empty()) {
-                ++solutionsStarted;
-                steps = codes;
-                done = 0;
+        const int how = Uniform(0, 3);
+        Trigger(Window(), how == 0   ? "mnuCubeSolveInFewestTurns"
+                          : how == 1 ? "ToolbarButton11"
+                                     : "mnuCubeSolve");
+        QTRY_COMPARE(QGuiApplication::overrideCursor(), nullptr);
+        if (Solving()) {
+            return;
+        }
+        Discard();
+        const LayerSolution layer = LayerSolutionOf(shadow);
+        QCOMPARE(s.fake.messageBoxes.shown.size(), messages + (layer.codes.empty() ? 1 : 0));
+        if (layer.codes.empty()) {
+            return;
+        }
+        ++solutionsStarted;
+        solving = true;
+        follows = true;
+        codes = layer.codes;
+        stages = layer.stages;
+        solver = "Layer by layer";
+        if (how == 0) {
+            ++fewestStarted;
+            s.fake.modalRunner.scripts.push_back([this](QDialog& dialog) {
+                codes = CodesOf(static_cast<frmSolutionSteps&>(dialog).Steps());
+            });
+            QTest::mouseClick(&Child(Window(), "cmdStepsToCompletion"), Qt::LeftButton);
+            clsCube solved;
+            shadow.Copy(solved);
+            for (const std::int16_t code : codes) {
+                ApplyStep(solved, code);
             }
+            QVERIFY(IsSolved(solved));
+            stages.clear();
+            solver = "Fewest turns";
         }
     }
 
@@ -138,13 +172,31 @@ private:
             QVERIFY(QTest::qWaitForWindowActive(&Window()));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
-        if (Solving() && done < steps->size()) {
-            ApplyStep(shadow, steps->at(done++));
+        if (Solving() && done < codes.size()) {
+            ApplyStep(shadow, codes.at(done++));
         } else if (Solving()) {
             ++solutionsFinished;
-            list = steps->size();
-            steps.reset();
+            solving = false;
+            finished = ColorsOf(shadow);
             QVERIFY2(IsSolved(shadow), "a finished solution left the cube unsolved");
+        }
+    }
+
+    // By the menu, the toolbar or Backspace; from the finished list back into
+    // solution mode.
+    void StepBack() {
+        const int how = Uniform(0, 2);
+        if (how == 2) {
+            Window().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&Window()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        } else {
+            Trigger(Window(), how == 0 ? "mnuCubeStepBack" : "ToolbarButton12");
+        }
+        if (follows && done > 0) {
+            returnsToSolving += Solving() ? 0 : 1;
+            solving = true;
+            ApplyStep(shadow, InverseStep(codes.at(--done)));
         }
     }
 
@@ -153,8 +205,7 @@ private:
 
     // The list of the steps done, or of those still to do; the cursor stays.
     void ListSteps(bool previous) {
-        const std::size_t total = Solving() ? steps->size() : list;
-        const std::size_t expected = previous ? (Solving() ? done : list) : total - done;
+        const std::size_t expected = previous ? done : codes.size() - done;
         const bool enabled = previous ? expected > 0 : Solving() && expected > 0;
         qsizetype lines = 0;
         if (enabled) {
@@ -229,17 +280,23 @@ private:
     }
 
     // The step text shows the last step done; every prepared answer was
-    // used, so every dialog that should have opened did.
+    // used, so every dialog that should have opened did. A hand change of
+    // the cube after the last step parts the list from it for good.
     void Check() {
+        follows = follows && (Solving() || ColorsOf(shadow) == finished);
         QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(shadow));
         QCOMPARE(Window().Colors(), colors);
         QCOMPARE(ShownSquares(Window()), ExpectedSquares(shadow, Window().CurrentSide(), colors));
         QCOMPARE(Window().SolutionMode(), Solving());
         QCOMPARE(Child<QLineEdit>(Window(), "txtSolution").text(),
-                 Solving() && done > 0 ? Joined(*steps, done - 1, done) : QString());
-        QCOMPARE(Controls(Window()), Solving() ? ModeControls(false, done > 0, done < steps->size())
-                                     : list > 0 ? EditFinishedList
-                                                : EditNoSolution);
+                 Solving() && done > 0 ? Joined(codes, done - 1, done) : QString());
+        QCOMPARE(Controls(Window()), Solving() ? ModeControls(false, done > 0, done < codes.size())
+                                     : !codes.empty() ? EditFinishedList
+                                                      : EditNoSolution);
+        QCOMPARE(Child<QAction>(Window(), "mnuCubeStepBack").isEnabled(), follows && done > 0);
+        QCOMPARE(Child<QAction>(Window(), "mnuCubeSolveInFewestTurns").isEnabled(), !Solving());
+        QCOMPARE(StatusBar(Window()),
+                 Solving() ? ExpectedStatus(codes, stages, done, solver) : QString("||"));
         QVERIFY(s.fake.modalRunner.scripts.empty() && s.fake.fileDialogs.openAnswers.empty() &&
                 s.fake.fileDialogs.saveAnswers.empty() && s.fake.colorChooser.answers.empty());
     }
@@ -249,11 +306,18 @@ private:
     QStringList files;
     clsCube shadow;
     ColorScheme colors{DefaultScreenColors};
-    std::optional<std::vector<std::int16_t>> steps; // while solving
-    std::size_t done{0};                            // steps done
-    std::size_t list{0};                            // steps of a finished list
+    bool solving{false};
+    std::vector<std::int16_t> codes; // the list, while solving or finished
+    QStringList stages;              // of each step, for the layer solver
+    QString solver;
+    std::size_t done{0}; // steps done
+    // The list still belongs to the cube, which after the last step was this.
+    bool follows{false};
+    CubeColors finished{};
     int solutionsStarted{0};
+    int fewestStarted{0};
     int solutionsFinished{0};
+    int returnsToSolving{0};
 };
 
 QTEST_MAIN(TestFrmTurnixStress)

@@ -1,0 +1,52 @@
+#include "SolutionStatusBar.h"
+
+#include "ElidingLabel.h"
+
+#include <QLabel>
+
+namespace turnix {
+
+SolutionStatusBar::SolutionStatusBar(QWidget* parent) : QStatusBar(parent) {
+    setObjectName(QStringLiteral("statusSolution"));
+    lblStatusStep = new ElidingLabel(this);
+    lblStatusStep->setObjectName(QStringLiteral("lblStatusStep"));
+    lblStatusStage = new QLabel(this);
+    lblStatusStage->setObjectName(QStringLiteral("lblStatusStage"));
+    lblStatusSolver = new QLabel(this);
+    lblStatusSolver->setObjectName(QStringLiteral("lblStatusSolver"));
+    addWidget(lblStatusStep, 1);
+    addWidget(lblStatusStage);
+    addPermanentWidget(lblStatusSolver);
+}
+
+void SolutionStatusBar::Show(const SolutionProgress& progress) {
+    lblStatusStep->setText(StepMessage(progress));
+    // The whole message, for when the bar is too narrow for it.
+    lblStatusStep->setToolTip(lblStatusStep->text());
+    lblStatusStage->setText(progress.stage);
+    lblStatusSolver->setText(SolverName(progress.solver));
+}
+
+void SolutionStatusBar::Clear() {
+    for (QLabel* label : {static_cast<QLabel*>(lblStatusStep), lblStatusStage, lblStatusSolver}) {
+        label->clear();
+    }
+    lblStatusStep->setToolTip(QString());
+}
+
+QString SolutionStatusBar::StepMessage(const SolutionProgress& progress) {
+    if (progress.done < progress.total) {
+        return QStringLiteral("Step %1 of %2 \u2014 next: %3")
+            .arg(QString::number(progress.done + 1), QString::number(progress.total),
+                 progress.next);
+    }
+    return progress.total == 1 ? QStringLiteral("Solved in 1 step")
+                               : QStringLiteral("Solved in %1 steps").arg(progress.total);
+}
+
+QString SolutionStatusBar::SolverName(SolverKind solver) {
+    return solver == SolverKind::FewestTurns ? QStringLiteral("Fewest turns")
+                                             : QStringLiteral("Layer by layer");
+}
+
+} // namespace turnix
