@@ -256,8 +256,12 @@ private slots:
     // window that still turns the cube, which is then solved as it stands.
     void aSolveBeforeTheTablesAreReadyWaitsUnderABusyCursor() {
         QSemaphore gate;
-        // Never leave the worker, and so the window's end, waiting.
-        const auto opened = qScopeGuard([&gate] { gate.release(); });
+        // Never leave the worker, and so the window's end, waiting, and let
+        // both end before the gate does.
+        const auto opened = qScopeGuard([this, &gate] {
+            gate.release();
+            s->window.reset();
+        });
         Start([&gate] {
             gate.acquire();
             PrepareFewestTurnsTables();
