@@ -1,6 +1,7 @@
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
+#include "printing/StepLines.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -10,12 +11,6 @@
 #include <QStringList>
 
 namespace turnix {
-
-namespace {
-
-const QString StepSeparator = QStringLiteral("\r\n");
-
-} // namespace
 
 void frmTurnix::FillStepTexts() {
     for (std::size_t code = 0; code < strStepText.size(); ++code) {
@@ -133,7 +128,7 @@ void frmTurnix::PreviousSteps() {
         texts << strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
         solMain.MoveNext();
     }
-    ShowStepList(QStringLiteral("Previous Steps"), texts.join(StepSeparator));
+    ShowStepList(QStringLiteral("Previous Steps"), texts.join(StepLineEnd));
 }
 
 void frmTurnix::StepsToCompletion() {
@@ -144,7 +139,7 @@ void frmTurnix::StepsToCompletion() {
         solMain.MoveNext();
     }
     solMain.RestoreBookMark();
-    ShowStepList(QStringLiteral("Steps to Completion"), texts.join(StepSeparator));
+    ShowStepList(QStringLiteral("Steps to Completion"), texts.join(StepLineEnd));
 }
 
 void frmTurnix::ShowStepList(const QString& strCaption, const QString& strSteps) {
