@@ -21,6 +21,8 @@ namespace {
 // groups to keep the hand-overs cheap; the fewest-turns solver takes
 // milliseconds, so its lines travel alone and spread evenly over threads.
 constexpr std::size_t LayerLinesPerChunk = 64;
+// Enough that a cube which takes the whole time limit, waiting to be
+// written first, leaves the other threads work meanwhile.
 constexpr std::size_t ChunksInFlightPerJob = 32;
 
 // One line's answer without its line end, and the reason for standard
