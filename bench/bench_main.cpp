@@ -53,6 +53,8 @@ public:
              "goal <= 10 ms");
         Line("fewest turns, 99th percentile", Counter("FewestTurnsSolve", "p99_ms"), "ms", "");
         Line("fewest turns, all cores", Counter("FewestTurnsBatch", "cubes_per_s"), "cubes/s", "");
+        Line("turnix-cli solve --batch --short", Counter("CliBatchShort", "cubes_per_s"), "cubes/s",
+             "");
         Line("RTF, 256 KiB of alternating formats", Time("ReadAlternatingFormats", 1e3), "ms",
              "goal < 125 ms");
         // Only the bare read's fit: into a laid-out document, laying out the
