@@ -1,6 +1,7 @@
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
+#include "wholecube/WholeCubePanel.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <QUndoStack>
 
 namespace turnix {
 
@@ -59,7 +61,11 @@ void frmTurnix::EnterEditMode() {
     txtDummy->setFocus();
 }
 
+// The steps change the cube outside the history, which starts afresh
+// from the cube as it stands when edit mode comes back: there is nothing to
+// undo meanwhile.
 void frmTurnix::EnterSolutionMode() {
+    undoStack->clear();
     SetEditControlsEnabled(false);
     cmdClear->setEnabled(true);
     fraSolution->setEnabled(true);
@@ -76,6 +82,7 @@ void frmTurnix::SetEditControlsEnabled(bool editing) {
     mnuCubeRotate->setEnabled(editing);
     mnuSideTurn->setEnabled(editing);
     toolbarSolve->setEnabled(editing);
+    wholeCube->SetPaintable(editing);
     cmdOneStep->setEnabled(!editing);
     cmdStepsToCompletion->setEnabled(!editing);
     txtSolution->setEnabled(!editing);
