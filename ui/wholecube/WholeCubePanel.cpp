@@ -14,7 +14,7 @@ namespace turnix {
 
 namespace {
 
-constexpr int FindingLines = 3;
+constexpr int FindingLines = 5;
 
 QString DiagnosisText(const std::vector<Finding>& findings) {
     QStringList lines;
