@@ -1,9 +1,8 @@
+#include "BenchApplication.h"
 #include "rtf/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
 #include <QTextDocument>
-#include <array>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -75,23 +74,10 @@ BENCHMARK(ReadAlternatingFormats)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
-// Laying out text takes fonts, and fonts a QGuiApplication; it shows nothing.
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr) {
-        return;
-    }
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "turnix-bench";
-    static std::array<char*, 2> argv{name, nullptr};
-    static const QGuiApplication application(argc, argv.data());
-}
-
 // The same into a document that has a layout, as the instructions window's.
 void ReadAlternatingFormatsIntoALaidOutDocument(benchmark::State& state) {
-    EnsureGuiApplication();
+    // Laying out text takes fonts, and fonts an application.
+    turnix::bench::EnsureApplication();
     QTextDocument document;
     document.setTextWidth(600);
     static_cast<void>(document.documentLayout());

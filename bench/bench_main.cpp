@@ -62,6 +62,8 @@ public:
         Line("  RMS of its fit to O(N)", Rms("ReadAlternatingFormats"), "%", "goal < 10 %");
         Line("  into a laid-out document", Time("ReadAlternatingFormatsIntoALaidOutDocument", 1e3),
              "ms", "goal < 125 ms");
+        Line("paint a square on the net, redrawn", Time("PaintSquareOnTheNet", 1e6), "us",
+             "goal < 16 ms");
     }
 
 private:

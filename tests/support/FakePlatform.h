@@ -153,6 +153,14 @@ public:
     }
 };
 
+class FakeClipboard final : public IClipboard {
+public:
+    QString text;
+
+    [[nodiscard]] QString Text() const override { return text; }
+    void SetText(const QString& strText) override { text = strText; }
+};
+
 struct FakePlatform {
     FakeFileDialogs fileDialogs;
     FakeMessageBoxes messageBoxes;
@@ -161,9 +169,11 @@ struct FakePlatform {
     FakeSystemServices system;
     FakeModalRunner modalRunner;
     FakePrinting printing;
+    FakeClipboard clipboard;
 
     [[nodiscard]] Platform Services() {
-        return {fileDialogs, messageBoxes, colorChooser, settings, system, modalRunner, printing};
+        return {fileDialogs, messageBoxes, colorChooser, settings,
+                system,      modalRunner,  printing,     clipboard};
     }
 };
 

@@ -2,6 +2,7 @@
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
+#include "wholecube/WholeCubePanel.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <QUndoStack>
 
 namespace turnix {
 
@@ -54,7 +56,11 @@ void frmTurnix::EnterEditMode() {
     txtDummy->setFocus();
 }
 
+// The steps change the cube outside the history, which starts afresh
+// from the cube as it stands when edit mode comes back: there is nothing to
+// undo meanwhile.
 void frmTurnix::EnterSolutionMode() {
+    undoStack->clear();
     SetEditControlsEnabled(false);
     cmdClear->setEnabled(true);
     fraSolution->setEnabled(true);
@@ -71,6 +77,7 @@ void frmTurnix::SetEditControlsEnabled(bool editing) {
     mnuCubeRotate->setEnabled(editing);
     mnuSideTurn->setEnabled(editing);
     toolbarSolve->setEnabled(editing);
+    wholeCube->SetPaintable(editing);
     cmdOneStep->setEnabled(!editing);
     cmdStepsToCompletion->setEnabled(!editing);
     txtSolution->setEnabled(!editing);
