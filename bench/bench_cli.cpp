@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "Facelets.h"
+#include "FewestTurns.h"
 #include "StepCodes.h"
 
 #include <benchmark/benchmark.h>
@@ -10,13 +11,14 @@
 namespace {
 
 constexpr int LineCount = 2000;
+constexpr int ShortLineCount = 500;
 
 // Facelet strings of cubes scrambled by random turns, one per line.
-std::string BatchInput() {
+std::string BatchInput(int lineCount) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> code(0, turnix::SideTurnCount - 1);
     std::string input;
-    for (int n = 0; n < LineCount; ++n) {
+    for (int n = 0; n < lineCount; ++n) {
         turnix::clsCube cube;
         for (int k = 0; k < 50; ++k) {
             turnix::ApplyStep(cube, static_cast<std::int16_t>(code(random)));
@@ -26,10 +28,11 @@ std::string BatchInput() {
     return input;
 }
 
-// turnix-cli solve --batch as main runs it, on in-memory streams.
-void CliBatch(benchmark::State& state) {
-    const std::string input = BatchInput();
-    const std::vector<std::string_view> arguments{"solve", "--batch"};
+// turnix-cli with the arguments as main runs it, on in-memory streams, with
+// its default of one thread per core.
+void RunBatch(benchmark::State& state, const std::vector<std::string_view>& arguments,
+              int lineCount) {
+    const std::string input = BatchInput(lineCount);
     for (auto _ : state) {
         std::istringstream in(input);
         std::ostringstream out;
@@ -41,10 +44,22 @@ void CliBatch(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(out.str().size());
     }
-    state.SetItemsProcessed(state.iterations() * LineCount);
+    state.SetItemsProcessed(state.iterations() * lineCount);
     state.counters["cubes_per_s"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * LineCount), benchmark::Counter::kIsRate);
+        static_cast<double>(state.iterations() * lineCount), benchmark::Counter::kIsRate);
 }
-BENCHMARK(CliBatch)->Unit(benchmark::kMillisecond);
+
+void CliBatch(benchmark::State& state) {
+    RunBatch(state, {"solve", "--batch"}, LineCount);
+}
+BENCHMARK(CliBatch)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The fewest-turns solver with its default limits; its tables are built
+// before the clock starts.
+void CliBatchShort(benchmark::State& state) {
+    turnix::PrepareFewestTurnsTables();
+    RunBatch(state, {"solve", "--batch", "--short"}, ShortLineCount);
+}
+BENCHMARK(CliBatchShort)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
 } // namespace

@@ -1,5 +1,10 @@
 #include "CommandLine.h"
 
+#include "BatchSolve.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <vector>
 
 namespace turnix::cli {
@@ -11,9 +16,43 @@ namespace {
 struct Words {
     std::optional<std::string> format;
     std::optional<std::string> facelets;
+    std::optional<std::string> maxTurns;
+    std::optional<std::string> timeLimit;
+    std::optional<std::string> jobs;
     bool batch{false};
+    bool fewestTurns{false};
     std::vector<std::string> operands;
+
+    // Any option that only solve takes.
+    [[nodiscard]] bool SolveOptions() const {
+        return batch || fewestTurns || format || maxTurns || timeLimit || jobs;
+    }
 };
+
+constexpr std::array<std::pair<std::string_view, bool Words::*>, 2> Flags{{
+    {"--batch", &Words::batch},
+    {"--short", &Words::fewestTurns},
+}};
+
+constexpr std::array<std::pair<std::string_view, std::optional<std::string> Words::*>, 5> Values{{
+    {"--format", &Words::format},
+    {"--facelets", &Words::facelets},
+    {"--max-turns", &Words::maxTurns},
+    {"--time-limit", &Words::timeLimit},
+    {"--jobs", &Words::jobs},
+}};
+
+// Beyond 30 turns the search has nothing to find; ten minutes is as long
+// as anyone waits for one cube.
+constexpr int MostTurns = 30;
+constexpr int LongestTimeLimit = 600'000;
+
+template <typename Member, std::size_t N>
+[[nodiscard]] Member Find(const std::array<std::pair<std::string_view, Member>, N>& table,
+                          std::string_view name) {
+    const auto found = std::ranges::find(table, name, [](const auto& row) { return row.first; });
+    return found == table.end() ? nullptr : found->second;
+}
 
 // Reads the words after a command; the reason on the first bad one.
 [[nodiscard]] std::variant<Words, UsageError> ReadWords(std::span<const std::string_view> words) {
@@ -26,31 +65,81 @@ struct Words {
         }
         const std::size_t equals = word.find('=');
         const std::string_view name = word.substr(0, equals);
-        if (name == "--batch" && equals == std::string_view::npos) {
-            if (read.batch) {
-                return UsageError{"option '--batch' given twice"};
+        if (const auto flag = Find(Flags, name); flag && equals == std::string_view::npos) {
+            if (read.*flag) {
+                return UsageError{"option '" + std::string(name) + "' given twice"};
             }
-            read.batch = true;
+            read.*flag = true;
             continue;
         }
-        std::optional<std::string>* slot = name == "--format"     ? &read.format
-                                           : name == "--facelets" ? &read.facelets
-                                                                  : nullptr;
-        if (slot == nullptr) {
+        const auto value = Find(Values, name);
+        if (value == nullptr) {
             return UsageError{"unknown option '" + std::string(word) + "'"};
         }
-        if (slot->has_value()) {
+        std::optional<std::string>& slot = read.*value;
+        if (slot.has_value()) {
             return UsageError{"option '" + std::string(name) + "' given twice"};
         }
         if (equals != std::string_view::npos) {
-            slot->emplace(word.substr(equals + 1));
+            slot.emplace(word.substr(equals + 1));
         } else if (k + 1 < words.size()) {
-            slot->emplace(words[++k]);
+            slot.emplace(words[++k]);
         } else {
             return UsageError{"option '" + std::string(name) + "' needs a value"};
         }
     }
     return read;
+}
+
+// A whole number from low to high in plain digits.
+[[nodiscard]] std::optional<int> NumberIn(const std::string& text, int low, int high) {
+    int value = 0;
+    const char* const end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || stop != end || text.starts_with('-') || value < low ||
+        value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The fewest-turns limits and the thread count, into a parsed solve.
+[[nodiscard]] std::optional<UsageError> ReadSolverOptions(const Words& words,
+                                                          SolveCommand& command) {
+    command.solver.fewestTurns = words.fewestTurns;
+    if (!words.fewestTurns && (words.maxTurns || words.timeLimit)) {
+        return UsageError{std::string(words.maxTurns ? "--max-turns" : "--time-limit") +
+                          " goes with --short, the solver it limits"};
+    }
+    if (words.jobs && !words.batch) {
+        return UsageError{"--jobs goes with --batch; one cube is solved on one thread"};
+    }
+    if (words.maxTurns) {
+        const auto turns = NumberIn(*words.maxTurns, 1, MostTurns);
+        if (!turns) {
+            return UsageError{"--max-turns takes a number of turns from 1 to " +
+                              std::to_string(MostTurns) + ", not '" + *words.maxTurns + "'"};
+        }
+        command.solver.limits.maxTurns = *turns;
+    }
+    if (words.timeLimit) {
+        const auto milliseconds = NumberIn(*words.timeLimit, 0, LongestTimeLimit);
+        if (!milliseconds) {
+            return UsageError{"--time-limit takes milliseconds from 0 (no limit) to " +
+                              std::to_string(LongestTimeLimit) + ", not '" + *words.timeLimit +
+                              "'"};
+        }
+        command.solver.limits.timeLimit = std::chrono::milliseconds{*milliseconds};
+    }
+    if (words.jobs) {
+        const auto jobs = NumberIn(*words.jobs, 1, static_cast<int>(MaxJobs));
+        if (!jobs) {
+            return UsageError{"--jobs takes a number of threads from 1 to " +
+                              std::to_string(MaxJobs) + ", not '" + *words.jobs + "'"};
+        }
+        command.jobs = static_cast<unsigned>(*jobs);
+    }
+    return std::nullopt;
 }
 
 [[nodiscard]] Command ParseSolve(const Words& words) {
@@ -81,11 +170,14 @@ struct Words {
     if (words.batch && command.format == OutputFormat::Text) {
         return UsageError{"--batch prints codes or notation, one line per cube"};
     }
+    if (auto error = ReadSolverOptions(words, command)) {
+        return *std::move(error);
+    }
     return command;
 }
 
 [[nodiscard]] Command ParseCheck(const Words& words) {
-    if (words.batch || words.format) {
+    if (words.SolveOptions()) {
         return UsageError{"check takes FILE, - or --facelets STRING and no other option"};
     }
     if (words.operands.size() > 1) {
@@ -103,7 +195,7 @@ struct Words {
 }
 
 [[nodiscard]] Command ParseFacelets(const Words& words) {
-    if (words.batch || words.format || words.facelets) {
+    if (words.SolveOptions() || words.facelets) {
         return UsageError{"facelets takes a file and no option"};
     }
     if (words.operands.size() != 1) {
@@ -113,7 +205,7 @@ struct Words {
 }
 
 [[nodiscard]] Command ParseSave(const Words& words) {
-    if (words.batch || words.format) {
+    if (words.SolveOptions()) {
         return UsageError{"save takes --facelets STRING and a file"};
     }
     if (!words.facelets) {
@@ -159,17 +251,20 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
 }
 
 std::string_view UsageText() noexcept {
-    return R"(Usage: turnix-cli solve [--format text|codes|notation] FILE.cub
-       turnix-cli solve [--format text|codes|notation] -
-       turnix-cli solve [--format text|codes|notation] --facelets STRING
-       turnix-cli solve --batch [--format codes|notation]
+    return R"(Usage: turnix-cli solve [SOLVER] [--format FORMAT] FILE.cub
+       turnix-cli solve [SOLVER] [--format FORMAT] -
+       turnix-cli solve [SOLVER] [--format FORMAT] --facelets STRING
+       turnix-cli solve [SOLVER] --batch [--jobs N] [--format codes|notation]
        turnix-cli check FILE.cub | - | --facelets STRING
        turnix-cli facelets FILE.cub
        turnix-cli save --facelets STRING FILE.cub
        turnix-cli --help | --version
 
 Solves a 3x3x3 cube the way Turnix does and prints the side turns that
-solve it, from the first to the last.
+solve it, from the first to the last. SOLVER is nothing for the program's
+layer-by-layer solver (about 113 turns, in stages a person can learn), or
+--short [--max-turns N] [--time-limit MS] for the fewest-turns solver
+(about 20 turns).
 
   solve FILE.cub     the cube of a Turnix configuration file; - reads one
                      from standard input
@@ -179,6 +274,15 @@ solve it, from the first to the last.
                      line out for each: the steps, an empty line for a solved
                      cube, INVALID for one that cannot be solved, ERROR for a
                      line that is no facelet string (reason on standard error)
+  --jobs N           with --batch: solve on N threads, 1 to 256 (default: one
+                     per core); the answers keep the order of the input
+  --short            the fewest-turns solver: about 20 turns in milliseconds
+  --max-turns N      with --short: stop at the first solution of at most N
+                     turns, 1 to 30 (default 20)
+  --time-limit MS    with --short: or after MS milliseconds, 0 to 600000, with
+                     the shortest solution found by then (default 50); 0 is no
+                     limit, the same answer every time, but with N below what
+                     the cube needs the search goes on for very long
   --format FORMAT    text: one description per line (the default);
                      codes: step codes 0..17 on one line (the default for
                      --batch); notation: F, F', F2, L, B, R, U, D on one line

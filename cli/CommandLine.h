@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CubeSolver.h"
 #include "SolutionFormat.h"
 
 #include <optional>
@@ -20,6 +21,9 @@ struct SolveCommand {
     std::optional<std::string> facelets;
     bool batch{false};
     OutputFormat format{OutputFormat::Text};
+    SolverChoice solver;
+    // Threads for a batch; nothing means one per core.
+    std::optional<unsigned> jobs;
 };
 
 // Exactly one source: a file ("-" for standard input) or a facelet string.

@@ -1,12 +1,14 @@
 #include "Commands.h"
 
+#include "BatchSolve.h"
 #include "CheckReport.h"
 #include "ConfigurationFile.h"
 #include "ControlEscapes.h"
+#include "CubeSolver.h"
 #include "Diagnosis.h"
 #include "Facelets.h"
+#include "Messages.h"
 #include "TurnixVersion.h"
-#include "clsSolver.h"
 
 #include <algorithm>
 #include <istream>
@@ -16,19 +18,6 @@
 namespace turnix::cli {
 
 namespace {
-
-constexpr std::string_view Program = "turnix-cli: ";
-constexpr std::string_view StandardInputName = "standard input";
-
-constexpr std::string_view CannotReadInput = "cannot read standard input";
-
-// The same messages the program shows.
-constexpr std::string_view InvalidMessage = "Invalid Cube Configuration";
-constexpr std::string_view CompleteMessage = "Cube is already complete";
-
-[[nodiscard]] ExitStatus Worse(ExitStatus a, ExitStatus b) noexcept {
-    return static_cast<int>(a) >= static_cast<int>(b) ? a : b;
-}
 
 // Names in the reason come from the user and may hold anything.
 [[nodiscard]] ExitStatus Fail(std::ostream& err, const std::string& reason) {
@@ -69,54 +58,21 @@ constexpr std::string_view CompleteMessage = "Cube is already complete";
     return std::nullopt;
 }
 
-[[nodiscard]] ExitStatus SolveOne(const clsCube& cube, OutputFormat format, std::ostream& out,
-                                  std::ostream& err) {
-    clsSolver solver;
-    if (!solver.Solve(cube)) {
+[[nodiscard]] ExitStatus SolveOne(const clsCube& cube, const SolveCommand& command,
+                                  std::ostream& out, std::ostream& err) {
+    const auto steps = CubeSolver(command.solver).Solve(cube);
+    if (!steps) {
         err << InvalidMessage << '\n';
         return ExitStatus::InvalidCube;
     }
-    if (solver.IsEOF()) {
+    if (steps->empty()) {
         err << CompleteMessage << '\n';
         return ExitStatus::Success;
     }
     std::string text;
-    AppendSolution(solver, format, text);
+    AppendSteps(*steps, command.format, text);
     out << text << '\n';
     return ExitStatus::Success;
-}
-
-// One line out per line in; a bad line does not stop the run, but input
-// that cannot be read or output that cannot be written does.
-[[nodiscard]] ExitStatus SolveBatch(OutputFormat format, std::istream& in, std::ostream& out,
-                                    std::ostream& err) {
-    clsSolver solver;
-    clsCube cube;
-    ExitStatus status = ExitStatus::Success;
-    std::string line;
-    std::string text;
-    for (std::size_t number = 1; out && std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        text.clear();
-        if (const auto error = ReadFacelets(line, cube)) {
-            text = "ERROR";
-            err << Program << "line " << number << ": " << error->reason << '\n';
-            status = Worse(status, ExitStatus::BadInput);
-        } else if (!solver.Solve(cube)) {
-            text = "INVALID";
-            status = Worse(status, ExitStatus::InvalidCube);
-        } else {
-            AppendSolution(solver, format, text);
-        }
-        text += '\n';
-        out << text;
-    }
-    if (in.bad()) {
-        return Fail(err, std::string(CannotReadInput));
-    }
-    return status;
 }
 
 // The cube of a solve or check: from the facelet string when there is one,
@@ -138,13 +94,14 @@ constexpr std::string_view CompleteMessage = "Cube is already complete";
 ExitStatus Run(const SolveCommand& command, std::istream& in, std::ostream& out,
                std::ostream& err) {
     if (command.batch) {
-        return SolveBatch(command.format, in, out, err);
+        return SolveBatch(command.solver, command.format, command.jobs.value_or(DefaultJobCount()),
+                          in, out, err);
     }
     clsCube cube;
     if (const auto error = LoadCube(command.facelets, command.file, in, cube)) {
         return Fail(err, *error);
     }
-    return SolveOne(cube, command.format, out, err);
+    return SolveOne(cube, command, out, err);
 }
 
 ExitStatus Run(const CheckCommand& command, std::istream& in, std::ostream& out,

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "ExitStatus.h"
 
 #include <iosfwd>
 #include <span>
 #include <string_view>
 
 namespace turnix::cli {
-
-enum class ExitStatus : int { Success = 0, InvalidCube = 1, BadInput = 2 };
 
 // Runs turnix-cli with the arguments after the program name; results go to
 // out, messages to err.

@@ -19,16 +19,14 @@ std::optional<OutputFormat> ParseOutputFormat(std::string_view name) noexcept {
     return std::nullopt;
 }
 
-void AppendSolution(clsSolver& solver, OutputFormat format, std::string& out) {
+void AppendSteps(std::span<const std::int16_t> steps, OutputFormat format, std::string& out) {
     const char separator = format == OutputFormat::Text ? '\n' : ' ';
     bool first = true;
-    solver.SaveBookMark();
-    for (; !solver.IsEOF(); solver.MoveNext()) {
+    for (const std::int16_t code : steps) {
         if (!first) {
             out += separator;
         }
         first = false;
-        const std::int16_t code = solver.CurrentStep();
         switch (format) {
         case OutputFormat::Text:
             out += StepText(code);
@@ -44,7 +42,6 @@ void AppendSolution(clsSolver& solver, OutputFormat format, std::string& out) {
         }
         }
     }
-    solver.RestoreBookMark();
 }
 
 } // namespace turnix::cli

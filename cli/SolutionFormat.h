@@ -1,8 +1,8 @@
 #pragma once
 
-#include "clsSolver.h"
-
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,8 +15,7 @@ enum class OutputFormat { Text, Codes, Notation };
 
 [[nodiscard]] std::optional<OutputFormat> ParseOutputFormat(std::string_view name) noexcept;
 
-// Appends the steps from the cursor to the end, without a final line end;
-// the cursor is left where it stood.
-void AppendSolution(clsSolver& solver, OutputFormat format, std::string& out);
+// Appends the steps in order, without a final line end.
+void AppendSteps(std::span<const std::int16_t> steps, OutputFormat format, std::string& out);
 
 } // namespace turnix::cli

@@ -1,14 +1,14 @@
-#include "Commands.h"
+#include "CliTestSupport.h"
 #include "ConfigurationFile.h"
-#include "CubeTestSupport.h"
-#include "Facelets.h"
 #include "SpecialFiles.h"
-#include "StepCodes.h"
 #include "TempFolder.h"
 
+#include <algorithm>
+#include <atomic>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <sstream>
 #include <unistd.h>
 #include <vector>
@@ -18,31 +18,6 @@ using namespace turnix::cli;
 using namespace turnix::test;
 
 namespace {
-
-const std::string Solved = "UUUUUUUUURRRRRRRRRFFFFFFFFFDDDDDDDDDLLLLLLLLLBBBBBBBBB";
-const std::string Scrambled = "DRLUUBFBRBLURRLRUBLRDDFDLFUFUFFDBRDUBRUFLLFDDBFLUBLRBD";
-// Every piece is there, but one edge is flipped in place.
-const std::string OneEdgeFlipped = "UUUUUUUFURRRRRRRRRFUFFFFFFFDDDDDDDDDLLLLLLLLLBBBBBBBBB";
-
-struct Result {
-    ExitStatus status;
-    std::string out;
-    std::string err;
-
-    friend bool operator==(const Result&, const Result&) = default;
-    friend void PrintTo(const Result& r, std::ostream* os) {
-        *os << "status " << static_cast<int>(r.status) << ", out \"" << r.out << "\", err \""
-            << r.err << "\"";
-    }
-};
-
-Result Cli(std::vector<std::string_view> arguments, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const ExitStatus status = RunCli(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // Hands out its text, then fails as reading a folder does; or, as output,
 // takes nothing, as a full disk does.
@@ -71,25 +46,6 @@ Result CliWithBrokenStreams(std::vector<std::string_view> arguments, const std::
     std::ostringstream err;
     const ExitStatus status = RunCli(arguments, in, out, err);
     return {status, goodOut.str(), err.str()};
-}
-
-// The codes on the first line of an answer.
-std::vector<std::int16_t> Codes(const std::string& answer) {
-    std::istringstream words(answer.substr(0, answer.find('\n')));
-    std::vector<std::int16_t> codes;
-    for (std::int16_t code = 0; words >> code;) {
-        codes.push_back(code);
-    }
-    return codes;
-}
-
-bool CodesSolve(const std::string& facelets, const std::string& answer) {
-    clsCube cube;
-    EXPECT_FALSE(ReadFacelets(facelets, cube));
-    for (const std::int16_t code : Codes(answer)) {
-        ApplyStep(cube, code);
-    }
-    return ColorsOf(cube) == ColorsOf(clsCube{});
 }
 
 } // namespace
@@ -127,7 +83,11 @@ TEST(Cli, HelpGoesToStandardOutputAndUsageErrorsPointToItWithStatus2) {
         {"solve", "--facelets"}, {"solve", "--fast"}, {"facelets"}, {"save", "x.cub"},
         {"save", "--facelets", Solved}, {"save", "--facelets", Solved, "-"},
         {"solve", "--batch", "--batch"}, {"solve", "--format=codes", "--format", "codes", "-"},
-        {"save", "--facelets", Solved, "--facelets=UUU", "x.cub"}};
+        {"save", "--facelets", Solved, "--facelets=UUU", "x.cub"},
+        {"solve", "--short", "--short", "-"}, {"solve", "--short=yes", "-"},
+        {"solve", "--batch", "--jobs", "257"}, {"solve", "--batch", "--time-limit", "0"},
+        {"check", "--short", "-"}, {"facelets", "--jobs", "2", "x.cub"},
+        {"save", "--max-turns", "9", "--facelets", Solved, "x.cub"}};
     // clang-format on
     for (const std::vector<std::string_view>& arguments : mistakes) {
         const Result result = Cli(arguments);
@@ -135,6 +95,37 @@ TEST(Cli, HelpGoesToStandardOutputAndUsageErrorsPointToItWithStatus2) {
         EXPECT_TRUE(result.err.starts_with("turnix-cli: ")) << result.err;
         EXPECT_TRUE(result.err.ends_with("Try 'turnix-cli --help'.\n")) << result.err;
         EXPECT_EQ(result.out, "");
+    }
+}
+
+// The limits of the fewest-turns solver and the thread count of a batch.
+TEST(Cli, SolverOptionsReachTheCommandOrAreRefusedWithTheReason) {
+    const std::vector<std::string_view> arguments{"solve",          "--short", "--max-turns", "25",
+                                                  "--time-limit=0", "--batch", "--jobs",      "3"};
+    const auto command = std::get<SolveCommand>(ParseCommandLine(arguments));
+    EXPECT_TRUE(command.solver.fewestTurns);
+    EXPECT_EQ(command.solver.limits.maxTurns, 25);
+    EXPECT_EQ(command.solver.limits.timeLimit.count(), 0);
+    EXPECT_EQ(command.jobs, 3U);
+
+    const std::string turns = "--max-turns takes a number of turns from 1 to 30, not ";
+    const std::string time = "--time-limit takes milliseconds from 0 (no limit) to 600000, not ";
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases{
+        {{"solve", "--max-turns", "20", "-"},
+         "--max-turns goes with --short, the solver it limits"},
+        {{"solve", "--short", "--jobs", "2", "-"},
+         "--jobs goes with --batch; one cube is solved on one thread"},
+        {{"solve", "--short", "--max-turns", "0", "-"}, turns + "'0'"},
+        {{"solve", "--short", "--max-turns=31", "-"}, turns + "'31'"},
+        {{"solve", "--short", "--time-limit", "-1", "-"}, time + "'-1'"},
+        {{"solve", "--short", "--time-limit", "99999999999999999999", "-"},
+         time + "'99999999999999999999'"},
+        {{"solve", "--batch", "--jobs", "2x"},
+         "--jobs takes a number of threads from 1 to 256, not '2x'"},
+    };
+    for (const auto& [mistake, reason] : cases) {
+        EXPECT_EQ(Cli(mistake), (Result{ExitStatus::BadInput, "",
+                                        "turnix-cli: " + reason + "\nTry 'turnix-cli --help'.\n"}));
     }
 }
 
@@ -152,6 +143,95 @@ TEST(Cli, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
                       Cli({"solve", "--format", "notation", "--facelets", Scrambled}).out, ""}));
     EXPECT_EQ(Cli({"solve", "--batch"}, OneEdgeFlipped),
               (Result{ExitStatus::InvalidCube, "INVALID\n", ""}));
+}
+
+// Scrambles, solved cubes, bad lines and unsolvable cubes, over many
+// chunks; each line answered as solve answers the cube alone, in order,
+// however many threads solve them.
+TEST(Cli, BatchKeepsTheInputOrderOnAnyNumberOfThreads) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> code(0, SideTurnCount - 1);
+    std::string input;
+    std::string out;
+    std::string err;
+    for (std::size_t number = 1; number <= 400; ++number) {
+        clsCube cube;
+        for (std::size_t k = 0; k < number % 40; ++k) {
+            ApplyStep(cube, static_cast<std::int16_t>(code(random)));
+        }
+        std::string line = number % 97 == 0   ? OneEdgeFlipped
+                           : number % 89 == 0 ? FaceletString(cube).substr(3)
+                                              : FaceletString(cube);
+        const Result alone = Cli({"solve", "--format", "codes", "--facelets", line});
+        if (alone.status == ExitStatus::BadInput) {
+            out += "ERROR\n";
+            err += "turnix-cli: line " + std::to_string(number) + alone.err.substr(26);
+        } else {
+            out += alone.status == ExitStatus::InvalidCube ? "INVALID\n"
+                   : alone.out.empty()                     ? "\n"
+                                                           : alone.out;
+        }
+        input += line + (number % 3 == 0 ? "\r\n" : "\n");
+    }
+    input.pop_back(); // no line end after the last line
+    const Result expected{ExitStatus::BadInput, out, err};
+    for (const std::string_view jobs : {"1", "2", "3"}) {
+        EXPECT_EQ(Cli({"solve", "--batch", "--jobs", jobs}, input), expected) << jobs;
+    }
+}
+
+namespace {
+
+// As input, the solved cube's line count times, ten at a time; as output,
+// counts the answers. Notes how far ahead of the answers reading ever got.
+class LineLoop : public std::streambuf {
+public:
+    explicit LineLoop(std::size_t lineCount) : count(lineCount) {
+        for (int k = 0; k < 10; ++k) {
+            lines += Solved + "\n";
+        }
+    }
+    std::atomic<std::size_t> answered{0};
+    std::size_t mostAhead{0};
+
+protected:
+    int_type underflow() override {
+        if (given == count) {
+            return traits_type::eof();
+        }
+        mostAhead = std::max(mostAhead, given - answered.load());
+        given += 10;
+        setg(lines.data(), lines.data(), lines.data() + lines.size());
+        return traits_type::to_int_type(lines.front());
+    }
+    std::streamsize xsputn(const char* text, std::streamsize size) override {
+        answered += static_cast<std::size_t>(std::count(text, text + size, '\n'));
+        return size;
+    }
+    int_type overflow(int_type c) override {
+        const char ch = traits_type::to_char_type(c);
+        return xsputn(&ch, 1) == 1 ? c : traits_type::eof();
+    }
+
+private:
+    std::string lines;
+    std::size_t given{0};
+    const std::size_t count;
+};
+
+} // namespace
+
+// A huge batch must neither wait for the end of its input nor hold it all.
+TEST(Cli, BatchAnswersWhileItReadsAndHoldsOnlyAWindowOfLines) {
+    constexpr std::size_t LineCount = 24'000;
+    LineLoop loop(LineCount);
+    std::istream in(&loop);
+    std::ostream out(&loop);
+    std::ostringstream err;
+    const std::vector<std::string_view> arguments{"solve", "--batch", "--jobs", "2"};
+    EXPECT_EQ(RunCli(arguments, in, out, err), ExitStatus::Success);
+    EXPECT_EQ(loop.answered.load(), LineCount);
+    EXPECT_LT(loop.mostAhead, LineCount / 3);
 }
 
 // A longer file, and standard input, give their first 108 bytes.
@@ -227,11 +307,13 @@ TEST(Cli, ControlCharactersInNamesAndOptionsAreShownEscaped) {
 // answers it gave before.
 TEST(Cli, InputThatCannotBeReadIsAFailureNotAShortOrEmptyOne) {
     const std::string cannotRead = "turnix-cli: cannot read standard input\n";
-    EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch"}, "", true, false),
-              (Result{ExitStatus::BadInput, "", cannotRead}));
-    EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch"}, Solved + "\n" + OneEdgeFlipped + "\n",
-                                   true, false),
-              (Result{ExitStatus::BadInput, "\nINVALID\n", cannotRead}));
+    for (const std::string_view jobs : {"1", "4"}) {
+        EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch", "--jobs", jobs}, "", true, false),
+                  (Result{ExitStatus::BadInput, "", cannotRead}));
+        EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch", "--jobs", jobs},
+                                       Solved + "\n" + OneEdgeFlipped + "\n", true, false),
+                  (Result{ExitStatus::BadInput, "\nINVALID\n", cannotRead}));
+    }
     for (const char* command : {"solve", "facelets"}) {
         EXPECT_EQ(CliWithBrokenStreams({command, "-"}, "\x01", true, false),
                   (Result{ExitStatus::BadInput, "", cannotRead}));
@@ -252,10 +334,12 @@ TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
         EXPECT_EQ(CliWithBrokenStreams(arguments, "", false, true),
                   (Result{ExitStatus::BadInput, "", lost}));
     }
-    EXPECT_EQ(
-        CliWithBrokenStreams({"solve", "--batch"}, OneEdgeFlipped + "\nbad\nbad\n", false, true),
-        (Result{ExitStatus::BadInput, "", lost}))
-        << "no line after the first is read";
+    for (const std::string_view jobs : {"1", "4"}) {
+        EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch", "--jobs", jobs},
+                                       OneEdgeFlipped + "\nbad\nbad\n", false, true),
+                  (Result{ExitStatus::BadInput, "", lost}))
+            << "no line after the first is answered";
+    }
 }
 
 // Through links, into a FIFO and a device: written straight in, the links

@@ -132,24 +132,33 @@ class FakePrinting final : public IPrinting {
 public:
     // Each call hands out the next prepared job; none left: cancelled.
     std::deque<Job> jobs;
-    // The orientation picked in each dialog; 0 or none left: none picked.
-    std::deque<int> pickedOrientations;
+    // The orientation picked in each dialog; nothing or none left: none
+    // picked.
+    std::deque<std::optional<PrintOrientation>> pickedOrientations;
     QStringList documentNames;
-    std::vector<std::pair<int, int>> startingSetups; // scale mode, orientation
+    std::vector<PageSetup> startingSetups;
 
     Job BeginDocument(QWidget*, const QString& strDocumentName, const PageSetup& start) override {
         documentNames << strDocumentName;
-        startingSetups.emplace_back(start.scaleMode, start.orientation);
+        startingSetups.push_back(start);
         Job job = TakeFront(jobs);
         if (job.surface) {
-            job.surface->SetScaleMode(start.scaleMode);
+            job.surface->SetScaleMode(start.scale);
             job.surface->SetOrientation(start.orientation);
-            if (const int picked = TakeFront(pickedOrientations); picked != 0) {
-                job.surface->SetOrientation(picked);
+            if (const auto picked = TakeFront(pickedOrientations)) {
+                job.surface->SetOrientation(*picked);
             }
         }
         return job;
     }
+};
+
+class FakeClipboard final : public IClipboard {
+public:
+    QString text;
+
+    [[nodiscard]] QString Text() const override { return text; }
+    void SetText(const QString& strText) override { text = strText; }
 };
 
 struct FakePlatform {
@@ -160,9 +169,11 @@ struct FakePlatform {
     FakeSystemServices system;
     FakeModalRunner modalRunner;
     FakePrinting printing;
+    FakeClipboard clipboard;
 
     [[nodiscard]] Platform Services() {
-        return {fileDialogs, messageBoxes, colorChooser, settings, system, modalRunner, printing};
+        return {fileDialogs, messageBoxes, colorChooser, settings,
+                system,      modalRunner,  printing,     clipboard};
     }
 };
 

@@ -5,7 +5,7 @@
 // read it after the window that printed has released the surface. Characters
 // are 10 twips per point wide and lines 20 twips per point high, so 10 pt
 // text is 100 wide and 200 high. The page's width and height are given
-// upright; in landscape (orientation 2) they trade places.
+// upright; in landscape they trade places.
 
 #include "printing/IPrintSurface.h"
 
@@ -28,8 +28,8 @@ public:
     // The texts that are not empty, in print order, and the settings asked for.
     struct Record {
         std::vector<PrintedText> texts;
-        std::vector<int> scaleModes;
-        std::vector<int> orientations;
+        std::vector<PrintScale> scaleModes;
+        std::vector<PrintOrientation> orientations;
         int page{1};
         int endDocCalls{0};
     };
@@ -39,10 +39,10 @@ public:
     std::shared_ptr<Record> record{std::make_shared<Record>()};
     bool endDocSucceeds{true};
 
-    void SetScaleMode(int mode) override { record->scaleModes.push_back(mode); }
-    void SetOrientation(int orientation) override {
+    void SetScaleMode(PrintScale mode) override { record->scaleModes.push_back(mode); }
+    void SetOrientation(PrintOrientation orientation) override {
         record->orientations.push_back(orientation);
-        landscape = orientation == 2 || (landscape && orientation != 1);
+        landscape = orientation == PrintOrientation::Landscape;
     }
     void SetFont(bool newBold, int pointSize) override {
         bold = newBold;

@@ -3,6 +3,7 @@
 #include "platform/ApplicationTitle.h"
 #include "platform/FileSaving.h"
 #include "platform/WindowPlacement.h"
+#include "printing/StepLines.h"
 #include "printing/StepsPrinter.h"
 
 #include <QHBoxLayout>
@@ -17,12 +18,10 @@ namespace {
 // The window's client area, 5535 x 6000 twips at 15 twips a pixel.
 constexpr QSize DefaultSize(369, 400);
 
-const QString LineBreak = QStringLiteral("\r\n");
-
 // Every line ends with "\r\n"; an empty list gives an empty file. The file is
 // replaced as a whole or not at all.
 WriteResult WriteStepsFile(const QString& path, const QString& steps) {
-    const QByteArray text = steps.isEmpty() ? QByteArray() : (steps + LineBreak).toUtf8();
+    const QByteArray text = steps.isEmpty() ? QByteArray() : (steps + StepLineEnd).toUtf8();
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.constData()),
                                  static_cast<std::size_t>(text.size()));
     return WriteFileAtomically(LocalPath(path), bytes);

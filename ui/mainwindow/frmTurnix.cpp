@@ -3,7 +3,9 @@
 #include "FewestTurns.h"
 #include "NeighbourLabel.h"
 #include "dialogs/frmInstructions.h"
+#include "editing/EditTexts.h"
 #include "platform/ApplicationTitle.h"
+#include "wholecube/WholeCubePanel.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -75,6 +77,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     CreateToolbar();
     CreateCentralArea();
     CreateFollowControls();
+    CreateWholeCubePanel();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
     // pictures drawn in it), the step texts,
@@ -85,6 +88,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     FillStepTexts();
     DisplaySide();
     strInstallFolder = GetInstallFolder();
+    RestoreWindowState();
     SetDefaultGeometry();
     ProbeInstructions();
     EnterEditMode();
@@ -113,6 +117,7 @@ void frmTurnix::DisplaySide() {
     lblEast->setText(QString::fromStdString(shown.EastLabel()));
     lblSouth->setText(QString::fromStdString(shown.SouthLabel()));
     CheckFinishedListStillFits();
+    wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     txtDummy->setFocus();
 }
 
@@ -148,15 +153,19 @@ void frmTurnix::ShowNeighbourEast() {
 
 // The side index is fixed by the command, not by the side on view.
 void frmTurnix::TurnSide(std::int16_t intSide, SideTurn turn) {
+    const CubeColorValues before = ColorValuesOf(cubMain);
     (cubMain.Side(intSide).*turn)();
     DisplaySide();
+    RecordEdit(TurnEditText(intSide, turn), before);
 }
 
 // The view stays on the same side position and shows the colours that the
 // rotation brought there.
 void frmTurnix::RotateCube(CubeRotation rotation) {
+    const CubeColorValues before = ColorValuesOf(cubMain);
     (cubMain.*rotation)();
     DisplaySide();
+    RecordEdit(RotationEditText(rotation), before);
 }
 
 // A press of any mouse button on an enabled colour square opens the pick
@@ -216,7 +225,8 @@ void frmTurnix::changeEvent(QEvent* event) {
 bool frmTurnix::HoldsKeyboardPlace() const {
     const QWidget* place = focusWidget();
     return std::find(cmdColor.cbegin(), cmdColor.cend(), place) != cmdColor.cend() ||
-           place == lblNorth || place == lblWest || place == lblEast || place == lblSouth;
+           place == lblNorth || place == lblWest || place == lblEast || place == lblSouth ||
+           wholeCube->isAncestorOf(place);
 }
 
 void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
@@ -226,6 +236,7 @@ void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreColorScheme(platform.settings, lngColors);
+    StoreWindowState();
     CloseInstructions();
     event->accept();
 }

@@ -7,6 +7,7 @@
 #include "appearance/ScreenColor.h"
 #include "clsCube.h"
 #include "clsSolver.h"
+#include "editing/CubeEdit.h"
 #include "platform/Platform.h"
 
 #include <QFuture>
@@ -20,6 +21,7 @@
 #include <optional>
 
 class QAction;
+class QDockWidget;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -29,10 +31,12 @@ class QPushButton;
 class QToolBar;
 template <typename T>
 class QFutureWatcher;
+class QUndoStack;
 
 namespace turnix {
 
 class NeighbourLabel;
+class WholeCubePanel;
 class frmInstructions;
 
 // The main window: shows one side of the cube, names its neighbours, and
@@ -143,6 +147,23 @@ private:
     void SetSolveEntriesEnabled(bool enabled);
     void StopWaitingForFewestTurns();
 
+    // The edit history, the facelet clipboard and painting
+    // (frmTurnixEditing.cpp).
+    void CreateEditMenu();
+    void RecordEdit(const QString& strText, const CubeColorValues& before,
+                    int stroke = CubeEdit::NoStroke);
+    void RestoreCube(const CubeColorValues& values);
+    void CopyFacelets();
+    void PasteFacelets();
+    void PaintSquare(std::int16_t intSide, std::int16_t intSquare);
+
+    // The "Whole Cube" panel and its place (frmTurnixWholeCube.cpp).
+    void CreateViewMenu();
+    void CreateWholeCubePanel();
+    void RestoreWindowState();
+    void StoreWindowState();
+    [[nodiscard]] QSize WholeCubeRoom() const;
+
     // Colours and Help (frmTurnixDialogs.cpp).
     void DefineColorScheme();
     void PickSquareColor(std::int16_t intSquare, QPoint globalPointer);
@@ -175,6 +196,10 @@ private:
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;
+    // Changes of the cube in edit mode; solution mode starts it afresh.
+    QUndoStack* undoStack{};
+    // The number of the paint stroke in progress, whose squares are one step.
+    int paintStroke{0};
 
     // Controls, owned by their Qt parents.
     QToolBar* Toolbar{};
@@ -193,12 +218,17 @@ private:
     QPushButton* cmdClear{};
     QLineEdit* txtDummy{};
     SolutionStatusBar* statusSolution{};
+    QDockWidget* dckWholeCube{};
+    WholeCubePanel* wholeCube{};
 
     QMenu* mnuFile{};
     QAction* mnuFileNewConfiguration{};
     QAction* mnuFileOpenConfiguration{};
     QAction* mnuFileSaveConfiguration{};
     QAction* mnuFileExit{};
+    QMenu* mnuEdit{};
+    QAction* mnuEditCopyFacelets{};
+    QAction* mnuEditPasteFacelets{};
     QMenu* mnuCube{};
     QAction* mnuCubeSolve{};
     QAction* mnuCubeSolveInFewestTurns{};
@@ -208,6 +238,7 @@ private:
     QMenu* mnuSide{};
     QMenu* mnuSideShow{};
     QMenu* mnuSideTurn{};
+    QMenu* mnuView{};
     QMenu* mnuHelp{};
     QAction* mnuHelpInstructions{};
     QAction* mnuHelpAbout{};

@@ -1,6 +1,7 @@
 #include "dialogs/ColorCommands.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmInstructions.h"
+#include "editing/EditTexts.h"
 #include "frmTurnix.h"
 
 #include <QAction>
@@ -25,8 +26,10 @@ void frmTurnix::PickSquareColor(std::int16_t intSquare, QPoint globalPointer) {
     const QPushButton& square = *cmdColor.at(static_cast<std::size_t>(intSquare));
     const auto current = static_cast<std::int16_t>(square.property("Tag").toString().toShort());
     if (const auto picked = PickColor(platform, this, current, lngColors, globalPointer)) {
+        const CubeColorValues before = ColorValuesOf(cubMain);
         cubMain.Side(intCurrentSide).Square(intSquare)->SetColorIndex(*picked);
         DisplaySide();
+        RecordEdit(PickColorEditText(), before);
     }
     txtDummy->setFocus();
 }

@@ -1,4 +1,5 @@
 #include "ConfigurationFile.h"
+#include "editing/EditTexts.h"
 #include "frmTurnix.h"
 #include "platform/FileSaving.h"
 
@@ -21,8 +22,10 @@ void frmTurnix::NewConfiguration() {
     if (HasStepList()) {
         DiscardSolution();
     }
+    const CubeColorValues before = ColorValuesOf(cubMain);
     cubMain.Reset();
     DisplaySide();
+    RecordEdit(NewConfigurationEditText(), before);
 }
 
 // Values are loaded as they are; a short file sets only the squares it holds.
@@ -36,11 +39,13 @@ void frmTurnix::OpenConfiguration() {
     if (HasStepList()) {
         DiscardSolution();
     }
+    const CubeColorValues before = ColorValuesOf(cubMain);
     // Only a regular file: a chosen pipe or device could block or never end.
     if (QFileInfo(*fileName).isFile()) {
         ReadConfigurationFile(LocalPath(*fileName), cubMain);
     }
     DisplaySide();
+    RecordEdit(OpenConfigurationEditText(), before);
 }
 
 // Without a folder the user chooses the file, starting from strFileName.

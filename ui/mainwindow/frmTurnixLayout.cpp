@@ -164,10 +164,12 @@ QWidget* frmTurnix::CreateSolutionFrame() {
 }
 
 // Keyboard focus rests in a text box that lies outside the visible area, so
-// no visible control shows a focus mark.
+// no visible control shows a focus mark. Read-only, so that it leaves the
+// window's shortcuts (Undo, the colour keys) alone.
 void frmTurnix::CreateFocusSink(QWidget* centralArea) {
     txtDummy = new QLineEdit(QStringLiteral("Text1"), centralArea);
     txtDummy->setObjectName(QStringLiteral("txtDummy"));
+    txtDummy->setReadOnly(true);
     txtDummy->setGeometry(-200, -200, 40, 20);
     txtDummy->lower();
 }
@@ -185,7 +187,7 @@ void frmTurnix::SetTabOrder() {
 }
 
 void frmTurnix::SetDefaultGeometry() {
-    resize(DefaultClientSize.expandedTo(minimumSizeHint()));
+    resize((DefaultClientSize + WholeCubeRoom()).expandedTo(sizeHint()));
     CenterOnScreen(*this);
 }
 

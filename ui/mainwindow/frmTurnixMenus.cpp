@@ -83,8 +83,10 @@ void AddToolbarSeparator(QToolBar* toolbar) {
 
 void frmTurnix::CreateMenus() {
     CreateFileMenu();
+    CreateEditMenu();
     CreateCubeMenu();
     CreateSideMenu();
+    CreateViewMenu();
     CreateHelpMenu();
 }
 

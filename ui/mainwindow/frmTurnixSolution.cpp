@@ -1,6 +1,8 @@
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
+#include "printing/StepLines.h"
+#include "wholecube/WholeCubePanel.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -8,14 +10,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <QUndoStack>
 
 namespace turnix {
-
-namespace {
-
-const QString StepSeparator = QStringLiteral("\r\n");
-
-} // namespace
 
 void frmTurnix::FillStepTexts() {
     for (std::size_t code = 0; code < strStepText.size(); ++code) {
@@ -68,7 +65,11 @@ void frmTurnix::EnterEditMode() {
     txtDummy->setFocus();
 }
 
+// The steps change the cube outside the history, which starts afresh
+// from the cube as it stands when edit mode comes back: there is nothing to
+// undo meanwhile.
 void frmTurnix::EnterSolutionMode() {
+    undoStack->clear();
     SetEditControlsEnabled(false);
     cmdClear->setEnabled(true);
     fraSolution->setEnabled(true);
@@ -90,6 +91,7 @@ void frmTurnix::SetEditControlsEnabled(bool editing) {
             entry->setEnabled(editing);
         }
     }
+    wholeCube->SetPaintable(editing);
     cmdOneStep->setEnabled(!editing);
     cmdStepsToCompletion->setEnabled(!editing);
     txtSolution->setEnabled(!editing);
@@ -150,7 +152,7 @@ void frmTurnix::PreviousSteps() {
         texts << strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
         solMain.MoveNext();
     }
-    ShowStepList(QStringLiteral("Previous Steps"), texts.join(StepSeparator));
+    ShowStepList(QStringLiteral("Previous Steps"), texts.join(StepLineEnd));
 }
 
 void frmTurnix::StepsToCompletion() {
@@ -161,7 +163,7 @@ void frmTurnix::StepsToCompletion() {
         solMain.MoveNext();
     }
     solMain.RestoreBookMark();
-    ShowStepList(QStringLiteral("Steps to Completion"), texts.join(StepSeparator));
+    ShowStepList(QStringLiteral("Steps to Completion"), texts.join(StepLineEnd));
 }
 
 void frmTurnix::ShowStepList(const QString& strCaption, const QString& strSteps) {

@@ -100,6 +100,14 @@ public:
                               const PageSetup& start) = 0;
 };
 
+// The system clipboard, as plain text.
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+    [[nodiscard]] virtual QString Text() const = 0;
+    virtual void SetText(const QString& strText) = 0;
+};
+
 // Everything above, handed to each window. The services outlive the windows.
 struct Platform {
     IFileDialogs& fileDialogs;
@@ -109,6 +117,7 @@ struct Platform {
     ISystemServices& system;
     IModalRunner& modalRunner;
     IPrinting& printing;
+    IClipboard& clipboard;
 };
 
 } // namespace turnix

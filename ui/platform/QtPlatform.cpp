@@ -1,9 +1,11 @@
 #include "QtPlatform.h"
 
+#include <QClipboard>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -107,6 +109,14 @@ bool QtSystemServices::StartProgram(const QString& strPath) {
 
 int QtModalRunner::Exec(QDialog& dialog) {
     return dialog.exec();
+}
+
+QString QtClipboard::Text() const {
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtClipboard::SetText(const QString& strText) {
+    QGuiApplication::clipboard()->setText(strText);
 }
 
 } // namespace turnix

@@ -44,11 +44,18 @@ public:
     int Exec(QDialog& dialog) override;
 };
 
+class QtClipboard final : public IClipboard {
+public:
+    [[nodiscard]] QString Text() const override;
+    void SetText(const QString& strText) override;
+};
+
 // The real services, owned together for the life of the program.
 class QtPlatform {
 public:
     [[nodiscard]] Platform Services() {
-        return {fileDialogs, messageBoxes, colorChooser, settings, system, modalRunner, printing};
+        return {fileDialogs, messageBoxes, colorChooser, settings,
+                system,      modalRunner,  printing,     clipboard};
     }
 
 private:
@@ -59,6 +66,7 @@ private:
     QtSystemServices system;
     QtModalRunner modalRunner;
     QtPrinting printing;
+    QtClipboard clipboard;
 };
 
 } // namespace turnix

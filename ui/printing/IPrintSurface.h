@@ -5,12 +5,24 @@
 
 namespace turnix {
 
-// The page-setup settings a document starts with, as IPrintSurface takes
-// them. The print dialog opens with them and the user may still change the
-// orientation there.
+// A line printer's two page-setup settings, by their customary numbers: the
+// unit of positions and sizes, and the orientation of the page.
+enum class PrintScale : std::int16_t {
+    Twips = 1,
+    Points = 2,
+    Inches = 5,
+    Millimetres = 6,
+    Centimetres = 7
+};
+enum class PrintOrientation : std::int16_t { Portrait = 1, Landscape = 2 };
+
+// The page-setup settings a document starts with. The print dialog opens
+// with them and the user may still change the orientation there.
 struct PageSetup {
-    std::int16_t scaleMode;
-    std::int16_t orientation;
+    PrintScale scale;
+    PrintOrientation orientation;
+
+    friend bool operator==(const PageSetup&, const PageSetup&) = default;
 };
 
 // A page printer with a text cursor, in the manner of a line printer: text is
@@ -22,8 +34,8 @@ public:
     virtual ~IPrintSurface() = default;
 
     // Page-setup settings, which count until the first output.
-    virtual void SetScaleMode(int mode) = 0;          // 1: twips
-    virtual void SetOrientation(int orientation) = 0; // 1: portrait, 2: landscape
+    virtual void SetScaleMode(PrintScale mode) = 0;
+    virtual void SetOrientation(PrintOrientation orientation) = 0;
 
     virtual void SetFont(bool bold, int pointSize) = 0;
     [[nodiscard]] virtual bool FontBold() const = 0;

@@ -10,21 +10,18 @@ namespace turnix {
 namespace {
 
 struct ScaleUnit {
-    int mode;
+    PrintScale mode;
     double unitsPerInch;
 };
 
-// Scale modes of a line printer and how many of their units make an inch.
+// How many units of each scale make an inch.
 constexpr std::array<ScaleUnit, 5> ScaleUnits{{
-    {1, 1440.0}, // twips
-    {2, 72.0},   // points
-    {5, 1.0},    // inches
-    {6, 25.4},   // millimetres
-    {7, 2.54},   // centimetres
+    {PrintScale::Twips, 1440.0},
+    {PrintScale::Points, 72.0},
+    {PrintScale::Inches, 1.0},
+    {PrintScale::Millimetres, 25.4},
+    {PrintScale::Centimetres, 2.54},
 }};
-
-constexpr int Portrait = 1;
-constexpr int Landscape = 2;
 constexpr int DefaultPointSize = 10;
 
 } // namespace
@@ -41,7 +38,7 @@ QtPrintSurface::~QtPrintSurface() {
     }
 }
 
-void QtPrintSurface::SetScaleMode(int mode) {
+void QtPrintSurface::SetScaleMode(PrintScale mode) {
     for (const ScaleUnit& unit : ScaleUnits) {
         if (unit.mode == mode) {
             unitsPerInch = unit.unitsPerInch;
@@ -49,12 +46,9 @@ void QtPrintSurface::SetScaleMode(int mode) {
     }
 }
 
-void QtPrintSurface::SetOrientation(int orientation) {
-    if (orientation == Portrait) {
-        printer->setPageOrientation(QPageLayout::Portrait);
-    } else if (orientation == Landscape) {
-        printer->setPageOrientation(QPageLayout::Landscape);
-    }
+void QtPrintSurface::SetOrientation(PrintOrientation orientation) {
+    printer->setPageOrientation(orientation == PrintOrientation::Landscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait);
 }
 
 void QtPrintSurface::SetFont(bool bold, int pointSize) {

@@ -26,8 +26,8 @@ public:
 
     // 1 twips, 2 points, 5 inches, 6 millimetres, 7 centimetres; other modes
     // are ignored.
-    void SetScaleMode(int mode) override;
-    void SetOrientation(int orientation) override;
+    void SetScaleMode(PrintScale mode) override;
+    void SetOrientation(PrintOrientation orientation) override;
 
     void SetFont(bool bold, int pointSize) override;
     [[nodiscard]] bool FontBold() const override { return font.bold(); }

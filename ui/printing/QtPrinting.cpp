@@ -40,7 +40,7 @@ IPrinting::Job QtPrinting::BeginDocument(QWidget* parent, const QString& strDocu
     auto surface = std::make_unique<QtPrintSurface>(std::move(printer));
     // The dialog starts from the two settings, and what the user picks there
     // stands.
-    surface->SetScaleMode(start.scaleMode);
+    surface->SetScaleMode(start.scale);
     surface->SetOrientation(start.orientation);
     if (!choosePrinter(surface->Printer(), parent)) {
         return {};

@@ -1,5 +1,7 @@
 #include "StepsPrinter.h"
 
+#include "StepLines.h"
+
 #include <cmath>
 
 namespace turnix {
@@ -8,7 +10,6 @@ namespace {
 
 constexpr int ListPointSize = 10;
 constexpr int TitlePointSize = 12;
-const QString LineBreak = QStringLiteral("\r\n");
 const QString MeasuringText = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
 [[nodiscard]] double Rounded(double value) {
@@ -23,13 +24,13 @@ public:
     [[nodiscard]] bool AtEnd() const { return done; }
 
     [[nodiscard]] QString Next() {
-        const qsizetype found = text.indexOf(LineBreak, position);
+        const qsizetype found = text.indexOf(StepLineEnd, position);
         if (found < 0) {
             done = true;
             return text.mid(position);
         }
         const QString line = text.mid(position, found - position);
-        position = found + LineBreak.size();
+        position = found + StepLineEnd.size();
         return line;
     }
 

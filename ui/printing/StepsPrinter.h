@@ -10,9 +10,7 @@ namespace turnix {
 // The two page-setup settings the Print button starts the print dialog with:
 // the layout is measured in twips, on a portrait page unless the user
 // chooses otherwise.
-inline constexpr std::int16_t PrintScaleTwips = 1;
-inline constexpr std::int16_t PrintPortrait = 1;
-inline constexpr PageSetup StepsPageSetup{PrintScaleTwips, PrintPortrait};
+inline constexpr PageSetup StepsPageSetup{PrintScale::Twips, PrintOrientation::Portrait};
 
 // Prints the steps ("\r\n" between lines) as numbered lines in two columns
 // per page, the left column first, each page headed by the title and its

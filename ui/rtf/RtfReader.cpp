@@ -173,7 +173,7 @@ constexpr std::array<char16_t, 32> Windows1252High{
 };
 
 // Bounds on what any input can make the reader keep. Numbers stop growing at
-// ParameterLimit; sizes and indents are clamped well inside it.
+// ParameterLimit; sizes, spacing and indents are clamped well inside it.
 constexpr int ParameterLimit = 1'000'000'000;
 constexpr std::size_t MaxWordLength = 32;
 constexpr int MaxFonts = 1000;
@@ -266,6 +266,8 @@ RtfReader::RtfReader(QByteArrayView rtf, QTextDocument& document) : input(rtf) {
     document.clear();
     groups.reserve(MaxDepth + 1);
     groups.emplace_back();
+    // Known rather than the view's font, which the charges cannot know.
+    cursor.setBlockCharFormat(FormatOf(Current().characters));
 }
 
 void RtfReader::Run() {
@@ -503,6 +505,7 @@ void RtfReader::HandleTextWord(const ControlWord& word) {
     Paragraph& paragraph = Current().paragraph;
     const bool on = !word.hasParameter || word.parameter != 0;
     const int twips = std::clamp(word.parameter, -MaxTwips, MaxTwips);
+    const int spacing = std::clamp(word.parameter, 0, MaxSpacing);
     switch (entry.keyword) {
     case Keyword::Character:
         EmitUnit(entry.character);
@@ -530,7 +533,8 @@ void RtfReader::HandleTextWord(const ControlWord& word) {
         break;
     case Keyword::FontSize:
         // Half points; from 1 pt to 144 pt.
-        characters.halfPoints = word.hasParameter ? std::clamp(word.parameter, 2, 288) : 24;
+        characters.halfPoints =
+            word.hasParameter ? std::clamp(word.parameter, 2, MaxHalfPoints) : 24;
         break;
     case Keyword::Font:
         characters.font = word.parameter;
@@ -570,10 +574,10 @@ void RtfReader::HandleTextWord(const ControlWord& word) {
         paragraph.firstIndent = twips;
         break;
     case Keyword::SpaceBefore:
-        paragraph.spaceBefore = twips;
+        paragraph.spaceBefore = spacing;
         break;
     case Keyword::SpaceAfter:
-        paragraph.spaceAfter = twips;
+        paragraph.spaceAfter = spacing;
         break;
     case Keyword::Unicode:
         Unicode(word.parameter);
@@ -660,7 +664,7 @@ void RtfReader::EmitUnit(char16_t unit) {
 }
 
 void RtfReader::Emit(char16_t unit) {
-    if (!IsShowable(unit)) {
+    if (finished || !IsShowable(unit)) {
         return;
     }
     Group& group = Current();
@@ -670,7 +674,11 @@ void RtfReader::Emit(char16_t unit) {
         }
         return;
     }
-    if (group.destination != Destination::Text || group.characters.hidden) {
+    // A line that holds only a line break is as tall as its block's font.
+    const int halfPoints = unit == 0x2028 ? std::max(group.characters.halfPoints, blockHalfPoints)
+                                          : group.characters.halfPoints;
+    if (group.destination != Destination::Text || group.characters.hidden ||
+        !Fits(LineHeight(halfPoints))) {
         return;
     }
     if (!(group.characters == pendingCharacters)) {
@@ -688,6 +696,9 @@ void RtfReader::AppendText(char16_t unit) {
             const bool wordTooLong = unbrokenText >= MaxUnbrokenText;
             if (paragraphText >= MaxParagraphText && (unbrokenText == 0 || wordTooLong)) {
                 EndParagraph();
+                if (finished) {
+                    return;
+                }
             } else if (wordTooLong) {
                 pendingText.append(QChar(ZeroWidthSpace));
                 unbrokenText = 0;
@@ -699,15 +710,30 @@ void RtfReader::AppendText(char16_t unit) {
     ++paragraphText;
 }
 
+// The paragraph's spacing and the new one's first line.
 void RtfReader::EndParagraph() {
-    if (Current().destination != Destination::Text) {
+    const Paragraph& paragraph = Current().paragraph;
+    if (finished || Current().destination != Destination::Text ||
+        !Fits(paragraph.spaceBefore + paragraph.spaceAfter +
+              LineHeight(Current().characters.halfPoints))) {
         return;
     }
     Flush();
     unbrokenText = 0;
     paragraphText = 0;
     ApplyParagraph();
+    blockHalfPoints = Current().characters.halfPoints;
     cursor.insertBlock(blockFormat, FormatOf(Current().characters));
+}
+
+bool RtfReader::Fits(int height) {
+    if (height <= heightLeft) {
+        heightLeft -= height;
+        return true;
+    }
+    EndDocument();
+    finished = true;
+    return false;
 }
 
 // A paragraph takes the properties in force where it ends. The next one
@@ -800,8 +826,8 @@ QTextBlockFormat RtfReader::BlockFormat(const Paragraph& paragraph) {
     format.setLeftMargin(std::max(paragraph.leftIndent, 0) / TwipsPerPixel);
     format.setRightMargin(std::max(paragraph.rightIndent, 0) / TwipsPerPixel);
     format.setTextIndent(paragraph.firstIndent / TwipsPerPixel);
-    format.setTopMargin(std::max(paragraph.spaceBefore, 0) / TwipsPerPixel);
-    format.setBottomMargin(std::max(paragraph.spaceAfter, 0) / TwipsPerPixel);
+    format.setTopMargin(paragraph.spaceBefore / TwipsPerPixel);
+    format.setBottomMargin(paragraph.spaceAfter / TwipsPerPixel);
     // As in word processors, a hanging first line tabs to the paragraph's
     // indent; tab positions count from where the first line starts.
     if (paragraph.firstIndent < 0) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTextCursor>
 #include <QTextFormat>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -32,11 +33,40 @@ namespace turnix {
 // to MaxParagraphText characters goes on in a new one of the same format.
 // The document changes in one edit block that replaces all of it, which a
 // view lays out a screen at a time.
+//
+// No view can lay out a document taller than Qt's page for unpaged text,
+// INT_MAX/256 = 8,388,607 px: a line that would end below it waits forever
+// for a next page, and the window freezes. So each character is charged a
+// line of its own, LineHeight of its font size (a line break: of its
+// paragraph's, when that is larger), and each paragraph break a line and its
+// spacing; the document ends where the charges would pass MaxHeight.
 class RtfReader {
 public:
     static constexpr int MaxDepth = 100;
     static constexpr int MaxUnbrokenText = 200;
     static constexpr int MaxParagraphText = 10'000;
+
+    // Font sizes in half points, lengths in twips (1/1440 inch, 15 to the
+    // pixel at 96 dpi).
+    static constexpr int MaxHalfPoints = 288;       // 144 pt
+    static constexpr int MaxSpacing = 1440;         // an inch before or after a paragraph
+    static constexpr qint64 MaxHeight = 30'000'000; // 2,000,000 px
+
+    // Two ems, and never less than for 12 pt text: a line of tiny text takes
+    // as long to lay out as any.
+    [[nodiscard]] static constexpr int LineHeight(int halfPoints) {
+        return 20 * std::max(halfPoints, 24);
+    }
+
+    // The worst case is the instructions window at its narrowest, a text
+    // column of about 56 px, where one 144 pt letter, or any letter behind an
+    // indent of an inch, fills a line: every character on a line of its own.
+    // Lines are 1.1 to 1.6 ems tall in common fonts, so no input, of any
+    // size, makes a document taller than MaxHeight, or longer than 62,500
+    // lines, but for its first line and its last paragraph's spacing. That is
+    // under a quarter of Qt's limit: room for fonts with taller lines and for
+    // screens of up to four times 96 dpi, where spacing and fonts grow too.
+    static_assert(MaxHeight / 15 * 4 < 8'388'607);
 
     // Replaces the content of document with the text of rtf.
     static void Read(QByteArrayView rtf, QTextDocument& document);
@@ -108,6 +138,8 @@ private:
     void Emit(char16_t unit);
     void AppendText(char16_t unit);
     void EndParagraph();
+    // Whether height twips still fit in the document; if not, it ends here.
+    [[nodiscard]] bool Fits(int height);
     void ApplyParagraph();
     void CommitFont();
     void CommitColor();
@@ -137,7 +169,9 @@ private:
     Characters pendingCharacters;
     int unbrokenText{0}; // characters since the last place to wrap
     int paragraphText{0};
-    std::optional<Paragraph> blockParagraph; // what the document's last block shows
+    qint64 heightLeft{MaxHeight};
+    int blockHalfPoints{Characters{}.halfPoints}; // the font size of the last block's empty lines
+    std::optional<Paragraph> blockParagraph;      // what the document's last block shows
     QTextBlockFormat blockFormat;
     // Formats made lately, the oldest replaced first: a document switches
     // among a few, and making one costs more than finding it.

@@ -12,7 +12,7 @@ using namespace turnix::test;
 
 namespace {
 
-constexpr int RandomCubeCount = Sanitized ? 100 : 2000;
+constexpr int RandomCubeCount = Sanitized ? 100 : 300;
 
 constexpr FewestTurnsLimits NoTimeLimit(int maxTurns) {
     return {maxTurns, std::chrono::milliseconds{0}};

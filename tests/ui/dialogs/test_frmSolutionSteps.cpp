@@ -183,7 +183,9 @@ private slots:
         }
         form->SetSteps(steps.join("\r\n"));
         QStringList layouts;
-        for (const int picked : {0, 2, 1}) {
+        for (const std::optional<PrintOrientation> picked :
+             {std::optional<PrintOrientation>{}, std::optional(PrintOrientation::Landscape),
+              std::optional(PrintOrientation::Portrait)}) {
             auto surface = std::make_unique<FakePrintSurface>(6000, 9000);
             const auto printed = surface->record;
             fake->printing.jobs.push_back({IPrinting::Status::Ready, std::move(surface), {}});
@@ -204,8 +206,7 @@ private slots:
         // 41 lines of 200 twips below the 680 of the header fit in 9000, and
         // 26 in 6000.
         QCOMPARE(layouts, (QStringList{"6000 3000 41", "9000 4500 26", "6000 3000 41"}));
-        QCOMPARE(fake->printing.startingSetups,
-                 (std::vector<std::pair<int, int>>(3, {PrintScaleTwips, PrintPortrait})));
+        QVERIFY(fake->printing.startingSetups == std::vector<PageSetup>(3, StepsPageSetup));
         QVERIFY(fake->messageBoxes.shown.empty());
     }
 
@@ -219,8 +220,9 @@ private slots:
             bool wide;
         };
         for (const Case& c :
-             {Case{{1, 1}, QPageLayout::Landscape, true},
-              Case{{1, 2}, QPageLayout::Portrait, false}, Case{{1, 2}, std::nullopt, false}}) {
+             {Case{StepsPageSetup, QPageLayout::Landscape, true},
+              Case{{PrintScale::Twips, PrintOrientation::Landscape}, QPageLayout::Portrait, false},
+              Case{{PrintScale::Twips, PrintOrientation::Landscape}, std::nullopt, false}}) {
             std::optional<QPageLayout::Orientation> offered;
             QtPrinting printing([&](QPrinter& printer, QWidget*) {
                 offered = printer.pageLayout().orientation();
@@ -233,8 +235,9 @@ private slots:
                 return c.picked.has_value();
             });
             const IPrinting::Job job = printing.BeginDocument(nullptr, Title, c.start);
-            QCOMPARE(offered, std::optional(c.start.orientation == 2 ? QPageLayout::Landscape
-                                                                     : QPageLayout::Portrait));
+            QCOMPARE(offered, std::optional(c.start.orientation == PrintOrientation::Landscape
+                                                ? QPageLayout::Landscape
+                                                : QPageLayout::Portrait));
             QCOMPARE(job.status,
                      c.picked ? IPrinting::Status::Ready : IPrinting::Status::Cancelled);
             if (job.surface) {
@@ -274,8 +277,8 @@ private slots:
         auto printer = PdfPrinter(folder.filePath("area.pdf"));
         const double width = printer->pageRect(QPrinter::Inch).width() * 1440;
         QtPrintSurface surface(std::move(printer));
-        surface.SetScaleMode(PrintScaleTwips);
-        surface.SetOrientation(PrintPortrait);
+        surface.SetScaleMode(StepsPageSetup.scale);
+        surface.SetOrientation(StepsPageSetup.orientation);
         QVERIFY(qAbs(surface.ScaleWidth() - width) < 10); // whole device pixels
         surface.SetFont(true, 10);
         QVERIFY(surface.TextHeight("X") > 180 && surface.TextHeight("X") < 400);

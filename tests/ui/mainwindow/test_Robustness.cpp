@@ -7,6 +7,7 @@
 #include "dialogs/frmInstructions.h"
 #include "platform/QtPlatform.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QSettings>
 #include <QTextBrowser>
@@ -39,6 +40,9 @@ std::vector<std::pair<QString, QByteArray>> HostileContents() {
         {"binary", RandomBytes(64 * 1024, 7)},
         {"nested", QByteArray(200000, '{') + "\\b deep" + QByteArray(3, '}')},
         {"non-ASCII text", QString("{\\rtf1 Würfel ✓ \\u-10179?\\'e9}").toUtf8()},
+        // Taller than Qt can lay out, as they stand.
+        {"spaced paragraphs", "{\\rtf1 " + QByteArray("\\sb28800 x\\par ").repeated(5000) + "}"},
+        {"8 MB of paragraphs", "{\\rtf1 " + QByteArray("\\par").repeated(2'000'000) + "}"},
     };
 }
 
@@ -116,7 +120,8 @@ private slots:
         QVERIFY(!QFileInfo(piped.filePath("SaveLast.cub")).isFile());
     }
 
-    // A pipe or a folder is not offered at all.
+    // A pipe or a folder is not offered at all. The whole of what is shown
+    // can be laid out, as scrolling to its end would.
     void instructionFilesOfAnyShapeShowWithoutHarm() {
         QTemporaryDir folder;
         const QString path = folder.filePath("Instructions.rtf");
@@ -127,9 +132,12 @@ private slots:
             QWidget owner;
             ShowInstructions(shown, &owner, path);
             ShowInstructions(shown, &owner, path); // reloads into the same window
-            const QString text = Child<QTextBrowser>(*shown, "rtxInstructions").toPlainText();
-            const bool hasText = name == "truncated guide" || name == "non-ASCII text";
+            const auto& view = Child<QTextBrowser>(*shown, "rtxInstructions");
+            const QString text = view.toPlainText();
+            const bool hasText = name == "truncated guide" || name == "non-ASCII text" ||
+                                 name == "spaced paragraphs";
             QVERIFY2(!text.trimmed().isEmpty() || !hasText, qPrintable(name));
+            QVERIFY(view.document()->documentLayout()->documentSize().height() > 0);
             delete shown.data();
         }
         QVERIFY(QFile::remove(path) && QDir(folder.path()).mkdir("Instructions.rtf"));

@@ -1,9 +1,13 @@
 // Twenty thousand random user actions on the main window, from a fixed seed,
-// checked after every one against a cube, a colour scheme and a mode kept
-// here on the side.
+// checked after every one against a cube, a colour scheme, a mode and an
+// edit history kept here on the side.
 
+#include "Facelets.h"
+#include "FindingText.h"
 #include "FollowTestSupport.h"
 #include "dialogs/frmSolutionSteps.h"
+#include "wholecube/ColorPalette.h"
+#include "wholecube/CubeNet.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -28,20 +32,27 @@ private slots:
         }
         s.Start();
         // Stepping through solutions dominates, as it does for a user.
-        const std::array<std::pair<int, void (TestFrmTurnixStress::*)()>, 13> actions{{
-            {16, &TestFrmTurnixStress::Turn},
-            {8, &TestFrmTurnixStress::ShowSide},
-            {6, &TestFrmTurnixStress::PickColor},
+        const std::array<std::pair<int, void (TestFrmTurnixStress::*)()>, 20> actions{{
+            {12, &TestFrmTurnixStress::Turn},
+            {6, &TestFrmTurnixStress::ShowSide},
+            {4, &TestFrmTurnixStress::PickColor},
             {3, &TestFrmTurnixStress::Solve},
-            {30, &TestFrmTurnixStress::OneStep},
-            {8, &TestFrmTurnixStress::StepBack},
+            {27, &TestFrmTurnixStress::OneStep},
+            {6, &TestFrmTurnixStress::StepBack},
             {2, &TestFrmTurnixStress::ListPrevious},
             {2, &TestFrmTurnixStress::ListToCompletion},
             {1, &TestFrmTurnixStress::Clear},
             {1, &TestFrmTurnixStress::New},
             {2, &TestFrmTurnixStress::Open},
-            {2, &TestFrmTurnixStress::Save},
+            {1, &TestFrmTurnixStress::Save},
             {1, &TestFrmTurnixStress::DefineColors},
+            {6, &TestFrmTurnixStress::PaintOnTheNet},
+            {2, &TestFrmTurnixStress::SelectPaint},
+            {2, &TestFrmTurnixStress::Paste},
+            {1, &TestFrmTurnixStress::Copy},
+            {4, &TestFrmTurnixStress::Undo},
+            {2, &TestFrmTurnixStress::Redo},
+            {1, &TestFrmTurnixStress::UndoAllThenRedoAll},
         }};
         const int weights = std::accumulate(actions.begin(), actions.end(), 0,
                                             [](int sum, const auto& a) { return sum + a.first; });
@@ -59,9 +70,10 @@ private slots:
         }
         // The mix must keep reaching the interesting states.
         QVERIFY(solutionsStarted > 20 && solutionsFinished > 5 && fewestStarted > 5 &&
-                returnsToSolving > 5);
-        qInfo("%d solutions started, %d of them in fewest turns, %d finished, %d returned to",
-              solutionsStarted, fewestStarted, solutionsFinished, returnsToSolving);
+                returnsToSolving > 5 && longestHistory > 20);
+        qInfo("%d solutions started, %d of them in fewest turns, %d finished, %d returned to; "
+              "longest history %zu",
+              solutionsStarted, fewestStarted, solutionsFinished, returnsToSolving, longestHistory);
     }
 
 private:
@@ -69,18 +81,46 @@ private:
     int Uniform(int low, int high) { return std::uniform_int_distribution(low, high)(random); }
     bool Solving() const { return solving; }
 
+    // The steps changed the cube outside the history, which starts afresh
+    // once they are dropped, or finished.
     void Discard() {
+        if (Solving()) {
+            StartHistory();
+        }
         solving = false;
         follows = false;
         codes.clear();
         done = 0;
     }
 
+    // A change of the cube in edit mode, named as Undo names it; one that
+    // leaves the cube as it was is no step.
+    void Edited(const QString& text) {
+        if (Solving() || ColorsOf(shadow) == history.at(editsDone).first) {
+            return;
+        }
+        history.resize(editsDone + 1);
+        history.emplace_back(ColorsOf(shadow), text);
+        ++editsDone;
+        longestHistory = std::max(longestHistory, history.size() - 1);
+    }
+
+    void StartHistory() {
+        history = {{ColorsOf(shadow), QString()}};
+        editsDone = 0;
+    }
+
     // The Turn and Rotate menus are off while solving.
     void Turn() {
+        static const QStringList sides{"Front", "Left", "Back", "Right", "Top", "Bottom"};
+        static const QStringList turns{"Clockwise", "Counterclockwise", "Twice"};
+        static const QStringList rotations{"Up", "Down", "Left", "Right"};
         if (const auto code = static_cast<std::int16_t>(Uniform(0, 21)); !Solving()) {
             Trigger(Window(), CommandName(code));
             ApplyStep(shadow, code);
+            Edited(code < SideTurnCount
+                       ? QString("Turn %1 Side %2").arg(sides.at(code / 3), turns.at(code % 3))
+                       : "Rotate Cube " + rotations.at(code - SideTurnCount));
         }
     }
 
@@ -119,6 +159,7 @@ private:
         const qsizetype dialogs = s.fake.modalRunner.titles.size();
         QTest::mousePress(&Child(Window(), QString("cmdColor%1").arg(square)), Qt::LeftButton);
         QCOMPARE(s.fake.modalRunner.titles.size(), dialogs + (Solving() ? 0 : 1));
+        Edited("Pick Color");
     }
 
     // A solved or unsolvable cube gives a message and drops any list. Both
@@ -141,6 +182,7 @@ private:
             return;
         }
         ++solutionsStarted;
+        StartHistory();
         solving = true;
         follows = true;
         codes = layer.codes;
@@ -178,6 +220,7 @@ private:
             ++solutionsFinished;
             solving = false;
             finished = ColorsOf(shadow);
+            StartHistory();
             QVERIFY2(IsSolved(shadow), "a finished solution left the cube unsolved");
         }
     }
@@ -228,8 +271,9 @@ private:
 
     void New() {
         Trigger(Window(), "mnuFileNewConfiguration");
-        clsCube().Copy(shadow);
         Discard();
+        clsCube().Copy(shadow);
+        Edited("New Configuration");
     }
 
     // A garbage file or one saved before; sometimes cancelled.
@@ -240,8 +284,9 @@ private:
         }
         const QString path = files.at(Uniform(0, static_cast<int>(files.size()) - 1));
         s.Open(path);
-        (void)ReadConfigurationFile(QFile::encodeName(path).toStdString(), shadow);
         Discard();
+        (void)ReadConfigurationFile(QFile::encodeName(path).toStdString(), shadow);
+        Edited("Open Configuration");
     }
 
     void Save() {
@@ -279,11 +324,183 @@ private:
         Trigger(Window(), "mnuCubeDefine");
     }
 
+    CubeNet& Net() { return Child<CubeNet>(Window(), "WholeCubeNet"); }
+    QPoint Centre(SquareAt at) { return Net().Geometry().SquareRect(at).center(); }
+
+    // A walk across the net from square to square, over the edges between
+    // sides, as one drag: each square it passes is painted, or, while
+    // solving, the press chooses its side if the walk ends on that side.
+    // Now and then a click on a side's name instead.
+    void PaintOnTheNet() {
+        const auto side = static_cast<std::int16_t>(Uniform(0, 5));
+        if (Uniform(0, 5) == 0) {
+            QTest::mouseClick(&Net(), Qt::LeftButton, {},
+                              Net().Geometry().LabelRect(side).center());
+            QCOMPARE(Window().CurrentSide(), side);
+            return;
+        }
+        SquareAt at{side, static_cast<std::int16_t>(Uniform(0, 8))};
+        const std::int16_t pressedSide = at.side;
+        const std::int16_t shownBefore = Window().CurrentSide();
+        QTest::mousePress(&Net(), Qt::LeftButton, {}, Centre(at));
+        for (int length = Uniform(0, 6); length >= 0; --length) {
+            if (!Solving()) {
+                shadow.Side(at.side).Square(at.square)->SetColorIndex(paint);
+            }
+            // Straight on, so that the pointer passes no other square.
+            const int way = Uniform(0, 3);
+            const int across = way == 0 ? -1 : way == 1 ? 1 : 0;
+            const int down = way == 2 ? -1 : way == 3 ? 1 : 0;
+            const auto next = NetGeometry::SquareBeside(at, across, down);
+            if (length > 0 && next) {
+                at = *next;
+                QTest::mouseMove(&Net(), Centre(at));
+            }
+        }
+        QTest::mouseRelease(&Net(), Qt::LeftButton, {}, Centre(at));
+        Edited("Paint");
+        QCOMPARE(Window().CurrentSide(),
+                 Solving() && at.side == pressedSide ? pressedSide : shownBefore);
+    }
+
+    // By the keys 1 to 6, wherever the focus rests, or a click on the
+    // palette.
+    void SelectPaint() {
+        paint = static_cast<std::int16_t>(Uniform(0, 5));
+        if (Uniform(0, 1) == 0) {
+            Window().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&Window()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + paint));
+        } else {
+            auto& palette = Child<ColorPalette>(Window(), "WholeCubePalette");
+            QTest::mouseClick(&palette, Qt::LeftButton, {}, palette.SwatchRect(paint).center());
+        }
+    }
+
+    // A string of another cube, or one broken at a random place; a good one
+    // ends any solution, a bad one only says why.
+    void Paste() {
+        clsCube pasted;
+        Scrambled(static_cast<unsigned>(Uniform(0, 50))).Copy(pasted);
+        std::string text = FaceletString(pasted);
+        const int how = Uniform(0, 3);
+        if (how == 1) {
+            text.at(static_cast<std::size_t>(Uniform(0, 53))) = "xu?\n"[Uniform(0, 3)];
+        } else if (how == 2) {
+            text.resize(static_cast<std::size_t>(Uniform(0, 60)), 'F');
+        }
+        s.fake.clipboard.text = QString::fromStdString(text) + (how == 3 ? " \n" : "");
+        const std::size_t messages = s.fake.messageBoxes.shown.size();
+        Trigger(Window(), "mnuEditPasteFacelets");
+        clsCube expected;
+        if (ReadFacelets(QString::fromStdString(text).trimmed().toStdString(), expected)) {
+            QCOMPARE(s.fake.messageBoxes.shown.size(), messages + 1);
+            return;
+        }
+        Discard();
+        expected.Copy(shadow);
+        Edited("Paste Facelets");
+    }
+
+    // Refused for a cube with a colour index outside 0..5.
+    void Copy() {
+        s.fake.clipboard.text.clear();
+        const std::size_t messages = s.fake.messageBoxes.shown.size();
+        Trigger(Window(), "mnuEditCopyFacelets");
+        const bool copied = !FirstSquareWithoutFacelet(shadow);
+        QCOMPARE(s.fake.clipboard.text,
+                 copied ? QString::fromStdString(FaceletString(shadow)) : QString());
+        QCOMPARE(s.fake.messageBoxes.shown.size(), messages + (copied ? 0 : 1));
+    }
+
+    // From the menu, or by the key wherever the focus rests.
+    void Undo() {
+        if (Uniform(0, 1) == 0) {
+            Trigger(Window(), "mnuEditUndo");
+        } else {
+            Window().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&Window()));
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence::Undo);
+        }
+        if (!Solving() && editsDone > 0) {
+            SetColorValues(shadow, history.at(--editsDone).first);
+        }
+    }
+
+    void Redo() {
+        Trigger(Window(), "mnuEditRedo");
+        if (!Solving() && editsDone + 1 < history.size()) {
+            SetColorValues(shadow, history.at(++editsDone).first);
+        }
+    }
+
+    void UndoAllThenRedoAll() {
+        const std::size_t edits = history.size() - 1;
+        for (std::size_t k = 0; k < edits; ++k) {
+            Trigger(Window(), "mnuEditUndo");
+        }
+        QVERIFY(!Child<QAction>(Window(), "mnuEditUndo").isEnabled());
+        QCOMPARE(ColorsOf(Window().Cube()), Solving() ? ColorsOf(shadow) : history.front().first);
+        for (std::size_t k = 0; k < edits; ++k) {
+            Trigger(Window(), "mnuEditRedo");
+        }
+        QVERIFY(!Child<QAction>(Window(), "mnuEditRedo").isEnabled());
+        QCOMPARE(ColorsOf(Window().Cube()), Solving() ? ColorsOf(shadow) : history.back().first);
+        if (!Solving()) {
+            editsDone = edits;
+            SetColorValues(shadow, history.back().first);
+        }
+    }
+
+    // What Undo and Redo offer, by the history kept here.
+    static QString Entry(const QString& prefix, bool enabled, const QString& text) {
+        return prefix + (enabled ? "+ " + text : "-");
+    }
+
+    QStringList UndoEntries() {
+        const bool undo = !Solving() && editsDone > 0;
+        const bool redo = !Solving() && editsDone + 1 < history.size();
+        return {Entry("&Undo", undo, undo ? history.at(editsDone).second : QString()),
+                Entry("&Redo", redo, redo ? history.at(editsDone + 1).second : QString())};
+    }
+
+    QStringList ShownEntries() {
+        QStringList entries;
+        for (const char* name : {"mnuEditUndo", "mnuEditRedo"}) {
+            const auto& action = Child<QAction>(Window(), name);
+            const QString text = action.text();
+            entries << text.section(' ', 0, 0) +
+                           (action.isEnabled() ? "+ " + text.section(' ', 1) : "-");
+        }
+        return entries;
+    }
+
+    // The net shows every square of the cube and the shown side, the line
+    // under it the diagnosis.
+    void CheckPanel() {
+        CubeColors netColors{};
+        for (std::int16_t side = 0; side < 6; ++side) {
+            for (std::int16_t square = 0; square < 9; ++square) {
+                netColors.at(SlotOf(side)).at(SlotOf(square)) = Net().ColorIndexAt({side, square});
+            }
+        }
+        QCOMPARE(netColors, ColorsOf(shadow));
+        QCOMPARE(Net().ShownSide(), Window().CurrentSide());
+        QStringList sentences;
+        for (const std::string& sentence : DiagnosisSentences(Diagnose(shadow))) {
+            sentences << QString::fromStdString(sentence);
+        }
+        QCOMPARE(Child<QLabel>(Window(), "lblDiagnosis").text(), sentences.join('\n'));
+        QCOMPARE(Child<ColorPalette>(Window(), "WholeCubePalette").SelectedColor(), paint);
+        QCOMPARE(ShownEntries(), UndoEntries());
+    }
+
     // The step text shows the last step done; every prepared answer was
     // used, so every dialog that should have opened did. A hand change of
     // the cube after the last step parts the list from it for good.
     void Check() {
         follows = follows && (Solving() || ColorsOf(shadow) == finished);
+        CheckPanel();
         QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(shadow));
         QCOMPARE(Window().Colors(), colors);
         QCOMPARE(ShownSquares(Window()), ExpectedSquares(shadow, Window().CurrentSide(), colors));
@@ -305,6 +522,12 @@ private:
     Session s;
     QStringList files;
     clsCube shadow;
+    // Each state of the cube since the history began, with the name of the
+    // edit that led to it; editsDone of them are done.
+    std::vector<std::pair<CubeColors, QString>> history{{ColorsOf(clsCube()), QString()}};
+    std::size_t editsDone{0};
+    std::size_t longestHistory{0};
+    std::int16_t paint{0};
     ColorScheme colors{DefaultScreenColors};
     bool solving{false};
     std::vector<std::int16_t> codes; // the list, while solving or finished

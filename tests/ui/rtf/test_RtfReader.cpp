@@ -5,6 +5,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <random>
 
 using namespace turnix;
@@ -51,6 +53,34 @@ QString Read(const QByteArray& rtf, bool details = false) {
         paragraphs << (details ? text : block.text());
     }
     return paragraphs.join('\n');
+}
+
+// Qt lays out a document without pages as one page this tall, in pixels;
+// laying out a line below it never ends.
+constexpr qreal LayoutLimit = 8'388'607;
+
+// The most height the document can take at any width, when its fonts hold
+// all its characters: every character on a line of its own (a line break
+// alone on one as tall as its paragraph's font), one more line for each
+// paragraph, and the paragraphs' spacing.
+qreal MostHeight(const QTextDocument& document) {
+    const auto lineOf = [&document](const QTextCharFormat& format) {
+        const QFont font = format.font().resolve(document.defaultFont());
+        return std::ceil(QFontMetricsF(font).lineSpacing()) + 1;
+    };
+    qreal height = 2 * document.documentMargin();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat format = block.blockFormat();
+        const qreal blockLine = lineOf(block.charFormat());
+        height += format.topMargin() + format.bottomMargin() + blockLine;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const qreal line = lineOf(it.fragment().charFormat());
+            const auto breaks = it.fragment().text().count(QChar::LineSeparator);
+            height += qreal(it.fragment().length() - breaks) * line +
+                      qreal(breaks) * std::max(line, blockLine);
+        }
+    }
+    return height;
 }
 
 } // namespace
@@ -116,6 +146,15 @@ private slots:
             "{\\rtf1 n {\\b b {\\i bi\\b0  i}}\\ul u\\ulnone  \\strike s\\strike0 "
             "\\ul\\b\\i x\\plain  p}",
             "<left 0 0 0 0 0>n |b [b]|bi[bi]| i[i]|u[u]| |s[s]|x[biu]| p|");
+        // What a paragraph or a letter can ask for: spacing up to an inch,
+        // indents up to 20 inches, sizes from 1 pt to 144 pt.
+        row("spacing, indents and sizes in range",
+            "{\\rtf1 \\sb1440\\sa1\\li28800\\ri15\\fi-28800\\fs288 a\\fs2 b}",
+            "<left 1920 1 -1920 96 0.0666667 tab 1920>a[144]|b[1]|");
+        row("spacing, indents and sizes beyond",
+            "{\\rtf1 \\sb1441\\sa99999999999\\li28801\\ri99999\\fi-28801\\fs289 a\\fs1 b"
+            "\\par\\sb-1\\sa-99999\\li-1\\ri-28801\\fi28801\\fs-5 c}",
+            "<left 1920 1920 -1920 96 96 tab 1920>a[144]|b[1]|\n<left 0 0 1920 0 0>c[1]|");
         row("toggles with 0 and 1", "{\\rtf1 \\ul u\\ul0 n\\ul1 u\\ul0\\b1 b\\b0\\i1 i\\i0 n}",
             "<left 0 0 0 0 0>u[u]|n|u[u]|b[b]|i[i]|n|");
         // Tables read after some text still count for the text after them.
@@ -183,6 +222,81 @@ private slots:
             const QString part = QString::fromLatin1(text.left(limit));
             QCOMPARE(paragraphs, QStringList({part, part, part.left(limit / 2), "end"}));
         }
+    }
+
+    // Each character is charged a line of its own, and each paragraph break a
+    // line and its spacing: two ems of the font, never less than at 12 pt
+    // (480 twips), and for a line break at least its paragraph's. The
+    // document ends where the charges would pass MaxHeight; nothing after
+    // that is read.
+    void endsWhereItWouldGrowTooTallToLayOut_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("counted"); // what to count; empty: paragraph breaks
+        QTest::addColumn<qint64>("kept");
+        const auto row = [](const char* name, const QByteArray& head, const QByteArray& unit,
+                            const char* counted, qint64 unitTwips, qint64 headTwips = 0) {
+            QTest::newRow(name) << "{\\rtf1" + head + " " + unit.repeated(70'000) + "\\par end}"
+                                << QString::fromUtf8(counted)
+                                << (RtfReader::MaxHeight - headTwips) / unitTwips;
+        };
+        // 62,494 letters go on in six new paragraphs.
+        row("letters at 12 pt", "", "x", "x", 480, 6 * 480);
+        row("letters at 144 pt", "\\fs288", "x", "x", 5760);
+        row("letters at 1 pt as at 12 pt", "\\fs2", "x", "x", 480, 6 * 480);
+        row("hidden letters for nothing", "", "{\\v h}x", "x", 480, 6 * 480);
+        row("paragraphs", "", "\\par ", "", 480);
+        row("paragraphs at 144 pt", "\\fs288", "\\par ", "", 5760);
+        row("paragraphs spaced", "\\sb1440\\sa1440", "\\par ", "", 480 + 2 * 1440);
+        row("paragraphs spaced beyond", "\\sb99999\\sa99999", "\\par ", "", 480 + 2 * 1440);
+        row("line breaks", "\\fs2", "\\line ", "\u2028", 480);
+        row("line breaks in a 144 pt paragraph", "\\fs288\\par\\fs2", "\\line ", "\u2028", 5760,
+            5760);
+        row("line breaks at 144 pt", "\\fs288", "\\line ", "\u2028", 5760);
+    }
+
+    void endsWhereItWouldGrowTooTallToLayOut() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, counted);
+        QFETCH(qint64, kept);
+        QTextDocument document;
+        RtfReader::Read(rtf, document);
+        const QString text = document.toRawText();
+        QCOMPARE(counted.isEmpty() ? text.count(QChar::ParagraphSeparator) : text.count(counted),
+                 kept);
+        QVERIFY(!text.endsWith("end"));
+    }
+
+    // The documents that once froze the instructions window, and the tallest
+    // the charges allow, all in a text column narrower than the window's
+    // narrowest (about 56 px), where most letters stand on lines of their own.
+    void noDocumentGrowsTooTallToLayOut_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        const auto row = [](const char* name, const QByteArray& head, const QByteArray& unit,
+                            int repeats) {
+            QTest::newRow(name) << "{\\rtf1" + head + " " + unit.repeated(repeats) + "}";
+        };
+        row("spaced paragraphs", "", "\\sb28800 x\\par ", 5'000);
+        row("8 MB of paragraphs", "", "\\par", 2'000'000);
+        row("spaced paragraphs at 144 pt", "\\fs288\\sb28800\\sa28800", "\\par ", 100'000);
+        row("words at 144 pt", "\\fs288", "x ", 100'000);
+        row("line breaks at 1 pt in a 144 pt paragraph", "\\fs288\\par\\fs2", "\\line ", 100'000);
+        row("line breaks at 1 pt", "\\fs2", "\\line ", 100'000);
+    }
+
+    void noDocumentGrowsTooTallToLayOut() {
+        QFETCH(QByteArray, rtf);
+        QTextDocument document;
+        // The charges cannot know the view's font, which may be large.
+        document.setDefaultFont(QFont(document.defaultFont().family(), 72));
+        QTextOption wrapAnywhere;
+        wrapAnywhere.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        document.setDefaultTextOption(wrapAnywhere);
+        RtfReader::Read(rtf, document);
+        // Checked before the layout, which would never end past the limit.
+        const qreal most = MostHeight(document);
+        QVERIFY2(most < LayoutLimit / 4, qPrintable(QString::number(most)));
+        document.setTextWidth(40);
+        QVERIFY(document.documentLayout()->documentSize().height() <= most);
     }
 
     // A view lays out each change of its document; a change that covers the

@@ -1,0 +1,45 @@
+#include "EditTexts.h"
+
+#include "FindingText.h"
+
+namespace turnix {
+
+QString PickColorEditText() {
+    return QStringLiteral("Pick Color");
+}
+
+QString PaintEditText() {
+    return QStringLiteral("Paint");
+}
+
+QString NewConfigurationEditText() {
+    return QStringLiteral("New Configuration");
+}
+
+QString OpenConfigurationEditText() {
+    return QStringLiteral("Open Configuration");
+}
+
+QString PasteFaceletsEditText() {
+    return QStringLiteral("Paste Facelets");
+}
+
+QString TurnEditText(std::int16_t side, void (clsSide::*turn)() noexcept) {
+    const std::string_view name = SideName(side);
+    const QString how = turn == &clsSide::RotateClockwise ? QStringLiteral("Clockwise")
+                        : turn == &clsSide::RotateCounterclockwise
+                            ? QStringLiteral("Counterclockwise")
+                            : QStringLiteral("Twice");
+    return QStringLiteral("Turn %1 Side %2")
+        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), how);
+}
+
+QString RotationEditText(void (clsCube::*rotation)() noexcept) {
+    const QString where = rotation == &clsCube::RotateLeft    ? QStringLiteral("Left")
+                          : rotation == &clsCube::RotateRight ? QStringLiteral("Right")
+                          : rotation == &clsCube::RotateUp    ? QStringLiteral("Up")
+                                                              : QStringLiteral("Down");
+    return QStringLiteral("Rotate Cube ") + where;
+}
+
+} // namespace turnix

@@ -1,0 +1,124 @@
+#include "Facelets.h"
+#include "FindingText.h"
+#include "editing/EditTexts.h"
+#include "frmTurnix.h"
+#include "platform/ApplicationTitle.h"
+#include "wholecube/WholeCubePanel.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUndoStack>
+
+namespace turnix {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The codec's reason as a sentence of its own.
+QString Sentence(const std::string& reason) {
+    QString text = QString::fromStdString(reason);
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text + QLatin1Char('.');
+}
+
+} // namespace
+
+// The entries follow the history: "Undo Paint", "Redo Turn Top Side
+// Clockwise", or disabled when there is nothing to undo or redo.
+void frmTurnix::CreateEditMenu() {
+    undoStack = new QUndoStack(this);
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* undo = undoStack->createUndoAction(this, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("mnuEditUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = undoStack->createRedoAction(this, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("mnuEditRedo"));
+    redo->setShortcuts(QKeySequence::Redo);
+    mnuEdit->addActions({undo, redo});
+    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuEditSeparatorBar1"));
+    mnuEditCopyFacelets = mnuEdit->addAction(QStringLiteral("&Copy Facelets"));
+    mnuEditCopyFacelets->setObjectName(QStringLiteral("mnuEditCopyFacelets"));
+    mnuEditPasteFacelets = mnuEdit->addAction(QStringLiteral("&Paste Facelets"));
+    mnuEditPasteFacelets->setObjectName(QStringLiteral("mnuEditPasteFacelets"));
+    connect(mnuEditCopyFacelets, &QAction::triggered, this, &frmTurnix::CopyFacelets);
+    connect(mnuEditPasteFacelets, &QAction::triggered, this, &frmTurnix::PasteFacelets);
+}
+
+// Called by each edit once it is made and shown; an edit that left the cube
+// as it was is no step.
+void frmTurnix::RecordEdit(const QString& strText, const CubeColorValues& before, int stroke) {
+    const CubeColorValues after = ColorValuesOf(cubMain);
+    if (after == before) {
+        return;
+    }
+    undoStack->push(new CubeEdit(
+        strText, before, after, [this](const CubeColorValues& values) { RestoreCube(values); },
+        stroke));
+}
+
+void frmTurnix::RestoreCube(const CubeColorValues& values) {
+    SetColorValues(cubMain, values);
+    DisplaySide();
+}
+
+// A square that shows none of the six colours (only an opened file holds
+// one) has no letter, so such a cube is refused rather than copied with a
+// gap; the net shows the square grey and ringed.
+void frmTurnix::CopyFacelets() {
+    if (const auto square = FirstSquareWithoutFacelet(cubMain)) {
+        platform.messageBoxes.ShowMessage(
+            this, ApplicationTitle(),
+            QStringLiteral("The cube cannot be copied as facelets: a square of the %1 side shows "
+                           "none of the six colours.")
+                .arg(FromView(SideName(square->side))),
+            MessageIcon::Exclamation);
+    } else {
+        platform.clipboard.SetText(QString::fromStdString(FaceletString(cubMain)));
+    }
+    txtDummy->setFocus();
+}
+
+// Like Open: a new cube discards a listed solution, and a string that is no
+// cube changes nothing.
+void frmTurnix::PasteFacelets() {
+    clsCube pasted;
+    if (const auto error =
+            ReadFacelets(platform.clipboard.Text().trimmed().toStdString(), pasted)) {
+        platform.messageBoxes.ShowMessage(
+            this, ApplicationTitle(),
+            QStringLiteral("The clipboard holds no facelet string.\n\n") + Sentence(error->reason),
+            MessageIcon::Exclamation);
+        txtDummy->setFocus();
+        return;
+    }
+    if (HasStepList()) {
+        DiscardSolution();
+    }
+    const CubeColorValues before = ColorValuesOf(cubMain);
+    pasted.Copy(cubMain);
+    DisplaySide();
+    RecordEdit(PasteFaceletsEditText(), before);
+}
+
+// One square of a stroke; the stroke's squares make one step together.
+void frmTurnix::PaintSquare(std::int16_t intSide, std::int16_t intSquare) {
+    const std::int16_t color = wholeCube->SelectedColor();
+    const SquarePtr& square = cubMain.Side(intSide).Square(intSquare);
+    if (blnSolutionMode || square->ColorIndex() == color) {
+        return;
+    }
+    const CubeColorValues before = ColorValuesOf(cubMain);
+    square->SetColorIndex(color);
+    DisplaySide();
+    RecordEdit(PaintEditText(), before, paintStroke);
+}
+
+} // namespace turnix

@@ -1,0 +1,132 @@
+#include "ColorPalette.h"
+
+#include "appearance/FocusMark.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+
+namespace turnix {
+
+namespace {
+
+constexpr int Gap = 4;
+constexpr int FocusRoom = 3;
+constexpr QSize PreferredSwatch{32, 24};
+constexpr QSize SmallestSwatch{22, 20};
+
+// Black or white, whichever reads better on the colour.
+[[nodiscard]] QColor TextOn(const QColor& color) {
+    return qGray(color.rgb()) > 128 ? Qt::black : Qt::white;
+}
+
+[[nodiscard]] QSize RowOf(QSize swatch) {
+    return {ColorCount * swatch.width() + (ColorCount - 1) * Gap + 2 * FocusRoom,
+            swatch.height() + 2 * FocusRoom};
+}
+
+} // namespace
+
+ColorPalette::ColorPalette(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::TabFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    AddKeys();
+}
+
+// Window-wide, so that a colour can be chosen wherever the focus rests.
+void ColorPalette::AddKeys() {
+    for (std::int16_t i = 0; i < ColorCount; ++i) {
+        auto* key = new QAction(this);
+        key->setObjectName(QStringLiteral("SelectColor%1").arg(i + 1));
+        key->setShortcut(QKeySequence(Qt::Key_1 + i));
+        key->setShortcutContext(Qt::WindowShortcut);
+        connect(key, &QAction::triggered, this, [this, i] { SelectColor(i); });
+        addAction(key);
+    }
+}
+
+void ColorPalette::SetScheme(const ColorScheme& scheme) {
+    if (scheme != colors) {
+        colors = scheme;
+        update();
+    }
+}
+
+void ColorPalette::SelectColor(std::int16_t colorIndex) {
+    if (colorIndex < 0 || colorIndex >= ColorCount) {
+        return;
+    }
+    if (colorIndex != selected) {
+        selected = colorIndex;
+        update();
+    }
+    emit colorSelected(selected);
+}
+
+QSize ColorPalette::sizeHint() const {
+    return RowOf(PreferredSwatch);
+}
+
+QSize ColorPalette::minimumSizeHint() const {
+    return RowOf(SmallestSwatch);
+}
+
+// The swatches share the width and keep their height; the row is centred.
+QRect ColorPalette::SwatchRect(std::int16_t colorIndex) const {
+    const int room = width() - 2 * FocusRoom - (ColorCount - 1) * Gap;
+    const int swatchWidth =
+        std::clamp(room / ColorCount, SmallestSwatch.width(), PreferredSwatch.width() * 3 / 2);
+    const int rowWidth = ColorCount * swatchWidth + (ColorCount - 1) * Gap;
+    const int left = (width() - rowWidth) / 2;
+    return {left + colorIndex * (swatchWidth + Gap), FocusRoom, swatchWidth,
+            height() - 2 * FocusRoom};
+}
+
+void ColorPalette::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    for (std::int16_t i = 0; i < ColorCount; ++i) {
+        const QRect swatch = SwatchRect(i);
+        const QColor color = ToQColor(colors.at(SlotOf(i)));
+        painter.fillRect(swatch, palette().color(QPalette::Dark));
+        painter.fillRect(swatch.adjusted(1, 1, -1, -1), color);
+        painter.setPen(TextOn(color));
+        painter.drawText(swatch, Qt::AlignCenter, QString::number(i + 1));
+        if (i == selected) {
+            DrawFocusMark(painter, swatch);
+        }
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void ColorPalette::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    for (std::int16_t i = 0; i < ColorCount; ++i) {
+        if (SwatchRect(i).contains(event->position().toPoint())) {
+            SelectColor(i);
+        }
+    }
+}
+
+void ColorPalette::keyPressEvent(QKeyEvent* event) {
+    const int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
+    if (step == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    SelectColor(static_cast<std::int16_t>(std::clamp(selected + step, 0, ColorCount - 1)));
+}
+
+} // namespace turnix

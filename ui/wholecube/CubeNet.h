@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Diagnosis.h"
+#include "NetGeometry.h"
+#include "appearance/ScreenColor.h"
+
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace turnix {
+
+// All six sides of the cube at once, unfolded (NetGeometry), each square in
+// its screen colour, the side that the main window shows outlined, and the
+// squares to point out ringed. Paints itself: a later overlay (arrows for a
+// turn) draws over the same geometry.
+//
+// While paintable, a press on a square starts a stroke that paints it, and
+// dragging paints each square the pointer passes. A click on a side's name,
+// or on a square while not paintable, chooses that side. With the keyboard
+// focus (which only the keyboard gives), the arrow keys move a cursor across
+// the net, Space acts as a click on its square and Enter chooses its side.
+class CubeNet : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CubeNet(QWidget* parent = nullptr);
+
+    // Colour indices outside 0..5 are drawn neutral.
+    void ShowCube(const CubeColorValues& cubeColors, const ColorScheme& scheme,
+                  std::int16_t shownSide, std::vector<SquareAt> markedSquares);
+    void SetPaintable(bool paintable);
+
+    [[nodiscard]] std::int16_t ColorIndexAt(SquareAt at) const;
+    [[nodiscard]] std::int16_t ShownSide() const noexcept { return shown; }
+    [[nodiscard]] const std::vector<SquareAt>& MarkedSquares() const noexcept { return marked; }
+    [[nodiscard]] NetGeometry Geometry() const;
+
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
+
+signals:
+    void sideChosen(std::int16_t side);
+    // Every squarePainted until the next strokeStarted belongs to one stroke.
+    void strokeStarted();
+    void squarePainted(std::int16_t side, std::int16_t square);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    [[nodiscard]] int LabelHeight() const;
+    [[nodiscard]] QColor SquareColor(SquareAt at) const;
+    void DrawSide(QPainter& painter, const NetGeometry& net, std::int16_t side) const;
+    void PaintAlong(QPoint from, QPoint to);
+    void PaintOnce(SquareAt at);
+    void ClickSquare(SquareAt at);
+
+    CubeColorValues colors{};
+    ColorScheme screenColors{DefaultScreenColors};
+    std::int16_t shown{side::Front};
+    std::vector<SquareAt> marked;
+    bool canPaint{true};
+    SquareAt cursor{side::Front, 4};
+    // A stroke in progress: where the pointer was, and the square painted
+    // last, which a drag does not paint again until it leaves it.
+    std::optional<QPoint> strokePoint;
+    std::optional<SquareAt> lastPainted;
+    // A press on a name, or on a square while not paintable, that chooses a
+    // side when released over the same place.
+    std::optional<std::int16_t> pressedSide;
+};
+
+} // namespace turnix
