@@ -93,7 +93,7 @@ BENCHMARK(ReadAlternatingFormatsIntoALaidOutDocument)
 // of which the reader keeps what fits, read and then all laid out in a text
 // column narrower than the window's narrowest.
 void ReadAndLayOutTheLongestDocument(benchmark::State& state, const char* unit) {
-    EnsureGuiApplication();
+    turnix::bench::EnsureApplication();
     const QByteArray repeated(unit);
     const QByteArray rtf = "{\\rtf1 " + repeated.repeated(8'000'000 / repeated.size()) + "}";
     for (auto _ : state) {
