@@ -3,7 +3,9 @@
 # CI (make test turns it on), not to a packager's newer compiler.
 add_library(turnix_options INTERFACE)
 target_compile_options(turnix_options INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion)
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+    # A precompiled header that the compiler refuses would only cost time.
+    -Winvalid-pch)
 if(TURNIX_WERROR)
     target_compile_options(turnix_options INTERFACE -Werror)
 endif()

@@ -118,7 +118,9 @@ TEST(AtomicFile, AnExistingFileKeepsItsPermissionBits) {
 // The longest name a folder allows; the temporary name must not add to it.
 TEST(AtomicFile, ANameOf255BytesCanBeSaved) {
     const TempFolder folder;
-    const fs::path longest = folder.path / (std::string(251, 'x') + ".cub");
+    std::string name(251, 'x');
+    name += ".cub";
+    const fs::path longest = folder.path / name;
     WriteBytes(longest, OldBytes);
     EXPECT_TRUE(WriteFileAtomically(longest, NewBytes));
     EXPECT_EQ(ReadBytes(longest), NewBytes);

@@ -1,0 +1,1 @@
+// The source of a target that exists only to own a precompiled header.
