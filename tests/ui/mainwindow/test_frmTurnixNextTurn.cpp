@@ -89,6 +89,17 @@ private slots:
         Trigger(Window(), "mnuSideShowTop");
         QCOMPARE(NextTurnShown(Window()), QString("along 3 cw N>W|on 3 cw|"));
         QCOMPARE(grid.geometry(), place);
+
+        // At the window's smallest the note still has its line, between the
+        // grid's area and the solution frame.
+        Trigger(Window(), "mnuSideShowFront");
+        Window().resize(Window().minimumSizeHint());
+        QCoreApplication::processEvents();
+        const auto& note = Child<QLabel>(Window(), "lblNextTurn");
+        const QRect between(Child<QWidget>(Window(), "SideView").geometry().bottomLeft(),
+                            Child<QWidget>(Window(), "fraSolution").geometry().topRight());
+        QVERIFY(note.height() >= note.fontMetrics().height());
+        QVERIFY(between.contains(note.geometry()));
     }
 
     // Drawn over the squares, the arrows take no click away from them.
