@@ -1,11 +1,15 @@
 #pragma once
 
-// Following a solution in the main window: what the status bar says, and
-// the layer solver's list with the stage and place of each step.
+// Following a solution in the main window: what the status bar says, the
+// next turn drawn, and the layer solver's list with the stage and place of
+// each step.
 
 #include "StepCodes.h"
 #include "WindowTestSupport.h"
+#include "appearance/TurnHint.h"
 #include "clsSolver.h"
+#include "mainwindow/TurnHintOverlay.h"
+#include "wholecube/CubeNet.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -35,6 +39,53 @@ inline QString ExpectedStatus(const std::vector<std::int16_t>& codes, const QStr
         .arg(done + 1)
         .arg(codes.size())
         .arg(QString::fromUtf8(StepText(codes.at(done))), stages.value(qsizetype(done)), solver);
+}
+
+// A hint in short words: "along 2 ccw E>S" is side 2 turning
+// counterclockwise, the row or column at the east edge moving south.
+inline QString HintWords(const std::optional<TurnHint>& hint) {
+    if (!hint) {
+        return "none";
+    }
+    static const QStringList places{"on", "along", "away"};
+    static const QStringList senses{"cw", "ccw", "half"};
+    static const QStringList edges{"N", "E", "S", "W"};
+    QString words = QString("%1 %2 %3")
+                        .arg(places.at(int(hint->place)))
+                        .arg(hint->side)
+                        .arg(senses.at(int(hint->sense)));
+    if (hint->place == HintPlace::AlongEdge) {
+        words += " " + edges.at(int(hint->edge)) +
+                 (hint->towards ? ">" + edges.at(int(*hint->towards)) : QString("<>"));
+    }
+    return words;
+}
+
+// What the window draws for the next turn, as "grid|net|note under the grid".
+inline QString NextTurnShown(const QWidget& window) {
+    return HintWords(Child<TurnHintOverlay>(window, "gridTurnHint").NextTurn()) + "|" +
+           HintWords(Child<CubeNet>(window, "WholeCubeNet").NextTurn()) + "|" +
+           Child<QLabel>(window, "lblNextTurn").text();
+}
+
+// What it must draw with done of the steps made and shownSide in the grid
+// (nothing once all are made): the net's arrow as seen on the turning side
+// itself, and words only for a side facing away.
+inline QString NextTurnExpected(const std::vector<std::int16_t>& codes, std::size_t done,
+                                std::int16_t shownSide) {
+    if (done >= codes.size()) {
+        return "none|none|";
+    }
+    static const QStringList names{"Top", "Bottom", "Front", "Back", "Left", "Right"};
+    const std::int16_t code = codes.at(done);
+    const auto hint = TurnHintFor(code, shownSide);
+    const std::int16_t turning = StepTurnOf(code)->side;
+    const QString note =
+        hint->place == HintPlace::Opposite
+            ? QString("Next turn: %1 Side (facing away), %2")
+                  .arg(names.at(turning), QString::fromUtf8(SenseWords(hint->sense)))
+            : QString();
+    return HintWords(hint) + "|" + HintWords(TurnHintFor(code, turning)) + "|" + note;
 }
 
 // The layer solver's active steps, each with its stage's name and its

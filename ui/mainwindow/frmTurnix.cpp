@@ -118,6 +118,7 @@ void frmTurnix::DisplaySide() {
     lblSouth->setText(QString::fromStdString(shown.SouthLabel()));
     CheckFinishedListStillFits();
     wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
+    ShowNextTurn();
     txtDummy->setFocus();
 }
 

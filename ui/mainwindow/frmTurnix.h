@@ -36,6 +36,7 @@ class QUndoStack;
 namespace turnix {
 
 class NeighbourLabel;
+class TurnHintOverlay;
 class WholeCubePanel;
 class frmInstructions;
 
@@ -77,6 +78,7 @@ private:
     // Construction and layout (frmTurnixLayout.cpp).
     void CreateCentralArea();
     [[nodiscard]] QWidget* CreateSideView();
+    [[nodiscard]] QLabel* CreateNextTurnNote(QWidget* parent);
     [[nodiscard]] QWidget* CreateSolutionFrame();
     void CreateFocusSink(QWidget* centralArea);
     void SetTabOrder();
@@ -129,7 +131,8 @@ private:
     void ShowStepList(const QString& strCaption, const QString& strSteps);
     void SolveWith(SolverKind kind);
 
-    // Following a solution: step back, the status bar (frmTurnixFollow.cpp).
+    // Following a solution: step back, the status bar, the next turn drawn
+    // (frmTurnixFollow.cpp).
     void CreateFollowControls();
     void StepBack();
     [[nodiscard]] bool CanStepBack() const noexcept;
@@ -137,6 +140,7 @@ private:
     void CheckFinishedListStillFits();
     [[nodiscard]] SolutionProgress Progress();
     [[nodiscard]] QString LastStepDoneText();
+    void ShowNextTurn();
     [[nodiscard]] bool LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const;
 
     // The fewest-turns solver (frmTurnixFewestTurns.cpp).
@@ -210,6 +214,10 @@ private:
     NeighbourLabel* lblSouth{};
     std::array<QPushButton*, clsSide::SquareCount> cmdColor{};
     QFrame* Shape1{};
+    // The next step of a solution, over the grid, or in words under it
+    // when the side that turns faces away.
+    TurnHintOverlay* gridTurnHint{};
+    QLabel* lblNextTurn{};
     QGroupBox* fraSolution{};
     QLineEdit* txtSolution{};
     QPushButton* cmdOneStep{};

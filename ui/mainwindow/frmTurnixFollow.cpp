@@ -1,7 +1,11 @@
+#include "TurnHintOverlay.h"
 #include "frmTurnix.h"
+#include "wholecube/CubeNet.h"
+#include "wholecube/WholeCubePanel.h"
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -65,6 +69,27 @@ void frmTurnix::UpdateFollowControls() {
     } else {
         statusSolution->Clear();
     }
+    ShowNextTurn();
+}
+
+// The step that One Step would make, drawn before it is made: on the net's
+// turning side, and over the grid or, for the side facing away, in words.
+void frmTurnix::ShowNextTurn() {
+    std::optional<std::int16_t> code;
+    if (blnSolutionMode && !solMain.IsEOF()) {
+        code = solMain.CurrentStep();
+    }
+    const std::optional<TurnHint> hint = code ? TurnHintFor(*code, intCurrentSide) : std::nullopt;
+    gridTurnHint->SetHint(hint);
+    wholeCube->Net().SetNextTurn(code);
+    QString note;
+    if (hint && hint->place == HintPlace::Opposite) {
+        const std::string_view sense = SenseWords(hint->sense);
+        note = QStringLiteral("Next turn: %1 (facing away), %2")
+                   .arg(QString::fromStdString(cubMain.Side(hint->side).MainLabel()),
+                        QString::fromUtf8(sense.data(), static_cast<qsizetype>(sense.size())));
+    }
+    lblNextTurn->setText(note);
 }
 
 // Once the cube has been changed by hand after the last step, turning the

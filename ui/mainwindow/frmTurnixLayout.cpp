@@ -1,6 +1,8 @@
 #include "ColorSquare.h"
+#include "ElidingLabel.h"
 #include "NeighbourLabel.h"
 #include "SquareGridArea.h"
+#include "TurnHintOverlay.h"
 #include "frmTurnix.h"
 #include "platform/WindowPlacement.h"
 
@@ -80,6 +82,7 @@ void frmTurnix::CreateCentralArea() {
     lblMain = CreateSideName(central);
     column->addWidget(lblMain);
     column->addWidget(CreateSideView(), 1);
+    column->addWidget(CreateNextTurnNote(central));
     column->addWidget(CreateSolutionFrame());
     setCentralWidget(central);
     CreateFocusSink(central);
@@ -112,6 +115,9 @@ QWidget* frmTurnix::CreateSideView() {
         });
     }
 
+    gridTurnHint = new TurnHintOverlay(Shape1);
+    gridTurnHint->setObjectName(QStringLiteral("gridTurnHint"));
+
     lblNorth = CreateNeighbourLabel(QStringLiteral("Top"), QStringLiteral("lblNorth"), area);
     lblWest = CreateNeighbourLabel(QStringLiteral("Left"), QStringLiteral("lblWest"), area);
     lblEast = CreateNeighbourLabel(QStringLiteral("Right"), QStringLiteral("lblEast"), area);
@@ -126,6 +132,17 @@ QWidget* frmTurnix::CreateSideView() {
     area->SetParts(Shape1, lblNorth, lblWest, lblEast, lblSouth);
     area->SetSideLabelWidth(WidestNeighbourLabel(cubMain, *lblWest));
     return area;
+}
+
+// One line that keeps its height when empty, so that the grid does not jump,
+// and never widens the window.
+QLabel* frmTurnix::CreateNextTurnNote(QWidget* parent) {
+    lblNextTurn = new ElidingLabel(parent);
+    lblNextTurn->setObjectName(QStringLiteral("lblNextTurn"));
+    lblNextTurn->setAlignment(Qt::AlignCenter);
+    lblNextTurn->setTextFormat(Qt::PlainText);
+    lblNextTurn->setFixedHeight(lblNextTurn->fontMetrics().height() + 2);
+    return lblNextTurn;
 }
 
 QWidget* frmTurnix::CreateSolutionFrame() {

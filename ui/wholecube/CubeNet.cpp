@@ -2,6 +2,7 @@
 
 #include "FindingText.h"
 #include "appearance/FocusMark.h"
+#include "appearance/TurnArrows.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -61,6 +62,17 @@ void CubeNet::ShowCube(const CubeColorValues& cubeColors, const ColorScheme& sch
     update();
 }
 
+void CubeNet::SetNextTurn(std::optional<std::int16_t> code) {
+    std::optional<TurnHint> hint;
+    if (const auto turn = code ? StepTurnOf(*code) : std::nullopt) {
+        hint = TurnHintFor(*code, turn->side);
+    }
+    if (hint != nextTurn) {
+        nextTurn = hint;
+        update();
+    }
+}
+
 void CubeNet::SetPaintable(bool paintable) {
     canPaint = paintable;
     strokePoint.reset();
@@ -109,6 +121,9 @@ void CubeNet::paintEvent(QPaintEvent* /*event*/) {
     }
     for (const SquareAt& at : marked) {
         DrawMarkRing(painter, net.SquareRect(at));
+    }
+    if (nextTurn) {
+        DrawTurnHint(painter, net.SideRect(nextTurn->side), *nextTurn);
     }
     if (hasFocus()) {
         DrawFocusMark(painter, net.SquareRect(cursor));

@@ -3,6 +3,7 @@
 #include "Diagnosis.h"
 #include "NetGeometry.h"
 #include "appearance/ScreenColor.h"
+#include "appearance/TurnHint.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -13,8 +14,8 @@ namespace turnix {
 
 // All six sides of the cube at once, unfolded (NetGeometry), each square in
 // its screen colour, the side that the main window shows outlined, and the
-// squares to point out ringed. Paints itself: a later overlay (arrows for a
-// turn) draws over the same geometry.
+// squares to point out ringed, and a curved arrow on the side that the next
+// step of a solution turns.
 //
 // While paintable, a press on a square starts a stroke that paints it, and
 // dragging paints each square the pointer passes. A click on a side's name,
@@ -31,10 +32,15 @@ public:
     void ShowCube(const CubeColorValues& cubeColors, const ColorScheme& scheme,
                   std::int16_t shownSide, std::vector<SquareAt> markedSquares);
     void SetPaintable(bool paintable);
+    // The step code that comes next; nothing, or a code that turns no
+    // side, draws no arrow.
+    void SetNextTurn(std::optional<std::int16_t> code);
 
     [[nodiscard]] std::int16_t ColorIndexAt(SquareAt at) const;
     [[nodiscard]] std::int16_t ShownSide() const noexcept { return shown; }
     [[nodiscard]] const std::vector<SquareAt>& MarkedSquares() const noexcept { return marked; }
+    // The arrow drawn, as seen on the turning side.
+    [[nodiscard]] const std::optional<TurnHint>& NextTurn() const noexcept { return nextTurn; }
     [[nodiscard]] NetGeometry Geometry() const;
 
     [[nodiscard]] QSize sizeHint() const override;
@@ -66,6 +72,7 @@ private:
     ColorScheme screenColors{DefaultScreenColors};
     std::int16_t shown{side::Front};
     std::vector<SquareAt> marked;
+    std::optional<TurnHint> nextTurn;
     bool canPaint{true};
     SquareAt cursor{side::Front, 4};
     // A stroke in progress: where the pointer was, and the square painted

@@ -519,6 +519,8 @@ private:
         QCOMPARE(Child<QAction>(Window(), "mnuCubeSolveInFewestTurns").isEnabled(), !Solving());
         QCOMPARE(StatusBar(Window()),
                  Solving() ? ExpectedStatus(codes, stages, done, solver) : QString("||"));
+        QCOMPARE(NextTurnShown(Window()),
+                 NextTurnExpected(codes, Solving() ? done : codes.size(), Window().CurrentSide()));
         QVERIFY(s.fake.modalRunner.scripts.empty() && s.fake.fileDialogs.openAnswers.empty() &&
                 s.fake.fileDialogs.saveAnswers.empty() && s.fake.colorChooser.answers.empty());
     }

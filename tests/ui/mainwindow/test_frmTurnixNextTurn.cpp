@@ -1,0 +1,126 @@
+// The next turn of a solution, drawn before it is made: over the grid, on
+// the net, and in words under the grid for the side facing away; following
+// the steps both ways, the shown side and the modes.
+
+#include "Facelets.h"
+#include "FollowTestSupport.h"
+
+#include <QtTest>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+// Solved by the layer solver as F2 U2 R' U2 B R ...
+const QString Facelets = "DRLUUBFBRBLURRLRUBLRDDFDLFUFUFFDBRDUBRUFLLFDDBFLUBLRBD";
+
+} // namespace
+
+class TestFrmTurnixNextTurn : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { s.emplace(); }
+    void cleanup() { s.reset(); }
+
+    // Forward to the end and beyond, back into solution mode, every side
+    // shown now and then, the lists looked at: the arrows always show the
+    // step at the cursor, and nothing at the end or in edit mode.
+    void theArrowsFollowTheStepsAndTheShownSide() {
+        s->Start();
+        QCOMPARE(NextTurnShown(Window()), QString("none|none|"));
+        const clsCube scrambled = Scrambled(2024);
+        const std::vector<std::int16_t> codes = SolutionOf(scrambled);
+        s->Load(scrambled);
+        Trigger(Window(), "mnuCubeSolve");
+        const auto expect = [&](std::size_t done) {
+            return NextTurnExpected(codes, done, Window().CurrentSide());
+        };
+        for (std::size_t done = 0; done < codes.size(); ++done) {
+            QCOMPARE(NextTurnShown(Window()), expect(done));
+            if (done % 7 == 3) {
+                Trigger(Window(), QString("ToolbarButton%1").arg(4 + done % 6));
+                QCOMPARE(NextTurnShown(Window()), expect(done));
+            }
+            if (done % 11 == 5) {
+                Trigger(Window(), "mnuCubeStepBack");
+                QCOMPARE(NextTurnShown(Window()), expect(done - 1));
+                Click("cmdOneStep");
+            }
+            Click("cmdOneStep");
+        }
+        QVERIFY(Window().SolutionMode());
+        QCOMPARE(NextTurnShown(Window()), expect(codes.size()));
+
+        Click("cmdOneStep");
+        QVERIFY(!Window().SolutionMode());
+        QCOMPARE(NextTurnShown(Window()), QString("none|none|"));
+        Trigger(Window(), "mnuCubeStepBack");
+        QCOMPARE(NextTurnShown(Window()), expect(codes.size() - 1));
+
+        for (const char* list : {"cmdPreviousSteps", "cmdStepsToCompletion"}) {
+            s->fake.modalRunner.scripts.push_back(Clicks({"cmdClose"}));
+            Click(list);
+            QCOMPARE(NextTurnShown(Window()), expect(codes.size() - 1));
+        }
+        Click("cmdClear");
+        QCOMPARE(NextTurnShown(Window()), QString("none|none|"));
+    }
+
+    // The fifth step turns the back side: with the front shown it is named
+    // under the grid, which stays where it was; with the back shown it is a
+    // curved arrow, and from the top an arrow along the north row.
+    void aTurnOfTheSideFacingAwayIsNamedUnderTheGrid() {
+        s->Start();
+        s->fake.clipboard.text = Facelets;
+        Trigger(Window(), "mnuEditPasteFacelets");
+        Trigger(Window(), "mnuCubeSolve");
+        const auto& grid = Child<QWidget>(Window(), "Shape1");
+        const QRect place = grid.geometry();
+        for (int step = 0; step < 4; ++step) {
+            Click("cmdOneStep");
+        }
+        QCOMPARE(NextTurnShown(Window()),
+                 QString("away 3 cw|on 3 cw|Next turn: Back Side (facing away), clockwise"));
+        QCOMPARE(grid.geometry(), place);
+        Trigger(Window(), "mnuSideShowBack");
+        QCOMPARE(NextTurnShown(Window()), QString("on 3 cw|on 3 cw|"));
+        Trigger(Window(), "mnuSideShowTop");
+        QCOMPARE(NextTurnShown(Window()), QString("along 3 cw N>W|on 3 cw|"));
+        QCOMPARE(grid.geometry(), place);
+
+        // At the window's smallest the note still has its line, between the
+        // grid's area and the solution frame.
+        Trigger(Window(), "mnuSideShowFront");
+        Window().resize(Window().minimumSizeHint());
+        QCoreApplication::processEvents();
+        const auto& note = Child<QLabel>(Window(), "lblNextTurn");
+        const QRect between(Child<QWidget>(Window(), "SideView").geometry().bottomLeft(),
+                            Child<QWidget>(Window(), "fraSolution").geometry().topRight());
+        QVERIFY(note.height() >= note.fontMetrics().height());
+        QVERIFY(between.contains(note.geometry()));
+    }
+
+    // Drawn over the squares, the arrows take no click away from them.
+    void theArrowsCoverTheGridAndLetClicksThrough() {
+        s->Start();
+        Window().resize(900, 700);
+        QTest::qWait(20);
+        const auto& grid = Child<QWidget>(Window(), "Shape1");
+        QCOMPARE(Child<TurnHintOverlay>(Window(), "gridTurnHint").geometry(), grid.rect());
+        for (int i = 0; i < 9; ++i) {
+            auto& square = Child<QPushButton>(Window(), QString("cmdColor%1").arg(i));
+            QCOMPARE(grid.childAt(square.geometry().center()), &square);
+        }
+    }
+
+private:
+    frmTurnix& Window() { return *s->window; }
+    void Click(const char* name) { Child<QPushButton>(Window(), name).click(); }
+
+    std::optional<Session> s;
+};
+
+QTEST_MAIN(TestFrmTurnixNextTurn)
+#include "test_frmTurnixNextTurn.moc"
