@@ -32,6 +32,7 @@ private slots:
         }
         s.Start();
         // Stepping through solutions dominates, as it does for a user.
+        // clang-format off
         const std::array<std::pair<int, void (TestFrmTurnixStress::*)()>, 20> actions{{
             {12, &TestFrmTurnixStress::Turn},
             {6, &TestFrmTurnixStress::ShowSide},
@@ -54,6 +55,7 @@ private slots:
             {2, &TestFrmTurnixStress::Redo},
             {1, &TestFrmTurnixStress::UndoAllThenRedoAll},
         }};
+        // clang-format on
         const int weights = std::accumulate(actions.begin(), actions.end(), 0,
                                             [](int sum, const auto& a) { return sum + a.first; });
         for (int n = 0; n < 20000 && !QTest::currentTestFailed(); ++n) {
