@@ -1,6 +1,6 @@
 // "Define Colors" and "Pick a Color", each run the way the main window runs
-// it. The main window's tests cover the pick dialog's OK, Cancel and a double
-// click on the square's own colour.
+// it. The main window's stress test covers the pick dialog's OK, Cancel and
+// a double click on the square's own colour.
 
 #include "DialogScripts.h"
 #include "FakePlatform.h"
@@ -85,32 +85,40 @@ private slots:
     // Any swatch given any other's colour, all thirty ways: the message, and
     // the dialog stays open with the user's colours; a colour of its own
     // then is taken.
-    void everyPairOfEqualColorsIsRefused() {
-        for (std::size_t changed = 0; changed < UserColors.size(); ++changed) {
-            for (std::size_t copied = 0; copied < UserColors.size(); ++copied) {
-                if (changed == copied) {
-                    continue;
+    void everyPairOfEqualColorsIsRefused_data() {
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<int>("copied");
+        for (int changed = 0; changed < 6; ++changed) {
+            for (int copied = 0; copied < 6; ++copied) {
+                if (changed != copied) {
+                    QTest::newRow(qPrintable(QString("%1 as %2").arg(changed).arg(copied)))
+                        << changed << copied;
                 }
-                FakePlatform fake;
-                fake.colorChooser.answers = {ToQColor(UserColors.at(copied)),
-                                             QColor(0xAB, 0xCD, 0xEF)};
-                ColorScheme shown = UserColors;
-                shown.at(changed) = UserColors.at(copied);
-                const QString swatch = QString("picColor%1").arg(changed);
-                const auto chosen = Define(fake, [&](QDialog& dialog) {
-                    Clicks({swatch, "cmdOK", "cmdOK"})(dialog);
-                    QCOMPARE(Messages(fake.messageBoxes),
-                             QStringList(2, "Turnix|Error: All colors must be unique"));
-                    QVERIFY(dialog.isVisible());
-                    for (std::size_t i = 0; i < shown.size(); ++i) {
-                        QCOMPARE(Swatch(dialog, i).Color(), shown.at(i));
-                    }
-                    Clicks({swatch, "cmdOK"})(dialog);
-                });
-                shown.at(changed) = 0xEFCDAB;
-                QCOMPARE(chosen, std::optional(shown));
             }
         }
+    }
+
+    void everyPairOfEqualColorsIsRefused() {
+        QFETCH(int, changed);
+        QFETCH(int, copied);
+        FakePlatform fake;
+        fake.colorChooser.answers = {ToQColor(UserColors.at(std::size_t(copied))),
+                                     QColor(0xAB, 0xCD, 0xEF)};
+        ColorScheme shown = UserColors;
+        shown.at(std::size_t(changed)) = UserColors.at(std::size_t(copied));
+        const QString swatch = QString("picColor%1").arg(changed);
+        const auto chosen = Define(fake, [&](QDialog& dialog) {
+            Clicks({swatch, "cmdOK", "cmdOK"})(dialog);
+            QCOMPARE(Messages(fake.messageBoxes),
+                     QStringList(2, "Turnix|Error: All colors must be unique"));
+            QVERIFY(dialog.isVisible());
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                QCOMPARE(Swatch(dialog, i).Color(), shown.at(i));
+            }
+            Clicks({swatch, "cmdOK"})(dialog);
+        });
+        shown.at(std::size_t(changed)) = 0xEFCDAB;
+        QCOMPARE(chosen, std::optional(shown));
     }
 
     // Cancel, Escape or the frame, after changes.
@@ -124,7 +132,8 @@ private slots:
                             QTest::keyClick(&dialog, Qt::Key_Escape);
                         }),
                  std::nullopt);
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::nullopt); // no script
+        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors),
+                 std::nullopt); // no script
     }
 
     // The current colour shows what OK would confirm.

@@ -118,6 +118,7 @@ private slots:
             }
             ApplyStep(expected, codes.at(done - 1));
             QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+            QCOMPARE(Text().text(), Joined(codes, done - 1, done));
             QCOMPARE(Focused(), &Resting());
             if (done == 7) {
                 QCOMPARE(ListOf(Previous), Joined(codes, 0, done));
@@ -246,6 +247,7 @@ private slots:
         ApplyStep(expected, std::int16_t(code));
         press(&Resting());
         QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+        QVERIFY(Child<QAction>(Window(), "mnuEditUndo").isEnabled());
 
         // About is open: the key goes to it, or even to the window below.
         s->fake.modalRunner.scripts.push_back([press](QDialog& dialog) {
