@@ -4,7 +4,6 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <fstream>
 #include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -20,20 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 const Bytes NewBytes{'n', 'e', 'w', '\r', '\n'};
 const Bytes OldBytes(108, 0xEE);
-
-Bytes ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
 
 std::set<std::string> Names(const fs::path& folder) {
     std::set<std::string> names;

@@ -3,28 +3,13 @@
 #include "TempFolder.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <vector>
 
 using namespace turnix;
 using namespace turnix::test;
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
 
 namespace {
-
-Bytes ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
 
 std::size_t FileCount(const fs::path& folder) {
     return static_cast<std::size_t>(

@@ -12,7 +12,9 @@
 #include "mainwindow/frmTurnix.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -21,6 +23,25 @@
 #include <stdexcept>
 
 namespace turnix::test {
+
+inline QWidget* Focused() {
+    return QApplication::focusWidget();
+}
+
+// Whether a picture shows the black and white ring of a focus or a finding
+// in area: near-black and near-white pixels in its left third.
+inline bool ShowsMark(const QImage& picture, const QRect& area) {
+    bool dark = false;
+    bool light = false;
+    for (int x = area.left(); x < area.left() + area.width() / 3; ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const int gray = qGray(picture.pixel(x, y));
+            dark = dark || gray < 30;
+            light = light || gray > 225;
+        }
+    }
+    return dark && light;
+}
 
 inline void Trigger(const QWidget& window, const QString& actionName) {
     Child<QAction>(window, actionName).trigger();
@@ -85,17 +106,6 @@ inline clsCube Scrambled(unsigned seed) {
         ApplyStep(cube, static_cast<std::int16_t>(random() % SideTurnCount));
     }
     return cube;
-}
-
-// The solver's steps for a cube; none when it is solved or unsolvable.
-inline std::vector<std::int16_t> SolutionOf(const clsCube& cube) {
-    clsSolver solver;
-    std::vector<std::int16_t> codes;
-    const bool solved = solver.Solve(cube);
-    for (solver.MoveFirst(); solved && !solver.IsEOF(); solver.MoveNext()) {
-        codes.push_back(solver.CurrentStep());
-    }
-    return codes;
 }
 
 // The descriptions of codes[from, to), as the step lists join them.
@@ -172,6 +182,15 @@ struct Session {
         Trigger(*window, "mnuFileOpenConfiguration");
     }
     void Load(const clsCube& cube) { Open(Saved(cube)); }
+
+    QPushButton& Button(const QString& name) { return Child<QPushButton>(*window, name); }
+    // The hidden box where the focus rests.
+    QLineEdit& Resting() { return Child<QLineEdit>(*window, "txtDummy"); }
+    void Steps(std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            Button("cmdOneStep").click();
+        }
+    }
 
     // What the squares must show of the window's own cube.
     [[nodiscard]] QStringList Expected() const {

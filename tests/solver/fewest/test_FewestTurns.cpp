@@ -78,21 +78,6 @@ TEST(FewestTurns, RandomCubesAreSolvedInFewTurns) {
     EXPECT_LE(static_cast<double>(total) / static_cast<double>(cubes.size()), 21.5);
 }
 
-TEST(FewestTurns, WithoutATimeLimitTheSameCubeGetsTheSameAnswer) {
-    const std::vector<Arrangement> cubes = RandomCubes(Sanitized ? 4 : 16, 99);
-    std::vector<Steps> first;
-    for (const Arrangement& cube : cubes) {
-        first.push_back(SolveFewestTurns(cube, NoTimeLimit(20)));
-        ASSERT_EQ(Fault(cube, first.back()), "");
-    }
-    std::vector<Steps> again;
-    for (const Arrangement& cube : cubes) {
-        again.push_back(SolveFewestTurns(cube, NoTimeLimit(20)));
-    }
-    EXPECT_EQ(again, first);
-    EXPECT_EQ(SolveAll(cubes, NoTimeLimit(20)), first);
-}
-
 // Every edge flipped in place: among the hardest cubes, 20 turns at the
 // fewest.
 TEST(FewestTurns, TheSuperflipIsSolvedInTwentyTurns) {

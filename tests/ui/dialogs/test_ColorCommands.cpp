@@ -1,6 +1,6 @@
 // "Define Colors" and "Pick a Color", each run the way the main window runs
-// it. The main window's tests cover the pick dialog's OK, Cancel and a double
-// click on the square's own colour.
+// it. The main window's stress test covers the pick dialog's OK, Cancel and
+// a double click on the square's own colour.
 
 #include "DialogScripts.h"
 #include "FakePlatform.h"
@@ -16,11 +16,10 @@ using namespace turnix::test;
 
 namespace {
 
-using Scheme = std::array<ScreenColor, 6>;
 using Script = FakeModalRunner::Script;
 
 // Six distinct colours that are not the defaults.
-constexpr Scheme UserColors{0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060};
+constexpr ColorScheme UserColors{0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060};
 
 ColorSwatch& Swatch(const QDialog& dialog, std::size_t index) {
     return Child<ColorSwatch>(dialog, QString("picColor%1").arg(index));
@@ -34,7 +33,7 @@ QRect Screen() {
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-std::optional<Scheme> Define(FakePlatform& fake, Script script) {
+std::optional<ColorScheme> Define(FakePlatform& fake, Script script) {
     fake.modalRunner.scripts.push_back(std::move(script));
     return DefineColors(fake.Services(), nullptr, UserColors);
 }
@@ -63,8 +62,8 @@ private slots:
             Clicks({"cmdDefaults", "cmdOK"})(dialog);
             QVERIFY(!dialog.isVisible());
         });
-        QCOMPARE(chosen,
-                 std::optional(Scheme{0xC00000, 0xFFFFFF, 0x0080FF, 0x0000FF, 0x00C000, 0x00FFFF}));
+        QCOMPARE(chosen, std::optional(ColorScheme{0xC00000, 0xFFFFFF, 0x0080FF, 0x0000FF, 0x00C000,
+                                                   0x00FFFF}));
     }
 
     // A double click opens the chooser once, at the swatch's colour; a
@@ -76,57 +75,50 @@ private slots:
             DoubleClick(Swatch(dialog, 4));
             Clicks({"picColor2", "cmdOK"})(dialog);
         });
-        Scheme expected = UserColors;
+        ColorScheme expected = UserColors;
         expected.at(4) = 0x563412;
         QCOMPARE(chosen, std::optional(expected));
         QCOMPARE(fake.colorChooser.initialColors,
                  (std::vector{ToQColor(UserColors.at(4)), ToQColor(UserColors.at(2))}));
     }
 
-    void duplicatesShowTheMessageAndKeepTheDialogOpenWithTheUsersColors() {
-        FakePlatform fake;
-        fake.colorChooser.answers = {ToQColor(UserColors.at(0)), QColor(0xAB, 0xCD, 0xEF)};
-        const auto chosen = Define(fake, [&fake](QDialog& dialog) {
-            Clicks({"picColor5", "cmdOK"})(dialog);
-            QCOMPARE(Messages(fake.messageBoxes),
-                     QStringList{"Turnix|Error: All colors must be unique"});
-            QVERIFY(dialog.isVisible());
-            for (std::size_t i = 0; i < UserColors.size(); ++i) {
-                QCOMPARE(Swatch(dialog, i).Color(), UserColors.at(i == 5 ? 0 : i));
-            }
-            Clicks({"picColor5", "cmdOK"})(dialog);
-        });
-        Scheme expected = UserColors;
-        expected.at(5) = 0xEFCDAB;
-        QCOMPARE(chosen, std::optional(expected));
-        QCOMPARE(Messages(fake.messageBoxes).size(), 1);
-    }
-
     // Any swatch given any other's colour, all thirty ways: the message, and
-    // the dialog stays open with the user's colours and confirms nothing.
-    void everyPairOfEqualColorsIsRefused() {
-        for (std::size_t changed = 0; changed < UserColors.size(); ++changed) {
-            for (std::size_t copied = 0; copied < UserColors.size(); ++copied) {
-                if (changed == copied) {
-                    continue;
+    // the dialog stays open with the user's colours; a colour of its own
+    // then is taken.
+    void everyPairOfEqualColorsIsRefused_data() {
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<int>("copied");
+        for (int changed = 0; changed < 6; ++changed) {
+            for (int copied = 0; copied < 6; ++copied) {
+                if (changed != copied) {
+                    QTest::newRow(qPrintable(QString("%1 as %2").arg(changed).arg(copied)))
+                        << changed << copied;
                 }
-                FakePlatform fake;
-                fake.colorChooser.answers = {ToQColor(UserColors.at(copied))};
-                Scheme shown = UserColors;
-                shown.at(changed) = UserColors.at(copied);
-                const auto chosen = Define(fake, [&](QDialog& dialog) {
-                    Clicks({QString("picColor%1").arg(changed), "cmdOK", "cmdOK"})(dialog);
-                    QCOMPARE(Messages(fake.messageBoxes),
-                             QStringList(2, "Turnix|Error: All colors must be unique"));
-                    QVERIFY(dialog.isVisible());
-                    for (std::size_t i = 0; i < shown.size(); ++i) {
-                        QCOMPARE(Swatch(dialog, i).Color(), shown.at(i));
-                    }
-                    Click(Child(dialog, "cmdCancel"));
-                });
-                QCOMPARE(chosen, std::nullopt);
             }
         }
+    }
+
+    void everyPairOfEqualColorsIsRefused() {
+        QFETCH(int, changed);
+        QFETCH(int, copied);
+        FakePlatform fake;
+        fake.colorChooser.answers = {ToQColor(UserColors.at(std::size_t(copied))),
+                                     QColor(0xAB, 0xCD, 0xEF)};
+        ColorScheme shown = UserColors;
+        shown.at(std::size_t(changed)) = UserColors.at(std::size_t(copied));
+        const QString swatch = QString("picColor%1").arg(changed);
+        const auto chosen = Define(fake, [&](QDialog& dialog) {
+            Clicks({swatch, "cmdOK", "cmdOK"})(dialog);
+            QCOMPARE(Messages(fake.messageBoxes),
+                     QStringList(2, "Turnix|Error: All colors must be unique"));
+            QVERIFY(dialog.isVisible());
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                QCOMPARE(Swatch(dialog, i).Color(), shown.at(i));
+            }
+            Clicks({swatch, "cmdOK"})(dialog);
+        });
+        shown.at(std::size_t(changed)) = 0xEFCDAB;
+        QCOMPARE(chosen, std::optional(shown));
     }
 
     // Cancel, Escape or the frame, after changes.
@@ -140,7 +132,8 @@ private slots:
                             QTest::keyClick(&dialog, Qt::Key_Escape);
                         }),
                  std::nullopt);
-        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors), std::nullopt); // no script
+        QCOMPARE(DefineColors(fake.Services(), nullptr, UserColors),
+                 std::nullopt); // no script
     }
 
     // The current colour shows what OK would confirm.

@@ -212,41 +212,42 @@ private slots:
 
     // The real dialog gets the printer in the starting orientation, and the
     // surface keeps what was chosen there; a cancel gives no surface.
+    void theRealPrintingStartsTheDialogFromTheSettingsAndKeepsTheChoice_data() {
+        QTest::addColumn<PageSetup>("start");
+        QTest::addColumn<int>("picked"); // a QPageLayout::Orientation; -1: cancelled
+        const PageSetup landscape{PrintScale::Twips, PrintOrientation::Landscape};
+        QTest::newRow("landscape picked") << StepsPageSetup << int(QPageLayout::Landscape);
+        QTest::newRow("portrait picked") << landscape << int(QPageLayout::Portrait);
+        QTest::newRow("cancelled") << landscape << -1;
+    }
+
     void theRealPrintingStartsTheDialogFromTheSettingsAndKeepsTheChoice() {
+        QFETCH(PageSetup, start);
+        QFETCH(int, picked);
         QTemporaryDir folder;
-        struct Case {
-            PageSetup start;
-            std::optional<QPageLayout::Orientation> picked; // none: cancel
-            bool wide;
-        };
-        for (const Case& c :
-             {Case{StepsPageSetup, QPageLayout::Landscape, true},
-              Case{{PrintScale::Twips, PrintOrientation::Landscape}, QPageLayout::Portrait, false},
-              Case{{PrintScale::Twips, PrintOrientation::Landscape}, std::nullopt, false}}) {
-            std::optional<QPageLayout::Orientation> offered;
-            QtPrinting printing([&](QPrinter& printer, QWidget*) {
-                offered = printer.pageLayout().orientation();
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(folder.filePath("chosen.pdf"));
-                printer.setPageSize(QPageSize(QPageSize::A4));
-                if (c.picked) {
-                    printer.setPageOrientation(*c.picked);
-                }
-                return c.picked.has_value();
-            });
-            const IPrinting::Job job = printing.BeginDocument(nullptr, Title, c.start);
-            QCOMPARE(offered, std::optional(c.start.orientation == PrintOrientation::Landscape
-                                                ? QPageLayout::Landscape
-                                                : QPageLayout::Portrait));
-            QCOMPARE(job.status,
-                     c.picked ? IPrinting::Status::Ready : IPrinting::Status::Cancelled);
-            if (job.surface) {
-                QCOMPARE(job.surface->ScaleWidth() > job.surface->ScaleHeight(), c.wide);
-                // Twips: an A4 sheet is 11906 by 16838, less the margins.
-                const double across = c.wide ? 16838 : 11906;
-                QVERIFY(job.surface->ScaleWidth() < across &&
-                        job.surface->ScaleWidth() > across - 2000);
+        std::optional<QPageLayout::Orientation> offered;
+        QtPrinting printing([&](QPrinter& printer, QWidget*) {
+            offered = printer.pageLayout().orientation();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder.filePath("chosen.pdf"));
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            if (picked >= 0) {
+                printer.setPageOrientation(QPageLayout::Orientation(picked));
             }
+            return picked >= 0;
+        });
+        const IPrinting::Job job = printing.BeginDocument(nullptr, Title, start);
+        QCOMPARE(offered, std::optional(start.orientation == PrintOrientation::Landscape
+                                            ? QPageLayout::Landscape
+                                            : QPageLayout::Portrait));
+        QCOMPARE(job.status, picked >= 0 ? IPrinting::Status::Ready : IPrinting::Status::Cancelled);
+        if (job.surface) {
+            const bool wide = picked == QPageLayout::Landscape;
+            QCOMPARE(job.surface->ScaleWidth() > job.surface->ScaleHeight(), wide);
+            // Twips: an A4 sheet is 11906 by 16838, less the margins.
+            const double across = wide ? 16838 : 11906;
+            QVERIFY(job.surface->ScaleWidth() < across &&
+                    job.surface->ScaleWidth() > across - 2000);
         }
     }
 
@@ -303,7 +304,8 @@ private slots:
         QFile pdf(folder.filePath("Steps.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(4) == "%PDF");
         const QString pages = QRegularExpression("/Count (\\d+)").match(pdf.readAll()).captured(1);
-        QVERIFY2(pages.toInt() >= 2, qPrintable(pages)); // 300 lines need more than one
+        QVERIFY2(pages.toInt() >= 2,
+                 qPrintable(pages)); // 300 lines need more than one
         QVERIFY(!QFile::exists(folder.filePath("no/x.pdf")));
     }
 

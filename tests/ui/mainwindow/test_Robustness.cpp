@@ -28,22 +28,23 @@ QByteArray RandomBytes(std::size_t count, unsigned seed) {
     return bytes;
 }
 
-// The same inputs serve every reader: each is a name and its content.
-std::vector<std::pair<QString, QByteArray>> HostileContents() {
+// The same inputs serve every reader, a row each.
+void AddHostileRows() {
+    QTest::addColumn<QByteArray>("content");
     const QByteArray guide = ReadBytes(QStringLiteral(TURNIX_SOURCE_INSTRUCTIONS));
-    return {
-        {"empty", QByteArray()},
-        {"one byte", QByteArray(1, '\x05')},
-        {"107 bytes", QByteArray(107, '\x01')},
-        {"truncated guide", guide.left(guide.size() / 2)},
-        {"oversized", QByteArray(3 * 1024 * 1024, '{')},
-        {"binary", RandomBytes(64 * 1024, 7)},
-        {"nested", QByteArray(200000, '{') + "\\b deep" + QByteArray(3, '}')},
-        {"non-ASCII text", QString("{\\rtf1 Würfel ✓ \\u-10179?\\'e9}").toUtf8()},
-        // Taller than Qt can lay out, as they stand.
-        {"spaced paragraphs", "{\\rtf1 " + QByteArray("\\sb28800 x\\par ").repeated(5000) + "}"},
-        {"8 MB of paragraphs", "{\\rtf1 " + QByteArray("\\par").repeated(2'000'000) + "}"},
-    };
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("one byte") << QByteArray(1, '\x05');
+    QTest::newRow("107 bytes") << QByteArray(107, '\x01');
+    QTest::newRow("truncated guide") << guide.left(guide.size() / 2);
+    QTest::newRow("oversized") << QByteArray(3 * 1024 * 1024, '{');
+    QTest::newRow("binary") << RandomBytes(64 * 1024, 7);
+    QTest::newRow("nested") << QByteArray(200000, '{') + "\\b deep" + QByteArray(3, '}');
+    QTest::newRow("non-ASCII text") << QString("{\\rtf1 Würfel ✓ \\u-10179?\\'e9}").toUtf8();
+    // Taller than Qt can lay out, as they stand.
+    QTest::newRow("spaced paragraphs")
+        << "{\\rtf1 " + QByteArray("\\sb28800 x\\par ").repeated(5000) + "}";
+    QTest::newRow("8 MB of paragraphs")
+        << "{\\rtf1 " + QByteArray("\\par").repeated(2'000'000) + "}";
 }
 
 } // namespace
@@ -54,43 +55,42 @@ class TestRobustness : public QObject {
 private slots:
     // What a file holds is loaded silently, as far as it goes (short, long
     // and odd values included); a pipe or a folder is left alone; the cube can
-    // be solved or refused and saved back whole; saving over a folder fails,
-    // says so and leaves no stray file.
+    // be solved or refused and saved back whole.
+    void cubeFilesOfAnyShapeOpenWithoutHarm_data() {
+        AddHostileRows();
+        QTest::newRow("pipe") << QByteArray();
+        QTest::newRow("folder") << QByteArray();
+    }
+
     void cubeFilesOfAnyShapeOpenWithoutHarm() {
+        QFETCH(QByteArray, content);
+        const QString kind = QTest::currentDataTag();
         Session s;
         const frmTurnix& window = s.Start();
-        QStringList paths{s.folder.filePath("pipe.cub"), s.folder.filePath("folder.cub")};
-        QCOMPARE(::mkfifo(QFile::encodeName(paths[0]).constData(), 0600), 0);
-        QVERIFY(QDir(s.folder.path()).mkdir("folder.cub"));
-        for (const auto& [name, content] : HostileContents()) {
-            paths << s.folder.filePath("Würfel ✓ " + name + ".cub");
-            WriteBytes(paths.back(), content);
+        const QString path = s.folder.filePath("Würfel ✓ " + kind + ".cub");
+        if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            WriteBytes(path, content);
         }
-        for (const QString& path : paths) {
-            s.Load(Scrambled(1)); // the squares a short file leaves keep these
-            const QByteArray content = QFileInfo(path).isFile() ? ReadBytes(path) : QByteArray();
-            clsCube expected;
-            window.Cube().Copy(expected);
-            DecodeConfiguration(std::span(reinterpret_cast<const std::uint8_t*>(content.data()),
-                                          static_cast<std::size_t>(content.size())),
-                                expected);
-            s.Open(path); // a pipe without a writer would block
-            QVERIFY2(ColorsOf(window.Cube()) == ColorsOf(expected), qPrintable(path));
-            QCOMPARE(ShownSquares(window), s.Expected());
-            QVERIFY(s.fake.messageBoxes.shown.empty());
-            Trigger(window, "mnuCubeSolve");
-            s.fake.fileDialogs.saveAnswers = {s.folder.filePath("saved ✓.cub"), paths[1]};
-            Trigger(window, "mnuFileSaveConfiguration");
-            Trigger(window, "mnuFileSaveConfiguration");
-            QCOMPARE(ReadBytes(s.folder.filePath("saved ✓.cub")),
-                     Encoded(EncodeConfiguration(window.Cube())));
-            const QStringList messages = Messages(s.fake.messageBoxes);
-            QCOMPARE(messages.value(messages.size() - 1), SaveFailure(paths[1], "Is a directory"));
-            s.fake.messageBoxes.shown.clear();
-        }
-        QVERIFY(QFileInfo(paths[1]).isDir());
-        QCOMPARE(QDir(s.folder.path()).entryList({"folder*", "saved*"}, QDir::AllEntries),
-                 (QStringList{"folder.cub", "saved ✓.cub"}));
+        s.Load(Scrambled(1)); // the squares a short file leaves keep these
+        clsCube expected;
+        window.Cube().Copy(expected);
+        DecodeConfiguration(std::span(reinterpret_cast<const std::uint8_t*>(content.data()),
+                                      static_cast<std::size_t>(content.size())),
+                            expected);
+        s.Open(path); // a pipe without a writer would block
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(expected));
+        QCOMPARE(ShownSquares(window), s.Expected());
+        QVERIFY(s.fake.messageBoxes.shown.empty());
+        Trigger(window, "mnuCubeSolve");
+        s.fake.fileDialogs.saveAnswers = {s.folder.filePath("saved ✓.cub")};
+        Trigger(window, "mnuFileSaveConfiguration");
+        QCOMPARE(ReadBytes(s.folder.filePath("saved ✓.cub")),
+                 Encoded(EncodeConfiguration(window.Cube())));
+        QCOMPARE(QFileInfo(path).isDir(), kind == "folder");
     }
 
     // "/proc" cannot be written, not even by root; an unknown folder must not
@@ -120,27 +120,33 @@ private slots:
         QVERIFY(!QFileInfo(piped.filePath("SaveLast.cub")).isFile());
     }
 
-    // A pipe or a folder is not offered at all. The whole of what is shown
-    // can be laid out, as scrolling to its end would.
+    // The whole of what is shown can be laid out, as scrolling to its end
+    // would.
+    void instructionFilesOfAnyShapeShowWithoutHarm_data() { AddHostileRows(); }
+
     void instructionFilesOfAnyShapeShowWithoutHarm() {
+        QFETCH(QByteArray, content);
         QTemporaryDir folder;
         const QString path = folder.filePath("Instructions.rtf");
-        for (const auto& [name, content] : HostileContents()) {
-            WriteBytes(path, content);
-            QCOMPARE(ProbeInstructionsFile(folder.path()), std::optional(path));
-            QPointer<frmInstructions> shown;
-            QWidget owner;
-            ShowInstructions(shown, &owner, path);
-            ShowInstructions(shown, &owner, path); // reloads into the same window
-            const auto& view = Child<QTextBrowser>(*shown, "rtxInstructions");
-            const QString text = view.toPlainText();
-            const bool hasText = name == "truncated guide" || name == "non-ASCII text" ||
-                                 name == "spaced paragraphs";
-            QVERIFY2(!text.trimmed().isEmpty() || !hasText, qPrintable(name));
-            QVERIFY(view.document()->documentLayout()->documentSize().height() > 0);
-            delete shown.data();
-        }
-        QVERIFY(QFile::remove(path) && QDir(folder.path()).mkdir("Instructions.rtf"));
+        WriteBytes(path, content);
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::optional(path));
+        QPointer<frmInstructions> shown;
+        QWidget owner;
+        ShowInstructions(shown, &owner, path);
+        ShowInstructions(shown, &owner, path); // reloads into the same window
+        const auto& view = Child<QTextBrowser>(*shown, "rtxInstructions");
+        const QString name = QTest::currentDataTag();
+        const bool hasText =
+            name == "truncated guide" || name == "non-ASCII text" || name == "spaced paragraphs";
+        QVERIFY(!view.toPlainText().trimmed().isEmpty() || !hasText);
+        QVERIFY(view.document()->documentLayout()->documentSize().height() > 0);
+        delete shown.data();
+    }
+
+    void aPipeOrAFolderIsNotOfferedAsInstructions() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Instructions.rtf");
+        QVERIFY(QDir(folder.path()).mkdir("Instructions.rtf"));
         QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
         QVERIFY(QDir(folder.path()).rmdir("Instructions.rtf"));
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -156,9 +162,10 @@ private slots:
         QVERIFY(QDir(folder.path()).mkpath("Turnix"));
         const std::vector<QByteArray> junk{
             RandomBytes(4096, 11),
-            QByteArray(
-                "[Colors]\nColorValue1=0x123\nColorValue2=-5\nColorValue3=99999999999999999999\n"
-                "ColorValue4=\xc3\xa9\nColorValue5=\nColor1=1\nColor3=3\nColorValue6=123\n"),
+            QByteArray("[Colors]\nColorValue1=0x123\nColorValue2=-5\nColorValue3="
+                       "99999999999999999999\n"
+                       "ColorValue4=\xc3\xa9\nColorValue5=\nColor1=1\nColor3="
+                       "3\nColorValue6=123\n"),
             QByteArray("[Colors\nColorValue1=255\n") + QByteArray(100000, '='),
         };
         for (const QByteArray& content : junk) {

@@ -1,5 +1,6 @@
-// Following a solution: stepping back, the status bar, the keyboard
-// shortcuts and the fewest-turns solve.
+// Following a solution: stepping forward and back, the lists, the status
+// bar, the keyboard shortcuts and the fewest-turns solve. The stress test
+// checks the cube, the controls and the texts after every step.
 
 #include "FewestTurns.h"
 #include "FollowTestSupport.h"
@@ -18,12 +19,20 @@ using namespace turnix::test;
 
 namespace {
 
-QWidget* Focused() {
-    return QApplication::focusWidget();
-}
-
 const QString Layer = "Layer by layer";
 const QString Fewest = "Fewest turns";
+const QString Previous = "Previous Steps";
+const QString ToCompletion = "Steps to Completion";
+
+// The cube after the steps.
+CubeColors After(const clsCube& cube, const std::vector<std::int16_t>& codes) {
+    clsCube copy;
+    cube.Copy(copy);
+    for (const std::int16_t code : codes) {
+        ApplyStep(copy, code);
+    }
+    return ColorsOf(copy);
+}
 
 } // namespace
 
@@ -70,12 +79,10 @@ private slots:
                 finished = false;
                 done -= done > 0 ? 1 : 0;
             }
-            clsCube expected;
-            scrambled.Copy(expected);
-            for (std::size_t i = 0; i < done; ++i) {
-                ApplyStep(expected, solution.codes.at(i));
-            }
-            QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+            QCOMPARE(
+                ColorsOf(Window().Cube()),
+                After(scrambled, {solution.codes.begin(),
+                                  solution.codes.begin() + static_cast<std::ptrdiff_t>(done)}));
             QCOMPARE(Window().SolutionMode(), !finished);
             QCOMPARE(Window().Solver().Index(),
                      done < count ? solution.places.at(done) : solution.end);
@@ -85,9 +92,101 @@ private slots:
         QVERIFY(reached.contains(0) && reached.contains(count) && returns > 0);
     }
 
-    // Exact texts at the start, in the middle and at the end, for both
-    // solvers, with %n for the number of steps listed and %t for the words
-    // of the next one; in edit mode the bar is empty.
+    // Click, Enter and the keypad's Enter take turns, and the focus goes
+    // back to its resting place; the lists show the steps done and those to
+    // do. The press after the last step returns to edit mode with the list.
+    void theStepsAreTakenByClickOrEnterAndListed() {
+        Start();
+        const clsCube scrambled = Scrambled(2024);
+        const std::vector<std::int16_t> codes = LayerSolutionOf(scrambled).codes;
+        s->Load(scrambled);
+        QTest::keyClick(&Resting(), Qt::Key_Return);
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(scrambled));
+        Trigger(Window(), "mnuCubeSolve");
+        QVERIFY(Text().text().isEmpty());
+        QCOMPARE(Text().palette().color(QPalette::Base),
+                 QApplication::palette(&Text()).color(QPalette::Active, QPalette::Base));
+        QCOMPARE(ListOf(ToCompletion), Joined(codes, 0, codes.size()));
+        clsCube expected;
+        scrambled.Copy(expected);
+        for (std::size_t done = 1; done <= codes.size(); ++done) {
+            if (done % 3 == 0) {
+                QTest::mouseClick(&Button("cmdOneStep"), Qt::LeftButton);
+            } else {
+                QTest::keyClick(&Resting(), done % 3 == 1 ? Qt::Key_Return : Qt::Key_Enter,
+                                done % 3 == 1 ? Qt::NoModifier : Qt::KeypadModifier);
+            }
+            ApplyStep(expected, codes.at(done - 1));
+            QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+            QCOMPARE(Text().text(), Joined(codes, done - 1, done));
+            QCOMPARE(Focused(), &Resting());
+            if (done == 7) {
+                QCOMPARE(ListOf(Previous), Joined(codes, 0, done));
+                QCOMPARE(ListOf(ToCompletion), Joined(codes, done, codes.size()));
+            }
+        }
+        Steps(1);
+        QCOMPARE(Controls(Window()), EditFinishedList);
+        QCOMPARE(Text().palette().color(QPalette::Base),
+                 QApplication::palette(&Text()).color(QPalette::Inactive, QPalette::Window));
+        QCOMPARE(ListOf(Previous), Joined(codes, 0, codes.size()));
+        QVERIFY(s->fake.messageBoxes.shown.empty());
+    }
+
+    // Each attempt first writes "SaveLast.cub", whatever comes of it.
+    void solvedAndUnsolvableCubesGiveTheirMessageAndStayInEditMode() {
+        Start();
+        const QString saveLast = s->folder.filePath("SaveLast.cub");
+        Trigger(Window(), "ToolbarButton11");
+        QCOMPARE(ReadBytes(saveLast), ReadBytes(s->Saved(clsCube())));
+        // Ten squares of one colour, and a square of no colour.
+        for (const std::int16_t colorIndex : {std::int16_t{0}, std::int16_t{7}}) {
+            clsCube invalid = Scrambled(7);
+            invalid.Side(side::Front).Square(0)->SetColorIndex(colorIndex);
+            s->Load(invalid);
+            Trigger(Window(), "mnuCubeSolve");
+            QCOMPARE(ReadBytes(saveLast), ReadBytes(s->Saved(invalid)));
+            QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(invalid));
+            QCOMPARE(Controls(Window()), EditNoSolution);
+        }
+        QCOMPARE(
+            Messages(s->fake.messageBoxes),
+            (QStringList{"!Turnix|Cube is already complete", "!Turnix|Invalid Cube Configuration",
+                         "!Turnix|Invalid Cube Configuration"}));
+    }
+
+    // In solution mode, and with the list finished: the mode, both lists, the
+    // cursor, the step text and the cube stay, and stepping goes on.
+    void aCancelledOpenDialogKeepsTheSolution() {
+        Start();
+        const clsCube scrambled = Scrambled(5);
+        const std::vector<std::int16_t> codes = LayerSolutionOf(scrambled).codes;
+        s->Load(scrambled);
+        Trigger(Window(), "mnuCubeSolve");
+        Steps(2);
+        QString before = Snapshot();
+        s->Open(std::nullopt);
+        QVERIFY(s->fake.fileDialogs.openAnswers.empty());
+        QCOMPARE(Snapshot(), before);
+        QVERIFY(Window().SolutionMode());
+
+        Steps(1);
+        QCOMPARE(ColorsOf(Window().Cube()),
+                 After(scrambled, {codes.at(0), codes.at(1), codes.at(2)}));
+        QCOMPARE(Text().text(), Joined(codes, 2, 3));
+
+        Steps(codes.size() - 3 + 1);
+        QCOMPARE(Controls(Window()), EditFinishedList);
+        before = Snapshot();
+        s->Open(std::nullopt);
+        QCOMPARE(Snapshot(), before);
+        QCOMPARE(ListOf(Previous), Joined(codes, 0, codes.size()));
+    }
+
+    // Exact texts at the start, in the middle and at the end, with %n for
+    // the number of steps listed and %t for the words of the next one; in
+    // edit mode the bar is empty. (The stress test checks it after every
+    // action, in the form these rows pin.)
     void theStatusBarTellsTheStepTheStageAndTheSolver_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("steps"); // -1 all of them, -2 one press more
@@ -99,10 +198,7 @@ private slots:
         QTest::newRow("layer middle")
             << layer << 60 << "Step 61 of %n " + next + "Bottom corners|" + Layer;
         QTest::newRow("layer end") << layer << -1 << "Solved in %n steps||" + Layer;
-        QTest::newRow("layer edit") << layer << -2 << "||";
-        QTest::newRow("fewest start") << fewest << 0 << "Step 1 of %n " + next + "|" + Fewest;
         QTest::newRow("fewest middle") << fewest << 5 << "Step 6 of %n " + next + "|" + Fewest;
-        QTest::newRow("fewest end") << fewest << -1 << "Solved in %n steps||" + Fewest;
         QTest::newRow("fewest edit") << fewest << -2 << "||";
     }
 
@@ -151,6 +247,7 @@ private slots:
         ApplyStep(expected, std::int16_t(code));
         press(&Resting());
         QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
+        QVERIFY(Child<QAction>(Window(), "mnuEditUndo").isEnabled());
 
         // About is open: the key goes to it, or even to the window below.
         s->fake.modalRunner.scripts.push_back([press](QDialog& dialog) {
@@ -229,14 +326,10 @@ private slots:
         s->Load(scrambled);
         Solve("mnuCubeSolveInFewestTurns");
         QCOMPARE(ReadBytes(saveLast), ReadBytes(s->Saved(scrambled)));
-        QCOMPARE(Controls(Window()), ModeControls(false, false, true));
-        QVERIFY(!Child<QAction>(Window(), "mnuCubeSolveInFewestTurns").isEnabled());
         const std::vector<std::int16_t> codes = ListedSteps();
-        QVERIFY(!codes.empty() && codes.size() < SolutionOf(scrambled).size() / 3);
+        QVERIFY(!codes.empty() && codes.size() < LayerSolutionOf(scrambled).codes.size() / 3);
         Steps(codes.size());
         QVERIFY(IsSolved(Window().Cube()));
-        QCOMPARE(StatusBar(Window()),
-                 QString("Solved in %1 steps||%2").arg(codes.size()).arg(Fewest));
 
         // From the finished list: a solved cube, then one that cannot be.
         Steps(1);
@@ -302,9 +395,10 @@ private slots:
 
 private:
     frmTurnix& Window() { return *s->window; }
-    QPushButton& Button(const char* name) { return Child<QPushButton>(Window(), name); }
+    QPushButton& Button(const char* name) { return s->Button(name); }
     QLineEdit& Text() { return Child<QLineEdit>(Window(), "txtSolution"); }
-    QLineEdit& Resting() { return Child<QLineEdit>(Window(), "txtDummy"); }
+    QLineEdit& Resting() { return s->Resting(); }
+    void Steps(std::size_t count) { s->Steps(count); }
 
     // The window, active, with the fewest-turns tables built as given.
     void Start(std::function<void()> prepare = PrepareFewestTurnsTables) {
@@ -319,20 +413,32 @@ private:
         QTRY_COMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
-    // The steps that "Steps to Completion" lists.
-    std::vector<std::int16_t> ListedSteps() {
-        QString listed;
-        s->fake.modalRunner.scripts.push_back([&listed](QDialog& dialog) {
-            listed = static_cast<frmSolutionSteps&>(dialog).Steps();
+    // The text a list button shows, checking the caption on the way.
+    QString ListOf(const QString& caption) {
+        QString steps;
+        s->fake.modalRunner.scripts.push_back([&steps, caption](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), caption);
+            steps = static_cast<frmSolutionSteps&>(dialog).Steps();
         });
-        Button("cmdStepsToCompletion").click();
-        return CodesOf(listed);
+        Button(caption == Previous ? "cmdPreviousSteps" : "cmdStepsToCompletion").click();
+        return steps;
     }
 
-    void Steps(std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            Button("cmdOneStep").click();
+    std::vector<std::int16_t> ListedSteps() { return CodesOf(ListOf(ToCompletion)); }
+
+    // The mode, the controls, the step text, the cursor, the cube and the
+    // lists that can be shown.
+    QString Snapshot() {
+        QStringList state{Controls(Window()), Window().SolutionMode() ? "solving" : "editing",
+                          Text().text(), QString::number(Window().Solver().Index()),
+                          Encoded(EncodeConfiguration(Window().Cube())).toHex()};
+        if (Button("cmdPreviousSteps").isEnabled()) {
+            state << ListOf(Previous);
         }
+        if (Button("cmdStepsToCompletion").isEnabled()) {
+            state << ListOf(ToCompletion);
+        }
+        return state.join('|');
     }
 
     // As QDialog::exec shows a dialog: modal, active, with the focus.

@@ -1,10 +1,8 @@
 // The main window from the keyboard: where Enter goes, Tab and the arrow
 // keys, and the mark on the control that has the focus.
 
-#include "WindowTestSupport.h"
+#include "FollowTestSupport.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QtTest>
 
 using namespace turnix;
@@ -12,22 +10,8 @@ using namespace turnix::test;
 
 namespace {
 
-// Whether the picture of a control shows the focus mark: somewhere along its
-// middle row, near its left edge, a near-black and a near-white pixel.
 bool ShowsFocusMark(QWidget& control) {
-    const QImage picture = control.grab().toImage();
-    bool dark = false;
-    bool light = false;
-    for (int x = 0; x < picture.width() / 4; ++x) {
-        const QColor pixel = picture.pixelColor(x, picture.height() / 2);
-        dark = dark || (pixel.red() < 40 && pixel.green() < 40 && pixel.blue() < 40);
-        light = light || (pixel.red() > 215 && pixel.green() > 215 && pixel.blue() > 215);
-    }
-    return dark && light;
-}
-
-QWidget* Focused() {
-    return QApplication::focusWidget();
+    return ShowsMark(control.grab().toImage(), control.rect());
 }
 
 } // namespace
@@ -48,7 +32,7 @@ private slots:
     void enterGoesToTheFocusedControlElseToOneStep() {
         const clsCube scrambled = Scrambled(11);
         s->Load(scrambled);
-        const std::vector<std::int16_t> codes = SolutionOf(scrambled);
+        const std::vector<std::int16_t> codes = LayerSolutionOf(scrambled).codes;
         clsCube expected;
         scrambled.Copy(expected);
         Trigger(Window(), "mnuCubeSolve");
@@ -174,11 +158,9 @@ private slots:
 
 private:
     frmTurnix& Window() { return *s->window; }
-    QPushButton& Button(const char* name) { return Child<QPushButton>(Window(), name); }
-    QPushButton& Square(int i) {
-        return Child<QPushButton>(Window(), QString("cmdColor%1").arg(i));
-    }
-    QLineEdit& Resting() { return Child<QLineEdit>(Window(), "txtDummy"); }
+    QPushButton& Button(const char* name) { return s->Button(name); }
+    QPushButton& Square(int i) { return s->Button(QString("cmdColor%1").arg(i)); }
+    QLineEdit& Resting() { return s->Resting(); }
 
     // Another window becomes active, then this one again.
     bool LeaveAndComeBack() {

@@ -35,6 +35,14 @@ inline CubeColors After(const clsCube& cube, const Steps& steps) {
     return ColorsOf(copy);
 }
 
+// The active steps solve the cube, with no side turned twice in a row.
+inline bool SolutionSolves(clsSolver& solver, const clsCube& cube) {
+    const Steps steps = ActiveSteps(solver);
+    return std::ranges::adjacent_find(steps, {}, [](std::int16_t code) { return code / 3; }) ==
+               steps.end() &&
+           IsSolved(After(cube, steps));
+}
+
 template <std::size_t N>
 bool IsOdd(const std::array<int, N>& permutation) {
     int inversions = 0;
