@@ -61,6 +61,7 @@ test-asan: deps $(ASAN_DIR)/build.ninja
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_DIR) $(CTEST_FLAGS) -LE 'smoke|package'
 
 bench: build
+	cmake --build $(BUILD_DIR) --target turnix-bench
 	$(BUILD_DIR)/bin/turnix-bench
 
 # clang-tidy's bug-prone and performance checks over the project's sources.

@@ -31,7 +31,7 @@ private slots:
         s->Start();
         QCOMPARE(NextTurnShown(Window()), QString("none|none|"));
         const clsCube scrambled = Scrambled(2024);
-        const std::vector<std::int16_t> codes = SolutionOf(scrambled);
+        const std::vector<std::int16_t> codes = LayerSolutionOf(scrambled).codes;
         s->Load(scrambled);
         Trigger(Window(), "mnuCubeSolve");
         const auto expect = [&](std::size_t done) {
