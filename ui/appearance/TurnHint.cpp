@@ -13,8 +13,7 @@ using namespace side;
 using Ring = std::array<std::int16_t, 4>;
 
 // The neighbours of each side by edge, in the order of GridEdge (north,
-// east, south, west: clockwise about the side), as its grid labels name
-// them.
+// east, south, west: clockwise about the side).
 constexpr std::array<Ring, side::Count> Neighbours{{
     {Back, Right, Front, Left}, // Top
     {Front, Right, Back, Left}, // Bottom
@@ -47,6 +46,10 @@ constexpr std::array<std::int16_t, 6> TurnedSides{Front, Left, Back, Right, Top,
 }
 
 } // namespace
+
+std::int16_t NeighbourAt(std::int16_t side, GridEdge edge) {
+    return NeighboursOf(side).at(static_cast<std::size_t>(edge));
+}
 
 std::optional<StepTurn> StepTurnOf(std::int16_t code) noexcept {
     if (code < 0 || code >= 3 * static_cast<std::int16_t>(TurnedSides.size())) {

@@ -33,6 +33,10 @@ struct TurnHint {
     bool operator==(const TurnHint&) const = default;
 };
 
+// The side that borders side (0..5) at edge of the grid, as the grid's
+// neighbour labels name it.
+[[nodiscard]] std::int16_t NeighbourAt(std::int16_t side, GridEdge edge);
+
 // The side and sense of a step code 0..17; nothing for other codes.
 struct StepTurn {
     std::int16_t side;

@@ -2,6 +2,7 @@
 
 #include "FewestTurns.h"
 #include "NeighbourLabel.h"
+#include "appearance/TurnHint.h"
 #include "dialogs/frmInstructions.h"
 #include "editing/EditTexts.h"
 #include "platform/ApplicationTitle.h"
@@ -20,25 +21,6 @@
 namespace turnix {
 
 namespace {
-
-using namespace side;
-
-// The side that each neighbour label brings up, by the side shown.
-struct Neighbours {
-    std::int16_t north;
-    std::int16_t south;
-    std::int16_t west;
-    std::int16_t east;
-};
-
-constexpr std::array<Neighbours, side::Count> NeighbourSides{{
-    {Back, Front, Left, Right}, // Top
-    {Front, Back, Left, Right}, // Bottom
-    {Top, Bottom, Left, Right}, // Front
-    {Top, Bottom, Right, Left}, // Back
-    {Top, Bottom, Back, Front}, // Left
-    {Top, Bottom, Front, Back}, // Right
-}};
 
 // The square an arrow key moves the focus to, row by row as the squares are
 // numbered; at the grid's edge the focus stays. Nothing for other keys.
@@ -137,19 +119,19 @@ void frmTurnix::ShowSide(std::int16_t intSide) {
 }
 
 void frmTurnix::ShowNeighbourNorth() {
-    ShowSide(NeighbourSides.at(static_cast<std::size_t>(intCurrentSide)).north);
+    ShowSide(NeighbourAt(intCurrentSide, GridEdge::North));
 }
 
 void frmTurnix::ShowNeighbourSouth() {
-    ShowSide(NeighbourSides.at(static_cast<std::size_t>(intCurrentSide)).south);
+    ShowSide(NeighbourAt(intCurrentSide, GridEdge::South));
 }
 
 void frmTurnix::ShowNeighbourWest() {
-    ShowSide(NeighbourSides.at(static_cast<std::size_t>(intCurrentSide)).west);
+    ShowSide(NeighbourAt(intCurrentSide, GridEdge::West));
 }
 
 void frmTurnix::ShowNeighbourEast() {
-    ShowSide(NeighbourSides.at(static_cast<std::size_t>(intCurrentSide)).east);
+    ShowSide(NeighbourAt(intCurrentSide, GridEdge::East));
 }
 
 // The side index is fixed by the command, not by the side on view.
