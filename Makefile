@@ -4,6 +4,7 @@
 
 BUILD_DIR   ?= build
 ASAN_DIR    ?= build-sanitize
+TIDY_DIR    ?= build-tidy
 PREFIX      ?= /usr/local
 CMAKE_FLAGS ?=
 CTEST_FLAGS ?= --output-on-failure -j2
@@ -67,10 +68,13 @@ bench: build
 	$(BUILD_DIR)/bin/turnix-bench
 
 # clang-tidy's bug-prone and performance checks over the project's sources.
-# The sanitizer build is the one with every test in it.
-tidy: deps $(ASAN_DIR)/build.ninja
-	cmake --build $(ASAN_DIR)
-	run-clang-tidy -quiet -p $(ASAN_DIR) -j2 '^$(CURDIR)/(model|solver|cli|ui|tests|bench)/.*\.cpp$$'
+# Over every source file, compiled one by one (no unity batches, no
+# precompiled headers: those are GCC's); only Qt's generated sources are
+# built for it.
+tidy: deps
+	cmake -S . -B $(TIDY_DIR) -G Ninja -DTURNIX_UNITY_BUILD=OFF -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON
+	cmake --build $(TIDY_DIR) --target $$(ninja -C $(TIDY_DIR) -t targets all | sed -n 's/^\([A-Za-z0-9_-]*_autogen\): phony$$/\1/p')
+	run-clang-tidy -quiet -p $(TIDY_DIR) -j2 '^$(CURDIR)/(model|solver|cli|ui|tests|bench)/.*\.cpp$$'
 
 format: deps
 	clang-format -i $(SOURCES)
@@ -94,4 +98,4 @@ uninstall:
 	rm -f $(BUILD_DIR)/install_manifest.txt
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TIDY_DIR)

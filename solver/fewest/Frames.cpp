@@ -69,9 +69,10 @@ Frames BuildFrames(const std::array<Arrangement, TurnCount>& turns) {
             if (code == TurnCount) {
                 throw std::logic_error("a rotated turn is no turn");
             }
-            frames.cubeTurn[f][m] = static_cast<std::int8_t>(code);
+            frames.cubeTurn[f][m] = static_cast<std::uint8_t>(code);
         }
-        axisUpright[static_cast<std::size_t>(Axis(frames.cubeTurn[f][3 * TopGroup]))] = true;
+        axisUpright[static_cast<std::size_t>(
+            Axis(frames.cubeTurn[f][static_cast<std::size_t>(TopGroup) * 3]))] = true;
     }
     if (!(axisUpright[0] && axisUpright[1] && axisUpright[2])) {
         throw std::logic_error("the frames do not bring each axis upright");
@@ -79,8 +80,8 @@ Frames BuildFrames(const std::array<Arrangement, TurnCount>& turns) {
     frames.quarter = EffectOf([](clsCube& cube) { cube.RotateLeft(); });
     frames.quarterInverse = Inverse(frames.quarter);
     for (std::size_t m = 0; m < TurnCount; ++m) {
-        frames.quarterTurn[m] =
-            CodeOf(turns, Then(Then(frames.quarterInverse, turns[m]), frames.quarter));
+        frames.quarterTurn[m] = static_cast<std::uint8_t>(
+            CodeOf(turns, Then(Then(frames.quarterInverse, turns[m]), frames.quarter)));
     }
     return frames;
 }

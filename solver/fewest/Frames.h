@@ -18,7 +18,7 @@ struct Frames {
     std::array<Arrangement, FrameCount> rotation;
     std::array<Arrangement, FrameCount> inverse;
     // The cube's turn that a turn in the frame stands for, by code.
-    std::array<std::array<std::int8_t, TurnCount>, FrameCount> cubeTurn{};
+    std::array<std::array<std::uint8_t, TurnCount>, FrameCount> cubeTurn{};
 
     // The cube as the frame sees it.
     [[nodiscard]] Arrangement Seen(int frame, const Arrangement& cube) const;
@@ -29,7 +29,7 @@ struct Frames {
     // guess differs. The view's turn for each turn of the cube.
     Arrangement quarter;
     Arrangement quarterInverse;
-    std::array<std::int8_t, TurnCount> quarterTurn{};
+    std::array<std::uint8_t, TurnCount> quarterTurn{};
 
     // The cube in the quarter view.
     [[nodiscard]] Arrangement Quartered(const Arrangement& cube) const;

@@ -24,7 +24,7 @@ template <typename Get, typename Set>
         Arrangement a;
         set(a, value);
         for (const int code : codes) {
-            table[static_cast<std::size_t>(value * TurnCount + code)] =
+            table[static_cast<std::size_t>(value) * TurnCount + static_cast<std::size_t>(code)] =
                 static_cast<std::uint16_t>(get(Then(a, turns[static_cast<std::size_t>(code)])));
         }
     }

@@ -177,7 +177,7 @@ bool TwoPhaseSearch::PhaseOne(const Coset& at, int depth, int togo, int last) {
         if (!WithinReach(quartered, nextQuartered, rest)) {
             continue;
         }
-        path[At(depth)] = static_cast<std::int8_t>(code);
+        path[At(depth)] = static_cast<std::uint8_t>(code);
         knownCorners = std::min(knownCorners, depth);
         knownEdges = std::min(knownEdges, depth);
         if (PhaseOne(next, depth + 1, rest, code)) {
@@ -258,7 +258,7 @@ bool TwoPhaseSearch::PhaseTwo(int corners, int edges, int order, int depth, int 
         if (PhaseTwoBound(nextCorners, nextEdges, nextOrder) > rest) {
             continue;
         }
-        path[At(depth)] = static_cast<std::int8_t>(code);
+        path[At(depth)] = static_cast<std::uint8_t>(code);
         if (PhaseTwo(nextCorners, nextEdges, nextOrder, depth + 1, rest, code)) {
             return true;
         }
@@ -274,6 +274,7 @@ bool TwoPhaseSearch::PhaseTwo(int corners, int edges, int order, int depth, int 
 void TwoPhaseSearch::Record(int length) {
     const auto& cubeTurn = tables.frames.cubeTurn[At(problem->frame)];
     std::vector<std::int16_t> solution;
+    solution.reserve(At(length));
     for (int i = 0; i < length; ++i) {
         solution.push_back(cubeTurn[At(path[At(i)])]);
     }

@@ -75,7 +75,7 @@ private:
 
     const Problem* problem = nullptr;
     int phaseOneDepth = 0;
-    std::array<std::int8_t, PathSize> path{};
+    std::array<std::uint8_t, PathSize> path{};
     // The second phase's coordinates after each first-phase turn, worked out
     // only for solutions of the first phase, and kept for the turns that
     // have not changed since.

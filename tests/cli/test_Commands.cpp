@@ -311,7 +311,8 @@ TEST(Cli, InputThatCannotBeReadIsAFailureNotAShortOrEmptyOne) {
         EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch", "--jobs", jobs}, "", true, false),
                   (Result{ExitStatus::BadInput, "", cannotRead}));
         EXPECT_EQ(CliWithBrokenStreams({"solve", "--batch", "--jobs", jobs},
-                                       Solved + "\n" + OneEdgeFlipped + "\n", true, false),
+                                       (Solved + "\n").append(OneEdgeFlipped).append("\n"), true,
+                                       false),
                   (Result{ExitStatus::BadInput, "\nINVALID\n", cannotRead}));
     }
     for (const char* command : {"solve", "facelets"}) {

@@ -169,7 +169,7 @@ struct Session {
 
     // A new file in the folder holding cube.
     QString Saved(const clsCube& cube) {
-        const QString path = folder.filePath(QString("cube%1.cub").arg(++files));
+        QString path = folder.filePath(QString("cube%1.cub").arg(++files));
         if (!WriteConfigurationFile(QFile::encodeName(path).toStdString(), cube)) {
             throw std::runtime_error("cannot write " + path.toStdString());
         }

@@ -29,7 +29,8 @@ void DrawSide(QPainter& painter, QPointF origin, QPointF across, QPointF down,
             const double right = (column + 1 - Inset) / 3;
             const double top = (row + Inset) / 3;
             const double bottom = (row + 1 - Inset) / 3;
-            const std::int16_t colorIndex = squares.at(static_cast<std::size_t>(3 * row + column));
+            const std::int16_t colorIndex =
+                squares.at(static_cast<std::size_t>(row) * 3 + static_cast<std::size_t>(column));
             painter.setBrush(ToQColor(colors.at(static_cast<std::size_t>(colorIndex))));
             painter.drawPolygon(
                 QPolygonF{at(left, top), at(right, top), at(right, bottom), at(left, bottom)});

@@ -16,7 +16,7 @@ class frmInstructions : public QDialog {
 
 public:
     // Files larger than this are not shown; the guide is a few kilobytes.
-    static constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = qint64{8} * 1024 * 1024;
 
     explicit frmInstructions(QWidget* parent = nullptr);
 

@@ -29,7 +29,7 @@ public:
             done = true;
             return text.mid(position);
         }
-        const QString line = text.mid(position, found - position);
+        QString line = text.mid(position, found - position);
         position = found + StepLineEnd.size();
         return line;
     }

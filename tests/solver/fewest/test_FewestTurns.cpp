@@ -42,6 +42,7 @@ std::string Fault(const Arrangement& a, const Steps& steps) {
 std::vector<Arrangement> RandomCubes(int count, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<Arrangement> cubes;
+    cubes.reserve(static_cast<std::size_t>(count));
     for (int n = 0; n < count; ++n) {
         cubes.push_back(RandomArrangement(random, true));
     }

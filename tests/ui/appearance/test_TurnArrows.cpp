@@ -89,6 +89,7 @@ private slots:
         const bool across = hint.edge == GridEdge::North || hint.edge == GridEdge::South;
         const std::vector<QPointF> black = BlackPixels(hint);
         std::vector<double> offsets;
+        offsets.reserve(black.size());
         for (const QPointF& p : black) {
             offsets.push_back(across ? p.y() : p.x());
         }

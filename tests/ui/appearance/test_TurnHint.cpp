@@ -48,7 +48,7 @@ std::int16_t FacingAway(const clsCube& cube, std::int16_t shown) {
     for (const GridEdge edge : {GridEdge::North, GridEdge::East, GridEdge::South, GridEdge::West}) {
         others.erase(SideAtEdge(cube, shown, edge));
     }
-    return others.size() == 1 ? *others.begin() : -1;
+    return others.size() == 1 ? *others.begin() : std::int16_t{-1};
 }
 
 // Where a marked value is now.

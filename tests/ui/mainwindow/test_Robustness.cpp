@@ -36,8 +36,8 @@ void AddHostileRows() {
     QTest::newRow("one byte") << QByteArray(1, '\x05');
     QTest::newRow("107 bytes") << QByteArray(107, '\x01');
     QTest::newRow("truncated guide") << guide.left(guide.size() / 2);
-    QTest::newRow("oversized") << QByteArray(3 * 1024 * 1024, '{');
-    QTest::newRow("binary") << RandomBytes(64 * 1024, 7);
+    QTest::newRow("oversized") << QByteArray(qsizetype{3} * 1024 * 1024, '{');
+    QTest::newRow("binary") << RandomBytes(std::size_t{64} * 1024, 7);
     QTest::newRow("nested") << QByteArray(200000, '{') + "\\b deep" + QByteArray(3, '}');
     QTest::newRow("non-ASCII text") << QString("{\\rtf1 Würfel ✓ \\u-10179?\\'e9}").toUtf8();
     // Taller than Qt can lay out, as they stand.

@@ -240,10 +240,10 @@ private slots:
                                 << (RtfReader::MaxHeight - headTwips) / unitTwips;
         };
         // 62,494 letters go on in six new paragraphs.
-        row("letters at 12 pt", "", "x", "x", 480, 6 * 480);
+        row("letters at 12 pt", "", "x", "x", 480, qint64{6} * 480);
         row("letters at 144 pt", "\\fs288", "x", "x", 5760);
-        row("letters at 1 pt as at 12 pt", "\\fs2", "x", "x", 480, 6 * 480);
-        row("hidden letters for nothing", "", "{\\v h}x", "x", 480, 6 * 480);
+        row("letters at 1 pt as at 12 pt", "\\fs2", "x", "x", 480, qint64{6} * 480);
+        row("hidden letters for nothing", "", "{\\v h}x", "x", 480, qint64{6} * 480);
         row("paragraphs", "", "\\par ", "", 480);
         row("paragraphs at 144 pt", "\\fs288", "\\par ", "", 5760);
         row("paragraphs spaced", "\\sb1440\\sa1440", "\\par ", "", 480 + 2 * 1440);
