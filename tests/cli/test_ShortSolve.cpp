@@ -96,7 +96,7 @@ TEST(ShortSolve, CubesAreRefusedAsSolveRefusesThem) {
     std::rotate(rotated.begin(), rotated.begin() + 9, rotated.end());
     lines.insert(lines.end(),
                  {Solved, rotated, OneEdgeFlipped, duplicate, centres, Scrambled, Solved.substr(1),
-                  Solved + "U", "", "U" + Solved.substr(0, 52) + "Q"});
+                  Solved + "U", "", std::string("U").append(Solved, 0, 52).append("Q")});
     for (const std::string& line : lines) {
         const Result layers = Cli({"solve", "--facelets", line});
         const Result fewest = Cli({"solve", "--short", "--facelets", line});

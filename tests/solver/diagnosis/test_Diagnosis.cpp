@@ -34,7 +34,7 @@ std::string Brief(const Finding& finding) {
     case FindingKind::Duplicate: {
         std::string brief = finding.kind == FindingKind::Unknown ? "unknown" : "duplicate";
         for (const PiecePosition position : finding.positions) {
-            brief += " " + std::string(PositionName(position));
+            brief.append(" ").append(PositionName(position));
         }
         return brief;
     }
