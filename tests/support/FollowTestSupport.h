@@ -18,6 +18,10 @@
 
 namespace turnix::test {
 
+// How long a window test waits for the fewest-turns tables: about a second
+// normally, many under the sanitizers on a busy machine.
+inline constexpr int TablesTimeoutMs = 120'000;
+
 // The status bar as "message|stage|solver".
 inline QString StatusBar(const QWidget& window) {
     QStringList texts;

@@ -375,7 +375,7 @@ private slots:
         QVERIFY(!Window().SolutionMode());
 
         gate.release();
-        QTRY_VERIFY(Window().SolutionMode());
+        QTRY_VERIFY_WITH_TIMEOUT(Window().SolutionMode(), TablesTimeoutMs);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         QCOMPARE(ReadBytes(s->folder.filePath("SaveLast.cub")), ReadBytes(s->Saved(turned)));
         Steps(StatusBar(Window()).section(' ', 3, 3).toUInt());
@@ -410,7 +410,7 @@ private:
     // Through the entry; a fewest-turns solve may first wait for its tables.
     void Solve(const QString& entry) {
         Trigger(Window(), entry);
-        QTRY_COMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::overrideCursor(), nullptr, TablesTimeoutMs);
     }
 
     // The text a list button shows, checking the caption on the way.
