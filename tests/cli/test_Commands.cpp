@@ -1,6 +1,6 @@
 #include "CliTestSupport.h"
 #include "ConfigurationFile.h"
-#include "SpecialFiles.h"
+#include "FifoAndDevice.h"
 #include "TempFolder.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "AtomicFile.h"
-#include "SpecialFiles.h"
+#include "FifoAndDevice.h"
 #include "TempFolder.h"
 
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "SpecialFiles.h"
+#include "FifoAndDevice.h"
 #include "WindowTestSupport.h"
 #include "dialogs/frmInstructions.h"
 #include "platform/FileSaving.h"
