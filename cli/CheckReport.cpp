@@ -36,13 +36,18 @@ namespace {
 
 } // namespace
 
-std::string CheckReport(const std::vector<Finding>& findings) {
+std::string CheckReport(const std::vector<Finding>& findings,
+                        const std::vector<TurnedSide>& turned) {
     if (findings.empty()) {
         return "VALID\n";
     }
     std::string report = "INVALID\n";
     for (const Finding& finding : findings) {
         report += Line(finding) + '\n';
+    }
+    for (const TurnedSide& side : turned) {
+        report += std::string("turned ") + FaceLetter(side.side).value_or('?') + ' ' +
+                  std::to_string(side.quarters) + '\n';
     }
     return report;
 }

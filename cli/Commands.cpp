@@ -110,8 +110,9 @@ ExitStatus Run(const CheckCommand& command, std::istream& in, std::ostream& out,
     if (const auto error = LoadCube(command.facelets, command.file, in, cube)) {
         return Fail(err, *error);
     }
-    const std::vector<Finding> findings = Diagnose(cube);
-    out << CheckReport(findings);
+    const CubeColorValues colors = ColorValuesOf(cube);
+    const std::vector<Finding> findings = Diagnose(colors);
+    out << CheckReport(findings, TurnedSides(colors));
     return findings.empty() ? ExitStatus::Success : ExitStatus::InvalidCube;
 }
 

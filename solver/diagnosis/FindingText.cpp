@@ -38,6 +38,14 @@ constexpr std::array<std::string_view, side::Count> SideNames{"Top",  "Bottom", 
            PlaceWords(finding.positions.at(1)) + ".";
 }
 
+// "White", or "The Top colour" when the colour has no name.
+[[nodiscard]] std::string ColorWords(std::int16_t side, const ColorNames& names) {
+    const std::string_view name = side >= 0 && side < side::Count
+                                      ? names[static_cast<std::size_t>(side)]
+                                      : std::string_view();
+    return name.empty() ? "The " + std::string(SideName(side)) + " colour" : std::string(name);
+}
+
 } // namespace
 
 std::string_view SideName(std::int16_t side) noexcept {
@@ -49,13 +57,13 @@ std::string PositionWords(PiecePosition position) {
     return (IsCorner(position) ? "corner " : "edge ") + PlaceWords(position);
 }
 
-std::string FindingSentence(const Finding& finding) {
+std::string FindingSentence(const Finding& finding, const ColorNames& names) {
     switch (finding.kind) {
     case FindingKind::Centres:
         return "The centres do not show the six colours, one each.";
     case FindingKind::Count:
-        return "The " + std::string(SideName(finding.side)) + " colour has " +
-               Squares(finding.count) + "; it should have 9.";
+        return ColorWords(finding.side, names) + " has " + Squares(finding.count) +
+               "; it should have 9.";
     case FindingKind::Foreign:
         return finding.count == 1 ? "One square shows a colour that is on no centre."
                                   : Squares(finding.count) + " show colours that are on no centre.";
@@ -73,16 +81,26 @@ std::string FindingSentence(const Finding& finding) {
     return {};
 }
 
-std::vector<std::string> DiagnosisSentences(const std::vector<Finding>& findings) {
+std::vector<std::string> DiagnosisSentences(const std::vector<Finding>& findings,
+                                            const ColorNames& names) {
     if (findings.empty()) {
         return {std::string(ReadyToSolve)};
     }
     std::vector<std::string> sentences;
     sentences.reserve(findings.size());
     for (const Finding& finding : findings) {
-        sentences.push_back(FindingSentence(finding));
+        sentences.push_back(FindingSentence(finding, names));
     }
     return sentences;
+}
+
+std::string TurnedSideSentence(TurnedSide turned) {
+    // Turning back by q clockwise quarters undoes an entry turned by q
+    // counterclockwise ones.
+    constexpr std::array<std::string_view, 4> Turns{"", "a quarter counterclockwise", "half round",
+                                                    "a quarter clockwise"};
+    return "The " + std::string(SideName(turned.side)) + " side looks entered turned " +
+           std::string(Turns.at(static_cast<std::size_t>(turned.quarters))) + ".";
 }
 
 } // namespace turnix

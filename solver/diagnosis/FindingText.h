@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Diagnosis.h"
+#include "TurnedSides.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +20,19 @@ inline constexpr std::string_view ReadyToSolve = "Ready to solve";
 // Top or Bottom side first, then the other two counterclockwise.
 [[nodiscard]] std::string PositionWords(PiecePosition position);
 
+// What to call the colour that each side's centre shows ("White"), by side;
+// an empty name leaves the colour named by its side ("The Top colour").
+using ColorNames = std::array<std::string_view, side::Count>;
+
 // One sentence, such as "The Top colour has 10 squares; it should have 9."
-[[nodiscard]] std::string FindingSentence(const Finding& finding);
+// or, with a name for the colour, "White has 10 squares; it should have 9."
+[[nodiscard]] std::string FindingSentence(const Finding& finding, const ColorNames& names = {});
 
 // One sentence per finding, or ReadyToSolve alone when there is none.
-[[nodiscard]] std::vector<std::string> DiagnosisSentences(const std::vector<Finding>& findings);
+[[nodiscard]] std::vector<std::string> DiagnosisSentences(const std::vector<Finding>& findings,
+                                                          const ColorNames& names = {});
+
+// "The Bottom side looks entered turned half round."
+[[nodiscard]] std::string TurnedSideSentence(TurnedSide turned);
 
 } // namespace turnix

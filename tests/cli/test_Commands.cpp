@@ -397,6 +397,25 @@ TEST(Cli, CheckSaysValidOrInvalidWithOneLinePerFinding) {
               (Result{ExitStatus::InvalidCube, "INVALID\ncentres\n", ""}));
 }
 
+// The D face of a scrambled cube entered half round, then the F face a
+// quarter clockwise: each is named with the quarters that turn it back.
+TEST(Cli, CheckNamesASideEnteredTurnedAfterTheFindings) {
+    const auto turned = [](std::string facelets, std::size_t face, std::size_t quarters) {
+        constexpr std::array<std::size_t, 8> Ring{0, 1, 2, 5, 8, 7, 6, 3};
+        const std::string before = facelets;
+        for (std::size_t k = 0; k < Ring.size(); ++k) {
+            facelets.at(9 * face + Ring[(k + 2 * quarters) % 8]) = before.at(9 * face + Ring[k]);
+        }
+        return facelets;
+    };
+    for (const auto& [face, entered, line] :
+         {std::tuple{3U, 2U, "turned D 2\n"}, std::tuple{2U, 1U, "turned F 3\n"}}) {
+        const Result check = Cli({"check", "--facelets", turned(Scrambled, face, entered)});
+        EXPECT_EQ(check.status, ExitStatus::InvalidCube);
+        EXPECT_TRUE(check.out.ends_with(std::string("\n") + line)) << check.out;
+    }
+}
+
 TEST(Cli, CheckReadsFilesAndStandardInputWithColoursOutsideTheFacelets) {
     const TempFolder folder;
     const std::string file = (folder.path / "cube.cub").string();

@@ -73,3 +73,13 @@ TEST(FindingText, ASquareCountOfOneAndSeveralForeignSquares) {
     EXPECT_EQ(sentences[3],
               "The corner at Bottom, Front, Left shows three colours that no corner has.");
 }
+
+TEST(FindingText, AColourWithANameIsCalledByIt) {
+    clsCube cube;
+    cube.Side(side::Top).Square(5)->SetColorIndex(side::Front);
+    ColorNames names{};
+    names[side::Front] = "White";
+    const std::vector<std::string> sentences = DiagnosisSentences(Diagnose(cube), names);
+    EXPECT_EQ(sentences.at(0), "The Top colour has 8 squares; it should have 9.");
+    EXPECT_EQ(sentences.at(1), "White has 10 squares; it should have 9.");
+}
