@@ -131,7 +131,7 @@ ExitStatus Run(const FaceletsCommand& command, std::istream& in, std::ostream& o
                      std::to_string(cube.Side(square->side).Square(square->square)->ColorIndex()) +
                      ", which names no face");
     }
-    out << FaceletString(cube) << '\n';
+    out << CentreFaceletString(cube).value_or(FaceletString(cube)) << '\n';
     return ExitStatus::Success;
 }
 

@@ -97,4 +97,47 @@ std::string FaceletString(const clsCube& cube) {
     return facelets;
 }
 
+std::optional<std::array<std::int16_t, side::Count>> CentreColors(const clsCube& cube) {
+    std::array<std::int16_t, side::Count> centres{};
+    std::array<bool, side::Count> seen{};
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        const std::int16_t color = cube.Side(s).Square(4)->ColorIndex();
+        if (color < 0 || color >= side::Count || seen.at(static_cast<std::size_t>(color))) {
+            return std::nullopt;
+        }
+        seen.at(static_cast<std::size_t>(color)) = true;
+        centres.at(static_cast<std::size_t>(s)) = color;
+    }
+    return centres;
+}
+
+std::optional<std::string> CentreFaceletString(const clsCube& cube) {
+    const auto centres = CentreColors(cube);
+    if (!centres || FirstSquareWithoutFacelet(cube)) {
+        return std::nullopt;
+    }
+    std::array<std::int16_t, side::Count> sideOfColor{};
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        sideOfColor.at(static_cast<std::size_t>(centres->at(static_cast<std::size_t>(s)))) = s;
+    }
+    std::string facelets;
+    facelets.reserve(FaceletCount);
+    for (const Face& face : Faces) {
+        for (std::int16_t q = 0; q < SquaresPerFace; ++q) {
+            const std::int16_t color = cube.Side(face.side).Square(q)->ColorIndex();
+            facelets += *LetterOfColor(sideOfColor.at(static_cast<std::size_t>(color)));
+        }
+    }
+    return facelets;
+}
+
+void PaintInCentreColors(clsCube& cube, const std::array<std::int16_t, side::Count>& centres) {
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        for (std::int16_t q = 0; q < SquaresPerFace; ++q) {
+            const SquarePtr& square = cube.Side(s).Square(q);
+            square->SetColorIndex(centres.at(static_cast<std::size_t>(square->ColorIndex())));
+        }
+    }
+}
+
 } // namespace turnix

@@ -2,6 +2,7 @@
 
 #include "clsCube.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -43,5 +44,21 @@ struct SquareRef {
 
 // The facelet string of a cube whose colour indices all lie in 0..5.
 [[nodiscard]] std::string FaceletString(const clsCube& cube);
+
+// The colour index that each side's centre shows, by side, when the six
+// centres show six different colours of 0..5; nothing otherwise.
+[[nodiscard]] std::optional<std::array<std::int16_t, side::Count>>
+CentreColors(const clsCube& cube);
+
+// The facelet string with each square named by the face whose centre shows
+// its colour, as other cube tools read a real cube: the centres always read
+// U R F D L B. Nothing when CentreColors() is nothing or a square shows a
+// colour on no centre.
+[[nodiscard]] std::optional<std::string> CentreFaceletString(const clsCube& cube);
+
+// Gives each square of the cube the colour that `centres` shows for the
+// face its index names: the inverse of CentreFaceletString once a string
+// is read. Every colour index must lie in 0..5.
+void PaintInCentreColors(clsCube& cube, const std::array<std::int16_t, side::Count>& centres);
 
 } // namespace turnix

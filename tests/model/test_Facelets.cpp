@@ -1,7 +1,9 @@
 #include "CubeTestSupport.h"
 #include "Facelets.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace turnix;
 using namespace turnix::test;
@@ -59,4 +61,34 @@ TEST(Facelets, SquaresOutsideTheSixColoursHaveNoLetter) {
     EXPECT_EQ(square->square, 3);
     EXPECT_EQ(FaceLetter(side::Bottom), 'D');
     EXPECT_EQ(FaceLetter(6), std::nullopt);
+}
+
+// A cube painted in real colours, whatever indices its centres hold, reads
+// with its centres as U R F D L B; pasted back into it, the string gives the
+// same colours.
+TEST(Facelets, NamedByTheCentresACubeReadsAsOtherToolsReadItAndPastesBack) {
+    constexpr std::array<void (clsCube::*)() noexcept, 2> Rotations{&clsCube::RotateLeft,
+                                                                    &clsCube::RotateUp};
+    std::mt19937 random(21);
+    for (int n = 0; n < 50; ++n) {
+        clsCube cube;
+        cube.Side(static_cast<std::int16_t>(n % 6)).RotateClockwise();
+        for (int k = 0; k < n % 7; ++k) {
+            (cube.*Rotations.at(random() % 2))();
+        }
+        const std::optional<std::string> read = CentreFaceletString(cube);
+        ASSERT_TRUE(read);
+        for (std::size_t face = 0; face < 6; ++face) {
+            EXPECT_EQ(read->at(9 * face + 4), "URFDLB"[face]);
+        }
+        clsCube pasted;
+        ASSERT_FALSE(ReadFacelets(*read, pasted));
+        PaintInCentreColors(pasted, *CentreColors(cube));
+        EXPECT_EQ(ColorsOf(pasted), ColorsOf(cube)) << n;
+    }
+    EXPECT_EQ(CentreFaceletString(clsCube{}), Solved);
+    clsCube twoWhites;
+    twoWhites.Side(side::Top).Square(4)->SetColorIndex(side::Bottom);
+    EXPECT_FALSE(CentreColors(twoWhites));
+    EXPECT_FALSE(CentreFaceletString(twoWhites));
 }
