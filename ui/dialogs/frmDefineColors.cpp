@@ -1,6 +1,7 @@
 #include "frmDefineColors.h"
 
 #include "ColorSwatch.h"
+#include "appearance/CubeColorNames.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/WindowPlacement.h"
 
@@ -51,11 +52,17 @@ frmDefineColors::frmDefineColors(Platform services, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     cmdDefaults = AddButton(*buttons, *this, QStringLiteral("Defaults"), "cmdDefaults");
+    cmdStandard =
+        AddButton(*buttons, *this, QStringLiteral("Standard Cube Colours"), "cmdStandard");
+    cmdStandard->setToolTip(
+        QStringLiteral("White on top, yellow below, green in front, blue behind, orange on the "
+                       "left and red on the right, as on cubes sold today"));
     buttons->addStretch();
     cmdOK = AddButton(*buttons, *this, QStringLiteral("OK"), "cmdOK");
     cmdCancel = AddButton(*buttons, *this, QStringLiteral("Cancel"), "cmdCancel");
     cmdOK->setDefault(true);
     connect(cmdDefaults, &QPushButton::clicked, this, &frmDefineColors::SetDefaults);
+    connect(cmdStandard, &QPushButton::clicked, this, [this] { SetScheme(StandardCubeColors); });
     connect(cmdOK, &QPushButton::clicked, this, &frmDefineColors::Confirm);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -85,8 +92,12 @@ void frmDefineColors::ChooseColor(std::int16_t intIndex) {
 }
 
 void frmDefineColors::SetDefaults() {
+    SetScheme(DefaultScreenColors);
+}
+
+void frmDefineColors::SetScheme(const ColorScheme& scheme) {
     for (std::int16_t i = 0; i < ColorCount; ++i) {
-        SetColor(i, DefaultScreenColors.at(SlotOf(i)));
+        SetColor(i, scheme.at(SlotOf(i)));
     }
     cmdOK->setFocus();
 }

@@ -32,6 +32,7 @@ public:
 private:
     void ChooseColor(std::int16_t intIndex);
     void SetDefaults();
+    void SetScheme(const ColorScheme& scheme);
     void Confirm();
     [[nodiscard]] bool ColorsAreUnique() const;
 
@@ -40,6 +41,7 @@ private:
     QPushButton* cmdOK{nullptr};
     QPushButton* cmdCancel{nullptr};
     QPushButton* cmdDefaults{nullptr};
+    QPushButton* cmdStandard{nullptr};
     bool blnOK{false};
 };
 

@@ -42,6 +42,24 @@ void DrawMarkRing(QPainter& painter, const QRect& rect) {
     painter.restore();
 }
 
+// A question mark in a white disc at the square's top right corner, in
+// black, so that it reads on every colour.
+void DrawDoubtMark(QPainter& painter, const QRect& rect) {
+    const int size = std::max(7, rect.width() / 2);
+    const QRectF disc(rect.right() - size + 1, rect.top(), size, size);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(std::max(6, size - 3));
+    painter.setFont(font);
+    painter.drawText(disc, Qt::AlignCenter, QStringLiteral("?"));
+    painter.restore();
+}
+
 } // namespace
 
 CubeNet::CubeNet(QWidget* parent) : QWidget(parent) {
@@ -69,6 +87,13 @@ void CubeNet::SetNextTurn(std::optional<std::int16_t> code) {
     }
     if (hint != nextTurn) {
         nextTurn = hint;
+        update();
+    }
+}
+
+void CubeNet::SetDoubtfulSquares(std::vector<SquareAt> squares) {
+    if (squares != doubtful) {
+        doubtful = std::move(squares);
         update();
     }
 }
@@ -121,6 +146,9 @@ void CubeNet::paintEvent(QPaintEvent* /*event*/) {
     }
     for (const SquareAt& at : marked) {
         DrawMarkRing(painter, net.SquareRect(at));
+    }
+    for (const SquareAt& at : doubtful) {
+        DrawDoubtMark(painter, net.SquareRect(at));
     }
     if (nextTurn) {
         DrawTurnHint(painter, net.SideRect(nextTurn->side), *nextTurn);

@@ -32,6 +32,10 @@ public:
     void ShowCube(const CubeColorValues& cubeColors, const ColorScheme& scheme,
                   std::int16_t shownSide, std::vector<SquareAt> markedSquares);
     void SetPaintable(bool paintable);
+    // Squares whose colour a reading from photos is not sure of: each wears a
+    // question mark.
+    void SetDoubtfulSquares(std::vector<SquareAt> squares);
+    [[nodiscard]] const std::vector<SquareAt>& DoubtfulSquares() const noexcept { return doubtful; }
     // The step code that comes next; nothing, or a code that turns no
     // side, draws no arrow.
     void SetNextTurn(std::optional<std::int16_t> code);
@@ -72,6 +76,7 @@ private:
     ColorScheme screenColors{DefaultScreenColors};
     std::int16_t shown{side::Front};
     std::vector<SquareAt> marked;
+    std::vector<SquareAt> doubtful;
     std::optional<TurnHint> nextTurn;
     bool canPaint{true};
     SquareAt cursor{side::Front, 4};

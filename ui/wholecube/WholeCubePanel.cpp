@@ -3,6 +3,7 @@
 #include "ColorPalette.h"
 #include "CubeNet.h"
 #include "FindingText.h"
+#include "appearance/CubeColorNames.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -16,9 +17,9 @@ namespace {
 
 constexpr int FindingLines = 5;
 
-QString DiagnosisText(const std::vector<Finding>& findings) {
+QString DiagnosisText(const std::vector<Finding>& findings, const ColorNames& names) {
     QStringList lines;
-    for (const std::string& sentence : DiagnosisSentences(findings)) {
+    for (const std::string& sentence : DiagnosisSentences(findings, names)) {
         lines << QString::fromStdString(sentence);
     }
     return lines.join(QLatin1Char('\n'));
@@ -56,6 +57,8 @@ WholeCubePanel::WholeCubePanel(QWidget* parent) : QWidget(parent) {
     column->addWidget(palette);
     column->addWidget(net, 1);
     column->addWidget(FindingsArea(lblDiagnosis, this));
+    checks = new EntryChecks(this);
+    column->addWidget(checks);
     setTabOrder(palette, net);
 }
 
@@ -65,11 +68,23 @@ void WholeCubePanel::Refresh(const clsCube& cube, std::int16_t shownSide,
     const std::vector<Finding> findings = Diagnose(colors);
     palette->SetScheme(scheme);
     net->ShowCube(colors, scheme, shownSide, SquaresToMark(findings));
-    lblDiagnosis->setText(DiagnosisText(findings));
+    lblDiagnosis->setText(DiagnosisText(findings, CentreColorNames(colors, scheme)));
+    checks->ShowTurnedSides(findings.empty() ? std::vector<TurnedSide>() : TurnedSides(colors));
+    checks->ShowCube(colors, scheme);
+}
+
+void WholeCubePanel::SetDoubts(std::vector<SquareDoubt> doubts) {
+    std::vector<SquareAt> squares;
+    for (const SquareDoubt& doubt : doubts) {
+        squares.push_back(doubt.at);
+    }
+    net->SetDoubtfulSquares(std::move(squares));
+    checks->SetDoubts(std::move(doubts));
 }
 
 void WholeCubePanel::SetPaintable(bool paintable) {
     net->SetPaintable(paintable);
+    checks->SetEditable(paintable);
 }
 
 std::int16_t WholeCubePanel::SelectedColor() const {

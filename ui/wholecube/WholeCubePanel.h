@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Diagnosis.h"
+#include "EntryChecks.h"
 #include "appearance/ScreenColor.h"
 #include "clsCube.h"
 
@@ -14,11 +15,13 @@ namespace turnix {
 
 class ColorPalette;
 class CubeNet;
+class EntryChecks;
 
 // The content of the "Whole Cube" panel: the colours to paint with, the
 // unfolded cube, and under it what keeps the cube from being solved, or
-// "Ready to solve". The window that owns the cube refreshes the panel after
-// every change and handles the net's signals.
+// "Ready to solve", with the sides that look entered turned and the squares
+// of a reading to check. The window that owns the cube refreshes the panel
+// after every change and handles the signals of the net and the checks.
 class WholeCubePanel : public QWidget {
     Q_OBJECT
 
@@ -30,6 +33,10 @@ public:
     void SetPaintable(bool paintable);
 
     [[nodiscard]] CubeNet& Net() const noexcept { return *net; }
+    [[nodiscard]] EntryChecks& Checks() const noexcept { return *checks; }
+    // The squares of a reading to check, until the next reading or
+    // SetDoubts({}).
+    void SetDoubts(std::vector<SquareDoubt> doubts);
     [[nodiscard]] ColorPalette& Palette() const noexcept { return *palette; }
     [[nodiscard]] std::int16_t SelectedColor() const;
 
@@ -37,6 +44,7 @@ private:
     ColorPalette* palette{};
     CubeNet* net{};
     QLabel* lblDiagnosis{};
+    EntryChecks* checks{};
 };
 
 // The squares the net rings: those of every finding that names squares

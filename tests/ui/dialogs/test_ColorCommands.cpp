@@ -4,6 +4,7 @@
 
 #include "DialogScripts.h"
 #include "FakePlatform.h"
+#include "appearance/CubeColorNames.h"
 #include "dialogs/ColorCommands.h"
 #include "dialogs/ColorSwatch.h"
 #include "dialogs/frmPickColor.h"
@@ -55,8 +56,9 @@ private slots:
         FakePlatform fake;
         const auto chosen = Define(fake, [](QDialog& dialog) {
             QCOMPARE(Captions(dialog, {"lblDefineColors0", "lblDefineColors5", "cmdDefaults",
-                                       "cmdOK", "cmdCancel"}),
-                     QString("Define Colors|Color 1:|Color 6:|Defaults|OK|Cancel"));
+                                       "cmdStandard", "cmdOK", "cmdCancel"}),
+                     QString("Define Colors|Color 1:|Color 6:|Defaults|Standard Cube "
+                             "Colours|OK|Cancel"));
             QCOMPARE(Child<QLabel>(dialog, "lblDefineColors5").buddy(), &Swatch(dialog, 5));
             QVERIFY(Child<QPushButton>(dialog, "cmdOK").isDefault() && IsCentred(dialog));
             Clicks({"cmdDefaults", "cmdOK"})(dialog);
@@ -64,6 +66,45 @@ private slots:
         });
         QCOMPARE(chosen, std::optional(ColorScheme{0xC00000, 0xFFFFFF, 0x0080FF, 0x0000FF, 0x00C000,
                                                    0x00FFFF}));
+    }
+
+    // White on top, yellow below, green in front, blue behind, orange left
+    // and red right: each named so, and opposite sides opposite.
+    void standardCubeColoursGiveTheColoursOfCubesSoldToday() {
+        FakePlatform fake;
+        const auto chosen = Define(fake, Clicks({"cmdStandard", "cmdOK"}));
+        QCOMPARE(chosen, std::optional(StandardCubeColors));
+        QStringList names;
+        for (const ScreenColor color : *chosen) {
+            names << QString::fromLatin1(CubeColorName(color).value_or("?").data());
+        }
+        QCOMPARE(names.join(' '), QString("White Yellow Green Blue Orange Red"));
+    }
+
+    // The default scheme's colours and the pure ones go by their names too;
+    // colours far from a cube's go by none.
+    void colorsNearARealCubesHaveItsNames_data() {
+        QTest::addColumn<int>("color");
+        QTest::addColumn<QString>("name");
+        const QStringList defaults{"Blue", "White", "Orange", "Red", "Green", "Yellow"};
+        for (std::size_t k = 0; k < DefaultScreenColors.size(); ++k) {
+            QTest::newRow(qPrintable(defaults.at(qsizetype(k))))
+                << DefaultScreenColors.at(k) << defaults.at(qsizetype(k));
+        }
+        QTest::newRow("pure red") << 0x0000FF << "Red";
+        QTest::newRow("pure green") << 0x00FF00 << "Green";
+        QTest::newRow("off white") << 0xF0F4F8 << "White";
+        QTest::newRow("black") << 0x000000 << "";
+        QTest::newRow("grey") << 0x808080 << "";
+        QTest::newRow("magenta") << 0xFF00FF << "";
+        QTest::newRow("pink") << 0xCBC0FF << "";
+        QTest::newRow("brown") << 0x13458B << "";
+    }
+
+    void colorsNearARealCubesHaveItsNames() {
+        QFETCH(int, color);
+        QFETCH(QString, name);
+        QCOMPARE(QString::fromLatin1(CubeColorName(color).value_or("").data()), name);
     }
 
     // A double click opens the chooser once, at the swatch's colour; a

@@ -166,8 +166,8 @@ private slots:
         QCOMPARE(line.text(), QString("Ready to solve"));
         PressKeys(window, Qt::Key_6);
         ClickNet(window, Centre(window, {side::Top, 7}));
-        QCOMPARE(line.text(), QString("The Top colour has 8 squares; it should have 9.\n"
-                                      "The Right colour has 10 squares; it should have 9.\n"
+        QCOMPARE(line.text(), QString("Blue has 8 squares; it should have 9.\n"
+                                      "Yellow has 10 squares; it should have 9.\n"
                                       "The edge between Top and Front is also between Front "
                                       "and Right."));
         const std::set<std::pair<int, int>> ringed{{0, 7}, {2, 1}, {2, 5}, {5, 3}};
