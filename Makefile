@@ -11,7 +11,7 @@ CTEST_FLAGS ?= --output-on-failure -j2
 
 PACKAGES := g++ make cmake ninja-build pkg-config \
             qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
-            libopencv-imgproc-dev libopencv-imgcodecs-dev \
+            libopencv-imgproc-dev libopencv-imgcodecs-dev qt6-multimedia-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy \
             xvfb x11-utils dpkg-dev desktop-file-utils appstream
 

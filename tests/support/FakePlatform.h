@@ -4,8 +4,10 @@
 // a real dialog, printer or settings file.
 
 #include "platform/Platform.h"
+#include "reading/CaptureSource.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -30,12 +32,17 @@ class FakeFileDialogs final : public IFileDialogs {
 public:
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
+    std::deque<QStringList> manyAnswers;
     std::vector<FileDialogOptions> openRequests;
     std::vector<FileDialogOptions> saveRequests;
 
     std::optional<QString> OpenFileName(QWidget*, const FileDialogOptions& options) override {
         openRequests.push_back(options);
         return TakeFront(openAnswers);
+    }
+    QStringList OpenFileNames(QWidget*, const FileDialogOptions& options) override {
+        openRequests.push_back(options);
+        return TakeFront(manyAnswers);
     }
     std::optional<QString> SaveFileName(QWidget*, const FileDialogOptions& options) override {
         saveRequests.push_back(options);
@@ -161,6 +168,49 @@ public:
     void SetText(const QString& strText) override { text = strText; }
 };
 
+// Plays prepared frames, one each time the dialog has looked at the one
+// before (framePlayed), so that no frame is dropped; with none prepared it
+// is a system without a camera.
+class FakeCaptureSource final : public CaptureSource {
+public:
+    FakeCaptureSource(std::vector<QImage> toPlay, QObject* parent)
+        : CaptureSource(parent), frames(std::move(toPlay)) {}
+
+    bool Start() override {
+        if (frames.empty()) {
+            return false;
+        }
+        PlayNext();
+        return true;
+    }
+    void Stop() override { stopped = true; }
+    [[nodiscard]] QString Problem() const override {
+        return QStringLiteral("No camera was found.");
+    }
+
+    void PlayNext() {
+        if (!stopped && next < frames.size()) {
+            emit frameArrived(frames[next++]);
+        }
+    }
+
+private:
+    std::vector<QImage> frames;
+    std::size_t next{0};
+    bool stopped{false};
+};
+
+class FakeCameras final : public ICameras {
+public:
+    std::vector<QImage> frames;
+    FakeCaptureSource* opened{};
+
+    CaptureSource* OpenCamera(QObject* parent) override {
+        opened = new FakeCaptureSource(frames, parent);
+        return opened;
+    }
+};
+
 struct FakePlatform {
     FakeFileDialogs fileDialogs;
     FakeMessageBoxes messageBoxes;
@@ -170,10 +220,11 @@ struct FakePlatform {
     FakeModalRunner modalRunner;
     FakePrinting printing;
     FakeClipboard clipboard;
+    FakeCameras cameras;
 
     [[nodiscard]] Platform Services() {
-        return {fileDialogs, messageBoxes, colorChooser, settings,
-                system,      modalRunner,  printing,     clipboard};
+        return {fileDialogs, messageBoxes, colorChooser, settings, system,
+                modalRunner, printing,     clipboard,    cameras};
     }
 };
 

@@ -4,6 +4,13 @@
 
 namespace turnix {
 
+QString AsSentence(QString reason) {
+    if (!reason.isEmpty()) {
+        reason[0] = reason[0].toUpper();
+    }
+    return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
+}
+
 QString PickColorEditText() {
     return QStringLiteral("Pick Color");
 }
@@ -22,6 +29,20 @@ QString OpenConfigurationEditText() {
 
 QString PasteFaceletsEditText() {
     return QStringLiteral("Paste Facelets");
+}
+
+QString ReadCubeEditText() {
+    return QStringLiteral("Read Cube");
+}
+
+QString TurnBackEditText(std::int16_t side) {
+    const std::string_view name = SideName(side);
+    return QStringLiteral("Turn Back %1 Side")
+        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+QString ChangeSquareEditText() {
+    return QStringLiteral("Change Square");
 }
 
 QString TurnEditText(std::int16_t side, void (clsSide::*turn)() noexcept) {

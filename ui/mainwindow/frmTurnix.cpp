@@ -60,6 +60,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     CreateCentralArea();
     CreateFollowControls();
     CreateWholeCubePanel();
+    CreateReadingEntries();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
     // pictures drawn in it), the step texts,

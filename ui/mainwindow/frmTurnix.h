@@ -3,12 +3,14 @@
 #include "ConfigurationFile.h"
 #include "SolutionStatusBar.h"
 #include "StepCodes.h"
+#include "TurnedSides.h"
 #include "appearance/ColorScheme.h"
 #include "appearance/ScreenColor.h"
 #include "clsCube.h"
 #include "clsSolver.h"
 #include "editing/CubeEdit.h"
 #include "platform/Platform.h"
+#include "reading/PhotoReading.h"
 
 #include <QFuture>
 #include <QMainWindow>
@@ -70,6 +72,8 @@ protected:
     void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     using SideTurn = void (clsSide::*)() noexcept;
@@ -168,6 +172,19 @@ private:
     void StoreWindowState();
     [[nodiscard]] QSize WholeCubeRoom() const;
 
+    // Reading the cube from photos or the camera, and mending what was
+    // entered (frmTurnixReading.cpp).
+    void CreateReadingEntries();
+    void ReadCubeFromPhotos();
+    void ReadPhotoFiles(const QStringList& files);
+    void PhotosRead();
+    void ScanWithCamera();
+    void ApplyReading(const vision::CubeReading& reading);
+    void ShowReadingProblems(const QStringList& problems);
+    void ClearDoubts();
+    void TurnSideBack(TurnedSide turned);
+    void ChangeDoubtfulSquare(SquareAt at, std::int16_t color);
+
     // Colours and Help (frmTurnixDialogs.cpp).
     void DefineColorScheme();
     void PickSquareColor(std::int16_t intSquare, QPoint globalPointer);
@@ -204,6 +221,11 @@ private:
     QUndoStack* undoStack{};
     // The number of the paint stroke in progress, whose squares are one step.
     int paintStroke{0};
+    // Photos being read off the GUI thread.
+    QFutureWatcher<PhotoOutcome>* photoReader{};
+    // The history's index just after the last reading, whose doubts go when
+    // it is undone.
+    int readingIndex{-1};
 
     // Controls, owned by their Qt parents.
     QToolBar* Toolbar{};
@@ -233,6 +255,8 @@ private:
     QAction* mnuFileNewConfiguration{};
     QAction* mnuFileOpenConfiguration{};
     QAction* mnuFileSaveConfiguration{};
+    QAction* mnuFileReadPhotos{};
+    QAction* mnuFileScanCamera{};
     QAction* mnuFileExit{};
     QMenu* mnuEdit{};
     QAction* mnuEditCopyFacelets{};

@@ -19,15 +19,6 @@ QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The codec's reason as a sentence of its own.
-QString Sentence(const std::string& reason) {
-    QString text = QString::fromStdString(reason);
-    if (!text.isEmpty()) {
-        text[0] = text[0].toUpper();
-    }
-    return text + QLatin1Char('.');
-}
-
 } // namespace
 
 // The entries follow the history: "Undo Paint", "Redo Turn Top Side
@@ -69,9 +60,11 @@ void frmTurnix::RestoreCube(const CubeColorValues& values) {
     DisplaySide();
 }
 
-// A square that shows none of the six colours (only an opened file holds
-// one) has no letter, so such a cube is refused rather than copied with a
-// gap; the net shows the square grey and ringed.
+// Squares are named by the centres, as other cube tools read a real cube,
+// whatever colours the centres show. A square that shows none of the six
+// colours (only an opened file holds one) has no letter, so such a cube is
+// refused rather than copied with a gap; the net shows the square grey and
+// ringed.
 void frmTurnix::CopyFacelets() {
     if (const auto square = FirstSquareWithoutFacelet(cubMain)) {
         platform.messageBoxes.ShowMessage(
@@ -81,20 +74,23 @@ void frmTurnix::CopyFacelets() {
                 .arg(FromView(SideName(square->side))),
             MessageIcon::Exclamation);
     } else {
-        platform.clipboard.SetText(QString::fromStdString(FaceletString(cubMain)));
+        platform.clipboard.SetText(
+            QString::fromStdString(CentreFaceletString(cubMain).value_or(FaceletString(cubMain))));
     }
     txtDummy->setFocus();
 }
 
 // Like Open: a new cube discards a listed solution, and a string that is no
-// cube changes nothing.
+// cube changes nothing. A letter takes the colour of its face's centre as
+// the cube shows it now, so that a copy pasted back changes nothing.
 void frmTurnix::PasteFacelets() {
     clsCube pasted;
     if (const auto error =
             ReadFacelets(platform.clipboard.Text().trimmed().toStdString(), pasted)) {
         platform.messageBoxes.ShowMessage(
             this, ApplicationTitle(),
-            QStringLiteral("The clipboard holds no facelet string.\n\n") + Sentence(error->reason),
+            QStringLiteral("The clipboard holds no facelet string.\n\n") +
+                AsSentence(QString::fromStdString(error->reason)),
             MessageIcon::Exclamation);
         txtDummy->setFocus();
         return;
@@ -102,8 +98,12 @@ void frmTurnix::PasteFacelets() {
     if (HasStepList()) {
         DiscardSolution();
     }
+    if (const auto centres = CentreColors(cubMain)) {
+        PaintInCentreColors(pasted, *centres);
+    }
     const CubeColorValues before = ColorValuesOf(cubMain);
     pasted.Copy(cubMain);
+    ClearDoubts();
     DisplaySide();
     RecordEdit(PasteFaceletsEditText(), before);
 }

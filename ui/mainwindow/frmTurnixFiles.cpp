@@ -24,6 +24,7 @@ void frmTurnix::NewConfiguration() {
     }
     const CubeColorValues before = ColorValuesOf(cubMain);
     cubMain.Reset();
+    ClearDoubts();
     DisplaySide();
     RecordEdit(NewConfigurationEditText(), before);
 }
@@ -44,6 +45,7 @@ void frmTurnix::OpenConfiguration() {
     if (QFileInfo(*fileName).isFile()) {
         ReadConfigurationFile(LocalPath(*fileName), cubMain);
     }
+    ClearDoubts();
     DisplaySide();
     RecordEdit(OpenConfigurationEditText(), before);
 }

@@ -70,6 +70,7 @@ void frmTurnix::EnterEditMode() {
 // undo meanwhile.
 void frmTurnix::EnterSolutionMode() {
     undoStack->clear();
+    ClearDoubts();
     SetEditControlsEnabled(false);
     cmdClear->setEnabled(true);
     fraSolution->setEnabled(true);

@@ -8,13 +8,17 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
 class QDialog;
+class QObject;
 class QWidget;
 
 namespace turnix {
+
+class CaptureSource;
 
 struct FileDialogOptions {
     QString strTitle;
@@ -29,6 +33,8 @@ public:
     // The chosen file, which exists; nothing when the user cancels.
     virtual std::optional<QString> OpenFileName(QWidget* parent,
                                                 const FileDialogOptions& options) = 0;
+    // The chosen files, which exist; none when the user cancels.
+    virtual QStringList OpenFileNames(QWidget* parent, const FileDialogOptions& options) = 0;
     // The chosen file, after the user agreed to replace an existing one;
     // nothing when the user cancels.
     virtual std::optional<QString> SaveFileName(QWidget* parent,
@@ -108,6 +114,14 @@ public:
     virtual void SetText(const QString& strText) = 0;
 };
 
+class ICameras {
+public:
+    virtual ~ICameras() = default;
+    // A source of frames from the camera, owned by parent; it says why when
+    // it cannot start.
+    virtual CaptureSource* OpenCamera(QObject* parent) = 0;
+};
+
 // Everything above, handed to each window. The services outlive the windows.
 struct Platform {
     IFileDialogs& fileDialogs;
@@ -118,6 +132,7 @@ struct Platform {
     IModalRunner& modalRunner;
     IPrinting& printing;
     IClipboard& clipboard;
+    ICameras& cameras;
 };
 
 } // namespace turnix

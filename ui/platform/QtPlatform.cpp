@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "reading/CameraSource.h"
+
 #include <QClipboard>
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -15,17 +17,18 @@ namespace turnix {
 
 namespace {
 
-std::optional<QString> RunFileDialog(QFileDialog& dialog, const FileDialogOptions& options) {
+QStringList RunFileDialog(QFileDialog& dialog, const FileDialogOptions& options) {
     dialog.setWindowTitle(options.strTitle);
     dialog.setNameFilter(options.strFilter);
     dialog.setDefaultSuffix(options.strDefaultSuffix);
     if (!options.strFileName.isEmpty()) {
         dialog.selectFile(options.strFileName);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+std::optional<QString> FirstOf(const QStringList& files) {
+    return files.isEmpty() ? std::nullopt : std::optional(files.constFirst());
 }
 
 QString SettingsKey(const QString& strSection, const QString& strKey) {
@@ -44,6 +47,13 @@ std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent,
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    return FirstOf(RunFileDialog(dialog, options));
+}
+
+QStringList QtFileDialogs::OpenFileNames(QWidget* parent, const FileDialogOptions& options) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
     return RunFileDialog(dialog, options);
 }
 
@@ -53,7 +63,7 @@ std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    return RunFileDialog(dialog, options);
+    return FirstOf(RunFileDialog(dialog, options));
 }
 
 void QtMessageBoxes::ShowMessage(QWidget* parent, const QString& strTitle, const QString& strText,
@@ -117,6 +127,10 @@ QString QtClipboard::Text() const {
 
 void QtClipboard::SetText(const QString& strText) {
     QGuiApplication::clipboard()->setText(strText);
+}
+
+CaptureSource* QtCameras::OpenCamera(QObject* parent) {
+    return new CameraSource(parent);
 }
 
 } // namespace turnix

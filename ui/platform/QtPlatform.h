@@ -8,6 +8,7 @@ namespace turnix {
 class QtFileDialogs final : public IFileDialogs {
 public:
     std::optional<QString> OpenFileName(QWidget* parent, const FileDialogOptions& options) override;
+    QStringList OpenFileNames(QWidget* parent, const FileDialogOptions& options) override;
     std::optional<QString> SaveFileName(QWidget* parent, const FileDialogOptions& options) override;
 };
 
@@ -50,12 +51,17 @@ public:
     void SetText(const QString& strText) override;
 };
 
+class QtCameras final : public ICameras {
+public:
+    CaptureSource* OpenCamera(QObject* parent) override;
+};
+
 // The real services, owned together for the life of the program.
 class QtPlatform {
 public:
     [[nodiscard]] Platform Services() {
-        return {fileDialogs, messageBoxes, colorChooser, settings,
-                system,      modalRunner,  printing,     clipboard};
+        return {fileDialogs, messageBoxes, colorChooser, settings, system,
+                modalRunner, printing,     clipboard,    cameras};
     }
 
 private:
@@ -67,6 +73,7 @@ private:
     QtModalRunner modalRunner;
     QtPrinting printing;
     QtClipboard clipboard;
+    QtCameras cameras;
 };
 
 } // namespace turnix
