@@ -1,7 +1,8 @@
 # make package: a Debian package of the program, turnix-cli, the user guide,
 # the desktop entry, the icon and the AppStream metainfo, installed under
 # /usr. The runtime dependencies are read from the binaries by
-# dpkg-shlibdeps.
+# dpkg-shlibdeps; the camera also needs GStreamer's V4L2 source at run time,
+# which no binary names.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME turnix)
 set(CPACK_PACKAGE_VENDOR "Turnix")
@@ -16,7 +17,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, gstreamer1.0-plugins-good")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 include(CPack)

@@ -23,9 +23,12 @@ link=$(dpkg-deb -c "$deb" | awk '$6 == "./usr/bin/turnix" {print $8}')
 [ "$link" = "../lib/turnix/turnix" ] || { echo "usr/bin/turnix should link to ../lib/turnix/turnix, not '$link'"; fail=1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
+for library in libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libqt6gui6 libqt6core6 \
+               libopencv-imgcodecs406 libstdc++6 libc6; do
     printf '%s\n' "$depends" | grep -q "\b$library\b" || { echo "Depends lacks $library: $depends"; fail=1; }
 done
+dpkg-deb -f "$deb" Recommends | grep -q '\bgstreamer1.0-plugins-good\b' ||
+    { echo "Recommends lacks the webcam's GStreamer plugins"; fail=1; }
 [ "$(dpkg-deb -f "$deb" Package)" = turnix ] || { echo "the package is not named turnix"; fail=1; }
 
 dpkg-deb -x "$deb" "$work/root"
