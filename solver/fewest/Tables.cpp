@@ -1,6 +1,9 @@
 #include "Tables.h"
 
+#include "TableFile.h"
+
 #include <atomic>
+#include <iostream>
 #include <numeric>
 
 namespace turnix::fewest {
@@ -45,6 +48,29 @@ MoveTable SixOrderCompose() {
     }
     return table;
 }
+
+// Each move table's coordinate: how to read and set it, and whether it
+// covers all 18 turns or the subgroup's only.
+struct MoveCoordinate {
+    MoveTable Tables::*table;
+    int count;
+    int (*get)(const Arrangement&);
+    void (*set)(Arrangement&, int);
+    bool allTurns;
+};
+
+const std::array<MoveCoordinate, 10> MoveCoordinates{{
+    {&Tables::twistMoves, TwistCount, Twist, SetTwist, true},
+    {&Tables::flipMoves, FlipCount, Flip, SetFlip, true},
+    {&Tables::sliceMoves, SliceCount, SlicePlace, SetSlicePlace, true},
+    {&Tables::sliceSortedMoves, SliceSortedCount, SliceSorted, SetSliceSorted, true},
+    {&Tables::cornerMoves, CornerPermCount, CornerPerm, SetCornerPerm, true},
+    {&Tables::edgeMoves, EdgePermCount, EdgePerm, SetEdgePerm, false},
+    {&Tables::cornerCombMoves, CombCount, CornerComb, SetCornerComb, false},
+    {&Tables::edgeCombMoves, CombCount, EdgeComb, SetEdgeComb, false},
+    {&Tables::sixPlaceMoves, SixPlaceCount, SixPlace, SetSixPlace, true},
+    {&Tables::sixOrderMoves, SixPlaceCount, SixOrder, SetSixPlace, true},
+}};
 
 template <typename Get, typename Set>
 std::vector<std::uint8_t> CombOf(int count, Get get, Set set) {
@@ -107,13 +133,50 @@ Tables::Tables()
 Tables::Tables(Unfilled) : turns(TurnEffects()), frames(BuildFrames(turns)) {}
 
 const Tables& Tables::Get() {
-    static const Tables tables;
+    static const Tables tables = LoadOrBuildTables(TableCache(TableCache::UserFolder(), std::cerr));
     built.store(true, std::memory_order_release);
     return tables;
 }
 
 bool Tables::Ready() noexcept {
     return built.load(std::memory_order_acquire);
+}
+
+// A few values of each table against the coordinates and the turns of this
+// program: enough to tell tables made with other definitions.
+bool Tables::AgreeWithTurns() const {
+    constexpr int Samples = 16;
+    for (const MoveCoordinate& c : MoveCoordinates) {
+        const MoveTable& moves = this->*c.table;
+        for (int value = 0; value < c.count; value += c.count / Samples + 1) {
+            Arrangement a;
+            c.set(a, value);
+            for (int code = 0; code < TurnCount; ++code) {
+                if ((c.allTurns || InSubgroupTurns(code)) &&
+                    moves[static_cast<std::size_t>(value * TurnCount + code)] !=
+                        c.get(Then(a, turns[static_cast<std::size_t>(code)]))) {
+                    return false;
+                }
+            }
+        }
+    }
+    for (int value = 0; value < CornerPermCount; value += CornerPermCount / Samples + 1) {
+        Arrangement a;
+        SetCornerPerm(a, value);
+        SetEdgePerm(a, value);
+        if (cornerCombOf[static_cast<std::size_t>(value)] != CornerComb(a) ||
+            edgeCombOf[static_cast<std::size_t>(value)] != EdgeComb(a)) {
+            return false;
+        }
+    }
+    for (int first = 0; first < SixOrderCount; first += SixOrderCount / Samples + 1) {
+        const int then = SixOrderCount - 1 - first;
+        if (sixOrderCompose[static_cast<std::size_t>(first * SixOrderCount + then)] !=
+            ComposeSixOrders(first, then)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::size_t Tables::Bytes() const noexcept {

@@ -35,6 +35,10 @@ struct Tables {
     // Memory held by the tables.
     [[nodiscard]] std::size_t Bytes() const noexcept;
 
+    // Whether a sample of the move tables matches the turns: a check on
+    // tables read from a file.
+    [[nodiscard]] bool AgreeWithTurns() const;
+
     [[nodiscard]] static constexpr bool InSubgroupTurns(int code) noexcept {
         return code >= 12 || code % 3 == 2;
     }
