@@ -160,7 +160,7 @@ Read ReadBlob(const fs::path& path, std::string_view name, std::uint32_t version
     Read result;
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) {
-        result.missing = errno == ENOENT;
+        result.missing = errno == ENOENT || errno == ENOTDIR;
         result.problem = "cannot be read: " + std::system_category().message(errno);
         return result;
     }
