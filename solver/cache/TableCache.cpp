@@ -85,10 +85,12 @@ public:
         if (!std::equal(Magic.begin(), Magic.end(), bytes.begin())) {
             return "not a table file";
         }
-        const auto* const stored = reinterpret_cast<const char*>(bytes.data() + Magic.size());
-        const std::string_view storedName(stored, ::strnlen(stored, NameSize));
-        if (storedName != name) {
-            return "holds '" + std::string(storedName) + "'";
+        // The whole field, padding included.
+        std::array<std::uint8_t, NameSize> wanted{};
+        std::ranges::copy(name, wanted.begin());
+        if (!std::equal(wanted.begin(), wanted.end(), bytes.begin() + Magic.size())) {
+            const auto* const stored = reinterpret_cast<const char*>(bytes.data() + Magic.size());
+            return "holds '" + std::string(stored, ::strnlen(stored, NameSize)) + "'";
         }
         if (Get<std::uint32_t>(Magic.size() + NameSize) != ByteOrderMark) {
             return "written on a machine of another byte order";
