@@ -32,9 +32,10 @@ struct FewestTurnsLimits {
     // maxTurns below the cube's distance, or 0, makes the search run for a
     // very long time.
     std::chrono::milliseconds timeLimit{50};
-    // Threads that search this one cube together. A solution of at most
-    // maxTurns is the same on any number of them; the best found when the
-    // time runs out may differ from run to run on more than one.
+    // Threads that search this one cube together. The first solution of at
+    // most maxTurns, found before the time is up, is the same on any number
+    // of them; the best found when the time runs out may differ from run to
+    // run on more than one.
     unsigned threads = 1;
     // The clock of the time limit; the steady clock when none.
     const SearchClock* clock = nullptr;

@@ -90,7 +90,9 @@ Tables LoadOrBuildTables(const TableCache& cache, const std::function<Tables()>&
         cache.SetAside(TablesBlobName, "does not hold this program's tables");
     }
     Tables built = build();
-    cache.Store(TablesBlobName, TablesBlobVersion, TablesBlob(built));
+    if (cache.PathOf(TablesBlobName)) {
+        cache.Store(TablesBlobName, TablesBlobVersion, TablesBlob(built));
+    }
     return built;
 }
 
