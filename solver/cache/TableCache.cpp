@@ -25,8 +25,13 @@ constexpr std::array<char, 8> Magic{'T', 'u', 'r', 'n', 'i', 'x', 'T', 'C'};
 constexpr std::size_t NameSize = 32;
 // Written as it lies in memory: another byte order reads it differently.
 constexpr std::uint32_t ByteOrderMark = 0x01020304;
-// Magic, name, byte order, version, size, checksum.
-constexpr std::size_t HeaderSize = Magic.size() + NameSize + 4 + 4 + 8 + 8;
+// Where each field of the header starts, after the magic.
+constexpr std::size_t NameAt = Magic.size();
+constexpr std::size_t ByteOrderAt = NameAt + NameSize;
+constexpr std::size_t VersionAt = ByteOrderAt + 4;
+constexpr std::size_t SizeAt = VersionAt + 4;
+constexpr std::size_t ChecksumAt = SizeAt + 8;
+constexpr std::size_t HeaderSize = ChecksumAt + 8;
 constexpr std::string_view SetAsideSuffix = ".bad";
 
 void CheckName(std::string_view name) {
@@ -56,7 +61,9 @@ std::uint64_t Checksum(std::span<const std::uint8_t> bytes) {
         step(word);
     }
     std::uint64_t tail = 0;
-    std::memcpy(&tail, bytes.data() + k, bytes.size() - k);
+    if (k < bytes.size()) {
+        std::memcpy(&tail, bytes.data() + k, bytes.size() - k);
+    }
     step(tail);
     return sum;
 }
@@ -65,18 +72,16 @@ class Header {
 public:
     Header(std::string_view name, std::uint32_t version, std::span<const std::uint8_t> blob) {
         std::ranges::copy(Magic, bytes.begin());
-        std::ranges::copy(name, bytes.begin() + Magic.size());
-        Put(Magic.size() + NameSize, ByteOrderMark);
-        Put(Magic.size() + NameSize + 4, version);
-        Put(Magic.size() + NameSize + 8, std::uint64_t{blob.size()});
-        Put(Magic.size() + NameSize + 16, Checksum(blob));
+        std::ranges::copy(name, bytes.begin() + NameAt);
+        Put(ByteOrderAt, ByteOrderMark);
+        Put(VersionAt, version);
+        Put(SizeAt, std::uint64_t{blob.size()});
+        Put(ChecksumAt, Checksum(blob));
     }
     explicit Header(const std::array<std::uint8_t, HeaderSize>& read) : bytes(read) {}
 
     [[nodiscard]] const std::array<std::uint8_t, HeaderSize>& Bytes() const { return bytes; }
-    [[nodiscard]] std::uint64_t Size() const {
-        return Get<std::uint64_t>(Magic.size() + NameSize + 8);
-    }
+    [[nodiscard]] std::uint64_t Size() const { return Get<std::uint64_t>(SizeAt); }
 
     // Why a blob read with this header cannot be the one asked for; nothing
     // when it can, the checksum aside.
@@ -88,21 +93,20 @@ public:
         // The whole field, padding included.
         std::array<std::uint8_t, NameSize> wanted{};
         std::ranges::copy(name, wanted.begin());
-        if (!std::equal(wanted.begin(), wanted.end(), bytes.begin() + Magic.size())) {
-            const auto* const stored = reinterpret_cast<const char*>(bytes.data() + Magic.size());
-            return "holds '" + std::string(stored, ::strnlen(stored, NameSize)) + "'";
+        if (!std::equal(wanted.begin(), wanted.end(), bytes.begin() + NameAt)) {
+            return "of another name";
         }
-        if (Get<std::uint32_t>(Magic.size() + NameSize) != ByteOrderMark) {
+        if (Get<std::uint32_t>(ByteOrderAt) != ByteOrderMark) {
             return "written on a machine of another byte order";
         }
-        if (const auto found = Get<std::uint32_t>(Magic.size() + NameSize + 4); found != version) {
+        if (const auto found = Get<std::uint32_t>(VersionAt); found != version) {
             return "of version " + std::to_string(found) + ", not " + std::to_string(version);
         }
         return std::nullopt;
     }
 
     [[nodiscard]] bool Matches(std::span<const std::uint8_t> blob) const {
-        return Get<std::uint64_t>(Magic.size() + NameSize + 16) == Checksum(blob);
+        return Get<std::uint64_t>(ChecksumAt) == Checksum(blob);
     }
 
 private:
