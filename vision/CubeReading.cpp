@@ -1,0 +1,195 @@
+#include "CubeReading.h"
+
+#include "assembly/FirstClassification.h"
+#include "assembly/Placement.h"
+#include "assembly/SameSide.h"
+#include "assembly/SquareOdds.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace turnix::vision {
+
+namespace {
+
+// Costs are negative log-likelihoods. A rival this close is about as
+// likely (at least one chance in e² ≈ 7) and is reported as fitting too.
+constexpr double AboutEqually = 2.0;
+// A square less sure than this is worth a second look.
+constexpr float DoubtBelow = 0.99F;
+// When the likeliest colours square by square cost this much less than the
+// best cube that turning could solve, the photos show a cube that cannot be
+// solved (a twisted corner, a flipped edge, stickers moved), and that is
+// what is reported.
+constexpr double ClearlyUnsolvable = 15.0;
+// Placements of photos in any order tried in full, the likeliest by a quick
+// bound; and rounds of refitting light and colours to the pieces found.
+constexpr std::size_t PlacementsTried = 16;
+constexpr int RefitRounds = 4;
+
+constexpr std::array<std::size_t, 6> FaceletSides{0, 5, 2, 1, 4, 3};
+
+// One way to read the photos: where they lie, their light and colours, and
+// the cube that fits best.
+struct Candidate {
+    Placement placement;
+    ColourModel model;
+    SquareCosts costs{};
+    Fit fit;
+};
+
+[[nodiscard]] std::string Ordinal(std::size_t n) {
+    return std::to_string(n + 1);
+}
+
+[[nodiscard]] std::optional<std::string> Unreadable(std::span<const SideReading> sides) {
+    if (sides.size() != PhotoCount) {
+        return "A cube is read from six photos, one of each side; " + std::to_string(sides.size()) +
+               (sides.size() == 1 ? " was" : " were") + " given.";
+    }
+    for (std::size_t p = 0; p < PhotoCount; ++p) {
+        for (std::size_t q = 0; q < SquaresPerPhoto; ++q) {
+            const StickerSample& s = sides[p].stickers[q];
+            if (!std::isfinite(s.color.red) || !std::isfinite(s.color.green) ||
+                !std::isfinite(s.color.blue) || !std::isfinite(s.spread)) {
+                return "Photo " + Ordinal(p) + " gives no colour for square " + Ordinal(q) + ".";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// Light, colours and pieces fitted to each other in turn, from the colours
+// alone to the colours that the cube's pieces allow.
+[[nodiscard]] Candidate Refit(const Samples& samples, const ColourModel& start,
+                              const Placement& placement) {
+    Candidate candidate{placement, start, {}, {}};
+    ClassOf previous{};
+    for (int round = 0;; ++round) {
+        candidate.costs = SideCosts(CostsOf(candidate.model, samples), placement);
+        candidate.fit = PieceFitter(candidate.costs).Best();
+        const ClassOf classes = ClassesOf(ColorsOf(candidate.fit.arrangement), placement);
+        if ((round > 0 && classes == previous) || round == RefitRounds) {
+            return candidate;
+        }
+        previous = classes;
+        candidate.model = FitModel(samples, classes, candidate.model.gains);
+    }
+}
+
+// The likeliest colour of every square by itself, the centres their own.
+[[nodiscard]] std::pair<SideColors, double> LikeliestSquares(const SquareCosts& costs) {
+    SideColors colours{};
+    double total = 0;
+    for (std::size_t s = 0; s < 6; ++s) {
+        for (std::size_t q = 0; q < 9; ++q) {
+            const auto& c = costs[s][q];
+            const auto least = q == CentreSquare ? c.begin() + static_cast<std::ptrdiff_t>(s)
+                                                 : std::min_element(c.begin(), c.end());
+            colours[s][q] = static_cast<std::int16_t>(least - c.begin());
+            total += *least;
+        }
+    }
+    return {colours, total};
+}
+
+// Each square of a reading weighed against its other colours alone.
+void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double cost,
+                     SquareOdds& odds) {
+    for (std::size_t s = 0; s < 6; ++s) {
+        for (std::size_t q = 0; q < 9; ++q) {
+            if (q == CentreSquare) {
+                continue;
+            }
+            const double own = costs[s][q][static_cast<std::size_t>(read[s][q])];
+            for (std::size_t c = 0; c < ColourCount; ++c) {
+                if (static_cast<std::int16_t>(c) != read[s][q]) {
+                    odds.WeighSquare(s, q, static_cast<std::int16_t>(c),
+                                     cost - own + costs[s][q][c]);
+                }
+            }
+        }
+    }
+}
+
+[[nodiscard]] CubeReading Report(const SideColors& colours, const SquareOdds& odds,
+                                 std::vector<SideColors> alsoFits, const Placement& placement,
+                                 std::span<const SideReading> sides) {
+    CubeReading reading;
+    reading.colors = colours;
+    reading.alsoFits = std::move(alsoFits);
+    for (const std::size_t s : FaceletSides) {
+        reading.centreColors[s] = sides[placement.photoAt[s]].stickers[CentreSquare].color;
+        for (std::size_t q = 0; q < 9; ++q) {
+            const float confidence = q == CentreSquare ? 1.0F : odds.Confidence(s, q);
+            reading.confidence[s][q] = confidence;
+            if (confidence < DoubtBelow && odds.Second(s, q) >= 0) {
+                reading.doubts.push_back({static_cast<std::int16_t>(s),
+                                          static_cast<std::int16_t>(q), colours[s][q],
+                                          odds.Second(s, q)});
+            }
+        }
+    }
+    return reading;
+}
+
+// The chosen reading with its doubts; other placements' cubes as rivals.
+[[nodiscard]] CubeReading Describe(const Candidate& chosen, std::span<const Candidate> others,
+                                   std::span<const SideReading> sides) {
+    const PieceFitter fitter(chosen.costs);
+    Fit fit = chosen.fit;
+    SquareOdds odds(ColorsOf(fit.arrangement), fit.cost, AboutEqually);
+    for (int tries = 0; tries < 2; ++tries) {
+        const auto cheaper = WeighHeldFits(fitter, fit, odds);
+        if (!cheaper) {
+            break;
+        }
+        fit = *cheaper;
+        odds = SquareOdds(ColorsOf(fit.arrangement), fit.cost, AboutEqually);
+    }
+    const SideColors solvable = ColorsOf(fit.arrangement);
+    for (const Candidate& other : others) {
+        odds.WeighCube(ColorsOf(other.fit.arrangement), other.fit.cost);
+    }
+    // What the photos show when it is clearly no cube that can be solved.
+    const auto [likeliest, likeliestCost] = LikeliestSquares(chosen.costs);
+    if (fit.cost - likeliestCost > ClearlyUnsolvable) {
+        const Fit asSeen = fitter.PiecesAsSeen();
+        const bool pieces = asSeen.cost - likeliestCost <= ClearlyUnsolvable;
+        const SideColors read = pieces ? ColorsOf(asSeen.arrangement) : likeliest;
+        const double cost = pieces ? asSeen.cost : likeliestCost;
+        SquareOdds seen(read, cost, 0);
+        WeighEachSquare(chosen.costs, read, cost, seen);
+        seen.WeighCube(solvable, cost);
+        return Report(read, seen, {}, chosen.placement, sides);
+    }
+    return Report(solvable, odds, odds.CloseRivals(), chosen.placement, sides);
+}
+
+} // namespace
+
+std::variant<CubeReading, AssemblyError> AssembleCube(std::span<const SideReading> sides,
+                                                      PhotoOrder order) {
+    if (const auto problem = Unreadable(sides)) {
+        return AssemblyError{*problem};
+    }
+    const Samples samples = SamplesOf(sides);
+    if (const auto twice = SameSideTwice(samples)) {
+        return AssemblyError{"Photos " + Ordinal(twice->first) + " and " + Ordinal(twice->second) +
+                             " show the same side: their centres have one colour. Each photo "
+                             "must show a different side."};
+    }
+    const ColourModel start = ClassifyByColour(samples);
+    const std::vector<Placement> placements =
+        order == PhotoOrder::Fixed ? std::vector<Placement>{NetPlacement()}
+                                   : LikeliestPlacements(CostsOf(start, samples), PlacementsTried);
+    std::vector<Candidate> candidates;
+    for (const Placement& placement : placements) {
+        candidates.push_back(Refit(samples, start, placement));
+    }
+    std::ranges::sort(candidates, {}, [](const Candidate& c) { return c.fit.cost; });
+    return Describe(candidates.front(), std::span(candidates).subspan(1), sides);
+}
+
+} // namespace turnix::vision
