@@ -27,6 +27,9 @@ constexpr double ClearlyUnsolvable = 15.0;
 // bound; and rounds of refitting light and colours to the pieces found.
 constexpr std::size_t PlacementsTried = 16;
 constexpr int RefitRounds = 4;
+// A symmetric pattern fits many placements; this many are looked at for
+// other cubes as likely as the best.
+constexpr std::size_t MostTies = 4096;
 
 constexpr std::array<std::size_t, 6> FaceletSides{0, 5, 2, 1, 4, 3};
 
@@ -94,8 +97,9 @@ struct Candidate {
     return {colours, total};
 }
 
-// Each square of a reading weighed against its other colours alone.
-void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double cost,
+// Each square of a reading weighed against the colours it looks more like by
+// itself (all of them when everyOther), as rivals that differ there alone.
+void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double cost, bool everyOther,
                      SquareOdds& odds) {
     for (std::size_t s = 0; s < 6; ++s) {
         for (std::size_t q = 0; q < 9; ++q) {
@@ -104,7 +108,8 @@ void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double co
             }
             const double own = costs[s][q][static_cast<std::size_t>(read[s][q])];
             for (std::size_t c = 0; c < ColourCount; ++c) {
-                if (static_cast<std::int16_t>(c) != read[s][q]) {
+                if (static_cast<std::int16_t>(c) != read[s][q] &&
+                    (everyOther || costs[s][q][c] < own)) {
                     odds.WeighSquare(s, q, static_cast<std::int16_t>(c),
                                      cost - own + costs[s][q][c]);
                 }
@@ -149,6 +154,9 @@ void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double co
         odds = SquareOdds(ColorsOf(fit.arrangement), fit.cost, AboutEqually);
     }
     const SideColors solvable = ColorsOf(fit.arrangement);
+    // A square that looks more like another colour by itself is read so only
+    // because the pieces allow nothing else: worth a second look.
+    WeighEachSquare(chosen.costs, solvable, fit.cost, false, odds);
     for (const Candidate& other : others) {
         odds.WeighCube(ColorsOf(other.fit.arrangement), other.fit.cost);
     }
@@ -160,11 +168,55 @@ void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double co
         const SideColors read = pieces ? ColorsOf(asSeen.arrangement) : likeliest;
         const double cost = pieces ? asSeen.cost : likeliestCost;
         SquareOdds seen(read, cost, 0);
-        WeighEachSquare(chosen.costs, read, cost, seen);
+        WeighEachSquare(chosen.costs, read, cost, true, seen);
         seen.WeighCube(solvable, cost);
         return Report(read, seen, {}, chosen.placement, sides);
     }
     return Report(solvable, odds, odds.CloseRivals(), chosen.placement, sides);
+}
+
+[[nodiscard]] double CentresCost(const SquareCosts& costs) {
+    double sum = 0;
+    for (std::size_t s = 0; s < 6; ++s) {
+        sum += costs[s][CentreSquare][s];
+    }
+    return sum;
+}
+
+// The placements that the quick bound likes best, each fitted in full; then
+// every other placement whose bound leaves it a chance to fit about as well
+// (a symmetric pattern fits many), one of each that reads alike square by
+// square, under the best one's light and colours.
+[[nodiscard]] std::vector<Candidate> PlaceInAnyOrder(const Samples& samples,
+                                                     const ColourModel& start) {
+    const SampleCosts startCosts = CostsOf(start, samples);
+    const std::vector<Ranked> ranked = LikeliestPlacements(startCosts, MostTies);
+    const std::size_t tried = std::min(PlacementsTried, ranked.size());
+    std::vector<Candidate> candidates;
+    std::vector<SideColors> seen;
+    for (std::size_t n = 0; n < tried; ++n) {
+        candidates.push_back(Refit(samples, start, ranked[n].placement));
+        seen.push_back(LikeliestSquares(candidates.back().costs).first);
+    }
+    const Candidate best =
+        *std::ranges::min_element(candidates, {}, [](const Candidate& c) { return c.fit.cost; });
+    const SquareCosts bestAtStart = SideCosts(startCosts, best.placement);
+    const double bound =
+        PieceFitter(bestAtStart).Best().cost - CentresCost(bestAtStart) + AboutEqually;
+    const SampleCosts costs = CostsOf(best.model, samples);
+    for (std::size_t n = tried; n < ranked.size() && ranked[n].bound <= bound; ++n) {
+        const SquareCosts placed = SideCosts(costs, ranked[n].placement);
+        const SideColors likeliest = LikeliestSquares(placed).first;
+        if (std::ranges::find(seen, likeliest) != seen.end()) {
+            continue;
+        }
+        seen.push_back(likeliest);
+        const Fit fit = PieceFitter(placed).Best();
+        if (fit.cost <= best.fit.cost + AboutEqually) {
+            candidates.push_back({ranked[n].placement, best.model, placed, fit});
+        }
+    }
+    return candidates;
 }
 
 } // namespace
@@ -181,12 +233,11 @@ std::variant<CubeReading, AssemblyError> AssembleCube(std::span<const SideReadin
                              "must show a different side."};
     }
     const ColourModel start = ClassifyByColour(samples);
-    const std::vector<Placement> placements =
-        order == PhotoOrder::Fixed ? std::vector<Placement>{NetPlacement()}
-                                   : LikeliestPlacements(CostsOf(start, samples), PlacementsTried);
     std::vector<Candidate> candidates;
-    for (const Placement& placement : placements) {
-        candidates.push_back(Refit(samples, start, placement));
+    if (order == PhotoOrder::Fixed) {
+        candidates.push_back(Refit(samples, start, NetPlacement()));
+    } else {
+        candidates = PlaceInAnyOrder(samples, start);
     }
     std::ranges::sort(candidates, {}, [](const Candidate& c) { return c.fit.cost; });
     return Describe(candidates.front(), std::span(candidates).subspan(1), sides);

@@ -14,13 +14,6 @@ constexpr int Turns = 4;
 constexpr std::array<std::int16_t, 5> FreeSides{side::Top, side::Bottom, side::Back, side::Left,
                                                 side::Right};
 
-struct Ranked {
-    double bound;
-    Placement placement;
-
-    friend bool operator<(const Ranked& a, const Ranked& b) noexcept { return a.bound < b.bound; }
-};
-
 // The cheapest so far, the dearest of them on top.
 class Shortlist {
 public:
@@ -35,10 +28,10 @@ public:
         }
     }
 
-    [[nodiscard]] std::vector<Placement> Cheapest() {
-        std::vector<Placement> cheapest(kept.size());
+    [[nodiscard]] std::vector<Ranked> Cheapest() {
+        std::vector<Ranked> cheapest(kept.size());
         for (auto slot = cheapest.rbegin(); slot != cheapest.rend(); ++slot) {
-            *slot = kept.top().placement;
+            *slot = kept.top();
             kept.pop();
         }
         return cheapest;
@@ -214,7 +207,7 @@ ClassOf ClassesOf(const SideColors& colours, const Placement& placement) noexcep
     return classes;
 }
 
-std::vector<Placement> LikeliestPlacements(const SampleCosts& costs, std::size_t count) {
+std::vector<Ranked> LikeliestPlacements(const SampleCosts& costs, std::size_t count) {
     Shortlist shortlist(count);
     std::array<std::size_t, 5> photos{1, 2, 3, 4, 5};
     do {

@@ -27,10 +27,17 @@ struct Placement {
 // Which colour (by photo) each sample shows when the cube has these colours.
 [[nodiscard]] ClassOf ClassesOf(const SideColors& colours, const Placement& placement) noexcept;
 
+// A placement and a bound below the cost of its best cube (centres left
+// out): each position's best piece, whether or not another position has it.
+struct Ranked {
+    double bound;
+    Placement placement;
+
+    friend bool operator<(const Ranked& a, const Ranked& b) noexcept { return a.bound < b.bound; }
+};
+
 // With the first photo as the Front, upright, the placements of the other
-// five whose positions best fit some piece each (a bound below the cost of
-// the best cube), cheapest first.
-[[nodiscard]] std::vector<Placement> LikeliestPlacements(const SampleCosts& costs,
-                                                         std::size_t count);
+// five with the least bounds, cheapest first: at most count.
+[[nodiscard]] std::vector<Ranked> LikeliestPlacements(const SampleCosts& costs, std::size_t count);
 
 } // namespace turnix::vision
