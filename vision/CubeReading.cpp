@@ -18,14 +18,17 @@ namespace {
 constexpr double AboutEqually = 2.0;
 // A square less sure than this is worth a second look.
 constexpr float DoubtBelow = 0.99F;
-// When the likeliest colours square by square cost this much less than the
-// best cube that turning could solve, the photos show a cube that cannot be
-// solved (a twisted corner, a flipped edge, stickers moved), and that is
-// what is reported.
+// When the pieces as they look cost this much less than the best cube that
+// turning could solve, the photos show a cube that cannot be solved (a
+// twisted corner, a flipped edge, two pieces swapped), and that is what is
+// reported. Stickers that fit no piece are not enough: glare makes those.
 constexpr double ClearlyUnsolvable = 15.0;
 // Placements of photos in any order tried in full, the likeliest by a quick
 // bound; and rounds of refitting light and colours to the pieces found.
 constexpr std::size_t PlacementsTried = 16;
+// The likeliest placements are tried from the other starts for light and
+// colours too, which differ when a centre looks like no colour well.
+constexpr std::size_t OtherStartsTried = 4;
 constexpr int RefitRounds = 4;
 // A symmetric pattern fits many placements; this many are looked at for
 // other cubes as likely as the best.
@@ -82,34 +85,28 @@ struct Candidate {
 }
 
 // The likeliest colour of every square by itself, the centres their own.
-[[nodiscard]] std::pair<SideColors, double> LikeliestSquares(const SquareCosts& costs) {
+[[nodiscard]] SideColors LikeliestSquares(const SquareCosts& costs) {
     SideColors colours{};
-    double total = 0;
     for (std::size_t s = 0; s < 6; ++s) {
         for (std::size_t q = 0; q < 9; ++q) {
             const auto& c = costs[s][q];
-            const auto least = q == CentreSquare ? c.begin() + static_cast<std::ptrdiff_t>(s)
-                                                 : std::min_element(c.begin(), c.end());
-            colours[s][q] = static_cast<std::int16_t>(least - c.begin());
-            total += *least;
+            const auto least = std::min_element(c.begin(), c.end()) - c.begin();
+            colours[s][q] =
+                static_cast<std::int16_t>(q == CentreSquare ? static_cast<long>(s) : least);
         }
     }
-    return {colours, total};
+    return colours;
 }
 
 // Each square of a reading weighed against the colours it looks more like by
-// itself (all of them when everyOther), as rivals that differ there alone.
-void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double cost, bool everyOther,
-                     SquareOdds& odds) {
+// itself, as rivals that differ there alone: a square read against its own
+// look, because the pieces allow nothing else, is worth a second look.
+void WeighOwnLook(const SquareCosts& costs, const SideColors& read, double cost, SquareOdds& odds) {
     for (std::size_t s = 0; s < 6; ++s) {
         for (std::size_t q = 0; q < 9; ++q) {
-            if (q == CentreSquare) {
-                continue;
-            }
             const double own = costs[s][q][static_cast<std::size_t>(read[s][q])];
             for (std::size_t c = 0; c < ColourCount; ++c) {
-                if (static_cast<std::int16_t>(c) != read[s][q] &&
-                    (everyOther || costs[s][q][c] < own)) {
+                if (q != CentreSquare && costs[s][q][c] < own) {
                     odds.WeighSquare(s, q, static_cast<std::int16_t>(c),
                                      cost - own + costs[s][q][c]);
                 }
@@ -145,31 +142,28 @@ void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double co
     const PieceFitter fitter(chosen.costs);
     Fit fit = chosen.fit;
     SquareOdds odds(ColorsOf(fit.arrangement), fit.cost, AboutEqually);
-    for (int tries = 0; tries < 2; ++tries) {
+    for (int tries = 0;; ++tries) {
         const auto cheaper = WeighHeldFits(fitter, fit, odds);
-        if (!cheaper) {
+        if (!cheaper || tries == 2) {
             break;
         }
         fit = *cheaper;
         odds = SquareOdds(ColorsOf(fit.arrangement), fit.cost, AboutEqually);
     }
     const SideColors solvable = ColorsOf(fit.arrangement);
-    // A square that looks more like another colour by itself is read so only
-    // because the pieces allow nothing else: worth a second look.
-    WeighEachSquare(chosen.costs, solvable, fit.cost, false, odds);
+    WeighOwnLook(chosen.costs, solvable, fit.cost, odds);
     for (const Candidate& other : others) {
         odds.WeighCube(ColorsOf(other.fit.arrangement), other.fit.cost);
     }
-    // What the photos show when it is clearly no cube that can be solved.
-    const auto [likeliest, likeliestCost] = LikeliestSquares(chosen.costs);
-    if (fit.cost - likeliestCost > ClearlyUnsolvable) {
-        const Fit asSeen = fitter.PiecesAsSeen();
-        const bool pieces = asSeen.cost - likeliestCost <= ClearlyUnsolvable;
-        const SideColors read = pieces ? ColorsOf(asSeen.arrangement) : likeliest;
-        const double cost = pieces ? asSeen.cost : likeliestCost;
-        SquareOdds seen(read, cost, 0);
-        WeighEachSquare(chosen.costs, read, cost, true, seen);
-        seen.WeighCube(solvable, cost);
+    // Every piece clearly there, but twisted, flipped or swapped as turning
+    // never leaves them: that is the cube, and the squares that a cube that
+    // can be solved would need otherwise are the ones to look at.
+    const Fit asSeen = fitter.PiecesAsSeen();
+    if (fit.cost - asSeen.cost > ClearlyUnsolvable) {
+        const SideColors read = ColorsOf(asSeen.arrangement);
+        SquareOdds seen(read, asSeen.cost, 0);
+        seen.WeighCube(solvable, asSeen.cost);
+        WeighOwnLook(chosen.costs, read, asSeen.cost, seen);
         return Report(read, seen, {}, chosen.placement, sides);
     }
     return Report(solvable, odds, odds.CloseRivals(), chosen.placement, sides);
@@ -188,15 +182,17 @@ void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double co
 // (a symmetric pattern fits many), one of each that reads alike square by
 // square, under the best one's light and colours.
 [[nodiscard]] std::vector<Candidate> PlaceInAnyOrder(const Samples& samples,
-                                                     const ColourModel& start) {
-    const SampleCosts startCosts = CostsOf(start, samples);
+                                                     std::span<const ColourModel> starts) {
+    const SampleCosts startCosts = CostsOf(starts.front(), samples);
     const std::vector<Ranked> ranked = LikeliestPlacements(startCosts, MostTies);
     const std::size_t tried = std::min(PlacementsTried, ranked.size());
     std::vector<Candidate> candidates;
     std::vector<SideColors> seen;
     for (std::size_t n = 0; n < tried; ++n) {
-        candidates.push_back(Refit(samples, start, ranked[n].placement));
-        seen.push_back(LikeliestSquares(candidates.back().costs).first);
+        for (std::size_t k = 0; k < starts.size() && (k == 0 || n < OtherStartsTried); ++k) {
+            candidates.push_back(Refit(samples, starts[k], ranked[n].placement));
+            seen.push_back(LikeliestSquares(candidates.back().costs));
+        }
     }
     const Candidate best =
         *std::ranges::min_element(candidates, {}, [](const Candidate& c) { return c.fit.cost; });
@@ -206,7 +202,7 @@ void WeighEachSquare(const SquareCosts& costs, const SideColors& read, double co
     const SampleCosts costs = CostsOf(best.model, samples);
     for (std::size_t n = tried; n < ranked.size() && ranked[n].bound <= bound; ++n) {
         const SquareCosts placed = SideCosts(costs, ranked[n].placement);
-        const SideColors likeliest = LikeliestSquares(placed).first;
+        const SideColors likeliest = LikeliestSquares(placed);
         if (std::ranges::find(seen, likeliest) != seen.end()) {
             continue;
         }
@@ -232,12 +228,14 @@ std::variant<CubeReading, AssemblyError> AssembleCube(std::span<const SideReadin
                              " show the same side: their centres have one colour. Each photo "
                              "must show a different side."};
     }
-    const ColourModel start = ClassifyByColour(samples);
+    const std::vector<ColourModel> starts = ClassifyByColour(samples);
     std::vector<Candidate> candidates;
     if (order == PhotoOrder::Fixed) {
-        candidates.push_back(Refit(samples, start, NetPlacement()));
+        for (const ColourModel& start : starts) {
+            candidates.push_back(Refit(samples, start, NetPlacement()));
+        }
     } else {
-        candidates = PlaceInAnyOrder(samples, start);
+        candidates = PlaceInAnyOrder(samples, starts);
     }
     std::ranges::sort(candidates, {}, [](const Candidate& c) { return c.fit.cost; });
     return Describe(candidates.front(), std::span(candidates).subspan(1), sides);

@@ -10,6 +10,10 @@ namespace {
 
 // Degrees of freedom of the t distribution: tails heavy enough for glare.
 constexpr double Freedom = 4;
+// No sticker costs more than this (beyond its scale's share): one that is
+// far from every colour (glare, a shadow, a smudge) says little about which
+// it is, and should not outweigh the pieces around it.
+constexpr double Unreadable = 12;
 // The spread of a sticker's pixels, in sRGB steps, as CIELAB units.
 constexpr double SpreadToLab = 0.25;
 // Photos are never as even as arithmetic: the least scale on each axis.
@@ -87,7 +91,8 @@ SampleCosts CostsOf(const ColourModel& model, const Samples& samples) {
                 const double d = labs[i][k] - model.colours[c][k];
                 distance += d * d / variance[k];
             }
-            costs[i][c] = (Freedom + 3) / 2 * std::log1p(distance / Freedom) + logDeterminant / 2;
+            costs[i][c] = std::min((Freedom + 3) / 2 * std::log1p(distance / Freedom), Unreadable) +
+                          logDeterminant / 2;
         }
     }
     return costs;
