@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace turnix::vision {
 
@@ -42,7 +43,13 @@ struct Candidate {
     Placement placement;
     ColourModel model;
     SquareCosts costs{};
+    // The cube it reads: the best that turning can solve, unless the pieces
+    // as they look are clearly cheaper.
     Fit fit;
+    bool solvable{true};
+    // What the pieces as they look cost: how well the light and colours
+    // explain the photos.
+    double asSeen{0};
 };
 
 [[nodiscard]] std::string Ordinal(std::size_t n) {
@@ -66,21 +73,41 @@ struct Candidate {
     return std::nullopt;
 }
 
+// The fit of one placement under one light and colours.
+[[nodiscard]] Candidate Fitted(const Placement& placement, const ColourModel& model,
+                               const SquareCosts& costs) {
+    const PieceFitter fitter(costs);
+    const Fit asSeen = fitter.PiecesAsSeen();
+    const bool solvable = fitter.Best().cost - asSeen.cost <= ClearlyUnsolvable;
+    return {placement, model, costs, solvable ? fitter.Best() : asSeen, solvable, asSeen.cost};
+}
+
+// Puts first the candidate to report: of those whose pieces as they look
+// explain the photos about as well as any, one whose cube can be solved if
+// there is one, the cheapest.
+void ChosenFirst(std::vector<Candidate>& candidates) {
+    const double least = std::ranges::min_element(candidates, {}, &Candidate::asSeen)->asSeen;
+    std::ranges::stable_sort(candidates, {}, [least](const Candidate& c) {
+        const bool close = c.asSeen <= least + AboutEqually;
+        return std::tuple{!close, !c.solvable, close ? c.fit.cost : c.asSeen};
+    });
+}
+
 // Light, colours and pieces fitted to each other in turn, from the colours
 // alone to the colours that the cube's pieces allow.
 [[nodiscard]] Candidate Refit(const Samples& samples, const ColourModel& start,
                               const Placement& placement) {
-    Candidate candidate{placement, start, {}, {}};
+    ColourModel model = start;
     ClassOf previous{};
     for (int round = 0;; ++round) {
-        candidate.costs = SideCosts(CostsOf(candidate.model, samples), placement);
-        candidate.fit = PieceFitter(candidate.costs).Best();
+        Candidate candidate =
+            Fitted(placement, model, SideCosts(CostsOf(model, samples), placement));
         const ClassOf classes = ClassesOf(ColorsOf(candidate.fit.arrangement), placement);
         if ((round > 0 && classes == previous) || round == RefitRounds) {
             return candidate;
         }
         previous = classes;
-        candidate.model = FitModel(samples, classes, candidate.model.gains);
+        model = FitModel(samples, classes, model.gains);
     }
 }
 
@@ -138,9 +165,9 @@ void WeighOwnLook(const SquareCosts& costs, const SideColors& read, double cost,
 
 // The chosen reading with its doubts; other placements' cubes as rivals.
 [[nodiscard]] CubeReading Describe(const Candidate& chosen, std::span<const Candidate> others,
-                                   std::span<const SideReading> sides) {
+                                   const Samples& samples, std::span<const SideReading> sides) {
     const PieceFitter fitter(chosen.costs);
-    Fit fit = chosen.fit;
+    Fit fit = fitter.Best();
     SquareOdds odds(ColorsOf(fit.arrangement), fit.cost, AboutEqually);
     for (int tries = 0;; ++tries) {
         const auto cheaper = WeighHeldFits(fitter, fit, odds);
@@ -152,8 +179,16 @@ void WeighOwnLook(const SquareCosts& costs, const SideColors& read, double cost,
     }
     const SideColors solvable = ColorsOf(fit.arrangement);
     WeighOwnLook(chosen.costs, solvable, fit.cost, odds);
+    // Other placements weighed under this one's light and colours: a model
+    // fitted to its own reading flatters it.
+    const SampleCosts costs = CostsOf(chosen.model, samples);
+    std::vector<Placement> placements{chosen.placement};
     for (const Candidate& other : others) {
-        odds.WeighCube(ColorsOf(other.fit.arrangement), other.fit.cost);
+        if (std::ranges::find(placements, other.placement) == placements.end()) {
+            placements.push_back(other.placement);
+            const Fit rival = PieceFitter(SideCosts(costs, other.placement)).Best();
+            odds.WeighCube(ColorsOf(rival.arrangement), rival.cost);
+        }
     }
     // Every piece clearly there, but twisted, flipped or swapped as turning
     // never leaves them: that is the cube, and the squares that a cube that
@@ -178,9 +213,9 @@ void WeighOwnLook(const SquareCosts& costs, const SideColors& read, double cost,
 }
 
 // The placements that the quick bound likes best, each fitted in full; then
-// every other placement whose bound leaves it a chance to fit about as well
-// (a symmetric pattern fits many), one of each that reads alike square by
-// square, under the best one's light and colours.
+// every other placement whose bound leaves its pieces a chance to look about
+// as well (a symmetric pattern fits many), one of each that reads alike
+// square by square, under the best one's light and colours.
 [[nodiscard]] std::vector<Candidate> PlaceInAnyOrder(const Samples& samples,
                                                      std::span<const ColourModel> starts) {
     const SampleCosts startCosts = CostsOf(starts.front(), samples);
@@ -194,11 +229,11 @@ void WeighOwnLook(const SquareCosts& costs, const SideColors& read, double cost,
             seen.push_back(LikeliestSquares(candidates.back().costs));
         }
     }
-    const Candidate best =
-        *std::ranges::min_element(candidates, {}, [](const Candidate& c) { return c.fit.cost; });
+    ChosenFirst(candidates);
+    const Candidate best = candidates.front();
     const SquareCosts bestAtStart = SideCosts(startCosts, best.placement);
-    const double bound =
-        PieceFitter(bestAtStart).Best().cost - CentresCost(bestAtStart) + AboutEqually;
+    const double bound = Fitted(best.placement, best.model, bestAtStart).asSeen -
+                         CentresCost(bestAtStart) + AboutEqually;
     const SampleCosts costs = CostsOf(best.model, samples);
     for (std::size_t n = tried; n < ranked.size() && ranked[n].bound <= bound; ++n) {
         const SquareCosts placed = SideCosts(costs, ranked[n].placement);
@@ -207,9 +242,9 @@ void WeighOwnLook(const SquareCosts& costs, const SideColors& read, double cost,
             continue;
         }
         seen.push_back(likeliest);
-        const Fit fit = PieceFitter(placed).Best();
-        if (fit.cost <= best.fit.cost + AboutEqually) {
-            candidates.push_back({ranked[n].placement, best.model, placed, fit});
+        Candidate tie = Fitted(ranked[n].placement, best.model, placed);
+        if (tie.asSeen <= best.asSeen + AboutEqually) {
+            candidates.push_back(std::move(tie));
         }
     }
     return candidates;
@@ -237,8 +272,8 @@ std::variant<CubeReading, AssemblyError> AssembleCube(std::span<const SideReadin
     } else {
         candidates = PlaceInAnyOrder(samples, starts);
     }
-    std::ranges::sort(candidates, {}, [](const Candidate& c) { return c.fit.cost; });
-    return Describe(candidates.front(), std::span(candidates).subspan(1), sides);
+    ChosenFirst(candidates);
+    return Describe(candidates.front(), std::span(candidates).subspan(1), samples, sides);
 }
 
 } // namespace turnix::vision

@@ -16,7 +16,7 @@ constexpr int HeldRounds = 3;
 constexpr std::ptrdiff_t Neighbours = 8;
 // Two centres whose names could swap for this little (a centre with glare
 // or a logo looks like no colour well) are left for the pieces to decide.
-constexpr double NamingGap = 15;
+constexpr double NamingGap = 8;
 
 // The model's colours named again so that, at the least cost, each centre's
 // colour is its own; then the namings that swap two of those names and cost

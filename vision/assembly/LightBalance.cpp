@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace turnix::vision {
 
@@ -12,9 +13,10 @@ using LogTable = std::array<std::array<double, 3>, PhotoCount>;
 constexpr int Rounds = 12;
 // Channels this dark hold more noise than light and count for less.
 constexpr double DarkChannel = 0.02;
-// A sticker this far off the fit (in log units) counts half: glare.
-constexpr double OffFit = 0.25;
 constexpr double Darkest = 1e-4;
+// A side photographed nearly all in its own colour shows little of its
+// light: as much as one bright sticker says it is like the others'.
+constexpr double EvenLightWeight = 1;
 
 void CentreLogs(LogTable& logs) noexcept {
     for (std::size_t k = 0; k < 3; ++k) {
@@ -42,22 +44,30 @@ void CentreLogs(LogTable& logs) noexcept {
 using PerSample = std::array<std::array<double, 3>, SampleCount>;
 using GroupOf = std::array<std::size_t, SampleCount>;
 
-// For each group, the weighted mean of log(sample) less the other factor's
-// log; a group with no weight keeps its value.
+// For each group, the weighted median of log(sample) less the other
+// factor's log: a sticker read as the wrong colour, or with glare, moves it
+// no more than any other sticker. A prior weight counts for a value of 0.
+// A group with no weight keeps its value.
 void FitFactor(const PerSample& logs, const PerSample& weights, const GroupOf& group,
-               const GroupOf& otherGroup, const LogTable& other, LogTable& fitted) noexcept {
-    LogTable sums{};
-    LogTable totals{};
-    for (std::size_t i = 0; i < SampleCount; ++i) {
-        for (std::size_t k = 0; k < 3; ++k) {
-            sums[group[i]][k] += weights[i][k] * (logs[i][k] - other[otherGroup[i]][k]);
-            totals[group[i]][k] += weights[i][k];
-        }
-    }
+               const GroupOf& otherGroup, const LogTable& other, double prior, LogTable& fitted) {
     for (std::size_t g = 0; g < PhotoCount; ++g) {
         for (std::size_t k = 0; k < 3; ++k) {
-            if (totals[g][k] > 0) {
-                fitted[g][k] = sums[g][k] / totals[g][k];
+            std::vector<std::pair<double, double>> values{{0.0, prior}};
+            double total = prior;
+            for (std::size_t i = 0; i < SampleCount; ++i) {
+                if (group[i] == g) {
+                    values.emplace_back(logs[i][k] - other[otherGroup[i]][k], weights[i][k]);
+                    total += weights[i][k];
+                }
+            }
+            std::ranges::sort(values);
+            double below = 0;
+            for (const auto& [value, weight] : values) {
+                below += weight;
+                if (below >= total / 2) {
+                    fitted[g][k] = value;
+                    break;
+                }
             }
         }
     }
@@ -106,18 +116,10 @@ Gains FitGains(const Samples& samples, const ClassOf& classes, const Gains& star
         }
     }
     LogTable colourLogs{};
-    PerSample weights = bright;
     for (int round = 0; round < Rounds; ++round) {
-        FitFactor(logs, weights, classes, photos, photoLogs, colourLogs);
-        FitFactor(logs, weights, photos, classes, colourLogs, photoLogs);
+        FitFactor(logs, bright, classes, photos, photoLogs, 0, colourLogs);
+        FitFactor(logs, bright, photos, classes, colourLogs, EvenLightWeight, photoLogs);
         CentreLogs(photoLogs);
-        for (std::size_t i = 0; i < SampleCount; ++i) {
-            for (std::size_t k = 0; k < 3; ++k) {
-                const double off =
-                    (logs[i][k] - photoLogs[photos[i]][k] - colourLogs[classes[i]][k]) / OffFit;
-                weights[i][k] = bright[i][k] / (1 + off * off);
-            }
-        }
     }
     return GainsOf(photoLogs);
 }

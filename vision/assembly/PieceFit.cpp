@@ -88,17 +88,17 @@ public:
         same.cost = TurnCost(permutation, held, &same.turn);
         // The other parity: the cheapest exchange of two positions' pieces.
         SetFit<N>& other = fits[IsOdd(permutation) ? 0 : 1];
+        const Exchanges exchanges(*this, permutation, held);
         for (std::size_t i = 0; i < N; ++i) {
             for (std::size_t j = i + 1; j < N; ++j) {
                 if (held && (held->position == i || held->position == j)) {
                     continue;
                 }
-                auto swapped = permutation;
-                std::swap(swapped[i], swapped[j]);
-                const double cost = TurnCost(swapped, held, nullptr);
+                const double cost = exchanges.Cost(i, j);
                 if (cost < other.cost) {
                     other.cost = cost;
-                    other.piece = swapped;
+                    other.piece = permutation;
+                    std::swap(other.piece[i], other.piece[j]);
                 }
             }
         }
@@ -123,6 +123,110 @@ public:
     }
 
 private:
+    // A position's piece at its best allowed turn, and what turning it c
+    // further costs more (Never where that is not allowed).
+    struct Turning {
+        double best{Never};
+        std::size_t turn{0};
+        std::array<double, M> more{};
+    };
+
+    [[nodiscard]] Turning TurningOf(std::size_t p, int piece,
+                                    const std::optional<HeldCell>& held) const {
+        const auto& cell = cells[p][static_cast<std::size_t>(piece)];
+        Turning turning;
+        for (std::size_t t = 0; t < M; ++t) {
+            if (Allows(held, p, t) && cell[t] < turning.best) {
+                turning.best = cell[t];
+                turning.turn = t;
+            }
+        }
+        for (std::size_t c = 0; c < M; ++c) {
+            const std::size_t t = (turning.turn + c) % M;
+            turning.more[c] = Allows(held, p, t) ? cell[t] - turning.best : Never;
+        }
+        return turning;
+    }
+
+    // The cost of the permutation with two positions' pieces exchanged, its
+    // turns mended, without fitting the turns afresh: each at its best, then
+    // the cheapest mend of their sum, one position turned by what is missing
+    // or, for corners, two each by the other amount.
+    class Exchanges {
+    public:
+        Exchanges(const PieceSet& set, const std::array<int, N>& permutation,
+                  const std::optional<HeldCell>& heldCell)
+            : pieces(set), piece(permutation), held(heldCell) {
+            for (std::size_t p = 0; p < N; ++p) {
+                base[p] = pieces.TurningOf(p, piece[p], held);
+                sum += base[p].best;
+                residue += base[p].turn;
+                for (std::size_t c = 1; c < M; ++c) {
+                    Keep(cheapest[c], {base[p].more[c], p});
+                }
+            }
+        }
+
+        [[nodiscard]] double Cost(std::size_t i, std::size_t j) const {
+            const Turning a = pieces.TurningOf(i, piece[j], held);
+            const Turning b = pieces.TurningOf(j, piece[i], held);
+            const double total = sum - base[i].best - base[j].best + a.best + b.best;
+            const std::size_t r =
+                (residue + 2 * M - base[i].turn - base[j].turn + a.turn + b.turn) % M;
+            if (r == 0) {
+                return total;
+            }
+            const auto least = [&](std::size_t c) {
+                std::array<Extra, Kept> some{};
+                some.fill({Never, N});
+                for (const Extra& e : cheapest[c]) {
+                    if (e.position != i && e.position != j) {
+                        Keep(some, e);
+                    }
+                }
+                Keep(some, {a.more[c], i});
+                Keep(some, {b.more[c], j});
+                return std::pair{some[0].cost, some[0].cost + some[1].cost};
+            };
+            const std::size_t missing = M - r;
+            double mend = least(missing).first;
+            if (M == 3) {
+                mend = std::min(mend, least((2 * missing) % M).second);
+            }
+            return total + mend;
+        }
+
+    private:
+        struct Extra {
+            double cost{Never};
+            std::size_t position{N};
+        };
+        // Two may be exchanged away, two are needed.
+        static constexpr std::size_t Kept = 4;
+
+        static void Keep(std::array<Extra, Kept>& kept, Extra extra) {
+            for (Extra& slot : kept) {
+                if (extra.cost < slot.cost) {
+                    std::swap(slot, extra);
+                }
+            }
+        }
+
+        const PieceSet& pieces;
+        const std::array<int, N>& piece;
+        const std::optional<HeldCell>& held;
+        std::array<Turning, N> base{};
+        double sum{0};
+        std::size_t residue{0};
+        std::array<std::array<Extra, Kept>, M> cheapest = [] {
+            std::array<std::array<Extra, Kept>, M> empty{};
+            for (auto& list : empty) {
+                list.fill({Never, N});
+            }
+            return empty;
+        }();
+    };
+
     [[nodiscard]] static bool Allows(const std::optional<HeldCell>& held, std::size_t p,
                                      std::size_t t) noexcept {
         return !held || held->position != p || held->turn == t;
