@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace turnix::vision {
 
@@ -10,7 +9,7 @@ namespace {
 
 using LogTable = std::array<std::array<double, 3>, PhotoCount>;
 
-constexpr int Rounds = 12;
+constexpr int Rounds = 8;
 // Channels this dark hold more noise than light and count for less.
 constexpr double DarkChannel = 0.02;
 constexpr double Darkest = 1e-4;
@@ -50,22 +49,25 @@ using GroupOf = std::array<std::size_t, SampleCount>;
 // A group with no weight keeps its value.
 void FitFactor(const PerSample& logs, const PerSample& weights, const GroupOf& group,
                const GroupOf& otherGroup, const LogTable& other, double prior, LogTable& fitted) {
+    std::array<std::pair<double, double>, SampleCount + 1> values{};
     for (std::size_t g = 0; g < PhotoCount; ++g) {
         for (std::size_t k = 0; k < 3; ++k) {
-            std::vector<std::pair<double, double>> values{{0.0, prior}};
+            std::size_t count = 0;
+            values[count++] = {0.0, prior};
             double total = prior;
             for (std::size_t i = 0; i < SampleCount; ++i) {
                 if (group[i] == g) {
-                    values.emplace_back(logs[i][k] - other[otherGroup[i]][k], weights[i][k]);
+                    values[count++] = {logs[i][k] - other[otherGroup[i]][k], weights[i][k]};
                     total += weights[i][k];
                 }
             }
-            std::ranges::sort(values);
+            const auto end = values.begin() + static_cast<std::ptrdiff_t>(count);
+            std::sort(values.begin(), end);
             double below = 0;
-            for (const auto& [value, weight] : values) {
-                below += weight;
-                if (below >= total / 2) {
-                    fitted[g][k] = value;
+            for (auto v = values.begin(); v != end; ++v) {
+                below += v->second;
+                if (below >= total / 2 && total > 0) {
+                    fitted[g][k] = v->first;
                     break;
                 }
             }

@@ -14,14 +14,15 @@ constexpr int Turns = 4;
 constexpr std::array<std::int16_t, 5> FreeSides{side::Top, side::Bottom, side::Back, side::Left,
                                                 side::Right};
 
-// The cheapest so far, the dearest of them on top.
+// The cheapest so far, the dearest of them on top, each placement packed
+// into five bits for each free side: its photo and its turn.
 class Shortlist {
 public:
     explicit Shortlist(std::size_t size) : room(size) {}
 
     void Offer(double bound, const Placement& placement) {
         if (kept.size() < room || bound < kept.top().bound) {
-            kept.push({bound, placement});
+            kept.push({bound, Packed(placement)});
             if (kept.size() > room) {
                 kept.pop();
             }
@@ -31,15 +32,42 @@ public:
     [[nodiscard]] std::vector<Ranked> Cheapest() {
         std::vector<Ranked> cheapest(kept.size());
         for (auto slot = cheapest.rbegin(); slot != cheapest.rend(); ++slot) {
-            *slot = kept.top();
+            *slot = {kept.top().bound, Unpacked(kept.top().code)};
             kept.pop();
         }
         return cheapest;
     }
 
 private:
+    struct Entry {
+        double bound;
+        std::uint32_t code;
+
+        friend bool operator<(const Entry& a, const Entry& b) noexcept { return a.bound < b.bound; }
+    };
+
+    [[nodiscard]] static std::uint32_t Packed(const Placement& placement) noexcept {
+        std::uint32_t code = 0;
+        for (const std::int16_t s : FreeSides) {
+            const auto at = static_cast<std::size_t>(s);
+            code = code << 5U | static_cast<std::uint32_t>(placement.photoAt[at] << 2U) |
+                   static_cast<std::uint32_t>(placement.turn[at]);
+        }
+        return code;
+    }
+
+    [[nodiscard]] static Placement Unpacked(std::uint32_t code) noexcept {
+        Placement placement;
+        placement.photoAt[side::Front] = 0;
+        for (auto s = FreeSides.rbegin(); s != FreeSides.rend(); ++s, code >>= 5U) {
+            placement.photoAt[static_cast<std::size_t>(*s)] = (code >> 2U) & 7U;
+            placement.turn[static_cast<std::size_t>(*s)] = static_cast<int>(code & 3U);
+        }
+        return placement;
+    }
+
     std::size_t room;
-    std::priority_queue<Ranked> kept;
+    std::priority_queue<Entry> kept;
 };
 
 // The colours a piece can show on a position's squares, in the position's
@@ -144,17 +172,43 @@ private:
 
 // Every turning of the free photos from side `level` on, the bound so far
 // given.
-void RankTurnings(const TurningBounds& bounds, Placement& placement, std::size_t level,
-                  double bound, Shortlist& shortlist) {
+void RankTurnings(const TurningBounds& bounds, const std::array<int, PhotoCount>& turnsOf,
+                  Placement& placement, std::size_t level, double bound, Shortlist& shortlist) {
     if (level == FreeSides.size()) {
         shortlist.Offer(bound, placement);
         return;
     }
-    for (int turn = 0; turn < Turns; ++turn) {
-        placement.turn[static_cast<std::size_t>(FreeSides[level])] = turn;
-        RankTurnings(bounds, placement, level + 1, bound + bounds.Completed(level, placement.turn),
-                     shortlist);
+    const auto at = static_cast<std::size_t>(FreeSides[level]);
+    for (int turn = 0; turn < turnsOf[placement.photoAt[at]]; ++turn) {
+        placement.turn[at] = turn;
+        RankTurnings(bounds, turnsOf, placement, level + 1,
+                     bound + bounds.Completed(level, placement.turn), shortlist);
     }
+}
+
+// The turns that give a photo a different look: one when its likeliest
+// colours look the same after a quarter turn (a solved side), two when after
+// a half turn, else four. The others would read the same cube again.
+[[nodiscard]] std::array<int, PhotoCount> TurnsThatDiffer(const SampleCosts& costs) {
+    std::array<std::size_t, SampleCount> likeliest{};
+    for (std::size_t i = 0; i < SampleCount; ++i) {
+        likeliest[i] =
+            static_cast<std::size_t>(std::ranges::min_element(costs[i]) - costs[i].begin());
+    }
+    std::array<int, PhotoCount> turns{};
+    for (std::size_t p = 0; p < PhotoCount; ++p) {
+        const auto sameAfter = [&](int turn) {
+            for (std::size_t q = 0; q < SquaresPerPhoto; ++q) {
+                if (likeliest[p * SquaresPerPhoto + q] !=
+                    likeliest[p * SquaresPerPhoto + PhotoSquare(q, turn)]) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        turns[p] = sameAfter(1) ? 1 : sameAfter(2) ? 2 : Turns;
+    }
+    return turns;
 }
 
 } // namespace
@@ -209,6 +263,7 @@ ClassOf ClassesOf(const SideColors& colours, const Placement& placement) noexcep
 
 std::vector<Ranked> LikeliestPlacements(const SampleCosts& costs, std::size_t count) {
     Shortlist shortlist(count);
+    const auto turnsOf = TurnsThatDiffer(costs);
     std::array<std::size_t, 5> photos{1, 2, 3, 4, 5};
     do {
         Placement placement;
@@ -216,7 +271,7 @@ std::vector<Ranked> LikeliestPlacements(const SampleCosts& costs, std::size_t co
         for (std::size_t k = 0; k < FreeSides.size(); ++k) {
             placement.photoAt[static_cast<std::size_t>(FreeSides[k])] = photos[k];
         }
-        RankTurnings(TurningBounds(costs, placement), placement, 0, 0, shortlist);
+        RankTurnings(TurningBounds(costs, placement), turnsOf, placement, 0, 0, shortlist);
     } while (std::next_permutation(photos.begin(), photos.end()));
     return shortlist.Cheapest();
 }

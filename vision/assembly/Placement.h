@@ -37,7 +37,8 @@ struct Ranked {
 };
 
 // With the first photo as the Front, upright, the placements of the other
-// five with the least bounds, cheapest first: at most count.
+// five with the least bounds, cheapest first: at most count. A photo that
+// looks the same turned is tried in the turns that look different only.
 [[nodiscard]] std::vector<Ranked> LikeliestPlacements(const SampleCosts& costs, std::size_t count);
 
 } // namespace turnix::vision
