@@ -52,7 +52,7 @@ struct Candidate {
     double asSeen{0};
 };
 
-[[nodiscard]] std::string Ordinal(std::size_t n) {
+[[nodiscard]] std::string FromOne(std::size_t n) {
     return std::to_string(n + 1);
 }
 
@@ -66,7 +66,7 @@ struct Candidate {
             const StickerSample& s = sides[p].stickers[q];
             if (!std::isfinite(s.color.red) || !std::isfinite(s.color.green) ||
                 !std::isfinite(s.color.blue) || !std::isfinite(s.spread)) {
-                return "Photo " + Ordinal(p) + " gives no colour for square " + Ordinal(q) + ".";
+                return "Photo " + FromOne(p) + " gives no colour for square " + FromOne(q) + ".";
             }
         }
     }
@@ -116,10 +116,9 @@ void ChosenFirst(std::vector<Candidate>& candidates) {
     SideColors colours{};
     for (std::size_t s = 0; s < 6; ++s) {
         for (std::size_t q = 0; q < 9; ++q) {
-            const auto& c = costs[s][q];
-            const auto least = std::min_element(c.begin(), c.end()) - c.begin();
-            colours[s][q] =
-                static_cast<std::int16_t>(q == CentreSquare ? static_cast<long>(s) : least);
+            const auto least = static_cast<std::size_t>(std::ranges::min_element(costs[s][q]) -
+                                                        costs[s][q].begin());
+            colours[s][q] = static_cast<std::int16_t>(q == CentreSquare ? s : least);
         }
     }
     return colours;
@@ -259,7 +258,7 @@ std::variant<CubeReading, AssemblyError> AssembleCube(std::span<const SideReadin
     }
     const Samples samples = SamplesOf(sides);
     if (const auto twice = SameSideTwice(samples)) {
-        return AssemblyError{"Photos " + Ordinal(twice->first) + " and " + Ordinal(twice->second) +
+        return AssemblyError{"Photos " + FromOne(twice->first) + " and " + FromOne(twice->second) +
                              " show the same side: their centres have one colour. Each photo "
                              "must show a different side."};
     }

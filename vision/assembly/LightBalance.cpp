@@ -45,8 +45,8 @@ using GroupOf = std::array<std::size_t, SampleCount>;
 
 // For each group, the weighted median of log(sample) less the other
 // factor's log: a sticker read as the wrong colour, or with glare, moves it
-// no more than any other sticker. A prior weight counts for a value of 0.
-// A group with no weight keeps its value.
+// no more than any other sticker. prior is the weight of a pretend sticker
+// that asks for 0. A group with no weight keeps its value.
 void FitFactor(const PerSample& logs, const PerSample& weights, const GroupOf& group,
                const GroupOf& otherGroup, const LogTable& other, double prior, LogTable& fitted) {
     std::array<std::pair<double, double>, SampleCount + 1> values{};
