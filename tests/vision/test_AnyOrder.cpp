@@ -59,7 +59,7 @@ CubeColors Pattern(const std::string& turns) {
 // the same cube.
 TEST(AssembleCubeInAnyOrder, ShuffledAndTurnedPhotosGiveTheCubeHeldAsTheFirstPhotoShowsIt) {
     std::mt19937 random(6);
-    for (int n = 0; n < 6; ++n) {
+    for (int n = 0; n < 3; ++n) {
         const CubeColors cube = ColorsOf(CubeOf(RandomArrangement(random, true)));
         const auto photos = PhotosOf(cube, CloseRedAndOrange, HardLight, random);
         std::array<std::size_t, 6> order{0, 1, 2, 3, 4, 5};
@@ -85,7 +85,7 @@ TEST(AssembleCubeInAnyOrder, OrderAndTurnsOfTheOtherPhotosChangeNothing) {
     const CubeColors cube = ColorsOf(CubeOf(RandomArrangement(random, true)));
     const auto photos = PhotosOf(cube, StandardColours, HardLight, random);
     const CubeReading reading = ReadInAnyOrder(photos);
-    for (int n = 0; n < 3; ++n) {
+    for (int n = 0; n < 2; ++n) {
         std::array<std::size_t, 6> order{0, 1, 2, 3, 4, 5};
         std::shuffle(order.begin() + 1, order.end(), random);
         std::array<int, 6> turns{};

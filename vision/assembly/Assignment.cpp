@@ -14,23 +14,24 @@ std::vector<std::size_t> CheapestAssignment(std::span<const double> costs, std::
     std::vector<std::size_t> rowOfColumn(n + 1, 0);
     std::vector<std::size_t> previous(n + 1, 0);
     std::vector<double> slack(n + 1);
-    std::vector<bool> used(n + 1);
+    // Plain bytes: a vector of bool costs a bit iterator per look.
+    std::vector<unsigned char> used(n + 1);
     for (std::size_t row = 1; row <= n; ++row) {
         rowOfColumn[0] = row;
         std::size_t column = 0;
         std::fill(slack.begin(), slack.end(), Infinite);
-        std::fill(used.begin(), used.end(), false);
+        std::fill(used.begin(), used.end(), 0);
         do {
-            used[column] = true;
+            used[column] = 1;
             const std::size_t r = rowOfColumn[column];
+            const double* const rowCosts = costs.data() + (r - 1) * n - 1;
             double least = Infinite;
             std::size_t next = 0;
             for (std::size_t c = 1; c <= n; ++c) {
-                if (used[c]) {
+                if (used[c] != 0) {
                     continue;
                 }
-                const double reduced =
-                    costs[(r - 1) * n + (c - 1)] - rowPotential[r] - columnPotential[c];
+                const double reduced = rowCosts[c] - rowPotential[r] - columnPotential[c];
                 if (reduced < slack[c]) {
                     slack[c] = reduced;
                     previous[c] = column;
@@ -41,7 +42,7 @@ std::vector<std::size_t> CheapestAssignment(std::span<const double> costs, std::
                 }
             }
             for (std::size_t c = 0; c <= n; ++c) {
-                if (used[c]) {
+                if (used[c] != 0) {
                     rowPotential[rowOfColumn[c]] += least;
                     columnPotential[c] -= least;
                 } else {
