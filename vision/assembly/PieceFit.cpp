@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 #include <span>
 
 namespace turnix::vision {
