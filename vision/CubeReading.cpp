@@ -241,9 +241,9 @@ void WeighOwnLook(const SquareCosts& costs, const SideColors& read, double cost,
             continue;
         }
         seen.push_back(likeliest);
-        Candidate tie = Fitted(ranked[n].placement, best.model, placed);
+        const Candidate tie = Fitted(ranked[n].placement, best.model, placed);
         if (tie.asSeen <= best.asSeen + AboutEqually) {
-            candidates.push_back(std::move(tie));
+            candidates.push_back(tie);
         }
     }
     return candidates;

@@ -156,6 +156,7 @@ std::vector<ColourModel> ClassifyByColour(const Samples& samples) {
     }
     std::ranges::stable_sort(settled, {}, &std::pair<ColourModel, double>::second);
     std::vector<ColourModel> models;
+    models.reserve(settled.size());
     for (const auto& [model, cost] : settled) {
         models.push_back(model);
     }

@@ -69,6 +69,7 @@ std::vector<SideColors> SquareOdds::CloseRivals() const {
     auto sorted = close;
     std::ranges::stable_sort(sorted, {}, &std::pair<double, SideColors>::first);
     std::vector<SideColors> cubes;
+    cubes.reserve(sorted.size());
     for (const auto& [cost, cube] : sorted) {
         cubes.push_back(cube);
     }
