@@ -27,8 +27,10 @@ constexpr double ClearlyUnsolvable = 15.0;
 // Placements of photos in any order tried in full, the likeliest by a quick
 // bound; and rounds of refitting light and colours to the pieces found.
 constexpr std::size_t PlacementsTried = 16;
-// The likeliest placements are tried from the other starts for light and
-// colours too, which differ when a centre looks like no colour well.
+// Up to so many ways of naming the colours rank the placements, the others'
+// likeliest few tried too: they differ when a centre looks like no colour
+// well, or like another.
+constexpr std::size_t NamingsRanked = 3;
 constexpr std::size_t OtherStartsTried = 4;
 constexpr int RefitRounds = 4;
 // A symmetric pattern fits many placements; this many are looked at for
@@ -50,6 +52,8 @@ struct Candidate {
     // What the pieces as they look cost: how well the light and colours
     // explain the photos.
     double asSeen{0};
+    // Which naming of the colours its placement was ranked under.
+    std::size_t naming{0};
 };
 
 [[nodiscard]] std::string FromOne(std::size_t n) {
@@ -211,37 +215,61 @@ void WeighOwnLook(const SquareCosts& costs, const SideColors& read, double cost,
     return sum;
 }
 
-// The placements that the quick bound likes best, each fitted in full; then
-// every other placement whose bound leaves its pieces a chance to look about
-// as well (a symmetric pattern fits many), one of each that reads alike
-// square by square, under the best one's light and colours.
+// The starts that name the colours differently, the best first: a centre
+// that looks like another colour (a logo) swaps two names, and then only
+// the right names find the right placement.
+[[nodiscard]] std::vector<ColourModel> DistinctNamings(const Samples& samples,
+                                                       std::span<const ColourModel> starts) {
+    std::vector<ColourModel> namings;
+    std::vector<ClassOf> seen;
+    for (const ColourModel& start : starts) {
+        const ClassOf classes = NinePerColour(CostsOf(start, samples), true);
+        if (std::ranges::find(seen, classes) == seen.end() && namings.size() < NamingsRanked) {
+            seen.push_back(classes);
+            namings.push_back(start);
+        }
+    }
+    return namings;
+}
+
+// The placements that the quick bound likes best under each naming, each
+// fitted in full; then every other placement whose bound leaves its pieces
+// a chance to look about as well as the best's (a symmetric pattern fits
+// many), one of each that reads alike square by square, under the best
+// one's light and colours.
 [[nodiscard]] std::vector<Candidate> PlaceInAnyOrder(const Samples& samples,
                                                      std::span<const ColourModel> starts) {
-    const SampleCosts startCosts = CostsOf(starts.front(), samples);
-    const std::vector<Ranked> ranked = LikeliestPlacements(startCosts, MostTies);
-    const std::size_t tried = std::min(PlacementsTried, ranked.size());
+    const std::vector<ColourModel> namings = DistinctNamings(samples, starts);
+    std::vector<std::vector<Ranked>> rankings;
     std::vector<Candidate> candidates;
     std::vector<SideColors> seen;
-    for (std::size_t n = 0; n < tried; ++n) {
-        for (std::size_t k = 0; k < starts.size() && (k == 0 || n < OtherStartsTried); ++k) {
-            candidates.push_back(Refit(samples, starts[k], ranked[n].placement));
+    for (std::size_t k = 0; k < namings.size(); ++k) {
+        rankings.push_back(LikeliestPlacements(CostsOf(namings[k], samples), MostTies));
+        const std::size_t tried = k == 0 ? PlacementsTried : OtherStartsTried;
+        for (std::size_t n = 0; n < std::min(tried, rankings[k].size()); ++n) {
+            candidates.push_back(Refit(samples, namings[k], rankings[k][n].placement));
+            candidates.back().naming = k;
             seen.push_back(LikeliestSquares(candidates.back().costs));
         }
     }
     ChosenFirst(candidates);
     const Candidate best = candidates.front();
+    const SampleCosts startCosts = CostsOf(namings[best.naming], samples);
     const SquareCosts bestAtStart = SideCosts(startCosts, best.placement);
     const double bound = Fitted(best.placement, best.model, bestAtStart).asSeen -
                          CentresCost(bestAtStart) + AboutEqually;
     const SampleCosts costs = CostsOf(best.model, samples);
-    for (std::size_t n = tried; n < ranked.size() && ranked[n].bound <= bound; ++n) {
-        const SquareCosts placed = SideCosts(costs, ranked[n].placement);
+    for (const Ranked& ranked : rankings[best.naming]) {
+        if (ranked.bound > bound) {
+            break;
+        }
+        const SquareCosts placed = SideCosts(costs, ranked.placement);
         const SideColors likeliest = LikeliestSquares(placed);
         if (std::ranges::find(seen, likeliest) != seen.end()) {
             continue;
         }
         seen.push_back(likeliest);
-        const Candidate tie = Fitted(ranked[n].placement, best.model, placed);
+        const Candidate tie = Fitted(ranked.placement, best.model, placed);
         if (tie.asSeen <= best.asSeen + AboutEqually) {
             candidates.push_back(tie);
         }
