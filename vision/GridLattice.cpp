@@ -113,10 +113,14 @@ std::vector<cv::Point> BestWindows(const LatticeMatches& matches) {
     return windows;
 }
 
+std::size_t SquareIndex(int column, int row) {
+    return static_cast<std::size_t>(row) * 3 + static_cast<std::size_t>(column);
+}
+
 void Support(GridFit& fit, std::span<const cv::Point> squares) {
     for (const cv::Point& s : squares) {
         if (s.x >= 0 && s.y >= 0 && s.x < 3 && s.y < 3)
-            fit.supported[static_cast<std::size_t>(s.y * 3 + s.x)] = true;
+            fit.supported[SquareIndex(s.x, s.y)] = true;
         else
             ++fit.ringSupport;
     }
@@ -142,7 +146,7 @@ std::optional<GridFit> WindowGrid(const Lattice& lattice, cv::Point corner,
         ++fit.outlines;
         for (int j = m.block.j; j < m.block.j + m.block.h; ++j)
             for (int i = m.block.i; i < m.block.i + m.block.w; ++i)
-                fit.supported[static_cast<std::size_t>(j * 3 + i)] = true;
+                fit.supported[SquareIndex(i, j)] = true;
     }
     fit.ringSupport = onGrid.Covered(-1, -1, 5) - onGrid.Covered(0, 0, 3);
     for (const auto& region : outlines.regions) {

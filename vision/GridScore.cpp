@@ -68,7 +68,8 @@ double BorderOnEdges(const std::array<cv::Point2d, 4>& outline, const cv::Mat& e
 // background beside a smaller puzzle has edges on one side at most.
 bool Enclosed(const Homography& grid, std::size_t square, const cv::Mat& edges) {
     constexpr int Samples = 6; // a side
-    const cv::Point2d corner(static_cast<double>(square % 3), static_cast<double>(square / 3));
+    const std::size_t row = square / 3;
+    const cv::Point2d corner(static_cast<double>(square % 3), static_cast<double>(row));
     const std::array<cv::Point2d, 4> along{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}};
     const std::array<cv::Point2d, 4> starts{{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
     int onEdge = 0;

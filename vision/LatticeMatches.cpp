@@ -10,10 +10,10 @@ namespace {
 // Tolerances in squares of the lattice.
 constexpr double MostCornerError = 0.25;
 constexpr double MostRegionCornerError = 0.15;
-constexpr int Span = 2 * LatticeReach + 1;
 
 std::size_t Slot(int i, int j) {
-    return static_cast<std::size_t>((j + LatticeReach) * Span + (i + LatticeReach));
+    return static_cast<std::size_t>(j + LatticeReach) * LatticeSpan +
+           static_cast<std::size_t>(i + LatticeReach);
 }
 
 // Tries each corner of the outline as the block's top left, and the block
@@ -37,7 +37,7 @@ std::optional<Match> MatchOutline(const Lattice& lattice, const Quad& quad, std:
             continue;
         block.i = static_cast<int>(std::lround(centre.x - block.w / 2.0));
         block.j = static_cast<int>(std::lround(centre.y - block.h / 2.0));
-        if (!block.Within(-LatticeReach, -LatticeReach, Span))
+        if (!block.Within(-LatticeReach, -LatticeReach, static_cast<int>(LatticeSpan)))
             continue;
         const auto expected = block.Corners(lattice.margin);
         double worst = 0;

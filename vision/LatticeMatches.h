@@ -12,6 +12,7 @@ namespace turnix::vision {
 
 // Squares of a lattice looked at on each side of the one it was seeded on.
 inline constexpr int LatticeReach = 4;
+inline constexpr std::size_t LatticeSpan = 2 * LatticeReach + 1;
 
 // A lattice of squares seen in perspective: square (i, j) spans grid points
 // (i, j) to (i + 1, j + 1); a sticker sits `margin` inside its square on
@@ -69,7 +70,7 @@ public:
 
     [[nodiscard]] std::vector<Match> Within(int i0, int j0, int size) const;
     [[nodiscard]] std::vector<Match> All() const {
-        return Within(-LatticeReach, -LatticeReach, 2 * LatticeReach + 1);
+        return Within(-LatticeReach, -LatticeReach, static_cast<int>(LatticeSpan));
     }
     // Squares covered by the outlines within a window.
     [[nodiscard]] int Covered(int i0, int j0, int size) const;
@@ -79,7 +80,7 @@ private:
     void Take(const Block& block);
 
     std::vector<Match> accepted_;
-    std::array<bool, (2 * LatticeReach + 1) * (2 * LatticeReach + 1)> taken_{};
+    std::array<bool, LatticeSpan * LatticeSpan> taken_{};
 };
 
 // How far inside their blocks the matched outlines sit, at the median.

@@ -31,9 +31,10 @@ float Median(std::vector<float> values) {
 
 std::vector<Pixel> InnerPixels(const cv::Mat& bgr, const Homography& toImage, int square) {
     std::vector<Pixel> pixels;
-    pixels.reserve(SamplesAcross * SamplesAcross);
+    pixels.reserve(static_cast<std::size_t>(SamplesAcross) * SamplesAcross);
+    const int squareRow = square / 3;
     const double left = square % 3 + (1 - Inner) / 2;
-    const double top = square / 3 + (1 - Inner) / 2;
+    const double top = squareRow + (1 - Inner) / 2;
     for (int y = 0; y < SamplesAcross; ++y) {
         for (int x = 0; x < SamplesAcross; ++x) {
             const cv::Point2d p = toImage.Map({left + Inner * (x + 0.5) / SamplesAcross,

@@ -34,7 +34,8 @@ void Draw(cv::Mat& image, const SideReading& side) {
     cv::circle(image, map(0, 0), 4, {0, 255, 255}, cv::FILLED);
     for (int q = 0; q < 9; ++q) {
         const auto& s = side.stickers[static_cast<std::size_t>(q)];
-        const cv::Point at = map(q % 3 + 0.5, q / 3 + 0.5);
+        const int row = q / 3;
+        const cv::Point at = map(q % 3 + 0.5, row + 0.5);
         cv::rectangle(image, at - cv::Point(5, 5), at + cv::Point(5, 5),
                       cv::Scalar(s.color.blue, s.color.green, s.color.red), cv::FILLED);
         cv::rectangle(image, at - cv::Point(6, 6), at + cv::Point(6, 6), {255, 255, 255});

@@ -110,7 +110,7 @@ TEST(FindSide, RefusesPicturesItCannotRead) {
     const std::vector<ImageView> views{
         {320, 240, image.step[0], 3, nullptr},  {0, 240, image.step[0], 3, image.data},
         {320, 0, image.step[0], 3, image.data}, {320, 240, image.step[0], 2, image.data},
-        {320, 240, 320 * 2, 3, image.data},     {16, 16, image.step[0], 3, image.data}};
+        {320, 240, 640, 3, image.data},         {16, 16, image.step[0], 3, image.data}};
     for (const auto& view : views)
         EXPECT_FALSE(FindSide(view)) << view.width << "x" << view.height << "x" << view.channels;
 }
@@ -146,6 +146,7 @@ TEST(FindSide, GivesTheSameOnManyThreadsAsOnOne) {
     for (std::uint32_t seed = 21; seed < 25; ++seed)
         photos.push_back(MakePhoto(RandomSpec(seed, 640, 480)));
     std::vector<std::future<std::optional<SideReading>>> running;
+    running.reserve(photos.size());
     for (const auto& photo : photos)
         running.push_back(
             std::async(std::launch::async, [&photo] { return FindSide(ViewOf(photo.image)); }));

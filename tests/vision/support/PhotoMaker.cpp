@@ -181,7 +181,8 @@ private:
             const double cell = Edge / n;
             for (int row = 0; row < n; ++row) {
                 for (int col = 0; col < n; ++col) {
-                    const Rgb c = f == 0 && n == 3 ? front[static_cast<std::size_t>(row * 3 + col)]
+                    const Rgb c = f == 0 && n == 3 ? front[static_cast<std::size_t>(row) * 3 +
+                                                           static_cast<std::size_t>(col)]
                                                    : AnyCubeColor();
                     const cv::Point2d centre((col + 0.5) * cell, (row + 0.5) * cell);
                     // Stickerless squares overlap a little, so that one colour
@@ -245,6 +246,12 @@ ReaderOrder FindReaderOrder(const View& view) {
             return order;
     }
     return {};
+}
+
+// The centre of a square numbered row by row, in face squares.
+cv::Point2d SquareCentre(std::size_t square) {
+    const std::size_t row = square / 3;
+    return {static_cast<double>(square % 3) + 0.5, static_cast<double>(row) + 0.5};
 }
 
 // Light falling off across the photo in one direction, tinted by the cast.
@@ -347,8 +354,7 @@ Photo MakePhoto(const PhotoSpec& spec) {
     }
     std::vector<std::size_t> squares(9);
     for (std::size_t q = 0; q < 9; ++q) {
-        const cv::Point2d s =
-            order.OnFace(static_cast<double>(q % 3) + 0.5, static_cast<double>(q / 3) + 0.5);
+        const cv::Point2d s = order.OnFace(SquareCentre(q).x, SquareCentre(q).y);
         squares[q] = static_cast<std::size_t>(std::floor(s.y)) * 3 +
                      static_cast<std::size_t>(std::floor(s.x));
         const cv::Point2d centre = view.OnFace(Faces[0], s.x, s.y);
@@ -360,9 +366,8 @@ Photo MakePhoto(const PhotoSpec& spec) {
             cv::norm(view.OnFace(Faces[0], 1.5, 1.5) - view.OnFace(Faces[0], 2.5, 1.5));
         std::shuffle(squares.begin(), squares.end(), random);
         for (int g = 0; g < std::min(spec.glare, 9); ++g) {
-            const std::size_t k = squares[static_cast<std::size_t>(g)];
-            const cv::Point2d centre = view.OnFace(Faces[0], static_cast<double>(k % 3) + 0.5,
-                                                   static_cast<double>(k / 3) + 0.5);
+            const cv::Point2d square = SquareCentre(squares[static_cast<std::size_t>(g)]);
+            const cv::Point2d centre = view.OnFace(Faces[0], square.x, square.y);
             DrawGlare(photo.image, centre, pitch, random);
         }
     }
