@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <opencv2/imgproc.hpp>
 #include <optional>
 #include <vector>
 
@@ -117,13 +118,45 @@ std::size_t SquareIndex(int column, int row) {
     return static_cast<std::size_t>(row) * 3 + static_cast<std::size_t>(column);
 }
 
-void Support(GridFit& fit, std::span<const cv::Point> squares) {
+// Marks the grid's squares among those of a region; true when some lie in
+// the ring round it.
+bool Support(GridFit& fit, std::span<const cv::Point> squares) {
+    bool outside = false;
     for (const cv::Point& s : squares) {
         if (s.x >= 0 && s.y >= 0 && s.x < 3 && s.y < 3)
             fit.supported[SquareIndex(s.x, s.y)] = true;
         else
-            ++fit.ringSupport;
+            outside = true;
     }
+    return outside;
+}
+
+// The most outlines of about a sticker's size near the middle of squares in
+// the ring round the grid along any one of its sides, however the lattice
+// bends: the next row of a bigger puzzle. The next side's stickers,
+// foreshortened, lie nearer the border.
+int NearRing(const Lattice& grid, std::span<const Quad> quads) {
+    std::array<int, 4> alongSide{}; // above, right, below, left
+    for (const auto& quad : quads) {
+        const cv::Point2d c = grid.fromImage.Map(quad.centre);
+        const cv::Point2d square(std::floor(c.x), std::floor(c.y));
+        if (cv::norm(c - square - cv::Point2d(0.5, 0.5)) > 0.3 || square.x < -1 || square.y < -1 ||
+            square.x > 3 || square.y > 3)
+            continue;
+        std::array<cv::Point2d, 4> g;
+        for (std::size_t k = 0; k < 4; ++k)
+            g[k] = grid.fromImage.Map(quad.corners[k]);
+        const double across = cv::norm(g[1] - g[0]) + cv::norm(g[2] - g[3]);
+        const double down = cv::norm(g[3] - g[0]) + cv::norm(g[2] - g[1]);
+        const double side = (across + down) / 4;
+        if (side < 0.6 || side > 1.1 || across > 1.5 * down || down > 1.5 * across)
+            continue;
+        alongSide[0] += square.y < 0 ? 1 : 0;
+        alongSide[1] += square.x > 2 ? 1 : 0;
+        alongSide[2] += square.y > 2 ? 1 : 0;
+        alongSide[3] += square.x < 0 ? 1 : 0;
+    }
+    return *std::max_element(alongSide.begin(), alongSide.end());
 }
 
 // The grid over the window whose top left square is `corner`, refitted
@@ -148,13 +181,14 @@ std::optional<GridFit> WindowGrid(const Lattice& lattice, cv::Point corner,
             for (int i = m.block.i; i < m.block.i + m.block.w; ++i)
                 fit.supported[SquareIndex(i, j)] = true;
     }
-    fit.ringSupport = onGrid.Covered(-1, -1, 5) - onGrid.Covered(0, 0, 3);
+    fit.ringSupport =
+        static_cast<int>(onGrid.Within(-1, -1, 5).size() - onGrid.Within(0, 0, 3).size());
     for (const auto& region : outlines.regions) {
         const auto placed = PlaceRegion(grid, region);
         if (!placed)
             continue;
         ++fit.outlines;
-        Support(fit, placed->squares);
+        fit.ringSupport += Support(fit, placed->squares) ? 1 : 0;
         if (placed->InsideGrid()) {
             points.grid.insert(points.grid.end(), placed->latticePoints.begin(),
                                placed->latticePoints.end());
@@ -163,6 +197,8 @@ std::optional<GridFit> WindowGrid(const Lattice& lattice, cv::Point corner,
     }
     if (const auto final = points.Fit())
         fit.toImage = *final;
+    fit.ringSupport = std::max(
+        fit.ringSupport, NearRing(Lattice::Through(fit.toImage, grid.margin), outlines.quads));
     return fit;
 }
 

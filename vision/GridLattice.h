@@ -19,8 +19,9 @@ struct GridFit {
     std::array<bool, 9> supported{};
     // How many outlines and regions that support comes from.
     int outlines{0};
-    // Squares of the same lattice just outside the grid covered by outlines
-    // there or across its border: a grid with them is part of a bigger one.
+    // Outlines on the same lattice just outside the grid or across its
+    // border, or sticker-sized ones in a row along one of its sides: a grid
+    // with two of them is part of a bigger one.
     int ringSupport{0};
 };
 

@@ -14,9 +14,9 @@ constexpr double SmallestPitch = 10; // pixels of the picture searched
 // than one colour, as a window shifted off the side onto the next does.
 constexpr float MostEvenSpread = 12;
 constexpr int LeastStickerLike = 7;
-// The grid's area over its longest side squared: 1 straight on, about 0.5
-// at 60°.
-constexpr double LeastFrontal = 0.5;
+// The grid's area over its longest side squared: 1 straight on, about 0.6
+// at 53°.
+constexpr double LeastFrontal = 0.6;
 
 std::array<cv::Point2d, 4> Outline(const GridFit& grid) {
     return {grid.toImage.Map({0, 0}), grid.toImage.Map({3, 0}), grid.toImage.Map({3, 3}),

@@ -15,17 +15,35 @@ constexpr double EdgeLow = 35;
 constexpr double EdgeHigh = 80;
 constexpr double SmallestSide = 7; // pixels
 
+// How much dimmer than a well-lit photo this one is: the level its brightest
+// pixels reach, against full scale, but no more than DimmestLight.
+double Light(const cv::Mat& bgr) {
+    constexpr double DimmestLight = 0.3;
+    std::vector<std::uint8_t> brightest;
+    brightest.reserve(bgr.total() / 16 + 1);
+    for (int y = 0; y < bgr.rows; y += 4) {
+        const auto* row = bgr.ptr<cv::Vec3b>(y);
+        for (int x = 0; x < bgr.cols; x += 4)
+            brightest.push_back(std::max({row[x][0], row[x][1], row[x][2]}));
+    }
+    const auto top = brightest.begin() + static_cast<long>(brightest.size() * 99 / 100);
+    std::nth_element(brightest.begin(), top, brightest.end());
+    return std::clamp(*top / 255.0, DimmestLight, 1.0);
+}
+
 // Edges of every channel together: a border between two colours of one
-// brightness shows in colour alone.
+// brightness shows in colour alone. The thresholds follow the light, so
+// that a dim photo's stickers keep their outlines.
 cv::Mat ColourEdges(const cv::Mat& bgr) {
     cv::Mat smooth;
     cv::GaussianBlur(bgr, smooth, cv::Size(7, 7), 1.6);
     std::array<cv::Mat, 3> channels;
     cv::split(smooth, channels.data());
+    const double light = Light(smooth);
     cv::Mat edges = cv::Mat::zeros(bgr.size(), CV_8U);
     cv::Mat channelEdges;
     for (const auto& channel : channels) {
-        cv::Canny(channel, channelEdges, EdgeLow, EdgeHigh, 3, true);
+        cv::Canny(channel, channelEdges, EdgeLow * light, EdgeHigh * light, 3, true);
         edges |= channelEdges;
     }
     // Closes the one-pixel breaks that would open a sticker's outline.
@@ -113,7 +131,7 @@ std::optional<Quad> QuadOf(const std::vector<cv::Point>& contour, double area) {
     std::vector<cv::Point> hull;
     cv::convexHull(contour, hull);
     const double hullArea = cv::contourArea(hull);
-    if (area < 0.92 * hullArea)
+    if (area < 0.85 * hullArea)
         return std::nullopt;
     const double perimeter = cv::arcLength(hull, true);
     std::vector<cv::Point> polygon;

@@ -401,16 +401,30 @@ PhotoSpec RandomSpec(std::uint32_t seed, int width, int height) {
     spec.tilt = uniform(0, 30);
     spec.tiltDirection = uniform(0, 360);
     spec.size = uniform(0.3, 0.6);
-    // Room left for the whole cube, turned and tilted.
+    // Anywhere the whole side stays in the photo, a little off its edges;
+    // in the middle when nowhere else will do.
     const double shortEdge = std::min(width, height);
-    const double reach = 0.75 * spec.size * shortEdge;
-    spec.centreX = 0.5 + uniform(-1, 1) * std::max(0.0, width / 2.0 - reach) / width;
-    spec.centreY = 0.5 + uniform(-1, 1) * std::max(0.0, height / 2.0 - reach) / height;
+    const cv::Rect2d inside(0.02 * width, 0.02 * height, 0.96 * width, 0.96 * height);
+    for (int attempt = 0;; ++attempt) {
+        spec.centreX = attempt < 20 ? uniform(0.2, 0.8) : 0.5;
+        spec.centreY = attempt < 20 ? uniform(0.2, 0.8) : 0.5;
+        const View view = MakeView(spec);
+        const std::array<cv::Point2d, 4> corners{
+            view.OnFace(Faces[0], 0, 0), view.OnFace(Faces[0], Edge, 0),
+            view.OnFace(Faces[0], Edge, Edge), view.OnFace(Faces[0], 0, Edge)};
+        if (attempt >= 20 || std::all_of(corners.begin(), corners.end(),
+                                         [&](const cv::Point2d& c) { return inside.contains(c); }))
+            break;
+    }
     spec.clutter = integer(0, 20);
     spec.glare = integer(0, 2);
     spec.gradient = uniform(0, 0.5);
-    spec.cast = {static_cast<float>(uniform(0.85, 1.15)), static_cast<float>(uniform(0.85, 1.15)),
-                 static_cast<float>(uniform(0.85, 1.15))};
+    // Dim rooms as well as daylight, each with a tint.
+    const double exposure = uniform(0.4, 1.1);
+    auto gain = [&] {
+        return static_cast<float>(exposure * uniform(0.85, 1.15));
+    };
+    spec.cast = {gain(), gain(), gain()};
     spec.noise = uniform(0, 6);
     spec.blur = uniform(0, 1.2) * shortEdge / 480;
     spec.jpegQuality = uniform(0, 1) < 0.5 ? 0 : integer(55, 95);

@@ -57,7 +57,8 @@ inline constexpr std::array<Rgb, 6> CubeColors{
 
 // A spec drawn from the whole range the reader must handle: any turn (not
 // within a few degrees of a diagonal, where the square order is a toss-up),
-// tilts up to 30°, sizes, both bodies, clutter, light, noise, blur, JPEG.
+// tilts up to 30°, sizes, both bodies, clutter, dim to bright tinted light,
+// noise, blur, JPEG.
 [[nodiscard]] PhotoSpec RandomSpec(std::uint32_t seed, int width, int height);
 
 } // namespace turnix::vision::photos
