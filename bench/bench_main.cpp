@@ -43,6 +43,8 @@ public:
         Line("fewest turns: tables built", Counter("FewestTurnsTables", "build_ms"), "ms",
              "goal <= 2000 ms");
         Line("fewest turns: tables", Counter("FewestTurnsTables", "table_mb"), "MB", "");
+        Line("fewest turns: tables loaded", Counter("FewestTurnsTablesLoad", "load_ms"), "ms",
+             "goal <= 100 ms");
         Line("fewest turns: peak memory (VmHWM)", Counter("FewestTurnsSolve", "peak_mb"), "MB",
              "goal <= 150 MB");
         Line("fewest turns per solution, mean", Counter("FewestTurnsSolve", "mean_turns"), "",
@@ -52,9 +54,20 @@ public:
         Line("fewest turns, median", Counter("FewestTurnsSolve", "median_ms"), "ms",
              "goal <= 10 ms");
         Line("fewest turns, 99th percentile", Counter("FewestTurnsSolve", "p99_ms"), "ms", "");
+        Line("fewest turns, mean", Counter("FewestTurnsSolve", "mean_ms"), "ms", "");
+        Line("10-turn scrambles: turns, mean", Counter("FewestTurnsShortScrambles", "mean_turns"),
+             "", "");
+        Line("10-turn scrambles: solve, mean", Counter("FewestTurnsShortScrambles", "mean_ms"),
+             "ms", "");
+        Line("10-turn scrambles: solve, worst", Counter("FewestTurnsShortScrambles", "worst_ms"),
+             "ms", "goal <= 50 ms");
+        Line("10-turn scrambles: search nodes, most",
+             Counter("FewestTurnsShortScrambles", "max_nodes"), "", "");
         Line("fewest turns, all cores", Counter("FewestTurnsBatch", "cubes_per_s"), "cubes/s", "");
         Line("turnix-cli solve --batch --short", Counter("CliBatchShort", "cubes_per_s"), "cubes/s",
              "");
+        Line("turnix-cli solve --batch, a 200 MB line", Counter("CliBatchLongLine", "peak_rise_mb"),
+             "MB", "goal < 1 MB more memory");
         Line("RTF, 256 KiB of alternating formats", Time("ReadAlternatingFormats", 1e3), "ms",
              "goal < 125 ms");
         // Only the bare read's fit: into a laid-out document, laying out the

@@ -1,9 +1,11 @@
 #include "BatchSolve.h"
 
 #include "Facelets.h"
+#include "LineReader.h"
 #include "Messages.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <istream>
 #include <mutex>
@@ -33,20 +35,33 @@ struct Answer {
     ExitStatus status{ExitStatus::Success};
 };
 
+// One line of input; one that was too long is not kept.
+struct Line {
+    std::string text;
+    bool tooLong{false};
+};
+
 // Consecutive input lines, read, solved and written as one.
 struct Chunk {
     std::size_t firstLine{1};
-    std::vector<std::string> lines;
+    std::vector<Line> lines;
     std::vector<Answer> answers;
     bool solved{false};
 };
 
-[[nodiscard]] Answer AnswerLine(const std::string& line, std::size_t number, OutputFormat format,
+[[nodiscard]] Answer AnswerLine(const Line& line, std::size_t number, OutputFormat format,
                                 CubeSolver& solver, clsCube& cube) {
     Answer answer;
-    if (const auto error = ReadFacelets(line, cube)) {
+    std::optional<std::string> wrong;
+    if (line.tooLong) {
+        wrong = "a facelet string has 54 letters, this line has more than " +
+                std::to_string(MaxLineBytes) + " bytes";
+    } else if (auto error = ReadFacelets(line.text, cube)) {
+        wrong = std::move(error->reason);
+    }
+    if (wrong) {
         answer.text = "ERROR";
-        answer.message = "line " + std::to_string(number) + ": " + error->reason;
+        answer.message = "line " + std::to_string(number) + ": " + *wrong;
         answer.status = ExitStatus::BadInput;
     } else if (const auto steps = solver.Solve(cube)) {
         AppendSteps(*steps, format, answer.text);
@@ -59,14 +74,19 @@ struct Chunk {
 
 // A reader thread fills a ring of chunks in input order, solver threads
 // claim them in that order, and the calling thread writes them out in that
-// order again, however the solving interleaves. The ring bounds what is
-// held: the reader waits while it is full.
+// order again, however the solving interleaves. The ring and the length of a
+// line bound what is held: the reader waits while the ring is full. Each
+// chunk's answers are flushed as they are written, so that a reader of the
+// output that has gone away stops the run at the next answer; the solves
+// under way then end at once.
 class Pipeline {
 public:
     Pipeline(const SolverChoice& solver, OutputFormat answerFormat, unsigned threads)
         : choice(solver), format(answerFormat), jobs(threads),
           linesPerChunk(solver.fewestTurns ? 1 : LayerLinesPerChunk),
-          ring(ChunksInFlightPerJob * threads) {}
+          ring(ChunksInFlightPerJob * threads) {
+        choice.limits.stop = &cancelled;
+    }
 
     [[nodiscard]] ExitStatus Run(std::istream& in, std::ostream& out, std::ostream& err);
 
@@ -78,7 +98,7 @@ private:
 
     [[nodiscard]] Chunk& Slot(std::size_t index) { return ring[index % ring.size()]; }
 
-    const SolverChoice choice;
+    SolverChoice choice;
     const OutputFormat format;
     const unsigned jobs;
     const std::size_t linesPerChunk;
@@ -95,6 +115,8 @@ private:
     bool inputEnded{false};
     bool inputBad{false};
     bool stopped{false};
+    // The same as stopped, for the solves and the reader inside a line.
+    std::atomic<bool> cancelled{false};
 };
 
 ExitStatus Pipeline::Run(std::istream& in, std::ostream& out, std::ostream& err) {
@@ -141,11 +163,13 @@ void Pipeline::Read(std::istream& in) {
         }
         Chunk chunk;
         chunk.firstLine = number;
-        std::string line;
-        while (chunk.lines.size() < linesPerChunk && std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
+        Line line;
+        while (chunk.lines.size() < linesPerChunk) {
+            const LineRead got = ReadLine(in, line.text, cancelled);
+            if (got == LineRead::End) {
+                break;
             }
+            line.tooLong = got == LineRead::TooLong;
             chunk.lines.push_back(std::move(line));
             // Input fed a line at a time must not wait for a full chunk.
             if (in.rdbuf()->in_avail() <= 0) {
@@ -198,16 +222,6 @@ ExitStatus Pipeline::WriteAll(std::ostream& out, std::ostream& err) {
     ExitStatus status = ExitStatus::Success;
     std::unique_lock lock(mutex);
     for (;;) {
-        if (written == read && !inputEnded) {
-            // Every line read so far is answered: whoever feeds the input
-            // may be waiting for these answers before sending more.
-            lock.unlock();
-            out.flush();
-            lock.lock();
-            if (!out) {
-                return status;
-            }
-        }
         answersReady.wait(lock, [this] {
             return (written < read && Slot(written).solved) || (inputEnded && written == read);
         });
@@ -228,6 +242,11 @@ ExitStatus Pipeline::WriteAll(std::ostream& out, std::ostream& err) {
                 return status;
             }
         }
+        // Whoever feeds the input may also wait for these answers before
+        // sending more.
+        if (!out.flush()) {
+            return status;
+        }
         lock.lock();
     }
 }
@@ -236,6 +255,7 @@ void Pipeline::Stop() {
     {
         const std::lock_guard lock(mutex);
         stopped = true;
+        cancelled.store(true, std::memory_order_relaxed);
     }
     roomToRead.notify_all();
     workToDo.notify_all();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <tuple>
 #include <vector>
 
 namespace turnix::cli {
@@ -19,13 +20,14 @@ struct Words {
     std::optional<std::string> maxTurns;
     std::optional<std::string> timeLimit;
     std::optional<std::string> jobs;
+    std::optional<std::string> threads;
     bool batch{false};
     bool fewestTurns{false};
     std::vector<std::string> operands;
 
     // Any option that only solve takes.
     [[nodiscard]] bool SolveOptions() const {
-        return batch || fewestTurns || format || maxTurns || timeLimit || jobs;
+        return batch || fewestTurns || format || maxTurns || timeLimit || jobs || threads;
     }
 };
 
@@ -34,12 +36,13 @@ constexpr std::array<std::pair<std::string_view, bool Words::*>, 2> Flags{{
     {"--short", &Words::fewestTurns},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::optional<std::string> Words::*>, 5> Values{{
+constexpr std::array<std::pair<std::string_view, std::optional<std::string> Words::*>, 6> Values{{
     {"--format", &Words::format},
     {"--facelets", &Words::facelets},
     {"--max-turns", &Words::maxTurns},
     {"--time-limit", &Words::timeLimit},
     {"--jobs", &Words::jobs},
+    {"--threads", &Words::threads},
 }};
 
 // Beyond 30 turns the search has nothing to find; ten minutes is as long
@@ -103,21 +106,34 @@ template <typename Member, std::size_t N>
     return value;
 }
 
-// The fewest-turns limits and the thread count, into a parsed solve.
+// A thread count from 1 to MaxJobs.
+[[nodiscard]] std::variant<unsigned, UsageError> ThreadCount(std::string_view option,
+                                                             const std::string& text) {
+    const auto count = NumberIn(text, 1, static_cast<int>(MaxJobs));
+    if (!count) {
+        return UsageError{std::string(option) + " takes a number of threads from 1 to " +
+                          std::to_string(MaxJobs) + ", not '" + text + "'"};
+    }
+    return static_cast<unsigned>(*count);
+}
+
+// The fewest-turns limits and the thread counts, into a parsed solve.
 [[nodiscard]] std::optional<UsageError> ReadSolverOptions(const Words& words,
                                                           SolveCommand& command) {
     command.solver.fewestTurns = words.fewestTurns;
-    if (!words.fewestTurns && (words.maxTurns || words.timeLimit)) {
-        return UsageError{std::string(words.maxTurns ? "--max-turns" : "--time-limit") +
-                          " goes with --short, the solver it limits"};
+    if (!words.fewestTurns && (words.maxTurns || words.timeLimit || words.threads)) {
+        return UsageError{std::string(words.maxTurns    ? "--max-turns"
+                                      : words.timeLimit ? "--time-limit"
+                                                        : "--threads") +
+                          " goes with --short, the solver it sets"};
     }
     if (words.jobs && !words.batch) {
-        return UsageError{"--jobs goes with --batch; one cube is solved on one thread"};
+        return UsageError{"--jobs goes with --batch; --threads sets the threads of one cube"};
     }
     if (words.maxTurns) {
-        const auto turns = NumberIn(*words.maxTurns, 1, MostTurns);
+        const auto turns = NumberIn(*words.maxTurns, 0, MostTurns);
         if (!turns) {
-            return UsageError{"--max-turns takes a number of turns from 1 to " +
+            return UsageError{"--max-turns takes a number of turns from 0 (no target) to " +
                               std::to_string(MostTurns) + ", not '" + *words.maxTurns + "'"};
         }
         command.solver.limits.maxTurns = *turns;
@@ -131,13 +147,19 @@ template <typename Member, std::size_t N>
         }
         command.solver.limits.timeLimit = std::chrono::milliseconds{*milliseconds};
     }
-    if (words.jobs) {
-        const auto jobs = NumberIn(*words.jobs, 1, static_cast<int>(MaxJobs));
-        if (!jobs) {
-            return UsageError{"--jobs takes a number of threads from 1 to " +
-                              std::to_string(MaxJobs) + ", not '" + *words.jobs + "'"};
+    if (command.solver.limits.maxTurns == 0 && command.solver.limits.timeLimit.count() == 0) {
+        return UsageError{"--max-turns 0 searches until the time is up; give it a --time-limit"};
+    }
+    for (const auto& [option, text, count] :
+         {std::tuple{"--jobs", &words.jobs, &command.jobs},
+          std::tuple{"--threads", &words.threads, &command.threads}}) {
+        if (*text) {
+            auto read = ThreadCount(option, **text);
+            if (auto* error = std::get_if<UsageError>(&read)) {
+                return *std::move(error);
+            }
+            *count = std::get<unsigned>(read);
         }
-        command.jobs = static_cast<unsigned>(*jobs);
     }
     return std::nullopt;
 }
@@ -263,8 +285,8 @@ std::string_view UsageText() noexcept {
 Solves a 3x3x3 cube the way Turnix does and prints the side turns that
 solve it, from the first to the last. SOLVER is nothing for the program's
 layer-by-layer solver (about 113 turns, in stages a person can learn), or
---short [--max-turns N] [--time-limit MS] for the fewest-turns solver
-(about 20 turns).
+--short [--max-turns N] [--time-limit MS] [--threads N] for the fewest-turns
+solver (about 20 turns).
 
   solve FILE.cub     the cube of a Turnix configuration file; - reads one
                      from standard input
@@ -274,15 +296,20 @@ layer-by-layer solver (about 113 turns, in stages a person can learn), or
                      line out for each: the steps, an empty line for a solved
                      cube, INVALID for one that cannot be solved, ERROR for a
                      line that is no facelet string (reason on standard error)
-  --jobs N           with --batch: solve on N threads, 1 to 256 (default: one
-                     per core); the answers keep the order of the input
-  --short            the fewest-turns solver: about 20 turns in milliseconds
+  --jobs N           with --batch: solve N cubes at once, 1 to 256 (default:
+                     the cores shared out among the threads of each cube);
+                     the answers keep the order of the input
+  --short            the fewest-turns solver: about 20 turns in milliseconds,
+                     the fewest there are for a cube 10 turns from solved
   --max-turns N      with --short: stop at the first solution of at most N
-                     turns, 1 to 30 (default 20)
+                     turns, 0 to 30 (default 20); 0 sets no target and looks
+                     for shorter solutions until the time is up
   --time-limit MS    with --short: or after MS milliseconds, 0 to 600000, with
                      the shortest solution found by then (default 50); 0 is no
                      limit, the same answer every time, but with N below what
                      the cube needs the search goes on for very long
+  --threads N        with --short: search each cube on N threads, 1 to 256
+                     (default: one per core for one cube, 1 in a batch)
   --format FORMAT    text: one description per line (the default);
                      codes: step codes 0..17 on one line (the default for
                      --batch); notation: F, F', F2, L, B, R, U, D on one line

@@ -22,8 +22,12 @@ struct SolveCommand {
     bool batch{false};
     OutputFormat format{OutputFormat::Text};
     SolverChoice solver;
-    // Threads for a batch; nothing means one per core.
+    // Cubes of a batch solved at once; nothing means one per core, shared
+    // out among the threads of each cube.
     std::optional<unsigned> jobs;
+    // Threads that search each cube with --short; nothing means one per
+    // core for one cube and one in a batch.
+    std::optional<unsigned> threads;
 };
 
 // Exactly one source: a file ("-" for standard input) or a facelet string.

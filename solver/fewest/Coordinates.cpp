@@ -9,6 +9,13 @@ namespace {
 constexpr std::size_t CornerCount = 8;
 constexpr std::size_t EdgeCount = 12;
 constexpr std::size_t SliceEdges = 4;
+constexpr std::size_t SixCount = 6;
+
+// The six edges' positions are ranked in this order, their own first, so
+// that the solved cube has places 0 and order 0; the six edges are named
+// by their rank.
+constexpr std::array<int, EdgeCount> SixRankOf{0, 1, 6, 7, 8, 2, 9, 3, 4, 10, 5, 11};
+constexpr std::array<int, EdgeCount> SixPositionOf{0, 1, 5, 7, 8, 10, 2, 3, 4, 6, 9, 11};
 
 constexpr int Choose(int n, int k) {
     if (k < 0 || k > n) {
@@ -76,6 +83,31 @@ void SetLayerComb(std::array<int, N>& piece, int comb) {
     for (std::size_t p = 0; p < CornerCount; ++p) {
         piece[p] = chosen[p] ? low++ : high++;
     }
+}
+
+// The rank of k chosen places among n, listed in increasing order: the
+// first k places rank 0.
+template <std::size_t K>
+int CombRank(const std::array<int, K>& places) {
+    int rank = 0;
+    for (std::size_t i = 0; i < K; ++i) {
+        rank += Choose(places[i], static_cast<int>(i) + 1);
+    }
+    return rank;
+}
+
+template <std::size_t K>
+std::array<int, K> CombOfRank(int rank, int n) {
+    std::array<int, K> places{};
+    for (int k = static_cast<int>(K); k-- > 0;) {
+        int q = n - 1;
+        while (Choose(q, k + 1) > rank) {
+            --q;
+        }
+        rank -= Choose(q, k + 1);
+        places[static_cast<std::size_t>(k)] = q;
+    }
+    return places;
 }
 
 } // namespace
@@ -188,6 +220,53 @@ void SetEdgeComb(Arrangement& a, int comb) {
     for (std::size_t p = CornerCount; p < EdgeCount; ++p) {
         a.edge[p] = static_cast<int>(p);
     }
+}
+
+int SixEdges(const Arrangement& a) {
+    std::array<int, SixCount> places{};
+    std::array<int, SixCount> order{};
+    std::size_t found = 0;
+    for (std::size_t rank = 0; rank < EdgeCount; ++rank) {
+        const int piece = a.edge[static_cast<std::size_t>(SixPositionOf[rank])];
+        const int pieceRank = SixRankOf[static_cast<std::size_t>(piece)];
+        if (pieceRank < static_cast<int>(SixCount)) {
+            places[found] = static_cast<int>(rank);
+            order[found++] = pieceRank;
+        }
+    }
+    return CombRank(places) * SixOrderCount + PermutationRank(order, SixCount);
+}
+
+void SetSixEdges(Arrangement& a, int sixEdges) {
+    const auto places = CombOfRank<SixCount>(sixEdges / SixOrderCount, EdgeCount);
+    std::array<int, SixCount> order{};
+    Unrank(order, SixCount, sixEdges % SixOrderCount);
+    std::array<bool, EdgeCount> taken{};
+    for (std::size_t i = 0; i < SixCount; ++i) {
+        const auto position =
+            static_cast<std::size_t>(SixPositionOf[static_cast<std::size_t>(places[i])]);
+        a.edge[position] = SixPositionOf[static_cast<std::size_t>(order[i])];
+        taken[position] = true;
+    }
+    // The other edges fill the other places in any order.
+    std::size_t other = SixCount;
+    for (std::size_t p = 0; p < EdgeCount; ++p) {
+        if (!taken[p]) {
+            a.edge[p] = SixPositionOf[other++];
+        }
+    }
+}
+
+int ComposeSixOrders(int first, int then) {
+    std::array<int, SixCount> a{};
+    std::array<int, SixCount> b{};
+    Unrank(a, SixCount, first);
+    Unrank(b, SixCount, then);
+    std::array<int, SixCount> composed{};
+    for (std::size_t i = 0; i < SixCount; ++i) {
+        composed[i] = a[static_cast<std::size_t>(b[i])];
+    }
+    return PermutationRank(composed, SixCount);
 }
 
 } // namespace turnix::fewest

@@ -18,6 +18,13 @@ inline constexpr int CornerPermCount = 40320;  // 8!
 inline constexpr int EdgePermCount = 40320;    // 8! of the Top and Bottom edges
 inline constexpr int CombCount = 70;           // 8 choose 4 places of a layer's pieces
 
+// Where six edges (UR, UF, DF, DB, FR, BL) are and in which order, as
+// places × 720 + order: enough edges to tell cubes apart that every
+// first-phase view takes for solved.
+inline constexpr int SixPlaceCount = 924;   // 12 choose 6
+inline constexpr int SixOrderCount = 720;   // 6!
+inline constexpr int SixEdgeCount = 665280; // both together
+
 // The first middle edge, FR; the middle edges are 8..11.
 inline constexpr int FirstSliceEdge = 8;
 
@@ -45,6 +52,13 @@ void SetEdgePerm(Arrangement& a, int edgePerm);
 void SetCornerComb(Arrangement& a, int comb);
 [[nodiscard]] int EdgeComb(const Arrangement& a);
 void SetEdgeComb(Arrangement& a, int comb);
+
+[[nodiscard]] int SixEdges(const Arrangement& a);
+void SetSixEdges(Arrangement& a, int sixEdges);
+
+// The order of six edges that follows `first` when their places then change
+// as `then` orders them from `first`'s places (both orders < 720).
+[[nodiscard]] int ComposeSixOrders(int first, int then);
 
 // The rank of a permutation of 0..n-1 among all n! (identity 0).
 template <typename T, std::size_t N>

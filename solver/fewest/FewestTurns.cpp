@@ -1,9 +1,9 @@
 #include "FewestTurns.h"
 
 #include "Diagnosis.h"
+#include "FewestSearch.h"
 #include "PieceAlgebra.h"
 #include "Tables.h"
-#include "TwoPhaseSearch.h"
 
 #include <stdexcept>
 
@@ -14,8 +14,7 @@ std::vector<std::int16_t> SolveFewestTurns(const Arrangement& cube,
     if (!fewest::IsSolvable(cube)) {
         throw std::invalid_argument("no turns can solve this arrangement");
     }
-    fewest::TwoPhaseSearch search(fewest::Tables::Get(), limits);
-    return search.Solve(cube);
+    return fewest::Solve(cube, limits, fewest::Tables::Get);
 }
 
 std::optional<std::vector<std::int16_t>> SolveFewestTurns(const clsCube& cube,

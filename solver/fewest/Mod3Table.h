@@ -14,6 +14,7 @@ namespace turnix::fewest {
 // depths exactly.
 class Mod3Table {
 public:
+    Mod3Table() = default;
     explicit Mod3Table(const DepthTable& depths);
 
     // The exact depth at `index`, one turn away from an entry `from` deep.
@@ -22,7 +23,9 @@ public:
         return from + StepFrom[static_cast<std::size_t>(from % 3 * 3 + residue)];
     }
 
-    [[nodiscard]] std::size_t Bytes() const noexcept { return bytes.size(); }
+    // The packed entries, to store and to load again.
+    [[nodiscard]] const std::vector<std::uint8_t>& Packed() const noexcept { return bytes; }
+    [[nodiscard]] std::vector<std::uint8_t>& Packed() noexcept { return bytes; }
 
 private:
     // By (from mod 3, residue): the change of depth.

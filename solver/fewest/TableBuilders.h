@@ -3,6 +3,7 @@
 #include "PieceAlgebra.h"
 #include "TurnEffects.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -31,9 +32,55 @@ template <typename Get, typename Set>
     return table;
 }
 
-// The fewest of the listed turns that bring each pair (a, b) of two
-// coordinates to (0, 0), at a × countB + b, by a search outwards from the
-// solved pair. The listed turns must include each one's inverse.
+// The fewest of the listed turns that bring each of `total` values of a
+// coordinate to 0, by a search outwards from 0; neighbour(value, code) is
+// where the turn takes a value. The listed turns must include each one's
+// inverse.
+//
+// Level by level. Early levels go forwards from the known entries; once
+// most entries are known it is cheaper to go backwards, from each unknown
+// entry to any neighbour on the level just finished.
+template <typename Neighbour>
+[[nodiscard]] DepthTable BuildDepthTable(std::size_t total, Neighbour neighbour,
+                                         std::span<const int> codes) {
+    constexpr std::uint8_t unknown = 0xFF;
+    DepthTable depths(total, unknown);
+    depths[0] = 0;
+    std::size_t known = 1;
+    for (std::uint8_t depth = 0; known < total; ++depth) {
+        const auto next = static_cast<std::uint8_t>(depth + 1);
+        const bool backwards = known > total / 2;
+        const std::size_t before = known;
+        for (std::size_t index = 0; index < total; ++index) {
+            if (backwards) {
+                if (depths[index] != unknown) {
+                    continue;
+                }
+                for (const int code : codes) {
+                    if (depths[neighbour(index, code)] == depth) {
+                        depths[index] = next;
+                        ++known;
+                        break;
+                    }
+                }
+            } else if (depths[index] == depth) {
+                for (const int code : codes) {
+                    const std::size_t to = neighbour(index, code);
+                    if (depths[to] == unknown) {
+                        depths[to] = next;
+                        ++known;
+                    }
+                }
+            }
+        }
+        if (known == before) {
+            break; // the rest cannot be reached; it stays unknown, above any real depth
+        }
+    }
+    return depths;
+}
+
+// The same for pairs (a, b) of two coordinates, at a × countB + b.
 [[nodiscard]] DepthTable BuildDepthTable(const MoveTable& movesA, int countA,
                                          const MoveTable& movesB, int countB,
                                          std::span<const int> codes);

@@ -1,6 +1,7 @@
 #include "TwoPhaseSearch.h"
 
 #include "PieceAlgebra.h"
+#include "TurnOrder.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -8,10 +9,6 @@
 namespace turnix::fewest {
 
 namespace {
-
-constexpr int NoTurn = TurnCount;
-constexpr int Unsolved = 99;
-constexpr int TopGroup = 4;
 
 // The second phase goes beyond this many turns only where a solution of at
 // most maxTurns needs it: long second phases are slow to find and rarely
@@ -22,43 +19,8 @@ constexpr int PhaseTwoReach = 10;
 // solution need not look further than a search for one this long.
 constexpr int GodsNumber = 20;
 
-// The clock is read once every 4,096 nodes.
+// The share is asked about the time once every 4,096 nodes.
 constexpr std::uint32_t ClockInterval = 0xFFF;
-
-constexpr int Group(int code) {
-    return code / 3;
-}
-
-constexpr bool Opposite(int groupA, int groupB) {
-    return groupA != groupB && (groupA >= TopGroup ? groupB >= TopGroup
-                                                   : groupB < TopGroup && groupA % 2 == groupB % 2);
-}
-
-// Turns of one side are merged, and turns of opposite sides, which commute,
-// come in one order only: the lower group first.
-constexpr auto Follows = [] {
-    std::array<std::array<bool, TurnCount>, TurnCount + 1> follows{};
-    for (int last = 0; last <= TurnCount; ++last) {
-        for (int code = 0; code < TurnCount; ++code) {
-            const bool any = last == NoTurn;
-            const int a = Group(last);
-            const int b = Group(code);
-            follows[static_cast<std::size_t>(last)][static_cast<std::size_t>(code)] =
-                any || (a != b && !(Opposite(a, b) && b < a));
-        }
-    }
-    return follows;
-}();
-
-constexpr bool MayFollow(int last, int code) {
-    return Follows[static_cast<std::size_t>(last)][static_cast<std::size_t>(code)];
-}
-
-constexpr std::int16_t Undo(std::int16_t code) {
-    constexpr std::array<std::int16_t, 3> undoKind{1, 0, 2};
-    return static_cast<std::int16_t>(code - code % 3 +
-                                     undoKind[static_cast<std::size_t>(code % 3)]);
-}
 
 template <typename T>
 constexpr std::size_t At(T value) {
@@ -67,91 +29,63 @@ constexpr std::size_t At(T value) {
 
 } // namespace
 
-TwoPhaseSearch::TwoPhaseSearch(const Tables& tablesIn, const FewestTurnsLimits& limits)
-    : tables(tablesIn), maxTurns(std::clamp(limits.maxTurns, 0, Unsolved - 1)),
-      timed(limits.timeLimit.count() > 0),
-      deadline(std::chrono::steady_clock::now() + limits.timeLimit), best(Unsolved) {}
-
-std::vector<std::int16_t> TwoPhaseSearch::Solve(const Arrangement& cube) {
-    if (cube == Arrangement{}) {
-        return {};
-    }
+std::vector<TwoPhaseSearch::Problem> TwoPhaseSearch::Problems(const Tables& tables,
+                                                              const Arrangement& cube) {
     std::vector<Problem> problems;
     std::vector<Arrangement> seen;
     const std::array<Arrangement, 2> ways{cube, Inverse(cube)};
     for (int frame = 0; frame < FrameCount; ++frame) {
         for (std::size_t way = 0; way < ways.size(); ++way) {
             const Arrangement view = tables.frames.Seen(frame, ways[way]);
-            if (std::ranges::find(seen, view) == seen.end()) {
-                seen.push_back(view);
-                problems.push_back(MakeProblem(frame, way == 1, view));
-            }
-        }
-    }
-    for (phaseOneDepth = 0; phaseOneDepth <= MaxPhaseOne && !Unwinding(); ++phaseOneDepth) {
-        for (const Problem& each : problems) {
-            if (each.lowerBound > phaseOneDepth) {
+            if (std::ranges::find(seen, view) != seen.end()) {
                 continue;
             }
-            problem = &each;
-            knownCorners = 0;
-            knownEdges = 0;
-            cornersAt[0] = each.corners;
-            orderAt[0] = each.sliceSorted;
-            edgesAt[0] = each.edges;
-            quarteredAt[0] = each.quartered;
-            PhaseOne(each.coset, 0, phaseOneDepth, NoTurn);
-            if (Unwinding()) {
-                break;
+            seen.push_back(view);
+            Problem made;
+            made.frame = frame;
+            made.inverse = way == 1;
+            made.coset = CosetOf(tables, view);
+            made.quartered = CosetOf(tables, tables.frames.Quartered(view));
+            made.sliceSorted = SliceSorted(view);
+            made.corners = CornerPerm(view);
+            for (std::size_t p = 0; p < made.edges.size(); ++p) {
+                made.edges[p] = static_cast<std::uint8_t>(view.edge[p]);
             }
+            made.lowerBound = std::max(made.coset.Bound(), made.quartered.Bound());
+            problems.push_back(made);
         }
     }
-    return bestSolution;
+    return problems;
 }
 
-TwoPhaseSearch::Problem TwoPhaseSearch::MakeProblem(int frame, bool inverse,
-                                                    const Arrangement& view) const {
-    Problem made;
-    made.frame = frame;
-    made.inverse = inverse;
-    made.coset = CosetOf(view);
-    made.quartered = CosetOf(tables.frames.Quartered(view));
-    made.sliceSorted = SliceSorted(view);
-    made.corners = CornerPerm(view);
-    for (std::size_t p = 0; p < made.edges.size(); ++p) {
-        made.edges[p] = static_cast<std::uint8_t>(view.edge[p]);
-    }
-    made.lowerBound =
-        std::max(std::ranges::max(made.coset.depths), std::ranges::max(made.quartered.depths));
-    return made;
-}
+TwoPhaseSearch::TwoPhaseSearch(const Tables& tablesIn, const std::vector<Problem>& problemsIn,
+                               SearchShare& shareIn, int maxTurnsIn)
+    : tables(tablesIn), problems(problemsIn), share(shareIn), maxTurns(maxTurnsIn) {}
 
-TwoPhaseSearch::Coset TwoPhaseSearch::CosetOf(const Arrangement& a) const {
-    Coset coset{Twist(a), Flip(a), SliceSorted(a) / SlicePermCount, {}};
-    coset.depths = {tables.twistSliceDepth[At(coset.twist * SliceCount + coset.slice)],
-                    tables.flipSliceDepth[At(coset.flip * SliceCount + coset.slice)],
-                    tables.twistFlipDepth[At(coset.twist * FlipCount + coset.flip)]};
-    return coset;
-}
-
-bool TwoPhaseSearch::WithinReach(const Coset& from, Coset& to, int rest) const noexcept {
-    to.depths[0] = tables.twistSliceMod3.Next(from.depths[0], At(to.twist * SliceCount + to.slice));
-    if (to.depths[0] > rest) {
-        return false;
+void TwoPhaseSearch::Run() {
+    while (const auto claimed = share.Claim()) {
+        unit = *claimed;
+        const Problem& each = problems[unit.problem];
+        if (each.lowerBound > unit.depth) {
+            continue;
+        }
+        problem = &each;
+        abandoned = false;
+        knownCorners = 0;
+        knownEdges = 0;
+        cornersAt[0] = each.corners;
+        orderAt[0] = each.sliceSorted;
+        edgesAt[0] = each.edges;
+        quarteredAt[0] = each.quartered;
+        PhaseOne(each.coset, 0, unit.depth, NoTurn);
     }
-    to.depths[1] = tables.flipSliceMod3.Next(from.depths[1], At(to.flip * SliceCount + to.slice));
-    if (to.depths[1] > rest) {
-        return false;
-    }
-    to.depths[2] = tables.twistFlipMod3.Next(from.depths[2], At(to.twist * FlipCount + to.flip));
-    return to.depths[2] <= rest;
 }
 
 bool TwoPhaseSearch::PhaseOne(const Coset& at, int depth, int togo, int last) {
     if (togo == 0) {
         return (at.twist | at.flip | at.slice) == 0 ? StartPhaseTwo() : false;
     }
-    if (OutOfTime()) {
+    if (Abandoned()) {
         return true;
     }
     const int rest = togo - 1;
@@ -163,18 +97,9 @@ bool TwoPhaseSearch::PhaseOne(const Coset& at, int depth, int togo, int last) {
             continue;
         }
         Coset next;
-        next.twist = tables.twistMoves[At(at.twist * TurnCount + code)];
-        next.flip = tables.flipMoves[At(at.flip * TurnCount + code)];
-        next.slice = tables.sliceMoves[At(at.slice * TurnCount + code)];
-        if (!WithinReach(at, next, rest)) {
-            continue;
-        }
-        const int turn = tables.frames.quarterTurn[At(code)];
-        Coset& nextQuartered = quarteredAt[At(depth + 1)];
-        nextQuartered.twist = tables.twistMoves[At(quartered.twist * TurnCount + turn)];
-        nextQuartered.flip = tables.flipMoves[At(quartered.flip * TurnCount + turn)];
-        nextQuartered.slice = tables.sliceMoves[At(quartered.slice * TurnCount + turn)];
-        if (!WithinReach(quartered, nextQuartered, rest)) {
+        if (!TurnCoset(tables, at, code, rest, next) ||
+            !TurnCoset(tables, quartered, tables.frames.quarterTurn[At(code)], rest,
+                       quarteredAt[At(depth + 1)])) {
             continue;
         }
         path[At(depth)] = static_cast<std::uint8_t>(code);
@@ -197,9 +122,10 @@ int TwoPhaseSearch::PhaseTwoBound(int corners, int edges, int order) const noexc
 }
 
 bool TwoPhaseSearch::StartPhaseTwo() {
-    const int depth = phaseOneDepth;
+    const int depth = unit.depth;
     const int needed = std::min(maxTurns, GodsNumber) - depth;
-    const int limit = std::min({best - 1 - depth, std::max(PhaseTwoReach, needed), MaxPhaseTwo});
+    const int limit =
+        std::min({share.Beat() - 1 - depth, std::max(PhaseTwoReach, needed), MaxPhaseTwo});
     if (limit < 0) {
         return true;
     }
@@ -228,9 +154,9 @@ bool TwoPhaseSearch::StartPhaseTwo() {
     for (int togo = bound; togo <= limit; ++togo) {
         if (PhaseTwo(corners, edges, order, depth, togo, last)) {
             Record(depth + togo);
-            return Unwinding();
+            return share.Over(unit);
         }
-        if (stopped) {
+        if (abandoned) {
             return true;
         }
     }
@@ -241,7 +167,7 @@ bool TwoPhaseSearch::PhaseTwo(int corners, int edges, int order, int depth, int 
     if (togo == 0) {
         return (corners | edges | order) == 0;
     }
-    if (OutOfTime()) {
+    if (Abandoned()) {
         return false;
     }
     const int rest = togo - 1;
@@ -262,7 +188,7 @@ bool TwoPhaseSearch::PhaseTwo(int corners, int edges, int order, int depth, int 
         if (PhaseTwo(nextCorners, nextEdges, nextOrder, depth + 1, rest, code)) {
             return true;
         }
-        if (stopped) {
+        if (abandoned) {
             return false;
         }
     }
@@ -290,20 +216,14 @@ void TwoPhaseSearch::Record(int length) {
             std::swap(solution[i], solution[i + 1]);
         }
     }
-    best = length;
-    bestSolution = std::move(solution);
-    stopped = stopped || best <= maxTurns;
+    share.Offer(unit, std::move(solution));
 }
 
-bool TwoPhaseSearch::OutOfTime() {
-    if (stopped) {
-        return true;
+bool TwoPhaseSearch::Abandoned() {
+    if (!abandoned) {
+        abandoned = share.Over(unit) || ((++nodes & ClockInterval) == 0 && share.CheckTime());
     }
-    if (!timed || best == Unsolved || (++nodes & ClockInterval) != 0) {
-        return false;
-    }
-    stopped = std::chrono::steady_clock::now() >= deadline;
-    return stopped;
+    return abandoned;
 }
 
 } // namespace turnix::fewest

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CacheIsolation.h"
 #include "Commands.h"
 #include "CubeTestSupport.h"
 #include "Facelets.h"
@@ -35,6 +36,35 @@ inline Result Cli(std::vector<std::string_view> arguments, const std::string& in
     std::ostringstream err;
     const cli::ExitStatus status = cli::RunCli(arguments, in, out, err);
     return {status, out.str(), err.str()};
+}
+
+// Hands out its text, then fails as reading a folder does; or, as output,
+// takes nothing, as a full disk does.
+class BrokenStream : public std::streambuf {
+public:
+    explicit BrokenStream(std::string text = "") : readable(std::move(text)) {
+        setg(readable.data(), readable.data(), readable.data() + readable.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("cannot read"); }
+    int_type overflow(int_type) override { return traits_type::eof(); }
+
+private:
+    std::string readable;
+};
+
+inline Result CliWithBrokenStreams(std::vector<std::string_view> arguments,
+                                   const std::string& input, bool inputBreaks, bool outputBreaks) {
+    BrokenStream brokenIn(input);
+    BrokenStream brokenOut;
+    std::istringstream goodIn(input);
+    std::ostringstream goodOut;
+    std::istream in(inputBreaks ? static_cast<std::streambuf*>(&brokenIn) : goodIn.rdbuf());
+    std::ostream out(outputBreaks ? static_cast<std::streambuf*>(&brokenOut) : goodOut.rdbuf());
+    std::ostringstream err;
+    const cli::ExitStatus status = cli::RunCli(arguments, in, out, err);
+    return {status, goodOut.str(), err.str()};
 }
 
 // The codes on the first line of an answer.

@@ -42,6 +42,25 @@ expect 2 "$unread" closed_in "$cli" solve --batch
 # Saving needs no standard output at all.
 expect 0 "" closed_out "$cli" save --facelets "$solved" "$work/closed.cub"
 
+# A reader that goes away stops a batch at once, also where SIGPIPE does not
+# end the program: the answers fill the pipe, the reader takes one line and
+# leaves, and the cubes that come after, which would each take ten minutes,
+# are never begun or are stopped.
+scrambled=DRLUUBFBRBLURRLRUBLRDDFDLFUFUFFDBRDUBRUFLLFDDBFLUBLRBD
+{
+    yes "$solved" | head -n 100000
+    yes "$scrambled" | head -n 100
+} >"$work/many"
+(
+    trap '' PIPE
+    { "$cli" solve --batch --short --max-turns 0 --time-limit 600000 <"$work/many" 2>"$work/err"
+      echo $? >"$work/status"; } | head -n 1 >/dev/null
+)
+if [ "$(cat "$work/status")" != 2 ] || [ "$(tail -n 1 "$work/err")" != "$lost" ]; then
+    echo "FAIL: a batch whose reader left: status $(cat "$work/status"), '$(tail -n 1 "$work/err")'"
+    failures=$((failures + 1))
+fi
+
 # A link to this process's standard output first, which cannot harm /dev.
 ln -s /proc/self/fd/1 "$work/out"
 bytes=$("$cli" save --facelets "$solved" "$work/out" | wc -c)

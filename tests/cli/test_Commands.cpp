@@ -1,6 +1,7 @@
 #include "CliTestSupport.h"
 #include "ConfigurationFile.h"
 #include "FifoAndDevice.h"
+#include "LineReader.h"
 #include "TempFolder.h"
 
 #include <algorithm>
@@ -16,39 +17,6 @@
 using namespace turnix;
 using namespace turnix::cli;
 using namespace turnix::test;
-
-namespace {
-
-// Hands out its text, then fails as reading a folder does; or, as output,
-// takes nothing, as a full disk does.
-class BrokenStream : public std::streambuf {
-public:
-    explicit BrokenStream(std::string text = "") : readable(std::move(text)) {
-        setg(readable.data(), readable.data(), readable.data() + readable.size());
-    }
-
-protected:
-    int_type underflow() override { throw std::ios_base::failure("cannot read"); }
-    int_type overflow(int_type) override { return traits_type::eof(); }
-
-private:
-    std::string readable;
-};
-
-Result CliWithBrokenStreams(std::vector<std::string_view> arguments, const std::string& input,
-                            bool inputBreaks, bool outputBreaks) {
-    BrokenStream brokenIn(input);
-    BrokenStream brokenOut;
-    std::istringstream goodIn(input);
-    std::ostringstream goodOut;
-    std::istream in(inputBreaks ? static_cast<std::streambuf*>(&brokenIn) : goodIn.rdbuf());
-    std::ostream out(outputBreaks ? static_cast<std::streambuf*>(&brokenOut) : goodOut.rdbuf());
-    std::ostringstream err;
-    const ExitStatus status = RunCli(arguments, in, out, err);
-    return {status, goodOut.str(), err.str()};
-}
-
-} // namespace
 
 TEST(Cli, TheThreeFormatsSpellTheSameStepsThatSolveTheCube) {
     const Result codes = Cli({"solve", "--format", "codes", "--facelets", Scrambled});
@@ -86,6 +54,8 @@ TEST(Cli, HelpGoesToStandardOutputAndUsageErrorsPointToItWithStatus2) {
         {"save", "--facelets", Solved, "--facelets=UUU", "x.cub"},
         {"solve", "--short", "--short", "-"}, {"solve", "--short=yes", "-"},
         {"solve", "--batch", "--jobs", "257"}, {"solve", "--batch", "--time-limit", "0"},
+        {"solve", "--batch", "--jobs", "0"}, {"solve", "--short", "--threads=0", "-"},
+        {"solve", "--threads", "2", "-"}, {"solve", "--short", "--max-turns", "0", "--time-limit=0", "-"},
         {"check", "--short", "-"}, {"facelets", "--jobs", "2", "x.cub"},
         {"save", "--max-turns", "9", "--facelets", Solved, "x.cub"}};
     // clang-format on
@@ -101,27 +71,35 @@ TEST(Cli, HelpGoesToStandardOutputAndUsageErrorsPointToItWithStatus2) {
 // The limits of the fewest-turns solver and the thread count of a batch.
 TEST(Cli, SolverOptionsReachTheCommandOrAreRefusedWithTheReason) {
     const std::vector<std::string_view> arguments{"solve",          "--short", "--max-turns", "25",
-                                                  "--time-limit=0", "--batch", "--jobs",      "3"};
+                                                  "--time-limit=0", "--batch", "--jobs",      "3",
+                                                  "--threads=4"};
     const auto command = std::get<SolveCommand>(ParseCommandLine(arguments));
     EXPECT_TRUE(command.solver.fewestTurns);
     EXPECT_EQ(command.solver.limits.maxTurns, 25);
     EXPECT_EQ(command.solver.limits.timeLimit.count(), 0);
     EXPECT_EQ(command.jobs, 3U);
+    EXPECT_EQ(command.threads, 4U);
 
-    const std::string turns = "--max-turns takes a number of turns from 1 to 30, not ";
+    const std::string turns = "--max-turns takes a number of turns from 0 (no target) to 30, not ";
     const std::string time = "--time-limit takes milliseconds from 0 (no limit) to 600000, not ";
     const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases{
-        {{"solve", "--max-turns", "20", "-"},
-         "--max-turns goes with --short, the solver it limits"},
+        {{"solve", "--max-turns", "20", "-"}, "--max-turns goes with --short, the solver it sets"},
+        {{"solve", "--batch", "--threads", "2"}, "--threads goes with --short, the solver it sets"},
         {{"solve", "--short", "--jobs", "2", "-"},
-         "--jobs goes with --batch; one cube is solved on one thread"},
-        {{"solve", "--short", "--max-turns", "0", "-"}, turns + "'0'"},
+         "--jobs goes with --batch; --threads sets the threads of one cube"},
+        {{"solve", "--short", "--max-turns", "-1", "-"}, turns + "'-1'"},
+        {{"solve", "--short", "--max-turns=0", "--time-limit", "0", "-"},
+         "--max-turns 0 searches until the time is up; give it a --time-limit"},
         {{"solve", "--short", "--max-turns=31", "-"}, turns + "'31'"},
         {{"solve", "--short", "--time-limit", "-1", "-"}, time + "'-1'"},
         {{"solve", "--short", "--time-limit", "99999999999999999999", "-"},
          time + "'99999999999999999999'"},
         {{"solve", "--batch", "--jobs", "2x"},
          "--jobs takes a number of threads from 1 to 256, not '2x'"},
+        {{"solve", "--batch", "--jobs", "0"},
+         "--jobs takes a number of threads from 1 to 256, not '0'"},
+        {{"solve", "--short", "--threads", "257", "-"},
+         "--threads takes a number of threads from 1 to 256, not '257'"},
     };
     for (const auto& [mistake, reason] : cases) {
         EXPECT_EQ(Cli(mistake), (Result{ExitStatus::BadInput, "",
@@ -143,6 +121,23 @@ TEST(Cli, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
                       Cli({"solve", "--format", "notation", "--facelets", Scrambled}).out, ""}));
     EXPECT_EQ(Cli({"solve", "--batch"}, OneEdgeFlipped),
               (Result{ExitStatus::InvalidCube, "INVALID\n", ""}));
+}
+
+// A line far too long for a cube is answered without being kept, and the
+// lines after it are answered as usual; the last one needs no line end.
+TEST(Cli, BatchAnswersALongLineWithErrorAndGoesOn) {
+    const std::string answer = Cli({"solve", "--format", "codes", "--facelets", Scrambled}).out;
+    for (const std::size_t length : {MaxLineBytes + 1, std::size_t{1} << 24}) {
+        const std::string tooLong =
+            ": a facelet string has 54 letters, this line has more than 4096 bytes\n";
+        EXPECT_EQ(Cli({"solve", "--batch"}, std::string(length, 'U') + "\n" + Scrambled + "\r\n" +
+                                                std::string(length, 'x')),
+                  (Result{ExitStatus::BadInput, "ERROR\n" + answer + "ERROR\n",
+                          "turnix-cli: line 1" + tooLong + "turnix-cli: line 3" + tooLong}))
+            << length;
+    }
+    EXPECT_EQ(Cli({"solve", "--batch"}, std::string(MaxLineBytes, 'U') + "\n").err,
+              "turnix-cli: line 1: a facelet string has 54 letters, this one has 4096\n");
 }
 
 // Scrambles, solved cubes, bad lines and unsolvable cubes, over many

@@ -151,7 +151,23 @@ TEST(ShortSolve, WithoutATimeLimitTheAnswersAreTheSameOnAnyNumberOfThreads) {
         EXPECT_LE(Codes(answers[n]).size(), 21U) << "cube " << n;
     }
 
-    EXPECT_EQ(Cli({"solve", "--short", "--time-limit", "0", "--max-turns", "21", "--format",
-                   "codes", "--facelets", cubes.back()}),
-              (Result{ExitStatus::Success, answers.back() + "\n", ""}));
+    for (const std::string_view threads : {"1", "3"}) {
+        EXPECT_EQ(Cli({"solve", "--short", "--time-limit", "0", "--max-turns", "21", "--threads",
+                       threads, "--format", "codes", "--facelets", cubes.back()}),
+                  (Result{ExitStatus::Success, answers.back() + "\n", ""}));
+    }
+}
+
+// Cubes that would each take ten minutes: once the output is lost, the
+// solves under way end at once (or the test runs out of time).
+TEST(ShortSolve, ABatchWhoseOutputIsLostStopsTheSolvesUnderWay) {
+    const std::vector<std::string> cubes = RandomFacelets(6, 5, true);
+    const std::string input = Solved + "\n" + Joined(cubes);
+    for (const std::string_view jobs : {"1", "3"}) {
+        EXPECT_EQ(
+            CliWithBrokenStreams({"solve", "--batch", "--short", "--max-turns", "0", "--time-limit",
+                                  "600000", "--jobs", jobs, "--threads", "2"},
+                                 input, false, true),
+            (Result{ExitStatus::BadInput, "", "turnix-cli: cannot write to standard output\n"}));
+    }
 }

@@ -43,7 +43,7 @@ DISPLAY=":$(cat "$work/display")"
 export DISPLAY
 
 mkdir -p "$work/home" "$work/config"
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" QT_QPA_PLATFORM=xcb \
     "$program" >"$work/app.log" 2>&1 </dev/null &
 app=$!
 

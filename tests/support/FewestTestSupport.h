@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CacheIsolation.h"
 #include "CubeTestSupport.h"
 #include "Pieces.h"
 #include "SolverTestSupport.h"

@@ -1,8 +1,11 @@
+#include "BruteForceDistance.h"
+#include "FewestSearch.h"
 #include "FewestTestSupport.h"
 #include "FewestTurns.h"
 #include "StepCodes.h"
 #include "clsSolver.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <thread>
@@ -14,7 +17,7 @@ namespace {
 
 constexpr int RandomCubeCount = Sanitized ? 100 : 300;
 
-constexpr FewestTurnsLimits NoTimeLimit(int maxTurns) {
+FewestTurnsLimits NoTimeLimit(int maxTurns) {
     return {maxTurns, std::chrono::milliseconds{0}};
 }
 
@@ -48,6 +51,36 @@ std::vector<Arrangement> RandomCubes(int count, unsigned seed) {
     }
     return cubes;
 }
+
+// Scrambles of random turns, no side twice in a row; of half turns only,
+// which keep the cube in the subgroup seen from every axis, when asked.
+Steps Scramble(int length, bool halfTurns, std::mt19937& random) {
+    std::uniform_int_distribution<int> side(0, 5);
+    std::uniform_int_distribution<int> kind(0, 2);
+    Steps scramble;
+    for (int last = -1; static_cast<int>(scramble.size()) < length;) {
+        const int next = side(random);
+        if (next != last) {
+            scramble.push_back(
+                static_cast<std::int16_t>(3 * next + (halfTurns ? 2 : kind(random))));
+            last = next;
+        }
+    }
+    return scramble;
+}
+
+// Every reading a millisecond after the one before, on any thread; Advance
+// stands for time that passes meanwhile.
+class FakeClock final : public SearchClock {
+public:
+    [[nodiscard]] std::chrono::steady_clock::time_point Now() const override {
+        return std::chrono::steady_clock::time_point(std::chrono::milliseconds(ticks++));
+    }
+    void Advance(std::chrono::milliseconds by) { ticks += by.count(); }
+
+private:
+    mutable std::atomic<std::int64_t> ticks{0};
+};
 
 // Solves the cubes on two threads, each cube on its own.
 std::vector<Steps> SolveAll(const std::vector<Arrangement>& cubes,
@@ -92,26 +125,72 @@ TEST(FewestTurns, TheSuperflipIsSolvedInTwentyTurns) {
     EXPECT_EQ(steps.size(), 20U);
 }
 
-TEST(FewestTurns, ShortScramblesGetNoLongerSolutions) {
-    const std::vector<Steps> scrambles{
-        {0},
-        {13},
-        {11},
-        {16, 5},
-        {2, 17},
-        {6, 14, 3, 10, 15},
-        {1, 4, 7, 10, 13, 16, 0},
-        {12, 15, 2, 8, 5, 11}, // U D F2 B2 L2 R2: a position of the subgroup
-    };
-    const Arrangement solved;
-    for (const Steps& scramble : scrambles) {
-        const Arrangement cube = ArrangementOf(Turned(solved, scramble));
-        const auto length = static_cast<int>(scramble.size());
-        const Steps steps = SolveFewestTurns(cube, NoTimeLimit(length));
-        EXPECT_EQ(Fault(cube, steps), "") << length;
-        EXPECT_LE(steps.size(), scramble.size()) << length;
+// Within ten turns the direct search finds the fewest, checked by brute
+// force up to seven.
+TEST(FewestTurns, ScramblesOfUpToTenTurnsGetNoLongerSolutionsAndUpToSevenTheShortest) {
+    const BruteForceDistance bruteForce;
+    std::mt19937 random(10);
+    for (int length = 1; length <= 10; ++length) {
+        for (int n = 0; n < (Sanitized ? 4 : 16); ++n) {
+            const bool halfTurns = n % 4 == 3;
+            const Steps scramble = Scramble(length, halfTurns, random);
+            const clsCube cube = Turned(Arrangement{}, scramble);
+            const Arrangement a = ArrangementOf(cube);
+            const Steps steps = SolveFewestTurns(a);
+            ASSERT_EQ(Fault(a, steps), "") << length;
+            ASSERT_LE(steps.size(), scramble.size()) << length << (halfTurns ? " half turns" : "");
+            if (length <= BruteForceDistance::Reach) {
+                ASSERT_EQ(static_cast<int>(steps.size()), bruteForce.Distance(cube)) << length;
+            }
+        }
     }
-    EXPECT_TRUE(SolveFewestTurns(solved).empty());
+    EXPECT_TRUE(SolveFewestTurns(Arrangement{}).empty());
+}
+
+// A search with no target on one thread, timed by a fake clock: the answer
+// is the same whether the tables were there or took ten seconds to come,
+// and a longer time never gives a longer one (nor, here, always the same).
+TEST(FewestTurns, TheTimeLimitCountsFromWhenTheTablesAreThere) {
+    const fewest::Tables& tables = fewest::Tables::Get();
+    const auto solve = [&](const Arrangement& cube, int milliseconds, bool waitForTables) {
+        FakeClock clock;
+        const FewestTurnsLimits limits{0, std::chrono::milliseconds{milliseconds}, 1, &clock};
+        return fewest::Solve(cube, limits, [&]() -> const fewest::Tables& {
+            if (waitForTables) {
+                clock.Advance(std::chrono::seconds{10});
+            }
+            return tables;
+        });
+    };
+    std::size_t quick = 0;
+    std::size_t slow = 0;
+    for (const Arrangement& cube : RandomCubes(Sanitized ? 1 : 6, 77)) {
+        const Steps waited = solve(cube, 16, true);
+        EXPECT_EQ(Fault(cube, waited), "");
+        EXPECT_EQ(solve(cube, 16, false), waited);
+        std::size_t last = 99;
+        for (const int milliseconds : {1, 4, 16}) {
+            const std::size_t turns = solve(cube, milliseconds, false).size();
+            EXPECT_LE(turns, last) << milliseconds << " ms";
+            last = turns;
+        }
+        quick += solve(cube, 1, false).size();
+        slow += waited.size();
+    }
+    EXPECT_LT(slow, quick) << "the time limit never came into it";
+}
+
+// Threads that meet on one cube give the first solution of at most
+// maxTurns that one thread finds, when time is no limit.
+TEST(FewestTurns, MoreThreadsFindTheSameSolutionAsOne) {
+    for (const Arrangement& cube : RandomCubes(Sanitized ? 3 : 12, 99)) {
+        const Steps alone = SolveFewestTurns(cube, NoTimeLimit(20));
+        for (const unsigned threads : {2U, 3U}) {
+            FewestTurnsLimits limits = NoTimeLimit(20);
+            limits.threads = threads;
+            EXPECT_EQ(SolveFewestTurns(cube, limits), alone) << threads;
+        }
+    }
 }
 
 // With no solution short enough, the time limit ends the search, and the

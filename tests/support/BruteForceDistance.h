@@ -1,0 +1,105 @@
+#pragma once
+
+#include "CubeTestSupport.h"
+#include "StepCodes.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace turnix::test {
+
+// The fewest side turns that solve a cube at most seven turns from solved,
+// by brute force over the 54 squares and nothing of the solvers: every cube
+// within four turns of solved is listed, then every cube within three turns
+// of the one asked about is looked up in that list.
+class BruteForceDistance {
+public:
+    static constexpr int Reach = 7;
+
+    BruteForceDistance() {
+        ReadTurns();
+        std::vector<std::string> level{Squares(clsCube{})};
+        near.emplace(level.front(), 0);
+        for (int depth = 1; depth <= NearDepth; ++depth) {
+            std::vector<std::string> next;
+            for (const std::string& cube : level) {
+                for (const auto& turn : turns) {
+                    std::string turned = Turned(cube, turn);
+                    if (near.emplace(turned, depth).second) {
+                        next.push_back(std::move(turned));
+                    }
+                }
+            }
+            level = std::move(next);
+        }
+    }
+
+    // Nothing when the cube is more than seven turns from solved.
+    [[nodiscard]] std::optional<int> Distance(const clsCube& cube) const {
+        std::optional<int> fewest;
+        std::vector<std::string> level{Squares(cube)};
+        for (int depth = 0; depth <= Reach - NearDepth; ++depth) {
+            std::vector<std::string> next;
+            for (const std::string& each : level) {
+                if (const auto found = near.find(each); found != near.end()) {
+                    const int total = depth + found->second;
+                    fewest = fewest ? std::min(*fewest, total) : total;
+                }
+                for (const auto& turn : turns) {
+                    next.push_back(Turned(each, turn));
+                }
+            }
+            level = std::move(next);
+        }
+        return fewest;
+    }
+
+private:
+    static constexpr int NearDepth = 4;
+    static constexpr std::size_t SquareCount = 54;
+    using Turn = std::array<std::uint8_t, SquareCount>;
+
+    static std::string Squares(const clsCube& cube) {
+        std::string squares;
+        for (const auto& side : ColorsOf(cube)) {
+            for (const std::int16_t color : side) {
+                squares += static_cast<char>('0' + color);
+            }
+        }
+        return squares;
+    }
+
+    // Which square each square's colour comes from, read off the model.
+    void ReadTurns() {
+        for (std::int16_t code = 0; code < SideTurnCount; ++code) {
+            clsCube marked;
+            MarkEverySquare(marked);
+            ApplyStep(marked, code);
+            const CubeColors after = ColorsOf(marked);
+            for (std::size_t s = 0; s < after.size(); ++s) {
+                for (std::size_t q = 0; q < after[s].size(); ++q) {
+                    const int marker = after[s][q];
+                    turns[static_cast<std::size_t>(code)][s * 9 + q] =
+                        static_cast<std::uint8_t>((marker / 100 - 1) * 9 + marker % 100);
+                }
+            }
+        }
+    }
+
+    static std::string Turned(const std::string& cube, const Turn& turn) {
+        std::string turned(SquareCount, ' ');
+        for (std::size_t i = 0; i < SquareCount; ++i) {
+            turned[i] = cube[turn[i]];
+        }
+        return turned;
+    }
+
+    std::array<Turn, SideTurnCount> turns{};
+    std::unordered_map<std::string, int> near;
+};
+
+} // namespace turnix::test
