@@ -13,6 +13,8 @@ constexpr double SmallestPitch = 10; // pixels of the picture searched
 // Above this a square without an outline of its own is taken to hold more
 // than one colour, as a window shifted off the side onto the next does.
 constexpr float MostEvenSpread = 12;
+// Squares that must look like stickers: on outlines, or of one even colour
+// with edges round them.
 constexpr int LeastStickerLike = 7;
 // The grid's area over its longest side squared: 1 straight on, about 0.6
 // at 53°.
@@ -41,6 +43,8 @@ bool Plausible(const std::array<cv::Point2d, 4>& outline) {
 
 bool NearEdge(cv::Point2d p, const cv::Mat& edges) {
     constexpr int Near = 2; // pixels
+    if (!cv::Rect2d(-Near, -Near, edges.cols + 2 * Near, edges.rows + 2 * Near).contains(p))
+        return false;
     const cv::Rect around(static_cast<int>(std::lround(p.x)) - Near,
                           static_cast<int>(std::lround(p.y)) - Near, 2 * Near + 1, 2 * Near + 1);
     const cv::Rect inside = around & cv::Rect(0, 0, edges.cols, edges.rows);
@@ -95,48 +99,57 @@ double Area(const std::array<cv::Point2d, 4>& outline) {
     return std::abs(twice) / 2;
 }
 
-} // namespace
+// The grid's area over its longest side squared.
+double Frontal(const std::array<cv::Point2d, 4>& outline) {
+    double longest = 0;
+    for (std::size_t k = 0; k < 4; ++k)
+        longest = std::max(longest, cv::norm(outline[(k + 1) % 4] - outline[k]));
+    return Area(outline) / (longest * longest);
+}
 
-std::optional<double> ScoreGrid(const GridFit& grid, const cv::Mat& picture, const cv::Mat& edges) {
+// Enough support, nothing of a bigger grid around, a plausible shape of a
+// plausible size, inside the picture.
+bool CouldBeASide(const GridFit& grid, const std::array<cv::Point2d, 4>& outline, cv::Size size) {
     const auto support =
         static_cast<std::size_t>(std::count(grid.supported.begin(), grid.supported.end(), true));
-    if (support < LeastSupport || grid.outlines < LeastOutlines || grid.ringSupport > 1)
-        return std::nullopt;
-    const cv::Size size = picture.size();
-    const auto outline = Outline(grid);
-    if (!Plausible(outline))
-        return std::nullopt;
-    const double area = Area(outline);
-    const double pitch = std::sqrt(area) / 3;
-    if (pitch < SmallestPitch)
-        return std::nullopt;
+    if (support < LeastSupport || grid.outlines < LeastOutlines || grid.ringSupport > 1 ||
+        !Plausible(outline) || Frontal(outline) < LeastFrontal)
+        return false;
+    const double pitch = std::sqrt(Area(outline)) / 3;
     // The grid's edge may lie a little outside when the cube's border is cut
     // off, but its stickers may not.
     const cv::Rect2d allowed(-0.15 * pitch, -0.15 * pitch, size.width + 0.3 * pitch,
                              size.height + 0.3 * pitch);
-    if (std::any_of(outline.begin(), outline.end(),
-                    [&](cv::Point2d p) { return !allowed.contains(p); }))
-        return std::nullopt;
-    double longest = 0;
-    for (std::size_t k = 0; k < 4; ++k)
-        longest = std::max(longest, cv::norm(outline[(k + 1) % 4] - outline[k]));
-    const double frontal = area / (longest * longest);
-    const cv::Point2d middle(size.width / 2.0, size.height / 2.0);
-    const double offCentre = cv::norm(grid.toImage.Map({1.5, 1.5}) - middle) / cv::norm(middle);
-    if (frontal < LeastFrontal)
-        return std::nullopt;
+    return pitch >= SmallestPitch &&
+           std::all_of(outline.begin(), outline.end(),
+                       [&](cv::Point2d p) { return allowed.contains(p); });
+}
+
+int StickerLikeSquares(const GridFit& grid, const cv::Mat& picture, const cv::Mat& edges) {
     const auto samples = SampleStickers(picture, grid.toImage);
     int stickerLike = 0;
     for (std::size_t square = 0; square < 9; ++square)
         if (grid.supported[square] ||
             (samples[square].spread <= MostEvenSpread && Enclosed(grid.toImage, square, edges)))
             ++stickerLike;
+    return stickerLike;
+}
+
+} // namespace
+
+std::optional<double> ScoreGrid(const GridFit& grid, const cv::Mat& picture, const cv::Mat& edges) {
+    const auto outline = Outline(grid);
+    if (!CouldBeASide(grid, outline, picture.size()))
+        return std::nullopt;
+    const int stickerLike = StickerLikeSquares(grid, picture, edges);
     if (stickerLike < LeastStickerLike)
         return std::nullopt;
     const double filled = stickerLike / 9.0;
     const double bordered = 0.5 + 0.5 * BorderOnEdges(outline, edges);
-    return filled * filled * bordered * frontal * std::sqrt(area / size.area()) *
-           (1 - 0.5 * offCentre);
+    const cv::Point2d middle(picture.cols / 2.0, picture.rows / 2.0);
+    const double offCentre = cv::norm(grid.toImage.Map({1.5, 1.5}) - middle) / cv::norm(middle);
+    return filled * filled * bordered * Frontal(outline) *
+           std::sqrt(Area(outline) / picture.size().area()) * (1 - 0.5 * offCentre);
 }
 
 } // namespace turnix::vision

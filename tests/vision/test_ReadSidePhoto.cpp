@@ -7,6 +7,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <opencv2/imgcodecs.hpp>
+#include <random>
 #include <string>
 
 namespace {
@@ -155,6 +156,32 @@ INSTANTIATE_TEST_SUITE_P(
                 [] { return Encode(".png", cv::Mat(240, 320, CV_8UC3, cv::Scalar(40, 90, 140))); },
                 PhotoProblem::NoGrid, "no 3×3 grid found in B.jpg"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// Cut anywhere or with bytes changed anywhere, a file gives a side or an
+// error, never a crash (run under the sanitizers too).
+TEST(ReadSidePhoto, SurvivesDamageAnywhere) {
+    const cv::Mat small = MakePhoto(RandomSpec(9, 320, 240)).image;
+    const turnix::test::TempFolder folder;
+    std::mt19937 random(17);
+    for (const char* extension : {".png", ".jpg", ".bmp", ".webp"}) {
+        const Bytes whole = Encode(extension, small);
+        for (int trial = 0; trial < 25; ++trial) {
+            Bytes bytes = whole;
+            std::uniform_int_distribution<std::size_t> at(0, bytes.size() - 1);
+            if (trial % 2 == 0) {
+                bytes.resize(at(random));
+            } else {
+                for (int k = 0; k < 1 + trial % 7; ++k)
+                    bytes[at(random)] ^= static_cast<std::uint8_t>(1U << (k % 8));
+            }
+            turnix::test::WriteBytes(folder.path / "side", bytes);
+            const auto result = ReadSidePhoto(folder.path / "side");
+            if (const auto* error = std::get_if<PhotoError>(&result)) {
+                EXPECT_FALSE(error->message.empty());
+            }
+        }
+    }
+}
 
 TEST(ReadSidePhoto, RefusesWhatIsNoFile) {
     const turnix::test::TempFolder folder;

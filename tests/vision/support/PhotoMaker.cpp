@@ -176,7 +176,7 @@ private:
             // Sides turned away from the camera catch less light.
             const double shade = f == 0 ? 1.0 : Uniform(0.55, 0.85);
             if (spec_.body == Body::BlackWithStickers)
-                FillPolygon(image_, FaceOutline(face, 0), cv::Scalar(body, body, body));
+                FillPolygon(image_, FaceOutline(face), cv::Scalar(body, body, body));
             const int n = spec_.layers;
             const double cell = Edge / n;
             for (int row = 0; row < n; ++row) {
@@ -196,11 +196,8 @@ private:
         }
     }
 
-    [[nodiscard]] std::vector<cv::Point2d> FaceOutline(const Face& face, double grow) const {
-        return Projected(face, {{-grow, -grow},
-                                {Edge + grow, -grow},
-                                {Edge + grow, Edge + grow},
-                                {-grow, Edge + grow}});
+    [[nodiscard]] std::vector<cv::Point2d> FaceOutline(const Face& face) const {
+        return Projected(face, {{0, 0}, {Edge, 0}, {Edge, Edge}, {0, Edge}});
     }
 
     [[nodiscard]] std::vector<cv::Point2d> Projected(const Face& face,
