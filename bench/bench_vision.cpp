@@ -18,7 +18,7 @@ public:
     SixPhotos() {
         std::filesystem::create_directories(folder_);
         for (std::uint32_t side = 0; side < 6; ++side) {
-            const auto photo = photos::MakePhoto(photos::RandomSpec(100 + side, 1920, 1080));
+            const auto photo = photos::MakePhoto(photos::RandomSettings(100 + side, 1920, 1080));
             files_.push_back(folder_ / ("side" + std::to_string(side) + ".jpg"));
             cv::imwrite(files_.back().string(), photo.image, {cv::IMWRITE_JPEG_QUALITY, 90});
         }
@@ -54,7 +54,7 @@ BENCHMARK(ReadSixSidePhotos)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A camera's frame, already in memory.
 void FindSideInAFullHdFrame(benchmark::State& state) {
-    const auto photo = photos::MakePhoto(photos::RandomSpec(100, 1920, 1080));
+    const auto photo = photos::MakePhoto(photos::RandomSettings(100, 1920, 1080));
     const ImageView view{photo.image.cols, photo.image.rows, photo.image.step[0], 3,
                          photo.image.data};
     for (auto _ : state)

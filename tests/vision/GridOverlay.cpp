@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
         double ms = 0;
         if (made) {
             const auto seed = static_cast<std::uint32_t>(std::stoul(argv[k]));
-            const auto photo = photos::MakePhoto(photos::RandomSpec(seed, 640, 480));
+            const auto photo = photos::MakePhoto(photos::RandomSettings(seed, 640, 480));
             const auto side = Find(photo.image, ms);
             Show(out, "made" + std::to_string(seed), photo.image, side, ms);
             continue;

@@ -36,10 +36,10 @@ TEST_P(FindSideSweep, FindsEachSideWhereItWasDrawn) {
     int stickerless = 0;
     int missed = 0;
     for (std::uint32_t seed = first; seed < first + count; ++seed) {
-        const PhotoSpec spec = RandomSpec(seed, width, height);
-        const Photo photo = MakePhoto(spec);
+        const PhotoSettings settings = RandomSettings(seed, width, height);
+        const Photo photo = MakePhoto(settings);
         const auto side = FindSide(ViewOf(photo.image));
-        const bool plain = spec.body == Body::Stickerless;
+        const bool plain = settings.body == Body::Stickerless;
         stickerless += plain ? 1 : 0;
         if (!side) {
             EXPECT_TRUE(plain) << "seed " << seed;
@@ -67,41 +67,41 @@ INSTANTIATE_TEST_SUITE_P(Sizes, FindSideSweep,
 
 struct Unreadable {
     const char* name;
-    void (*alter)(PhotoSpec&);
+    void (*alter)(PhotoSettings&);
 };
 
 class NoGridPhotos : public ::testing::TestWithParam<Unreadable> {};
 
 TEST_P(NoGridPhotos, GiveNoSide) {
     for (std::uint32_t seed = 1; seed <= 25; ++seed) {
-        PhotoSpec spec = RandomSpec(seed, 480, 360);
-        GetParam().alter(spec);
-        EXPECT_FALSE(FindSide(ViewOf(MakePhoto(spec).image))) << "seed " << seed;
+        PhotoSettings settings = RandomSettings(seed, 480, 360);
+        GetParam().alter(settings);
+        EXPECT_FALSE(FindSide(ViewOf(MakePhoto(settings).image))) << "seed " << seed;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, NoGridPhotos,
                          ::testing::Values(Unreadable{"TwoByTwo",
-                                                      [](PhotoSpec& s) {
+                                                      [](PhotoSettings& s) {
                                                           s.layers = 2;
                                                       }},
                                            Unreadable{"FourByFour",
-                                                      [](PhotoSpec& s) {
+                                                      [](PhotoSettings& s) {
                                                           s.layers = 4;
                                                       }},
                                            Unreadable{"ClutterOnly",
-                                                      [](PhotoSpec& s) {
+                                                      [](PhotoSettings& s) {
                                                           s.layers = 0;
                                                           s.clutter = 40;
                                                       }},
                                            Unreadable{"Blank",
-                                                      [](PhotoSpec& s) {
+                                                      [](PhotoSettings& s) {
                                                           s.layers = 0;
                                                           s.clutter = 0;
                                                       }},
                                            Unreadable{"OneColour",
-                                                      [](PhotoSpec& s) {
-                                                          s = PhotoSpec{};
+                                                      [](PhotoSettings& s) {
+                                                          s = PhotoSettings{};
                                                           s.layers = 0;
                                                       }}),
                          [](const auto& row) { return std::string(row.param.name); });
@@ -117,7 +117,7 @@ TEST(FindSide, RefusesPicturesItCannotRead) {
 }
 
 TEST(FindSide, ReadsFourChannelPicturesAsThreeChannelOnes) {
-    const Photo photo = MakePhoto(RandomSpec(7, 640, 480));
+    const Photo photo = MakePhoto(RandomSettings(7, 640, 480));
     cv::Mat withAlpha;
     cv::cvtColor(photo.image, withAlpha, cv::COLOR_BGR2BGRA);
     const auto three = FindSide(ViewOf(photo.image));
@@ -129,10 +129,10 @@ TEST(FindSide, ReadsFourChannelPicturesAsThreeChannelOnes) {
 
 // Of two cubes, the larger one is the side meant.
 TEST(FindSide, PrefersTheLargerOfTwoCubes) {
-    PhotoSpec large = RandomSpec(11, 400, 400);
+    PhotoSettings large = RandomSettings(11, 400, 400);
     large.size = 0.6;
     large.centreX = large.centreY = 0.5;
-    PhotoSpec small = RandomSpec(12, 400, 400);
+    PhotoSettings small = RandomSettings(12, 400, 400);
     small.size = 0.35;
     const Photo first = MakePhoto(large);
     cv::Mat both;
@@ -145,7 +145,7 @@ TEST(FindSide, PrefersTheLargerOfTwoCubes) {
 TEST(FindSide, GivesTheSameOnManyThreadsAsOnOne) {
     std::vector<Photo> photos;
     for (std::uint32_t seed = 21; seed < 25; ++seed)
-        photos.push_back(MakePhoto(RandomSpec(seed, 640, 480)));
+        photos.push_back(MakePhoto(RandomSettings(seed, 640, 480)));
     std::vector<std::future<std::optional<SideReading>>> running;
     running.reserve(photos.size());
     for (const auto& photo : photos)

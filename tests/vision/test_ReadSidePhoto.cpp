@@ -17,7 +17,7 @@ using namespace turnix::vision::photos;
 using turnix::test::Bytes;
 
 const Photo& Sample() {
-    static const Photo photo = MakePhoto(RandomSpec(5, 640, 480));
+    static const Photo photo = MakePhoto(RandomSettings(5, 640, 480));
     return photo;
 }
 
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Cut anywhere or with bytes changed anywhere, a file gives a side or an
 // error, never a crash (run under the sanitizers too).
 TEST(ReadSidePhoto, SurvivesDamageAnywhere) {
-    const cv::Mat small = MakePhoto(RandomSpec(9, 320, 240)).image;
+    const cv::Mat small = MakePhoto(RandomSettings(9, 320, 240)).image;
     const turnix::test::TempFolder folder;
     std::mt19937 random(17);
     for (const char* extension : {".png", ".jpg", ".bmp", ".webp"}) {
@@ -216,7 +216,7 @@ class Formats : public ::testing::TestWithParam<Format> {};
 // the file's pixels.
 TEST_P(Formats, AreReadWithTheirSide) {
     const auto& format = GetParam();
-    const Photo photo = MakePhoto(RandomSpec(31, format.width, format.height));
+    const Photo photo = MakePhoto(RandomSettings(31, format.width, format.height));
     const turnix::test::TempFolder folder;
     turnix::test::WriteBytes(folder.path / "side",
                              Encode(format.extension, photo.image, format.params));

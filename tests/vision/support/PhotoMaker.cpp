@@ -54,26 +54,28 @@ struct View {
     }
 };
 
-View MakeView(const PhotoSpec& spec) {
+View MakeView(const PhotoSettings& settings) {
     View view;
-    view.focal = 0.9 * std::max(spec.width, spec.height);
-    view.principal = {spec.width / 2.0, spec.height / 2.0};
+    view.focal = 0.9 * std::max(settings.width, settings.height);
+    view.principal = {settings.width / 2.0, settings.height / 2.0};
     // The front face's centre goes on the ray through the asked-for point,
     // at the depth that gives it the asked-for width; the tilt is from
     // facing along that ray.
-    const double depth = view.focal * Edge / (spec.size * std::min(spec.width, spec.height));
-    const Vec3 onRay{(spec.centreX * spec.width - view.principal.x) / view.focal * depth,
-                     (spec.centreY * spec.height - view.principal.y) / view.focal * depth, depth};
+    const double depth =
+        view.focal * Edge / (settings.size * std::min(settings.width, settings.height));
+    const Vec3 onRay{(settings.centreX * settings.width - view.principal.x) / view.focal * depth,
+                     (settings.centreY * settings.height - view.principal.y) / view.focal * depth,
+                     depth};
     const Vec3 ray = onRay / cv::norm(onRay);
     const Vec3 forward{0, 0, 1};
     const Vec3 axis = forward.cross(ray);
     const cv::Matx33d facing =
         cv::norm(axis) < 1e-9 ? cv::Matx33d::eye()
                               : Rotation(axis, std::acos(std::clamp(forward.dot(ray), -1.0, 1.0)));
-    const double tiltAxis = spec.tiltDirection * Degree;
+    const double tiltAxis = settings.tiltDirection * Degree;
     view.rotation = facing *
-                    Rotation({std::cos(tiltAxis), std::sin(tiltAxis), 0}, spec.tilt * Degree) *
-                    Rotation({0, 0, 1}, spec.turn * Degree);
+                    Rotation({std::cos(tiltAxis), std::sin(tiltAxis), 0}, settings.tilt * Degree) *
+                    Rotation({0, 0, 1}, settings.turn * Degree);
     view.position = onRay - view.rotation * Faces[0].centre;
     return view;
 }
@@ -107,12 +109,13 @@ std::vector<cv::Point2d> RoundedSquare(cv::Point2d centre, double half, double r
 
 class Painter {
 public:
-    Painter(const PhotoSpec& spec, const View& view)
-        : spec_(spec), view_(view), random_(spec.seed), image_(spec.height, spec.width, CV_8UC3) {}
+    Painter(const PhotoSettings& settings, const View& view)
+        : settings_(settings), view_(view), random_(settings.seed),
+          image_(settings.height, settings.width, CV_8UC3) {}
 
     cv::Mat Paint(const std::array<Rgb, 9>& front) {
         DrawBackground();
-        if (spec_.layers > 0)
+        if (settings_.layers > 0)
             DrawCube(front);
         return image_;
     }
@@ -130,9 +133,9 @@ private:
     void DrawBackground() {
         const double grey = Uniform(40, 210);
         image_.setTo(cv::Scalar(grey * Uniform(0.8, 1.2), grey, grey * Uniform(0.8, 1.2)));
-        const double shortEdge = std::min(spec_.width, spec_.height);
-        for (int i = 0; i < spec_.clutter; ++i) {
-            const cv::Point2d centre(Uniform(0, spec_.width), Uniform(0, spec_.height));
+        const double shortEdge = std::min(settings_.width, settings_.height);
+        for (int i = 0; i < settings_.clutter; ++i) {
+            const cv::Point2d centre(Uniform(0, settings_.width), Uniform(0, settings_.height));
             const double size = Uniform(0.03, 0.25) * shortEdge;
             const double g = Uniform(20, 235);
             const cv::Scalar color =
@@ -175,9 +178,9 @@ private:
                 continue;
             // Sides turned away from the camera catch less light.
             const double shade = f == 0 ? 1.0 : Uniform(0.55, 0.85);
-            if (spec_.body == Body::BlackWithStickers)
+            if (settings_.body == Body::BlackWithStickers)
                 FillPolygon(image_, FaceOutline(face), cv::Scalar(body, body, body));
-            const int n = spec_.layers;
+            const int n = settings_.layers;
             const double cell = Edge / n;
             for (int row = 0; row < n; ++row) {
                 for (int col = 0; col < n; ++col) {
@@ -187,7 +190,7 @@ private:
                     const cv::Point2d centre((col + 0.5) * cell, (row + 0.5) * cell);
                     // Stickerless squares overlap a little, so that one colour
                     // beside itself leaves no seam.
-                    const auto outline = spec_.body == Body::BlackWithStickers
+                    const auto outline = settings_.body == Body::BlackWithStickers
                                              ? RoundedSquare(centre, fill * cell / 2, round * cell)
                                              : RoundedSquare(centre, 0.51 * cell, 0);
                     FillPolygon(image_, Projected(face, outline), Bgr(c) * shade);
@@ -209,7 +212,7 @@ private:
         return out;
     }
 
-    const PhotoSpec& spec_;
+    const PhotoSettings& settings_;
     const View& view_;
     std::mt19937 random_;
     cv::Mat image_;
@@ -264,12 +267,12 @@ struct Light {
     }
 };
 
-Light MakeLight(const PhotoSpec& spec, std::mt19937& random) {
+Light MakeLight(const PhotoSettings& settings, std::mt19937& random) {
     const double a = std::uniform_real_distribution<double>(0, 2 * std::numbers::pi)(random);
-    Light light{{std::cos(a), std::sin(a)}, 0, 1, spec.gradient, spec.cast};
+    Light light{{std::cos(a), std::sin(a)}, 0, 1, settings.gradient, settings.cast};
     const std::array<double, 4> ends{
-        0, light.direction.x * spec.width, light.direction.y * spec.height,
-        light.direction.x * spec.width + light.direction.y * spec.height};
+        0, light.direction.x * settings.width, light.direction.y * settings.height,
+        light.direction.x * settings.width + light.direction.y * settings.height};
     light.low = *std::min_element(ends.begin(), ends.end());
     light.range = std::max(1.0, *std::max_element(ends.begin(), ends.end()) - light.low);
     return light;
@@ -313,33 +316,33 @@ void DrawGlare(cv::Mat& image, cv::Point2d centre, double pitch, std::mt19937& r
                 cv::Scalar(250, 250, 250), cv::FILLED, cv::LINE_AA);
 }
 
-void Degrade(cv::Mat& image, const PhotoSpec& spec) {
-    if (spec.blur > 0)
-        cv::GaussianBlur(image, image, cv::Size(), spec.blur);
-    if (spec.noise > 0) {
+void Degrade(cv::Mat& image, const PhotoSettings& settings) {
+    if (settings.blur > 0)
+        cv::GaussianBlur(image, image, cv::Size(), settings.blur);
+    if (settings.noise > 0) {
         cv::Mat noise(image.size(), CV_16SC3);
-        cv::RNG(spec.seed).fill(noise, cv::RNG::NORMAL, 0, spec.noise);
+        cv::RNG(settings.seed).fill(noise, cv::RNG::NORMAL, 0, settings.noise);
         cv::Mat wide;
         image.convertTo(wide, CV_16SC3);
         wide += noise;
         wide.convertTo(image, CV_8UC3);
     }
-    if (spec.jpegQuality > 0) {
+    if (settings.jpegQuality > 0) {
         std::vector<std::uint8_t> jpeg;
-        cv::imencode(".jpg", image, jpeg, {cv::IMWRITE_JPEG_QUALITY, spec.jpegQuality});
+        cv::imencode(".jpg", image, jpeg, {cv::IMWRITE_JPEG_QUALITY, settings.jpegQuality});
         image = cv::imdecode(jpeg, cv::IMREAD_COLOR);
     }
 }
 
 } // namespace
 
-Photo MakePhoto(const PhotoSpec& spec) {
-    const View view = MakeView(spec);
-    Painter painter(spec, view);
+Photo MakePhoto(const PhotoSettings& settings) {
+    const View view = MakeView(settings);
+    Painter painter(settings, view);
     Photo photo;
-    photo.image = painter.Paint(spec.colors);
+    photo.image = painter.Paint(settings.colors);
     auto& random = painter.Random();
-    const Light light = MakeLight(spec, random);
+    const Light light = MakeLight(settings, random);
     ApplyLight(photo.image, light);
 
     const ReaderOrder order = FindReaderOrder(view);
@@ -355,24 +358,24 @@ Photo MakePhoto(const PhotoSpec& spec) {
         squares[q] = static_cast<std::size_t>(std::floor(s.y)) * 3 +
                      static_cast<std::size_t>(std::floor(s.x));
         const cv::Point2d centre = view.OnFace(Faces[0], s.x, s.y);
-        photo.colors[q] = spec.colors[squares[q]];
+        photo.colors[q] = settings.colors[squares[q]];
         photo.seen[q] = Seen(photo.colors[q], light, centre);
     }
-    if (spec.layers == 3) {
+    if (settings.layers == 3) {
         const double pitch =
             cv::norm(view.OnFace(Faces[0], 1.5, 1.5) - view.OnFace(Faces[0], 2.5, 1.5));
         std::shuffle(squares.begin(), squares.end(), random);
-        for (int g = 0; g < std::min(spec.glare, 9); ++g) {
+        for (int g = 0; g < std::min(settings.glare, 9); ++g) {
             const cv::Point2d square = SquareCentre(squares[static_cast<std::size_t>(g)]);
             const cv::Point2d centre = view.OnFace(Faces[0], square.x, square.y);
             DrawGlare(photo.image, centre, pitch, random);
         }
     }
-    Degrade(photo.image, spec);
+    Degrade(photo.image, settings);
     return photo;
 }
 
-PhotoSpec RandomSpec(std::uint32_t seed, int width, int height) {
+PhotoSettings RandomSettings(std::uint32_t seed, int width, int height) {
     std::mt19937 random(seed);
     auto uniform = [&](double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random);
@@ -380,32 +383,32 @@ PhotoSpec RandomSpec(std::uint32_t seed, int width, int height) {
     auto integer = [&](int low, int high) {
         return std::uniform_int_distribution<>(low, high)(random);
     };
-    PhotoSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.seed = seed;
-    for (auto& c : spec.colors) {
+    PhotoSettings settings;
+    settings.width = width;
+    settings.height = height;
+    settings.seed = seed;
+    for (auto& c : settings.colors) {
         c = CubeColors[static_cast<std::size_t>(integer(0, 5))];
         auto jitter = [&](float v) {
             return std::clamp(v + static_cast<float>(uniform(-12, 12)), 0.0F, 255.0F);
         };
         c = {jitter(c.red), jitter(c.green), jitter(c.blue)};
     }
-    spec.body = uniform(0, 1) < 0.25 ? Body::Stickerless : Body::BlackWithStickers;
+    settings.body = uniform(0, 1) < 0.25 ? Body::Stickerless : Body::BlackWithStickers;
     do {
-        spec.turn = uniform(0, 360);
-    } while (std::abs(std::fmod(spec.turn, 90.0) - 45) < 6);
-    spec.tilt = uniform(0, 30);
-    spec.tiltDirection = uniform(0, 360);
-    spec.size = uniform(0.3, 0.6);
+        settings.turn = uniform(0, 360);
+    } while (std::abs(std::fmod(settings.turn, 90.0) - 45) < 6);
+    settings.tilt = uniform(0, 30);
+    settings.tiltDirection = uniform(0, 360);
+    settings.size = uniform(0.3, 0.6);
     // Anywhere the whole side stays in the photo, a little off its edges;
     // in the middle when nowhere else will do.
     const double shortEdge = std::min(width, height);
     const cv::Rect2d inside(0.02 * width, 0.02 * height, 0.96 * width, 0.96 * height);
     for (int attempt = 0;; ++attempt) {
-        spec.centreX = attempt < 20 ? uniform(0.2, 0.8) : 0.5;
-        spec.centreY = attempt < 20 ? uniform(0.2, 0.8) : 0.5;
-        const View view = MakeView(spec);
+        settings.centreX = attempt < 20 ? uniform(0.2, 0.8) : 0.5;
+        settings.centreY = attempt < 20 ? uniform(0.2, 0.8) : 0.5;
+        const View view = MakeView(settings);
         const std::array<cv::Point2d, 4> corners{
             view.OnFace(Faces[0], 0, 0), view.OnFace(Faces[0], Edge, 0),
             view.OnFace(Faces[0], Edge, Edge), view.OnFace(Faces[0], 0, Edge)};
@@ -413,19 +416,19 @@ PhotoSpec RandomSpec(std::uint32_t seed, int width, int height) {
                                          [&](const cv::Point2d& c) { return inside.contains(c); }))
             break;
     }
-    spec.clutter = integer(0, 20);
-    spec.glare = integer(0, 2);
-    spec.gradient = uniform(0, 0.5);
+    settings.clutter = integer(0, 20);
+    settings.glare = integer(0, 2);
+    settings.gradient = uniform(0, 0.5);
     // Dim rooms as well as daylight, each with a tint.
     const double exposure = uniform(0.4, 1.1);
     auto gain = [&] {
         return static_cast<float>(exposure * uniform(0.85, 1.15));
     };
-    spec.cast = {gain(), gain(), gain()};
-    spec.noise = uniform(0, 6);
-    spec.blur = uniform(0, 1.2) * shortEdge / 480;
-    spec.jpegQuality = uniform(0, 1) < 0.5 ? 0 : integer(55, 95);
-    return spec;
+    settings.cast = {gain(), gain(), gain()};
+    settings.noise = uniform(0, 6);
+    settings.blur = uniform(0, 1.2) * shortEdge / 480;
+    settings.jpegQuality = uniform(0, 1) < 0.5 ? 0 : integer(55, 95);
+    return settings;
 }
 
 } // namespace turnix::vision::photos

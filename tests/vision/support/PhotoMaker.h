@@ -8,7 +8,7 @@
 
 // Made-up photos of a cube for the photo reader's tests and benchmarks: a
 // cube in perspective showing one side and a glimpse of its neighbours, on a
-// background, in uneven light. The same spec always gives the same photo.
+// background, in uneven light. The same settings always give the same photo.
 namespace turnix::vision::photos {
 
 enum class Body : std::uint8_t {
@@ -17,7 +17,7 @@ enum class Body : std::uint8_t {
 };
 
 // Angles are in degrees.
-struct PhotoSpec {
+struct PhotoSettings {
     int width{640};
     int height{480};
     // Drawn at the side's squares 0..8, numbered before the side is turned.
@@ -49,16 +49,16 @@ struct Photo {
     std::array<Rgb, 9> seen{};
 };
 
-[[nodiscard]] Photo MakePhoto(const PhotoSpec& spec);
+[[nodiscard]] Photo MakePhoto(const PhotoSettings& settings);
 
 // A cube's six colours, roughly as a camera sees them in daylight.
 inline constexpr std::array<Rgb, 6> CubeColors{
     {{235, 235, 230}, {250, 210, 0}, {200, 25, 35}, {255, 105, 10}, {10, 75, 185}, {0, 155, 75}}};
 
-// A spec drawn from the whole range the reader must handle: any turn (not
+// Settings drawn from the whole range the reader must handle: any turn (not
 // within a few degrees of a diagonal, where the square order is a toss-up),
 // tilts up to 30°, sizes, both bodies, clutter, dim to bright tinted light,
 // noise, blur, JPEG.
-[[nodiscard]] PhotoSpec RandomSpec(std::uint32_t seed, int width, int height);
+[[nodiscard]] PhotoSettings RandomSettings(std::uint32_t seed, int width, int height);
 
 } // namespace turnix::vision::photos
