@@ -1,3 +1,4 @@
+#include "Commands.h"
 #include "CubeReading.h"
 #include "PhotoMaker.h"
 #include "SidePhoto.h"
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <opencv2/imgcodecs.hpp>
 #include <random>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -102,5 +104,48 @@ void AssembleCubeInAnyOrder(benchmark::State& state) {
     Assemble(state, turnix::vision::PhotoOrder::Any);
 }
 BENCHMARK(AssembleCubeInAnyOrder)->Unit(benchmark::kMillisecond);
+
+// turnix-cli scan of six 1920×1080 JPEG photos of a scrambled cube, whole:
+// the photos read on parallel threads, then the cube put together.
+void ScanSixPhotos(benchmark::State& state) {
+    constexpr std::array<std::size_t, 6> NetOrder{0, 5, 2, 1, 4, 3};
+    std::mt19937 random(5);
+    const auto cube =
+        turnix::test::ColorsOf(turnix::CubeOf(turnix::test::RandomArrangement(random, true)));
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("turnix-bench-scan-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::vector<std::string> files;
+    for (std::size_t n = 0; n < 6; ++n) {
+        photos::PhotoSpec spec;
+        spec.width = 1920;
+        spec.height = 1080;
+        for (std::size_t q = 0; q < 9; ++q) {
+            spec.colors[q] = photos::CubeColors[static_cast<std::size_t>(cube[NetOrder[n]][q])];
+        }
+        spec.turn = 5;
+        spec.tilt = 15;
+        spec.clutter = 6;
+        spec.noise = 3;
+        spec.seed = static_cast<std::uint32_t>(n + 1);
+        files.push_back((folder / ("side" + std::to_string(n) + ".jpg")).string());
+        cv::imwrite(files.back(), photos::MakePhoto(spec).image, {cv::IMWRITE_JPEG_QUALITY, 90});
+    }
+    std::vector<std::string_view> arguments{"scan"};
+    arguments.insert(arguments.end(), files.begin(), files.end());
+    auto status = turnix::cli::ExitStatus::Success;
+    for (auto _ : state) {
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        status = turnix::cli::RunCli(arguments, in, out, err);
+    }
+    std::error_code error;
+    std::filesystem::remove_all(folder, error);
+    if (status != turnix::cli::ExitStatus::Success) {
+        state.SkipWithError("the cube was not read");
+    }
+}
+BENCHMARK(ScanSixPhotos)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "CliTestSupport.h"
 #include "Diagnosis.h"
+#include "PhotoMaker.h"
 #include "SolverTestSupport.h"
 #include "StickerSets.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <map>
+#include <opencv2/imgcodecs.hpp>
 #include <regex>
 
 using namespace turnix;
@@ -79,9 +82,9 @@ TEST(Scan, ParsesSixPhotosOrRefusesWithTheReason) {
         {{"check", "--any-order", "x.cub"}, "--any-order goes with scan"},
     };
     for (const auto& [arguments, reason] : mistakes) {
-        const Command command = ParseCommandLine(arguments);
-        ASSERT_TRUE(std::holds_alternative<UsageError>(command)) << reason;
-        EXPECT_EQ(std::get<UsageError>(command).reason, reason);
+        EXPECT_EQ(Cli(arguments),
+                  (Result{ExitStatus::BadInput, "",
+                          "turnix-cli: " + reason + "\nTry 'turnix-cli --help'.\n"}));
     }
 }
 
@@ -143,4 +146,47 @@ TEST(Scan, PhotosWithoutACubeAreReportedEachWithStatus2) {
               (Result{ExitStatus::BadInput, "",
                       "turnix-cli: Photos 2 and 6 show the same side: their centres have one "
                       "colour. Each photo must show a different side.\n"}));
+}
+
+// Photos drawn of the cube, each side a little turned and tilted, on a
+// busy background, written as files: the real reader reads them back.
+TEST(Scan, ReadsTheCubeFromImageFilesInEitherOrder) {
+    constexpr std::array<std::size_t, 6> NetOrder{0, 5, 2, 1, 4, 3};
+    const CubeColors cube = CubeOfFacelets(Scrambled);
+    const TempFolder folder;
+    // For --any-order, the photos in another order, each turned a quarter
+    // more than the one before.
+    constexpr std::array<std::size_t, 6> Shuffled{3, 0, 5, 2, 4, 1};
+    std::vector<std::string> upright;
+    std::vector<std::string> turned;
+    for (std::size_t n = 0; n < 6; ++n) {
+        for (const bool inOrder : {true, false}) {
+            const std::size_t photo = inOrder ? n : Shuffled[n];
+            vision::photos::PhotoSpec spec;
+            for (std::size_t q = 0; q < 9; ++q) {
+                spec.colors[q] =
+                    vision::photos::CubeColors[static_cast<std::size_t>(cube[NetOrder[photo]][q])];
+            }
+            spec.turn =
+                static_cast<double>(n) * 3 - 8 + (inOrder ? 0 : 90.0 * static_cast<double>(n));
+            spec.tilt = 12;
+            spec.tiltDirection = 40 * static_cast<double>(n);
+            spec.clutter = 4;
+            spec.noise = 2;
+            spec.seed = static_cast<std::uint32_t>(n + 1);
+            const auto file =
+                folder.path / ((inOrder ? "side" : "turned") + std::to_string(n) + ".png");
+            ASSERT_TRUE(cv::imwrite(file.string(), vision::photos::MakePhoto(spec).image));
+            (inOrder ? upright : turned).push_back(file.string());
+        }
+    }
+    std::vector<std::string_view> arguments{"scan"};
+    arguments.insert(arguments.end(), upright.begin(), upright.end());
+    EXPECT_EQ(Cli(arguments), (Result{ExitStatus::Success, Scrambled + "\n", ""}));
+
+    arguments.assign({"scan", "--any-order"});
+    arguments.insert(arguments.end(), turned.begin(), turned.end());
+    const Result anyOrder = Cli(arguments);
+    EXPECT_EQ(anyOrder.status, ExitStatus::Success) << anyOrder.err;
+    EXPECT_TRUE(SameCubeTurned(cube, CubeOfFacelets(anyOrder.out.substr(0, 54)))) << anyOrder.out;
 }
