@@ -117,19 +117,20 @@ void ScanSixPhotos(benchmark::State& state) {
     std::filesystem::create_directories(folder);
     std::vector<std::string> files;
     for (std::size_t n = 0; n < 6; ++n) {
-        photos::PhotoSpec spec;
-        spec.width = 1920;
-        spec.height = 1080;
+        photos::PhotoSettings settings;
+        settings.width = 1920;
+        settings.height = 1080;
         for (std::size_t q = 0; q < 9; ++q) {
-            spec.colors[q] = photos::CubeColors[static_cast<std::size_t>(cube[NetOrder[n]][q])];
+            settings.colors[q] = photos::CubeColors[static_cast<std::size_t>(cube[NetOrder[n]][q])];
         }
-        spec.turn = 5;
-        spec.tilt = 15;
-        spec.clutter = 6;
-        spec.noise = 3;
-        spec.seed = static_cast<std::uint32_t>(n + 1);
+        settings.turn = 5;
+        settings.tilt = 15;
+        settings.clutter = 6;
+        settings.noise = 3;
+        settings.seed = static_cast<std::uint32_t>(n + 1);
         files.push_back((folder / ("side" + std::to_string(n) + ".jpg")).string());
-        cv::imwrite(files.back(), photos::MakePhoto(spec).image, {cv::IMWRITE_JPEG_QUALITY, 90});
+        cv::imwrite(files.back(), photos::MakePhoto(settings).image,
+                    {cv::IMWRITE_JPEG_QUALITY, 90});
     }
     std::vector<std::string_view> arguments{"scan"};
     arguments.insert(arguments.end(), files.begin(), files.end());

@@ -162,21 +162,21 @@ TEST(Scan, ReadsTheCubeFromImageFilesInEitherOrder) {
     for (std::size_t n = 0; n < 6; ++n) {
         for (const bool inOrder : {true, false}) {
             const std::size_t photo = inOrder ? n : Shuffled[n];
-            vision::photos::PhotoSpec spec;
+            vision::photos::PhotoSettings settings;
             for (std::size_t q = 0; q < 9; ++q) {
-                spec.colors[q] =
+                settings.colors[q] =
                     vision::photos::CubeColors[static_cast<std::size_t>(cube[NetOrder[photo]][q])];
             }
-            spec.turn =
+            settings.turn =
                 static_cast<double>(n) * 3 - 8 + (inOrder ? 0 : 90.0 * static_cast<double>(n));
-            spec.tilt = 12;
-            spec.tiltDirection = 40 * static_cast<double>(n);
-            spec.clutter = 4;
-            spec.noise = 2;
-            spec.seed = static_cast<std::uint32_t>(n + 1);
+            settings.tilt = 12;
+            settings.tiltDirection = 40 * static_cast<double>(n);
+            settings.clutter = 4;
+            settings.noise = 2;
+            settings.seed = static_cast<std::uint32_t>(n + 1);
             const auto file =
                 folder.path / ((inOrder ? "side" : "turned") + std::to_string(n) + ".png");
-            ASSERT_TRUE(cv::imwrite(file.string(), vision::photos::MakePhoto(spec).image));
+            ASSERT_TRUE(cv::imwrite(file.string(), vision::photos::MakePhoto(settings).image));
             (inOrder ? upright : turned).push_back(file.string());
         }
     }
