@@ -15,7 +15,7 @@ PACKAGES := g++ make cmake ninja-build pkg-config \
             libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy \
             xvfb x11-utils dpkg-dev desktop-file-utils appstream
 
-SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null || find model solver ui cli tests bench -name '*.cpp' -o -name '*.h')
+SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null || find model solver vision ui cli tests bench -name '*.cpp' -o -name '*.h')
 
 .PHONY: all deps build run test test-asan bench format format-check tidy package install uninstall clean
 
@@ -75,7 +75,7 @@ bench: build
 tidy: deps
 	cmake -S . -B $(TIDY_DIR) -G Ninja -DTURNIX_UNITY_BUILD=OFF -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON
 	cmake --build $(TIDY_DIR) --target $$(ninja -C $(TIDY_DIR) -t targets all | sed -n 's/^\([A-Za-z0-9_-]*_autogen\): phony$$/\1/p')
-	run-clang-tidy -quiet -p $(TIDY_DIR) -j2 '^$(CURDIR)/(model|solver|cli|ui|tests|bench)/.*\.cpp$$'
+	run-clang-tidy -quiet -p $(TIDY_DIR) -j2 '^$(CURDIR)/(model|solver|vision|cli|ui|tests|bench)/.*\.cpp$$'
 
 format: deps
 	clang-format -i $(SOURCES)

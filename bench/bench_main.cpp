@@ -77,6 +77,14 @@ public:
              "ms", "goal < 125 ms");
         Line("paint a square on the net, redrawn", Time("PaintSquareOnTheNet", 1e6), "us",
              "goal < 16 ms");
+        Line("side photo read, 1920x1080 JPEG", Time("ReadSixSidePhotos", 1e3 / 6), "ms",
+             "goal < 100 ms");
+        Line("side found in a 1920x1080 frame", Time("FindSideInAFullHdFrame", 1e3), "ms", "");
+        Line("a cube from six sides' colours", Time("AssembleCube", 1e3), "ms", "goal < 50 ms");
+        Line("  the photos in any order", Time("AssembleCubeInAnyOrder", 1e3), "ms",
+             "goal < 50 ms");
+        Line("turnix-cli scan, six 1920x1080 photos", Time("ScanSixPhotos", 1e3), "ms",
+             "goal <= 1000 ms");
     }
 
 private:

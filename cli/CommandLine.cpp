@@ -23,6 +23,7 @@ struct Words {
     std::optional<std::string> threads;
     bool batch{false};
     bool fewestTurns{false};
+    bool anyOrder{false};
     std::vector<std::string> operands;
 
     // Any option that only solve takes.
@@ -31,9 +32,10 @@ struct Words {
     }
 };
 
-constexpr std::array<std::pair<std::string_view, bool Words::*>, 2> Flags{{
+constexpr std::array<std::pair<std::string_view, bool Words::*>, 3> Flags{{
     {"--batch", &Words::batch},
     {"--short", &Words::fewestTurns},
+    {"--any-order", &Words::anyOrder},
 }};
 
 constexpr std::array<std::pair<std::string_view, std::optional<std::string> Words::*>, 6> Values{{
@@ -239,6 +241,20 @@ template <typename Member, std::size_t N>
     return SaveCommand{*words.facelets, words.operands.front()};
 }
 
+[[nodiscard]] Command ParseScan(const Words& words) {
+    if (words.SolveOptions() || words.facelets) {
+        return UsageError{"scan takes six photos and --any-order, no other option"};
+    }
+    if (words.operands.size() != 6) {
+        return UsageError{"scan needs six photos, one of each side, not " +
+                          std::to_string(words.operands.size())};
+    }
+    if (std::ranges::find(words.operands, "-") != words.operands.end()) {
+        return UsageError{"scan reads photos from files, not from standard input"};
+    }
+    return ScanCommand{words.operands, words.anyOrder};
+}
+
 } // namespace
 
 Command ParseCommandLine(std::span<const std::string_view> arguments) {
@@ -257,6 +273,9 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
         return *error;
     }
     const Words& read = std::get<Words>(words);
+    if (read.anyOrder && command != "scan") {
+        return UsageError{"--any-order goes with scan"};
+    }
     if (command == "solve") {
         return ParseSolve(read);
     }
@@ -269,6 +288,9 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
     if (command == "save") {
         return ParseSave(read);
     }
+    if (command == "scan") {
+        return ParseScan(read);
+    }
     return UsageError{"unknown command '" + std::string(command) + "'"};
 }
 
@@ -280,6 +302,7 @@ std::string_view UsageText() noexcept {
        turnix-cli check FILE.cub | - | --facelets STRING
        turnix-cli facelets FILE.cub
        turnix-cli save --facelets STRING FILE.cub
+       turnix-cli scan [--any-order] PHOTO PHOTO PHOTO PHOTO PHOTO PHOTO
        turnix-cli --help | --version
 
 Solves a 3x3x3 cube the way Turnix does and prints the side turns that
@@ -323,10 +346,22 @@ solver (about 20 turns).
                      two pieces swapped); POS is UR, UF, ... URF, UFL, ...
   facelets FILE.cub  prints the facelet string of a configuration file
   save               writes a facelet string as a configuration file
+  scan               reads the cube from six photos, one of each side, in the
+                     order U R F D L B, each upright as in the net (U with B
+                     at the top, D with F at the top, the others with U at
+                     the top); --any-order: in any order, turned any way, the
+                     first photo taken as F with its top edge towards U.
+                     Prints the facelet string, then doubtful POS READ
+                     SECOND for each square worth a second look (POS such
+                     as F7: the face and square 1 to 9; READ the letter
+                     given, SECOND the next likeliest), then also STRING for
+                     each other cube that fits the photos as well; for a
+                     cube that cannot be solved, check's report follows
 
-Exit status: 0 solved or already complete (check: VALID), 1 the cube cannot
-be solved (check: INVALID), 2 bad input (missing or short file, bad facelet
-string), a read or write failure, or usage.
+Exit status: 0 solved or already complete (check: VALID, scan: a cube that
+can be solved), 1 the cube cannot be solved (check: INVALID), 2 bad input
+(missing or short file, bad facelet string, a photo without a cube side), a
+read or write failure, or usage.
 In batch mode the highest status of all lines.
 )";
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace turnix::cli {
 
@@ -45,12 +46,19 @@ struct SaveCommand {
     std::string file;
 };
 
+// Six photos of the sides: in the order U R F D L B, each upright as in the
+// facelet net, or with anyOrder in any order and turned any way.
+struct ScanCommand {
+    std::vector<std::string> photos;
+    bool anyOrder{false};
+};
+
 struct UsageError {
     std::string reason;
 };
 
 using Command = std::variant<HelpCommand, VersionCommand, SolveCommand, CheckCommand,
-                             FaceletsCommand, SaveCommand, UsageError>;
+                             FaceletsCommand, SaveCommand, ScanCommand, UsageError>;
 
 // The arguments after the program name.
 [[nodiscard]] Command ParseCommandLine(std::span<const std::string_view> arguments);

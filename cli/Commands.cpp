@@ -8,6 +8,7 @@
 #include "Diagnosis.h"
 #include "Facelets.h"
 #include "Messages.h"
+#include "SidePhoto.h"
 #include "TurnixVersion.h"
 
 #include <algorithm>
@@ -174,6 +175,8 @@ ExitStatus RunCli(std::span<const std::string_view> arguments, std::istream& in,
                 return ExitStatus::BadInput;
             } else if constexpr (std::is_same_v<Parsed, SaveCommand>) {
                 return Run(parsed, err);
+            } else if constexpr (std::is_same_v<Parsed, ScanCommand>) {
+                return Run(parsed, out, err, vision::ReadSidePhoto);
             } else {
                 return Run(parsed, in, out, err);
             }

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "ExitStatus.h"
+#include "ScanPhotos.h"
 
 #include <iosfwd>
 #include <span>
@@ -21,5 +22,8 @@ namespace turnix::cli {
 [[nodiscard]] ExitStatus Run(const FaceletsCommand& command, std::istream& in, std::ostream& out,
                              std::ostream& err);
 [[nodiscard]] ExitStatus Run(const SaveCommand& command, std::ostream& err);
+// Photos that cannot be read, and photos that give no cube, are bad input.
+[[nodiscard]] ExitStatus Run(const ScanCommand& command, std::ostream& out, std::ostream& err,
+                             const PhotoReader& read);
 
 } // namespace turnix::cli

@@ -36,10 +36,17 @@ struct Doubt {
 };
 
 struct CubeReading {
+    // A cube that turning can solve; unless the photos clearly show one that
+    // cannot be (a twisted corner, a flipped edge, two pieces swapped by
+    // hand), which is then read as it is, for the diagnosis to report.
     SideColors colors{};
-    // 0..1 for each square: how sure the reading is.
+    // 0..1 for each square: how sure the reading is; 1 for the centres.
     std::array<std::array<float, 9>, 6> confidence{};
-    // The squares worth a second look, in facelet order (U R F D L B).
+    // The squares worth a second look, in facelet order (U R F D L B,
+    // squares 0..8): those that a cube fitting nearly as well reads
+    // otherwise, and those read otherwise than they look by themselves
+    // because the pieces allow nothing else. Their confidence is below every
+    // other square's.
     std::vector<Doubt> doubts;
     // Other cubes that fit the photos as well as colors does, likeliest
     // first; empty when the reading is unambiguous.
@@ -54,7 +61,9 @@ struct AssemblyError {
 };
 
 // Classifies all 54 stickers of six sides together and puts the sides in
-// their places. Needs exactly six readings.
+// their places. An error, in a sentence, for other than six readings, a
+// colour that is no number, or two photos of the same side. Safe to call
+// from any thread.
 [[nodiscard]] std::variant<CubeReading, AssemblyError>
 AssembleCube(std::span<const SideReading> sides, PhotoOrder order);
 

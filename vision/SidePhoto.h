@@ -14,6 +14,8 @@ namespace turnix::vision {
 // About 50 megapixels: larger images are refused from their header alone,
 // before any pixel is decoded.
 inline constexpr std::int64_t MostPixels = 50'000'000;
+// Files larger than this are refused unread.
+inline constexpr std::uintmax_t MostFileBytes = 256U << 20U;
 
 // Finds the 3×3 grid of stickers in a photo of one side and samples each
 // sticker; nothing when no grid is there. Safe to call from any thread.
