@@ -7,8 +7,11 @@
 #include "reading/CaptureSource.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QStringList>
+#include <QTimer>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <map>
@@ -169,12 +172,13 @@ public:
 };
 
 // Plays prepared frames, one each time the dialog has looked at the one
-// before (framePlayed), so that no frame is dropped; with none prepared it
-// is a system without a camera.
+// before (PlayNext), so that no frame is dropped; each is shown again until
+// it has been held for hold, as a hand holds a side still. With none
+// prepared it is a system without a camera.
 class FakeCaptureSource final : public CaptureSource {
 public:
-    FakeCaptureSource(std::vector<QImage> toPlay, QObject* parent)
-        : CaptureSource(parent), frames(std::move(toPlay)) {}
+    FakeCaptureSource(std::vector<QImage> toPlay, std::chrono::milliseconds held, QObject* parent)
+        : CaptureSource(parent), frames(std::move(toPlay)), hold(held) {}
 
     bool Start() override {
         if (frames.empty()) {
@@ -189,13 +193,25 @@ public:
     }
 
     void PlayNext() {
-        if (!stopped && next < frames.size()) {
+        if (stopped) {
+            return;
+        }
+        if (next > 0 && shown.elapsed() < hold.count()) {
+            QTimer::singleShot(10, this, [this] {
+                if (!stopped) {
+                    emit frameArrived(frames[next - 1]);
+                }
+            });
+        } else if (next < frames.size()) {
+            shown.start();
             emit frameArrived(frames[next++]);
         }
     }
 
 private:
     std::vector<QImage> frames;
+    std::chrono::milliseconds hold;
+    QElapsedTimer shown;
     std::size_t next{0};
     bool stopped{false};
 };
@@ -203,10 +219,11 @@ private:
 class FakeCameras final : public ICameras {
 public:
     std::vector<QImage> frames;
+    std::chrono::milliseconds hold{0};
     FakeCaptureSource* opened{};
 
     CaptureSource* OpenCamera(QObject* parent) override {
-        opened = new FakeCaptureSource(frames, parent);
+        opened = new FakeCaptureSource(frames, hold, parent);
         return opened;
     }
 };

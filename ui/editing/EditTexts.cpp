@@ -4,11 +4,15 @@
 
 namespace turnix {
 
+QString WithFullStop(const QString& text) {
+    return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
+}
+
 QString AsSentence(QString reason) {
     if (!reason.isEmpty()) {
         reason[0] = reason[0].toUpper();
     }
-    return reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
+    return WithFullStop(reason);
 }
 
 QString PickColorEditText() {

@@ -11,6 +11,8 @@ namespace turnix {
 // A reason the core gives ("no 3×3 grid found in B.jpg") as a sentence of
 // its own: the first letter upper case, a full stop at the end.
 [[nodiscard]] QString AsSentence(QString reason);
+// The same without the capital, for a text that may begin with a file name.
+[[nodiscard]] QString WithFullStop(const QString& text);
 
 [[nodiscard]] QString PickColorEditText();
 [[nodiscard]] QString PaintEditText();

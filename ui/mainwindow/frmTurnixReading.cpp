@@ -110,7 +110,7 @@ void frmTurnix::ScanWithCamera() {
 void frmTurnix::ShowReadingProblems(const QStringList& problems) {
     QStringList sentences;
     for (const QString& problem : problems) {
-        sentences << AsSentence(problem);
+        sentences << WithFullStop(problem);
     }
     platform.messageBoxes.ShowMessage(
         this, ApplicationTitle(),
