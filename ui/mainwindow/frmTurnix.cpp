@@ -78,8 +78,11 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     StartPreparingFewestTurns(std::move(prepareFewestTurns));
 }
 
-// The worker may still be building the tables; it must not outlive us.
+// The worker may still be building the tables; it must not outlive us. The
+// undo stack, a child, is cleared after we are gone: its signals must not
+// reach us then.
 frmTurnix::~frmTurnix() {
+    disconnect(undoStack, nullptr, this, nullptr);
     StopWaitingForFewestTurns();
     fewestTurnsTables.waitForFinished();
     CloseInstructions();

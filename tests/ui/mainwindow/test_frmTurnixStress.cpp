@@ -6,6 +6,7 @@
 #include "FewestTurns.h"
 #include "FindingText.h"
 #include "FollowTestSupport.h"
+#include "appearance/CubeColorNames.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "wholecube/ColorPalette.h"
 #include "wholecube/CubeNet.h"
@@ -497,7 +498,9 @@ private:
         QCOMPARE(netColors, ColorsOf(shadow));
         QCOMPARE(Net().ShownSide(), Window().CurrentSide());
         QStringList sentences;
-        for (const std::string& sentence : DiagnosisSentences(Diagnose(shadow))) {
+        const CubeColorValues values = ColorValuesOf(shadow);
+        for (const std::string& sentence :
+             DiagnosisSentences(Diagnose(values), CentreColorNames(values, colors))) {
             sentences << QString::fromStdString(sentence);
         }
         QCOMPARE(Child<QLabel>(Window(), "lblDiagnosis").text(), sentences.join('\n'));
