@@ -6,6 +6,7 @@
 #include "dialogs/frmInstructions.h"
 #include "editing/EditTexts.h"
 #include "platform/ApplicationTitle.h"
+#include "view3d/View3DController.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QCloseEvent>
@@ -60,6 +61,11 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     CreateCentralArea();
     CreateFollowControls();
     CreateWholeCubePanel();
+    view3d = new View3DController(*this, platform.settings, *mnuView, *mnuCube, *Toolbar,
+                                  [this] { cmdOneStep->click(); });
+    connect(view3d, &View3DController::sideChosen, this, &frmTurnix::ShowSide);
+    connect(view3d, &View3DController::strokeStarted, this, [this] { ++paintStroke; });
+    connect(view3d, &View3DController::squarePainted, this, &frmTurnix::PaintSquare);
     CreateReadingEntries();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
@@ -104,6 +110,7 @@ void frmTurnix::DisplaySide() {
     lblSouth->setText(QString::fromStdString(shown.SouthLabel()));
     CheckFinishedListStillFits();
     wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
+    view3d->ShowCube(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();
     txtDummy->setFocus();
 }

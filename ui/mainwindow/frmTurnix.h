@@ -39,6 +39,7 @@ namespace turnix {
 
 class NeighbourLabel;
 class TurnHintOverlay;
+class View3DController;
 class WholeCubePanel;
 class frmInstructions;
 
@@ -250,6 +251,7 @@ private:
     SolutionStatusBar* statusSolution{};
     QDockWidget* dckWholeCube{};
     WholeCubePanel* wholeCube{};
+    View3DController* view3d{};
 
     QMenu* mnuFile{};
     QAction* mnuFileNewConfiguration{};

@@ -1,5 +1,6 @@
 #include "TurnHintOverlay.h"
 #include "frmTurnix.h"
+#include "view3d/View3DController.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -82,6 +83,7 @@ void frmTurnix::ShowNextTurn() {
     const std::optional<TurnHint> hint = code ? TurnHintFor(*code, intCurrentSide) : std::nullopt;
     gridTurnHint->SetHint(hint);
     wholeCube->Net().SetNextTurn(code);
+    view3d->ShowNextTurn(code, blnSolutionMode);
     QString note;
     if (hint && hint->place == HintPlace::Opposite) {
         const std::string_view sense = SenseWords(hint->sense);

@@ -2,6 +2,7 @@
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
+#include "view3d/View3DController.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QApplication>
@@ -93,6 +94,7 @@ void frmTurnix::SetEditControlsEnabled(bool editing) {
         }
     }
     wholeCube->SetPaintable(editing);
+    view3d->SetPaintable(editing);
     cmdOneStep->setEnabled(!editing);
     cmdStepsToCompletion->setEnabled(!editing);
     txtSolution->setEnabled(!editing);
