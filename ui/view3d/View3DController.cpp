@@ -155,6 +155,10 @@ void View3DController::SetPaintable(bool paintable) {
     panel->View().SetPaintable(paintable);
 }
 
+void View3DController::SetLetters(StickerLetters letters) {
+    panel->View().SetLetters(letters);
+}
+
 bool View3DController::Playing() const noexcept {
     return play->isChecked();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StickerLetters.h"
 #include "TurnSpeed.h"
 #include "appearance/ScreenColor.h"
 
@@ -41,6 +42,7 @@ public:
     // The step One Step would make, in solution mode; nothing otherwise.
     void ShowNextTurn(std::optional<std::int16_t> code, bool solutionMode);
     void SetPaintable(bool paintable);
+    void SetLetters(StickerLetters letters);
     // How long Play rests after each turn.
     void SetPlayPause(int milliseconds) noexcept { playPause = milliseconds; }
 
