@@ -14,8 +14,8 @@ namespace {
 void DrawCubeFrame(benchmark::State& state) {
     turnix::bench::EnsureApplication();
     turnix::clsCube cube;
-    for (std::int16_t code : {0, 4, 12, 9, 16, 7}) {
-        turnix::ApplyStep(cube, code);
+    for (const int code : {0, 4, 12, 9, 16, 7}) {
+        turnix::ApplyStep(cube, static_cast<std::int16_t>(code));
     }
     turnix::view3d::FrameState frame;
     frame.colors = turnix::ColorValuesOf(cube);

@@ -50,7 +50,8 @@ void DrawScene(QPainter& painter, const std::vector<ScenePiece>& scene, const Fr
             continue;
         }
         const QColor color = SquareColor(state, *piece.square);
-        painter.setPen(QPen(BodyColor, 1));
+        // The body shows between the squares; an outline would only cost time.
+        painter.setPen(Qt::NoPen);
         painter.setBrush(color);
         painter.drawPolygon(piece.outline);
         const std::int16_t index =
