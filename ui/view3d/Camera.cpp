@@ -22,8 +22,26 @@ ViewAngles Dragged(ViewAngles angles, QPointF delta) {
     return angles;
 }
 
+// A long area has the two views side by side, the large one first; a
+// squarish one has the small view in the large one's corner.
 ViewLayout LayoutIn(const QRectF& area) {
-    const double half = std::min(area.width(), area.height()) / 2;
+    const double w = area.width();
+    const double h = area.height();
+    constexpr double Long = 1.1;
+    constexpr double LargeShare = 0.62;
+    if (h >= Long * w || w >= Long * h) {
+        const bool tall = h >= w;
+        const double length = tall ? h : w;
+        const double across = tall ? w : h;
+        const double large = std::min(across, LargeShare * length) / 2 * 0.92;
+        const double small = std::min(across, (1 - LargeShare) * length) / 2 * 0.8;
+        const double smallAt = LargeShare * length + (1 - LargeShare) * length / 2;
+        const QPointF largeCentre =
+            tall ? QPointF(w / 2, LargeShare * h / 2) : QPointF(LargeShare * w / 2, h / 2);
+        const QPointF smallCentre = tall ? QPointF(w / 2, smallAt) : QPointF(smallAt, h / 2);
+        return {{area.topLeft() + largeCentre, large}, {area.topLeft() + smallCentre, small}};
+    }
+    const double half = std::min(w, h) / 2;
     const double margin = 0.03 * half;
     ViewLayout layout;
     layout.front = {area.center(), 0.72 * half};

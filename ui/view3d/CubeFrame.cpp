@@ -62,15 +62,17 @@ void DrawScene(QPainter& painter, const std::vector<ScenePiece>& scene, const Fr
     }
 }
 
+// Just above the small view, where the large one never reaches.
 void DrawBehindCaption(QPainter& painter, const Viewport& behind, const QColor& color) {
     QFont font = painter.font();
-    font.setPixelSize(std::max(8, static_cast<int>(behind.radius / 4)));
+    const int size = std::max(8, static_cast<int>(behind.radius / 4));
+    font.setPixelSize(size);
     font.setBold(false);
     painter.setFont(font);
     painter.setPen(color);
-    // Above the small view, where the large one never reaches.
-    const QRectF room(behind.centre.x() - 2 * behind.radius, behind.centre.y() - 2 * behind.radius,
-                      4 * behind.radius, behind.radius);
+    const double height = 1.4 * size;
+    const QRectF room(behind.centre.x() - 2 * behind.radius,
+                      behind.centre.y() - behind.radius - height, 4 * behind.radius, height);
     painter.drawText(room, Qt::AlignHCenter | Qt::AlignBottom, QObject::tr("from behind"));
 }
 

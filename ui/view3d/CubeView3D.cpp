@@ -162,7 +162,7 @@ std::optional<SquareAt> CubeView3D::SquareAtPoint(QPointF point) const {
 }
 
 QSize CubeView3D::sizeHint() const {
-    return {260, 260};
+    return {260, 340};
 }
 
 QSize CubeView3D::minimumSizeHint() const {

@@ -54,8 +54,8 @@ std::int16_t ValueAt(const clsCube& cube, SquareAt at) {
 }
 
 // A picture of the frame on grey, for sampling.
-QImage Drawn(const FrameState& state, int size) {
-    QImage image(size, size, QImage::Format_RGB32);
+QImage Drawn(const FrameState& state, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(128, 128, 128));
     QPainter painter(&image);
     DrawFrame(painter, image.rect(), state, Qt::black);
@@ -181,7 +181,6 @@ private slots:
         std::uniform_real_distribution<double> yaw(-std::numbers::pi, std::numbers::pi);
         std::uniform_real_distribution<double> pitch(-MaxPitch, MaxPitch);
         std::uniform_real_distribution<double> part(0.05, 0.95);
-        constexpr int Size = 360;
         int checked = 0;
         for (int n = 0; n < 60; ++n) {
             FrameState state;
@@ -197,7 +196,9 @@ private slots:
                 const auto motion = MotionOf(static_cast<std::int16_t>(random() % StepCodeCount));
                 state.turn = TurnInProgress{*motion, motion->angle * part(random)};
             }
-            const QImage image = Drawn(state, Size);
+            // Square, tall and wide, for each layout of the two views.
+            const std::array<QSize, 3> sizes{QSize(360, 360), QSize(300, 480), QSize(480, 320)};
+            const QImage image = Drawn(state, sizes.at(static_cast<std::size_t>(n % 4) % 3));
             const FrameCameras cameras = CamerasFor(image.rect(), state);
             for (const auto& [camera, viewport] :
                  {std::pair(cameras.front, cameras.layout.front),
@@ -316,9 +317,9 @@ private:
         FrameState state;
         state.colors = ColorValuesOf(clsCube());
         state.shownSide = shown;
-        const QImage plain = Drawn(state, 300);
+        const QImage plain = Drawn(state, QSize(300, 300));
         state.nextTurn = code;
-        const QImage marked = Drawn(state, 300);
+        const QImage marked = Drawn(state, QSize(300, 300));
         const ViewLayout layout = LayoutIn(plain.rect());
         int inFront = 0;
         int inBehind = 0;
