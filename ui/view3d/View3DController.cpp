@@ -3,6 +3,7 @@
 #include "CubeView3D.h"
 #include "Diagnosis.h"
 #include "View3DPanel.h"
+#include "appearance/TurnixPictures.h"
 #include "clsCube.h"
 #include "platform/Platform.h"
 
@@ -14,7 +15,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QSettings>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <array>
@@ -112,7 +112,7 @@ void View3DController::CreatePlayEntry(QMenu& cubeMenu, QToolBar& toolbar) {
     play->setObjectName(QStringLiteral("mnuCubePlay"));
     play->setCheckable(true);
     play->setShortcut(Qt::Key_Space);
-    play->setIcon(QApplication::style()->standardIcon(QStyle::SP_MediaPlay));
+    play->setIcon(PlayPicture());
     play->setToolTip(tr("Play the steps (Space)"));
     play->setEnabled(false);
     cubeMenu.addAction(play);
