@@ -135,9 +135,17 @@ private slots:
         }
         Trigger(window, "mnuCubeStepBack");
         QVERIFY(!timer.isActive());
+        // Whatever this desktop asks for, then reduced motion asked for.
+        View(window).SetReducedMotion(false);
         Trigger(window, "mnuViewTurnSpeedNormal");
         Trigger(window, "mnuCubeStepBack");
         QVERIFY(timer.isActive());
+        View(window).SetReducedMotion(true);
+        QVERIFY(!timer.isActive() && !View(window).Turning());
+        Trigger(window, "mnuCubeStepBack");
+        QVERIFY(!timer.isActive());
+        View(window).SetReducedMotion(false);
+        Trigger(window, "mnuCubeStepBack");
         Trigger(window, "mnuViewTurnSpeedNoAnimation");
         QVERIFY(!timer.isActive() && !View(window).Turning());
     }
