@@ -27,8 +27,13 @@ double Eased(double t) {
 
 } // namespace
 
-CubeView3D::CubeView3D(QWidget* parent) : QWidget(parent), frameTimer(new QTimer(this)) {
+CubeView3D::CubeView3D(QWidget* parent)
+    : QWidget(parent), frameTimer(new QTimer(this)), clickTimer(new QTimer(this)) {
     setObjectName(QStringLiteral("CubeView3D"));
+    setAccessibleName(tr("3-D cube"));
+    clickTimer->setSingleShot(true);
+    clickTimer->setInterval(QApplication::doubleClickInterval());
+    connect(clickTimer, &QTimer::timeout, this, [this] { Click(clickedAt); });
     setFocusPolicy(Qt::TabFocus);
     setToolTip(tr("Drag to turn the view; double-click for the usual view"));
     frameTimer->setObjectName(QStringLiteral("CubeView3DFrames"));
@@ -202,7 +207,8 @@ void CubeView3D::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     if (!dragging) {
-        Click(event->position());
+        clickedAt = event->position();
+        clickTimer->start();
     }
     pressedAt.reset();
     dragging = false;
@@ -210,6 +216,7 @@ void CubeView3D::mouseReleaseEvent(QMouseEvent* event) {
 
 void CubeView3D::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        clickTimer->stop();
         ResetView();
     }
 }

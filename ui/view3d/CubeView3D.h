@@ -19,7 +19,7 @@ namespace turnix {
 // view, a double-click (or Home) brings back the default view of the side
 // that the grid shows; with the keyboard focus the arrow keys turn it.
 // A click on a square paints it while paintable, and otherwise chooses its
-// side.
+// side, once it is clear that no double-click follows.
 class CubeView3D : public QWidget {
     Q_OBJECT
 
@@ -96,6 +96,10 @@ private:
     // A press not yet known to be a click or a drag.
     std::optional<QPointF> pressedAt;
     bool dragging{false};
+    // A click waits for the double-click interval, so that a double-click
+    // neither paints nor chooses a side.
+    QTimer* clickTimer{};
+    QPointF clickedAt;
 };
 
 } // namespace turnix

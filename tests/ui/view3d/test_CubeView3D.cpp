@@ -219,7 +219,7 @@ private slots:
         Child<ColorPalette>(window, "WholeCubePalette").SelectColor(5);
         CubeView3D& view = View(window);
         QTest::mouseClick(&view, Qt::LeftButton, {}, CentreOf(view, {side::Top, 0}));
-        QCOMPARE(window.Cube().Side(side::Top).Square(0)->ColorIndex(), 5);
+        QTRY_COMPARE(window.Cube().Side(side::Top).Square(0)->ColorIndex(), 5);
         QCOMPARE(view.Colors(), ColorValuesOf(window.Cube()));
         Trigger(window, "mnuEditUndo");
         QCOMPARE(window.Cube().Side(side::Top).Square(0)->ColorIndex(), side::Top);
@@ -228,7 +228,7 @@ private slots:
         Trigger(window, "mnuCubeSolve");
         const CubeColorValues solving = ColorValuesOf(window.Cube());
         QTest::mouseClick(&view, Qt::LeftButton, {}, CentreOf(view, {side::Right, 4}));
-        QCOMPARE(window.CurrentSide(), side::Right);
+        QTRY_COMPARE(window.CurrentSide(), side::Right);
         QCOMPARE(ColorValuesOf(window.Cube()), solving);
         QCOMPARE(view.ShownSide(), side::Right);
     }
@@ -253,8 +253,12 @@ private slots:
             view.SetAngles(view3d::Dragged(view.Angles(), {0, 100}));
         }
         QCOMPARE(view.Angles().pitch, view3d::MaxPitch);
+        const QSignalSpy chosen(&view, &CubeView3D::sideChosen);
+        view.SetPaintable(false);
         QTest::mouseDClick(&view, Qt::LeftButton, {}, {150, 150});
         QCOMPARE(view.Angles(), view3d::ViewAngles());
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QCOMPARE(chosen.count(), 0);
     }
 
     // The note follows the arrow: there while the turning side faces away,
