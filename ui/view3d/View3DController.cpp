@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <array>
 
 namespace turnix {
@@ -115,7 +116,14 @@ void View3DController::CreatePlayEntry(QMenu& cubeMenu, QToolBar& toolbar) {
     play->setIcon(PlayPicture());
     play->setToolTip(tr("Play the steps (Space)"));
     play->setEnabled(false);
-    cubeMenu.addAction(play);
+    // Beside Step Back, where the other stepping entry is.
+    const QList<QAction*> entries = cubeMenu.actions();
+    const auto stepBack = std::find_if(entries.cbegin(), entries.cend(), [](const QAction* entry) {
+        return entry->objectName() == QLatin1String("mnuCubeStepBack");
+    });
+    cubeMenu.insertAction(
+        stepBack == entries.cend() || stepBack + 1 == entries.cend() ? nullptr : *(stepBack + 1),
+        play);
     // A twin on the toolbar, which only solution mode shows.
     playButton = new QAction(play->icon(), tr("Play"), this);
     playButton->setObjectName(QStringLiteral("ToolbarPlay"));

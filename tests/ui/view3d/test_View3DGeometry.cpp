@@ -288,6 +288,32 @@ private slots:
         QVERIFY(HoldText(ColorValuesOf(cube), odd).contains("front side facing you"));
     }
 
+    // By the side whose centre shows the colour, or by the colour's own side
+    // while two centres show one colour; by the colour's name, if it has one.
+    void stickerLettersNameSidesOrColours() {
+        const ColorScheme standard{0xFFFFFF, 0x00D5FF, 0x489B00, 0xAD4600, 0x0058FF, 0x3412B7};
+        const auto joined = [](const auto& letters) {
+            return QStringList(letters.begin(), letters.end()).join(',');
+        };
+        clsCube cube;
+        QCOMPARE(joined(LettersOf(StickerLetters::Side, ColorValuesOf(cube), standard)),
+                 QString("U,D,F,B,L,R"));
+        QCOMPARE(joined(LettersOf(StickerLetters::ColorInitial, ColorValuesOf(cube), standard)),
+                 QString("W,Y,G,B,O,R"));
+        QCOMPARE(joined(LettersOf(StickerLetters::None, ColorValuesOf(cube), standard)),
+                 QString(",,,,,"));
+        cube.RotateUp();
+        QCOMPARE(joined(LettersOf(StickerLetters::Side, ColorValuesOf(cube), standard)),
+                 QString("B,F,U,D,L,R"));
+        cube.Side(side::Top).Square(4)->SetColorIndex(0);
+        QCOMPARE(joined(LettersOf(StickerLetters::Side, ColorValuesOf(cube), standard)),
+                 QString("U,D,F,B,L,R"));
+        ColorScheme odd = standard;
+        odd.at(3) = 0x808080;
+        QCOMPARE(joined(LettersOf(StickerLetters::ColorInitial, ColorValuesOf(cube), odd)),
+                 QString("W,Y,G,,O,R"));
+    }
+
 private:
     static std::int16_t TurningSide(const clsCube& before, const clsCube& after) {
         for (std::int16_t s = 0; s < side::Count; ++s) {
