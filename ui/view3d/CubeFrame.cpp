@@ -2,6 +2,7 @@
 
 #include "TurnArrow3D.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 
@@ -73,7 +74,8 @@ void DrawBehindCaption(QPainter& painter, const Viewport& behind, const QColor& 
     const double height = 1.4 * size;
     const QRectF room(behind.centre.x() - 2 * behind.radius,
                       behind.centre.y() - behind.radius - height, 4 * behind.radius, height);
-    painter.drawText(room, Qt::AlignHCenter | Qt::AlignBottom, QObject::tr("from behind"));
+    painter.drawText(room, Qt::AlignHCenter | Qt::AlignBottom,
+                     QCoreApplication::translate("CubeFrame", "from behind"));
 }
 
 } // namespace
