@@ -61,7 +61,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     CreateCentralArea();
     CreateFollowControls();
     CreateWholeCubePanel();
-    view3d = new View3DController(*this, platform.settings, *mnuView, *mnuCube, *Toolbar,
+    view3d = new View3DController(*this, platform.settings, *mnuView, *mnuCube, *Toolbar, *txtDummy,
                                   [this] { cmdOneStep->click(); });
     connect(view3d, &View3DController::sideChosen, this, &frmTurnix::ShowSide);
     connect(view3d, &View3DController::strokeStarted, this, [this] { ++paintStroke; });

@@ -58,7 +58,8 @@ bool SystemWantsReducedMotion() {
 } // namespace
 
 View3DController::View3DController(QMainWindow& window, ISettingsStore& store, QMenu& viewMenu,
-                                   QMenu& cubeMenu, QToolBar& toolbar, std::function<void()> step)
+                                   QMenu& cubeMenu, QToolBar& toolbar, QWidget& restingPlace,
+                                   std::function<void()> step)
     : QObject(&window), settings(store), oneStep(std::move(step)), playTimer(new QTimer(this)),
       playPause(PlayPause) {
     panel = new View3DPanel(&window);
@@ -73,7 +74,7 @@ View3DController::View3DController(QMainWindow& window, ISettingsStore& store, Q
     toggle->setObjectName(QStringLiteral("mnuView3DCube"));
     viewMenu.addAction(toggle);
     CreateSpeedMenu(viewMenu);
-    CreatePlayEntry(cubeMenu, toolbar);
+    CreatePlayEntry(cubeMenu, toolbar, restingPlace);
 
     CubeView3D& view = panel->View();
     view.SetReducedMotion(SystemWantsReducedMotion());
@@ -108,11 +109,14 @@ void View3DController::CreateSpeedMenu(QMenu& viewMenu) {
     panel->View().SetSpeed(stored);
 }
 
-void View3DController::CreatePlayEntry(QMenu& cubeMenu, QToolBar& toolbar) {
+void View3DController::CreatePlayEntry(QMenu& cubeMenu, QToolBar& toolbar, QWidget& restingPlace) {
     play = new QAction(tr("&Play"), this);
     play->setObjectName(QStringLiteral("mnuCubePlay"));
     play->setCheckable(true);
     play->setShortcut(Qt::Key_Space);
+    play->setShortcutContext(Qt::WidgetShortcut);
+    restingPlace.addAction(play);
+    panel->View().addAction(play);
     play->setIcon(PlayPicture());
     play->setToolTip(tr("Play the steps (Space)"));
     play->setEnabled(false);

@@ -16,6 +16,7 @@ class QMainWindow;
 class QMenu;
 class QTimer;
 class QToolBar;
+class QWidget;
 
 namespace turnix {
 
@@ -25,7 +26,8 @@ class clsCube;
 
 // Puts the "3-D Cube" panel into a main window with its entries: "View >
 // 3-D Cube", "View > Turn Speed" (kept in the settings) and "Cube > Play"
-// (Space, and a toolbar button in solution mode), which makes the solution's
+// (Space where the focus rests or on the view, and a toolbar button in
+// solution mode), which makes the solution's
 // steps one after another, a short pause after each turn, until the last or
 // until it is chosen again. The window shows it every change of the cube
 // and of the next step, and handles the panel's clicks through the signals.
@@ -33,9 +35,12 @@ class View3DController : public QObject {
     Q_OBJECT
 
 public:
-    // oneStep makes the next step of the solution.
+    // oneStep makes the next step of the solution; restingPlace is where the
+    // window keeps the focus when no control shows it. A focused button keeps
+    // Space for itself.
     View3DController(QMainWindow& window, ISettingsStore& settings, QMenu& viewMenu,
-                     QMenu& cubeMenu, QToolBar& toolbar, std::function<void()> oneStep);
+                     QMenu& cubeMenu, QToolBar& toolbar, QWidget& restingPlace,
+                     std::function<void()> oneStep);
     ~View3DController() override;
 
     void ShowCube(const clsCube& cube, std::int16_t shownSide, const ColorScheme& scheme);
@@ -57,7 +62,7 @@ signals:
 
 private:
     void CreateSpeedMenu(QMenu& viewMenu);
-    void CreatePlayEntry(QMenu& cubeMenu, QToolBar& toolbar);
+    void CreatePlayEntry(QMenu& cubeMenu, QToolBar& toolbar, QWidget& restingPlace);
     void ChooseSpeed(TurnSpeed speed);
     void PlayToggled(bool on);
     void PlayNext();

@@ -196,6 +196,18 @@ private slots:
         QVERIFY(!Child<QAction>(window, "ToolbarPlay").isVisible());
     }
 
+    // A focused button keeps Space for itself.
+    void spaceOnAButtonPressesTheButton() {
+        Session session;
+        StartSolving(session, "NoAnimation");
+        frmTurnix& window = *session.window;
+        QPushButton& step = session.Button("cmdOneStep");
+        step.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&step, Qt::Key_Space);
+        QVERIFY(!Controller(window).Playing());
+        QVERIFY(session.Button("cmdPreviousSteps").isEnabled());
+    }
+
     void spacePausesPlay() {
         Session session;
         StartSolving(session, "Fast");
