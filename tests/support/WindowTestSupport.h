@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <functional>
 #include <random>
 #include <stdexcept>
@@ -44,7 +45,12 @@ inline bool ShowsMark(const QImage& picture, const QRect& area) {
     return dark && light;
 }
 
+// A menu entry by its name, or a toolbar button by its name on the toolbar.
 inline void Trigger(const QWidget& window, const QString& actionName) {
+    if (const auto* button = window.findChild<QToolButton*>(actionName)) {
+        button->defaultAction()->trigger();
+        return;
+    }
     Child<QAction>(window, actionName).trigger();
 }
 
