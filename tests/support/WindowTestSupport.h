@@ -45,13 +45,16 @@ inline bool ShowsMark(const QImage& picture, const QRect& area) {
     return dark && light;
 }
 
-// A menu entry by its name, or a toolbar button by its name on the toolbar.
-inline void Trigger(const QWidget& window, const QString& actionName) {
-    if (const auto* button = window.findChild<QToolButton*>(actionName)) {
-        button->defaultAction()->trigger();
-        return;
+// A menu entry by its name, or a toolbar button's by the button's name.
+inline QAction& Command(const QWidget& window, const QString& name) {
+    if (const auto* button = window.findChild<QToolButton*>(name)) {
+        return *button->defaultAction();
     }
-    Child<QAction>(window, actionName).trigger();
+    return Child<QAction>(window, name);
+}
+
+inline void Trigger(const QWidget& window, const QString& actionName) {
+    Command(window, actionName).trigger();
 }
 
 // The menu entry that performs a step code, e.g. "mnuSideTurnFrontClockwise".

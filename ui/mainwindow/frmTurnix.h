@@ -82,6 +82,7 @@ private:
     // (frmTurnixEditing.cpp).
     void EditCube(const QString& strText, const std::function<void()>& change);
     void ReplaceCube(const QString& strText, const std::function<void()>& change);
+    void NoteCubeChanged();
     void RestoreCube(const CubeColorValues& values);
     void TurnSide(std::int16_t intSide, MainActions::SideTurn turn);
     void RotateCube(MainActions::CubeRotation rotation);

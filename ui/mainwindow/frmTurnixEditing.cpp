@@ -7,6 +7,7 @@
 #include "wholecube/ColorPalette.h"
 #include "wholecube/WholeCubePanel.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
@@ -29,8 +30,7 @@ FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& st
 void frmTurnix::EditCube(const QString& strText, const std::function<void()>& change) {
     const CubeColorValues before = ColorValuesOf(cubMain);
     change();
-    session.CubeChanged(cubMain);
-    ShowSessionState();
+    NoteCubeChanged();
     DisplaySide();
     history.Record(strText, before, ColorValuesOf(cubMain));
 }
@@ -47,10 +47,15 @@ void frmTurnix::ReplaceCube(const QString& strText, const std::function<void()>&
     });
 }
 
+// Only Step Back can follow from a change by hand: the mode stays as it is.
+void frmTurnix::NoteCubeChanged() {
+    session.CubeChanged(cubMain);
+    actions.mnuCubeStepBack->setEnabled(session.CanStepBack());
+}
+
 void frmTurnix::RestoreCube(const CubeColorValues& values) {
     SetColorValues(cubMain, values);
-    session.CubeChanged(cubMain);
-    ShowSessionState();
+    NoteCubeChanged();
     DisplaySide();
 }
 
@@ -86,8 +91,7 @@ void frmTurnix::PaintSquare(std::int16_t intSide, std::int16_t intSquare) {
     }
     const CubeColorValues before = ColorValuesOf(cubMain);
     square->SetColorIndex(color);
-    session.CubeChanged(cubMain);
-    ShowSessionState();
+    NoteCubeChanged();
     DisplaySide();
     history.RecordPaint(before, ColorValuesOf(cubMain));
 }
