@@ -2,6 +2,7 @@
 
 #include "ColorSquare.h"
 #include "ElidingLabel.h"
+#include "GridArrowKeys.h"
 #include "NeighbourLabel.h"
 #include "SolutionStatusBar.h"
 #include "SquareGridArea.h"
@@ -117,6 +118,8 @@ QWidget* MainControls::CreateSideView(QWidget* parent) {
         cmdColor.at(static_cast<std::size_t>(i)) = square;
         grid->addWidget(square, i / 3, i % 3);
     }
+
+    new GridArrowKeys(cmdColor, Shape1);
 
     gridTurnHint = new TurnHintOverlay(Shape1);
     gridTurnHint->setObjectName(QStringLiteral("gridTurnHint"));

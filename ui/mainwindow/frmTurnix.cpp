@@ -12,13 +12,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVariant>
@@ -28,25 +25,6 @@
 namespace turnix {
 
 namespace {
-
-// The square an arrow key moves the focus to, row by row as the squares are
-// numbered; at the grid's edge the focus stays. Nothing for other keys.
-std::optional<std::size_t> SquareTowards(std::size_t square, int key) {
-    const std::size_t row = square / 3;
-    const std::size_t column = square % 3;
-    switch (key) {
-    case Qt::Key_Left:
-        return column > 0 ? square - 1 : square;
-    case Qt::Key_Right:
-        return column < 2 ? square + 1 : square;
-    case Qt::Key_Up:
-        return row > 0 ? square - 3 : square;
-    case Qt::Key_Down:
-        return row < 2 ? square + 3 : square;
-    default:
-        return std::nullopt;
-    }
-}
 
 void SetButtonColor(QPushButton& button, const QColor& color) {
     QPalette colors = button.palette();
@@ -71,7 +49,6 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     const QList<QAction*> fileEntries = actions.mnuFile->actions();
     reading->AddEntries(*actions.mnuFile,
                         fileEntries.at(fileEntries.indexOf(actions.mnuFileExit) - 1));
-    setAcceptDrops(true);
     ConnectCommands();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
@@ -204,9 +181,8 @@ void frmTurnix::ShowNeighbour(GridEdge edge) {
 }
 
 // A press of any mouse button on an enabled colour square opens the pick
-// dialog at once; the button itself never sees the press. The arrow keys
-// move the focus across the grid. The text boxes leave the window's
-// shortcuts alone.
+// dialog at once; the button itself never sees the press. The text boxes
+// leave the window's shortcuts alone.
 bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
         LeavesKeyToShortcuts(watched, *static_cast<QKeyEvent*>(event))) {
@@ -222,12 +198,6 @@ bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
         PickSquareColor(static_cast<std::int16_t>(index),
                         static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        if (const auto next = SquareTowards(index, static_cast<QKeyEvent*>(event)->key())) {
-            ui.cmdColor.at(*next)->setFocus(Qt::TabFocusReason);
-            return true;
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -281,20 +251,6 @@ void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreWindowState();
     CloseInstructions();
     event->accept();
-}
-
-void frmTurnix::dragEnterEvent(QDragEnterEvent* event) {
-    if (!PhotoReadingController::DroppedPhotos(*event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
-}
-
-void frmTurnix::dropEvent(QDropEvent* event) {
-    const QStringList files = PhotoReadingController::DroppedPhotos(*event->mimeData());
-    if (!files.isEmpty()) {
-        event->acceptProposedAction();
-        reading->ReadFiles(files);
-    }
 }
 
 namespace {

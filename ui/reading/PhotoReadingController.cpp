@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
@@ -22,12 +23,27 @@ const QStringList PhotoSuffixes{QStringLiteral("jpg"), QStringLiteral("jpeg"),
                                 QStringLiteral("png"), QStringLiteral("bmp"),
                                 QStringLiteral("webp")};
 
+// The local files dropped, when they are six photos.
+QStringList DroppedPhotos(const QMimeData& data) {
+    QStringList files;
+    for (const QUrl& url : data.urls()) {
+        if (!url.isLocalFile() ||
+            !PhotoSuffixes.contains(QFileInfo(url.toLocalFile()).suffix().toLower())) {
+            return {};
+        }
+        files << url.toLocalFile();
+    }
+    return files.size() == PhotoCount ? files : QStringList();
+}
+
 } // namespace
 
 PhotoReadingController::PhotoReadingController(Platform services, QWidget& mainWindow,
                                                const ColorScheme& scheme)
     : QObject(&mainWindow), platform(services), window(mainWindow), colors(scheme) {
     connect(&reader, &QFutureWatcherBase::finished, this, &PhotoReadingController::PhotosRead);
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
 }
 
 void PhotoReadingController::AddEntries(QMenu& file, QAction* before) {
@@ -41,16 +57,20 @@ void PhotoReadingController::AddEntries(QMenu& file, QAction* before) {
     connect(mnuFileScanCamera, &QAction::triggered, this, &PhotoReadingController::ScanWithCamera);
 }
 
-QStringList PhotoReadingController::DroppedPhotos(const QMimeData& data) {
-    QStringList files;
-    for (const QUrl& url : data.urls()) {
-        if (!url.isLocalFile() ||
-            !PhotoSuffixes.contains(QFileInfo(url.toLocalFile()).suffix().toLower())) {
-            return {};
-        }
-        files << url.toLocalFile();
+bool PhotoReadingController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window ||
+        (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)) {
+        return QObject::eventFilter(watched, event);
     }
-    return files.size() == PhotoCount ? files : QStringList();
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList files = DroppedPhotos(*drop->mimeData());
+    if (!files.isEmpty()) {
+        drop->acceptProposedAction();
+        if (event->type() == QEvent::Drop) {
+            ReadFiles(files);
+        }
+    }
+    return true;
 }
 
 void PhotoReadingController::ChooseFiles() {

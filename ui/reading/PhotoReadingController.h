@@ -20,7 +20,8 @@ namespace turnix {
 // Reading the cube from six photos or from the camera, for the main window:
 // the two File entries, the photos read on worker threads, the choice among
 // several cubes that fit, and the report of a reading that failed. The cube
-// read goes to the window through cubeRead, which replaces its cube.
+// read goes to the window through cubeRead, which replaces its cube. Six
+// photos dropped on the window are read as well.
 class PhotoReadingController : public QObject {
     Q_OBJECT
 
@@ -32,14 +33,15 @@ public:
     // before the entry before.
     void AddEntries(QMenu& file, QAction* before);
     void ReadFiles(const QStringList& files);
-    // The local files dropped, when they are six photos.
-    [[nodiscard]] static QStringList DroppedPhotos(const QMimeData& data);
 
 signals:
     // values in the scheme's colours nearest to the photos'.
     void cubeRead(const CubeColorValues& values, const std::vector<SquareDoubt>& doubts);
     // Nothing changed: the reading failed or the choice was cancelled.
     void dismissed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ChooseFiles();
