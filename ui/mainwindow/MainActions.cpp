@@ -215,4 +215,16 @@ void MainActions::DrawSchemePictures(QMainWindow& window, const ColorScheme& col
     window.setWindowIcon(TurnixWindowPicture(colors));
 }
 
+void MainActions::SetEditCommandsEnabled(bool editing, bool solvable) const {
+    mnuCubeSolve->setEnabled(solvable);
+    mnuCubeSolveInFewestTurns->setEnabled(solvable);
+    // The entries too, not only their menus, so that their keys do nothing.
+    for (QMenu* menu : {mnuCubeRotate, mnuSideTurn}) {
+        menu->setEnabled(editing);
+        for (QAction* entry : menu->findChildren<QAction*>()) {
+            entry->setEnabled(editing);
+        }
+    }
+}
+
 } // namespace turnix

@@ -38,6 +38,9 @@ public:
     // The toolbar's side pictures, the Solve picture and the window icon
     // are drawn in the screen colours.
     void DrawSchemePictures(QMainWindow& window, const ColorScheme& colors) const;
+    // Turning, rotating and solving belong to edit mode; a solve that waits
+    // for its tables keeps the solve entries off.
+    void SetEditCommandsEnabled(bool editing, bool solvable) const;
 
     QToolBar* Toolbar{};
     QMenu* mnuFile{};

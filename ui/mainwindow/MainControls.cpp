@@ -7,12 +7,14 @@
 #include "SolutionStatusBar.h"
 #include "SquareGridArea.h"
 #include "TurnHintOverlay.h"
+#include "appearance/TurnHint.h"
 #include "platform/WindowPlacement.h"
 #include "wholecube/ColorPalette.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -231,6 +233,38 @@ QSize MainControls::WholeCubeRoom(const QMainWindow& window) const {
     return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea
                ? QSize(panel.width(), 0)
                : QSize(0, panel.height());
+}
+
+void MainControls::SetEditable(bool editing) const {
+    for (QPushButton* square : cmdColor) {
+        square->setEnabled(editing);
+        square->setToolTip(QStringLiteral("Click to change color"));
+    }
+    wholeCube->SetPaintable(editing);
+}
+
+void MainControls::ShowStepText(const std::optional<QString>& text) const {
+    txtSolution->setEnabled(text.has_value());
+    txtSolution->setText(text.value_or(QString()));
+    const QPalette system = QApplication::palette(txtSolution);
+    QPalette colors = txtSolution->palette();
+    colors.setColor(QPalette::Base, text ? system.color(QPalette::Active, QPalette::Base)
+                                         : system.color(QPalette::Inactive, QPalette::Window));
+    txtSolution->setPalette(colors);
+}
+
+void MainControls::ShowNextTurn(std::optional<std::int16_t> code, std::int16_t shownSide) const {
+    const std::optional<TurnHint> hint = code ? TurnHintFor(*code, shownSide) : std::nullopt;
+    gridTurnHint->SetHint(hint);
+    wholeCube->Net().SetNextTurn(code);
+    QString note;
+    if (hint && hint->place == HintPlace::Opposite) {
+        const std::string_view sense = SenseWords(hint->sense);
+        note = QStringLiteral("Next turn: %1 (facing away), %2")
+                   .arg(QString::fromStdString(clsCube().Side(hint->side).MainLabel()),
+                        QString::fromUtf8(sense.data(), static_cast<qsizetype>(sense.size())));
+    }
+    lblNextTurn->setText(note);
 }
 
 } // namespace turnix

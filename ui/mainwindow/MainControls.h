@@ -3,7 +3,10 @@
 #include "clsCube.h"
 
 #include <QSize>
+#include <QString>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 class QDockWidget;
 class QFrame;
@@ -33,6 +36,14 @@ public:
 
     // The default size, with room for the docked panel, centred on the screen.
     void SetDefaultGeometry(QMainWindow& window) const;
+    // The squares and the panel take colours only while editing.
+    void SetEditable(bool editing) const;
+    // The step just made on a window-coloured field; without one, an empty
+    // field that looks inactive.
+    void ShowStepText(const std::optional<QString>& text) const;
+    // The step that One Step would make, on the net's turning side, and over
+    // the grid or, for the side facing away, in words.
+    void ShowNextTurn(std::optional<std::int16_t> code, std::int16_t shownSide) const;
 
     QLabel* lblMain{};
     NeighbourLabel* lblNorth{};

@@ -4,7 +4,6 @@
 #include "editing/EditTexts.h"
 #include "frmTurnix.h"
 #include "platform/FileSaving.h"
-#include "wholecube/ColorPalette.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QAction>

@@ -1,19 +1,12 @@
 #include "SolutionStatusBar.h"
-#include "TurnHintOverlay.h"
-#include "appearance/TurnHint.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
-#include "wholecube/CubeNet.h"
-#include "wholecube/WholeCubePanel.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 
 namespace turnix {
@@ -115,37 +108,15 @@ void frmTurnix::ShowStepList(const QString& strCaption, const QStringList& steps
 // keeps Previous Steps, Clear Steps and the frame until it goes.
 void frmTurnix::ShowSessionState() {
     const bool editing = !session.SolutionMode();
-    for (QPushButton* square : ui.cmdColor) {
-        square->setEnabled(editing);
-        square->setToolTip(QStringLiteral("Click to change color"));
-    }
-    const bool solvable = editing && !fewestTurns.Waiting();
-    actions.mnuCubeSolve->setEnabled(solvable);
-    actions.mnuCubeSolveInFewestTurns->setEnabled(solvable);
-    // The entries too, not only their menus, so that their keys do nothing.
-    for (QMenu* menu : {actions.mnuCubeRotate, actions.mnuSideTurn}) {
-        menu->setEnabled(editing);
-        for (QAction* entry : menu->findChildren<QAction*>()) {
-            entry->setEnabled(editing);
-        }
-    }
-    ui.wholeCube->SetPaintable(editing);
+    actions.SetEditCommandsEnabled(editing, editing && !fewestTurns.Waiting());
     actions.mnuCubeStepBack->setEnabled(session.CanStepBack());
+    ui.SetEditable(editing);
     ui.cmdOneStep->setEnabled(!editing);
     ui.cmdStepsToCompletion->setEnabled(session.HasStepsToMake());
     ui.cmdPreviousSteps->setEnabled(session.HasStepsMade());
     ui.cmdClear->setEnabled(session.HasStepList());
     ui.fraSolution->setEnabled(session.HasStepList());
-
-    // A step text on a window-coloured field; an idle field looks inactive.
-    ui.txtSolution->setEnabled(!editing);
-    ui.txtSolution->setText(editing ? QString() : session.LastStepText());
-    const QPalette system = QApplication::palette(ui.txtSolution);
-    QPalette colors = ui.txtSolution->palette();
-    colors.setColor(QPalette::Base, editing ? system.color(QPalette::Inactive, QPalette::Window)
-                                            : system.color(QPalette::Active, QPalette::Base));
-    ui.txtSolution->setPalette(colors);
-
+    ui.ShowStepText(editing ? std::nullopt : std::optional(session.LastStepText()));
     if (editing) {
         ui.statusSolution->Clear();
     } else {
@@ -154,21 +125,9 @@ void frmTurnix::ShowSessionState() {
     ShowNextTurn();
 }
 
-// The step that One Step would make, drawn before it is made: on the net's
-// turning side, and over the grid or, for the side facing away, in words.
+// The step that One Step would make, drawn before it is made.
 void frmTurnix::ShowNextTurn() {
-    const std::optional<std::int16_t> code = session.NextStep();
-    const std::optional<TurnHint> hint = code ? TurnHintFor(*code, intCurrentSide) : std::nullopt;
-    ui.gridTurnHint->SetHint(hint);
-    ui.wholeCube->Net().SetNextTurn(code);
-    QString note;
-    if (hint && hint->place == HintPlace::Opposite) {
-        const std::string_view sense = SenseWords(hint->sense);
-        note = QStringLiteral("Next turn: %1 (facing away), %2")
-                   .arg(QString::fromStdString(cubMain.Side(hint->side).MainLabel()),
-                        QString::fromUtf8(sense.data(), static_cast<qsizetype>(sense.size())));
-    }
-    ui.lblNextTurn->setText(note);
+    ui.ShowNextTurn(session.NextStep(), intCurrentSide);
 }
 
 } // namespace turnix
