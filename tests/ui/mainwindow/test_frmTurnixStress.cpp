@@ -412,6 +412,9 @@ private:
             PaintInCentreColors(expected, *centres);
         }
         Discard();
+        if (const auto centres = CentreColors(shadow)) {
+            PaintInCentreColors(expected, *centres);
+        }
         expected.Copy(shadow);
         Edited("Paste Facelets");
     }
