@@ -408,9 +408,6 @@ private:
             QCOMPARE(s.fake.messageBoxes.shown.size(), messages + 1);
             return;
         }
-        if (const auto centres = CentreColors(shadow)) {
-            PaintInCentreColors(expected, *centres);
-        }
         Discard();
         if (const auto centres = CentreColors(shadow)) {
             PaintInCentreColors(expected, *centres);
