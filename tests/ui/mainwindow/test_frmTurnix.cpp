@@ -161,6 +161,32 @@ private slots:
         }
     }
 
+    // One action per command: a button is its menu entry, so that enabling
+    // the entry enables the button. Buttons 3 and 10 are separators.
+    void eachToolbarButtonIsItsMenuEntry() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        const QStringList entries{"mnuFileOpenConfiguration",
+                                  "mnuFileSaveConfiguration",
+                                  "",
+                                  "mnuSideShowTop",
+                                  "mnuSideShowBottom",
+                                  "mnuSideShowFront",
+                                  "mnuSideShowBack",
+                                  "mnuSideShowLeft",
+                                  "mnuSideShowRight",
+                                  "",
+                                  "mnuCubeSolve",
+                                  "mnuCubeStepBack"};
+        for (int i = 0; i < entries.size(); ++i) {
+            const QString button = QString("ToolbarButton%1").arg(i + 1);
+            const auto* tool = window.findChild<QToolButton*>(button);
+            QVERIFY2(entries.at(i).isEmpty() ? tool == nullptr && Child(window, button).isVisible()
+                                             : tool->defaultAction()->objectName() == entries.at(i),
+                     qPrintable(button));
+        }
+    }
+
     void gridStaysSquareBetweenItsLabelsWhenResized() {
         Session s;
         frmTurnix& window = s.Start();
