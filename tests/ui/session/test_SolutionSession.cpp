@@ -49,11 +49,13 @@ struct Driver {
             outcome = session.Solve(SolverKind::LayerByLayer, cube);
         } else if (action == "step") {
             Step();
-        } else if (action == "end") {
-            while (session.HasStepsToMake()) {
+        } else if (action == "last" || action == "end") {
+            for (qsizetype left = session.RemainingStepTexts().size(); left > 0; --left) {
                 Step();
             }
-            Step();
+            if (action == "end") {
+                Step();
+            }
         } else if (action == "back") {
             if (const auto code = session.TakeStepBack()) {
                 ApplyStep(cube, InverseStep(*code));
@@ -102,6 +104,8 @@ private slots:
                                                 << "solution list toMake";
         QTest::newRow("back to the first") << "solve step back"
                                            << "solution list toMake";
+        QTest::newRow("last step made") << "solve last"
+                                        << "solution list made back";
         QTest::newRow("finished list") << "solve end"
                                        << "edit list made back";
         QTest::newRow("finished, cube unchanged") << "solve end same"
