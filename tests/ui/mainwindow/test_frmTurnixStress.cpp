@@ -415,7 +415,6 @@ private:
             return;
         }
         Discard();
-        // Each letter in the colour its face's centre shows now.
         if (const auto centres = CentreColors(shadow)) {
             PaintInCentreColors(expected, *centres);
         }
@@ -423,8 +422,7 @@ private:
         Edited("Paste Facelets");
     }
 
-    // Named by the centres; refused for a cube with a colour index outside
-    // 0..5.
+    // Refused for a cube with a colour index outside 0..5.
     void Copy() {
         s.fake.clipboard.text.clear();
         const std::size_t messages = s.fake.messageBoxes.shown.size();
