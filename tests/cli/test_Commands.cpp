@@ -380,18 +380,3 @@ TEST(Cli, CheckReadsFilesAndStandardInputWithColoursOutsideTheFacelets) {
         EXPECT_TRUE(result.err.ends_with("Try 'turnix-cli --help'.\n")) << result.err;
     }
 }
-
-// Near misses of one scramble: each square in turn given each other letter.
-TEST(Cli, CheckSaysValidExactlyWhenSolveSolves) {
-    int valid = 0;
-    for (std::size_t position = 1; position <= FaceletCount; ++position) {
-        for (const char letter : std::string("URFDLB")) {
-            const std::string facelets = Changed(Scrambled, {{position, letter}});
-            const Result check = Cli({"check", "--facelets", facelets});
-            ASSERT_EQ(check.status, Cli({"solve", "--facelets", facelets}).status) << facelets;
-            ASSERT_EQ(check.out.starts_with("VALID\n"), check.status == ExitStatus::Success);
-            valid += check.status == ExitStatus::Success ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(valid, 54) << "only the unchanged letters";
-}
