@@ -21,10 +21,21 @@ report() {
     failures=$((failures + 1))
 }
 
-# "LINE WORD" for each word of each `code span`.
+# "LINE WORD" for each word of each `code span`, also one that goes on to
+# the next line; fenced blocks are left out.
 code_words() {
-    grep -n -o '`[^`]*`' "$1" | tr -d '`' |
-        awk '{ n = $0; sub(/:.*/, "", n); sub(/^[0-9]*:/, ""); for (i = 1; i <= NF; ++i) print n, $i }'
+    awk '/^```/ { fenced = !fenced; next }
+         fenced { next }
+         {
+             rest = $0
+             while ((at = index(rest, "`")) > 0) {
+                 if (open) { span = span " " substr(rest, 1, at - 1); n = split(span, w, " ");
+                             for (i = 1; i <= n; ++i) print start, w[i]; open = 0 }
+                 else { open = 1; start = NR; span = "" }
+                 rest = substr(rest, at + 1)
+             }
+             if (open) span = span " " rest
+         }' "$1"
 }
 
 # "LINE TARGET" for each link.
