@@ -128,16 +128,12 @@ void View3DController::CreatePlayEntry(QMenu& cubeMenu, QToolBar& toolbar, QWidg
     cubeMenu.insertAction(
         stepBack == entries.cend() || stepBack + 1 == entries.cend() ? nullptr : *(stepBack + 1),
         play);
-    // A twin on the toolbar, which only solution mode shows.
-    playButton = new QAction(play->icon(), tr("Play"), this);
-    playButton->setObjectName(QStringLiteral("ToolbarPlay"));
-    playButton->setCheckable(true);
-    playButton->setToolTip(play->toolTip());
-    playButton->setEnabled(false);
-    playButton->setVisible(false);
-    toolbar.addAction(playButton);
-    connect(playButton, &QAction::toggled, play, &QAction::setChecked);
-    connect(play, &QAction::toggled, playButton, &QAction::setChecked);
+    // One action for the entry and the button, named by its place as the
+    // toolbar's others are.
+    play->setIconVisibleInMenu(false);
+    toolbar.addAction(play);
+    toolbar.widgetForAction(play)->setObjectName(
+        QStringLiteral("ToolbarButton%1").arg(toolbar.actions().size()));
     connect(play, &QAction::toggled, this, &View3DController::PlayToggled);
 }
 
@@ -152,12 +148,10 @@ void View3DController::ShowCube(const clsCube& cube, std::int16_t shownSide,
 }
 
 // Play ends with the last step, and with solution mode.
-void View3DController::ShowNextTurn(std::optional<std::int16_t> code, bool solutionMode) {
+void View3DController::ShowNextTurn(std::optional<std::int16_t> code) {
     nextTurn = code;
     panel->SetNextTurn(code);
     play->setEnabled(code.has_value());
-    playButton->setEnabled(code.has_value());
-    playButton->setVisible(solutionMode);
     if (!code && play->isChecked()) {
         play->setChecked(false);
     }

@@ -26,8 +26,7 @@ class clsCube;
 
 // Puts the "3-D Cube" panel into a main window with its entries: "View >
 // 3-D Cube", "View > Turn Speed" (kept in the settings) and "Cube > Play"
-// (Space where the focus rests or on the view, and a toolbar button in
-// solution mode), which makes the solution's
+// (Space where the focus rests or on the view, and a toolbar button), which makes the solution's
 // steps one after another, a short pause after each turn, until the last or
 // until it is chosen again. The window shows it every change of the cube
 // and of the next step, and handles the panel's clicks through the signals.
@@ -45,7 +44,7 @@ public:
 
     void ShowCube(const clsCube& cube, std::int16_t shownSide, const ColorScheme& scheme);
     // The step One Step would make, in solution mode; nothing otherwise.
-    void ShowNextTurn(std::optional<std::int16_t> code, bool solutionMode);
+    void ShowNextTurn(std::optional<std::int16_t> code);
     void SetPaintable(bool paintable);
     void SetLetters(StickerLetters letters);
     // How long Play rests after each turn.
@@ -73,7 +72,6 @@ private:
     QDockWidget* dock{};
     QActionGroup* speeds{};
     QAction* play{};
-    QAction* playButton{};
     QTimer* playTimer{};
     std::optional<std::int16_t> nextTurn;
     int playPause;
