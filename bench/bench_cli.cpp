@@ -1,6 +1,6 @@
 #include "Commands.h"
 #include "Facelets.h"
-#include "FewestTurns.h"
+#include "fewest/FewestTurns.h"
 #include "StepCodes.h"
 
 #include <algorithm>

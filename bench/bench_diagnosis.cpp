@@ -1,4 +1,4 @@
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "StepCodes.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
 #include "StepCodes.h"
-#include "clsSolver.h"
+#include "layers/clsSolver.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -3,7 +3,7 @@
 #include "CheckReport.h"
 #include "Commands.h"
 #include "ControlEscapes.h"
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "Facelets.h"
 #include "Messages.h"
 

@@ -1,6 +1,6 @@
 #include "FewestTurns.h"
 
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "FewestSearch.h"
 #include "PieceAlgebra.h"
 #include "Tables.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableCache.h"
+#include "cache/TableCache.h"
 #include "Tables.h"
 
 #include <cstdint>

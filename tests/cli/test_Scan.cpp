@@ -1,5 +1,5 @@
 #include "CliTestSupport.h"
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "PhotoMaker.h"
 #include "SolverTestSupport.h"
 #include "StickerSets.h"

@@ -3,7 +3,7 @@
 #include "CubeTestSupport.h"
 #include "Pieces.h"
 #include "StepCodes.h"
-#include "clsSolver.h"
+#include "layers/clsSolver.h"
 
 #include <algorithm>
 #include <array>

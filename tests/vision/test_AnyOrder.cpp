@@ -1,5 +1,5 @@
 #include "CubeReading.h"
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "SolverTestSupport.h"
 #include "StickerSets.h"
 

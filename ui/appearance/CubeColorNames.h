@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Diagnosis.h"
-#include "FindingText.h"
+#include "diagnosis/Diagnosis.h"
+#include "diagnosis/FindingText.h"
 #include "ScreenColor.h"
 
 #include <QColor>

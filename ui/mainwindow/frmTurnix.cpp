@@ -1,6 +1,6 @@
 #include "frmTurnix.h"
 
-#include "FewestTurns.h"
+#include "fewest/FewestTurns.h"
 #include "NeighbourLabel.h"
 #include "appearance/TurnHint.h"
 #include "dialogs/frmInstructions.h"
@@ -123,19 +123,19 @@ void frmTurnix::ShowSide(std::int16_t intSide) {
 }
 
 void frmTurnix::ShowNeighbourNorth() {
-    ShowSide(NeighbourAt(intCurrentSide, GridEdge::North));
+    ShowSide(NeighbourAt(intCurrentSide, Edge::North));
 }
 
 void frmTurnix::ShowNeighbourSouth() {
-    ShowSide(NeighbourAt(intCurrentSide, GridEdge::South));
+    ShowSide(NeighbourAt(intCurrentSide, Edge::South));
 }
 
 void frmTurnix::ShowNeighbourWest() {
-    ShowSide(NeighbourAt(intCurrentSide, GridEdge::West));
+    ShowSide(NeighbourAt(intCurrentSide, Edge::West));
 }
 
 void frmTurnix::ShowNeighbourEast() {
-    ShowSide(NeighbourAt(intCurrentSide, GridEdge::East));
+    ShowSide(NeighbourAt(intCurrentSide, Edge::East));
 }
 
 // The side index is fixed by the command, not by the side on view.

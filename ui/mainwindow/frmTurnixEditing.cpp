@@ -1,5 +1,5 @@
 #include "Facelets.h"
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 #include "editing/EditTexts.h"
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"

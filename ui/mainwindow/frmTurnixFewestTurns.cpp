@@ -1,4 +1,4 @@
-#include "FewestTurns.h"
+#include "fewest/FewestTurns.h"
 #include "frmTurnix.h"
 
 #include <QAction>

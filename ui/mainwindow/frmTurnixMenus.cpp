@@ -9,40 +9,18 @@ namespace turnix {
 
 namespace {
 
-struct SideEntry {
-    std::int16_t intSide;
-    const char* name; // as in the entries' names, e.g. "mnuSideShowTop"
-    const char* caption;
-    const char* notation; // the letter that turns the side clockwise
-};
-
-// The sides in the order of the "&Show" and "&Turn" submenus.
-constexpr std::array<SideEntry, side::Count> SideEntries{{
-    {side::Top, "Top", "&Top", "U"},
-    {side::Bottom, "Bottom", "&Bottom", "D"},
-    {side::Front, "Front", "&Front", "F"},
-    {side::Back, "Back", "B&ack", "B"},
-    {side::Left, "Left", "&Left", "L"},
-    {side::Right, "Right", "&Right", "R"},
-}};
-
-struct ToolbarSideEntry {
-    std::int16_t intSide;
-    const char* tooltip;
-};
-
-// Toolbar buttons 4 to 9.
-constexpr std::array<ToolbarSideEntry, side::Count> ToolbarSideEntries{{
-    {side::Top, "Show Top Side"},
-    {side::Bottom, "Show Bottom Side"},
-    {side::Front, "Show Front Side"},
-    {side::Back, "Show Back Side"},
-    {side::Left, "Show Left Side"},
-    {side::Right, "Show Right Side"},
-}};
+// The captions of the sides in the "&Show" and "&Turn" submenus, by side.
+constexpr std::array<const char*, side::Count> SideCaptions{"&Top",  "&Bottom", "&Front",
+                                                            "B&ack", "&Left",   "&Right"};
 
 QString Name(const char* text) {
     return QString::fromLatin1(text);
+}
+
+// As in the entries' names, e.g. "mnuSideShowTop".
+QString Name(std::int16_t side) {
+    const std::string_view name = SideName(side);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QMenu* AddMenu(QMenuBar* bar, const QString& caption, const QString& name) {
@@ -151,11 +129,10 @@ void frmTurnix::CreateSideMenu() {
     mnuSideShow = AddMenu(mnuSide, QStringLiteral("&Show"), QStringLiteral("mnuSideShow"));
     mnuSideTurn = AddMenu(mnuSide, QStringLiteral("&Turn"), QStringLiteral("mnuSideTurn"));
 
-    for (const SideEntry& entry : SideEntries) {
-        QAction* show = AddEntry(mnuSideShow, Name(entry.caption),
-                                 QStringLiteral("mnuSideShow") + Name(entry.name));
-        connect(show, &QAction::triggered, this,
-                [this, intSide = entry.intSide] { ShowSide(intSide); });
+    for (std::int16_t intSide = 0; intSide < side::Count; ++intSide) {
+        QAction* show = AddEntry(mnuSideShow, Name(SideCaptions.at(static_cast<std::size_t>(intSide))),
+                                 QStringLiteral("mnuSideShow") + Name(intSide));
+        connect(show, &QAction::triggered, this, [this, intSide] { ShowSide(intSide); });
     }
 
     struct TurnEntry {
@@ -171,17 +148,17 @@ void frmTurnix::CreateSideMenu() {
     }};
     // "mnuSideTurnTop" holds "mnuSideTurnTopClockwise" and so on; each entry
     // turns its fixed side, whatever side is shown.
-    for (const SideEntry& sideEntry : SideEntries) {
-        const QString sideName = QStringLiteral("mnuSideTurn") + Name(sideEntry.name);
-        QMenu* sideMenu = AddMenu(mnuSideTurn, Name(sideEntry.caption), sideName);
+    for (std::int16_t intSide = 0; intSide < side::Count; ++intSide) {
+        const QString sideName = QStringLiteral("mnuSideTurn") + Name(intSide);
+        QMenu* sideMenu = AddMenu(mnuSideTurn, Name(SideCaptions.at(static_cast<std::size_t>(intSide))), sideName);
         for (const TurnEntry& turnEntry : TurnEntries) {
             QAction* action =
                 AddEntry(sideMenu, Name(turnEntry.caption), sideName + Name(turnEntry.name));
             if (turnEntry.keys != nullptr) {
-                action->setShortcut(QKeySequence(Name(turnEntry.keys) + Name(sideEntry.notation)));
+                action->setShortcut(QKeySequence(Name(turnEntry.keys) + QChar::fromLatin1(*FaceLetter(intSide))));
             }
             connect(action, &QAction::triggered, this,
-                    [this, intSide = sideEntry.intSide, turn = turnEntry.turn] {
+                    [this, intSide, turn = turnEntry.turn] {
                         TurnSide(intSide, turn);
                     });
         }
@@ -213,9 +190,9 @@ void frmTurnix::CreateToolbar() {
     AddToolbarButton(Toolbar, SaveConfigurationPicture(), QStringLiteral("Save Configuration"));
     AddToolbarSeparator(Toolbar);
     // The cube pictures follow the colour scheme (DrawSchemePictures).
-    for (const ToolbarSideEntry& entry : ToolbarSideEntries) {
-        toolbarShowSide.at(static_cast<std::size_t>(entry.intSide)) =
-            AddToolbarButton(Toolbar, QIcon(), Name(entry.tooltip));
+    for (std::int16_t intSide = 0; intSide < side::Count; ++intSide) {
+        toolbarShowSide.at(static_cast<std::size_t>(intSide)) = AddToolbarButton(
+            Toolbar, QIcon(), QStringLiteral("Show %1 Side").arg(Name(intSide)));
     }
     AddToolbarSeparator(Toolbar);
     toolbarSolve = AddToolbarButton(Toolbar, QIcon(), QStringLiteral("Solve"));
@@ -254,7 +231,7 @@ void frmTurnix::ToolbarButtonClick(int index) {
     case 7:
     case 8:
     case 9:
-        ShowSide(ToolbarSideEntries.at(static_cast<std::size_t>(index - 4)).intSide);
+        ShowSide(static_cast<std::int16_t>(index - 4));
         break;
     case 11:
         SolveCube();

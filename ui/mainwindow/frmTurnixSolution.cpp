@@ -1,3 +1,4 @@
+#include "SolveMessages.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
@@ -37,12 +38,12 @@ void frmTurnix::SolveWith(SolverKind kind) {
     const bool solved =
         kind == SolverKind::FewestTurns ? LoadFewestTurnsSolution() : solMain.Solve(cubMain);
     if (!solved) {
-        ShowSolveMessage(QStringLiteral("Invalid Cube Configuration"));
+        ShowSolveMessage(QString::fromLatin1(InvalidCubeMessage));
         DiscardSolution();
         return;
     }
     if (solMain.IsEOF()) {
-        ShowSolveMessage(QStringLiteral("Cube is already complete"));
+        ShowSolveMessage(QString::fromLatin1(AlreadyCompleteMessage));
         DiscardSolution();
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CubeReading.h"
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "appearance/ScreenColor.h"
 #include "wholecube/EntryChecks.h"
 

@@ -1,6 +1,6 @@
 #include "CubeNet.h"
 
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 #include "appearance/FocusMark.h"
 #include "appearance/TurnArrows.h"
 

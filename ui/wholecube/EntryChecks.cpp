@@ -1,6 +1,6 @@
 #include "EntryChecks.h"
 
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 #include "appearance/CubeColorNames.h"
 
 #include <QGridLayout>

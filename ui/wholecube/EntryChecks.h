@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Pieces.h"
-#include "TurnedSides.h"
+#include "diagnosis/TurnedSides.h"
 #include "appearance/ScreenColor.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "ColorPalette.h"
 #include "CubeNet.h"
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 #include "appearance/CubeColorNames.h"
 
 #include <QLabel>

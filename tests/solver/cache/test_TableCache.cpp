@@ -1,4 +1,4 @@
-#include "TableCache.h"
+#include "cache/TableCache.h"
 #include "TempFolder.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 #include "Pieces.h"
 
 #include <gtest/gtest.h>

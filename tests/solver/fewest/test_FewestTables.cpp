@@ -1,7 +1,7 @@
-#include "FewestSearch.h"
+#include "fewest/FewestSearch.h"
 #include "FewestTestSupport.h"
-#include "TableFile.h"
-#include "Tables.h"
+#include "fewest/TableFile.h"
+#include "fewest/Tables.h"
 #include "TempFolder.h"
 
 #include <fstream>

@@ -2,7 +2,7 @@
 // bar, the keyboard shortcuts and the fewest-turns solve. The stress test
 // checks the cube, the controls and the texts after every step.
 
-#include "FewestTurns.h"
+#include "fewest/FewestTurns.h"
 #include "FollowTestSupport.h"
 #include "dialogs/frmSolutionSteps.h"
 

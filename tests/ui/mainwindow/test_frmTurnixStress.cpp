@@ -3,8 +3,8 @@
 // edit history kept here on the side.
 
 #include "Facelets.h"
-#include "FewestTurns.h"
-#include "FindingText.h"
+#include "fewest/FewestTurns.h"
+#include "diagnosis/FindingText.h"
 #include "FollowTestSupport.h"
 #include "appearance/CubeColorNames.h"
 #include "dialogs/frmSolutionSteps.h"

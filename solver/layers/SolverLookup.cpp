@@ -8,8 +8,6 @@ namespace {
 
 using Link = clsSide::Link;
 
-constexpr std::int16_t CenterSquare = 4;
-
 // Edge squares in search order (north, east, south, west), each with the
 // link to the other square of its edge piece.
 struct EdgeProbe {
@@ -49,7 +47,7 @@ constexpr std::array<CornerProbe, 4> CornerProbes{{
 
 void clsSolver::ReadCenterColors() noexcept {
     const auto center = [this](std::int16_t s) {
-        return cubWork.Side(s).Square(CenterSquare)->ColorIndex();
+        return cubWork.Side(s).Square(square::Centre)->ColorIndex();
     };
     intFrontColor = center(side::Front);
     intBackColor = center(side::Back);
@@ -61,8 +59,8 @@ void clsSolver::ReadCenterColors() noexcept {
 
 SquareLocation clsSolver::FindCenter(std::int16_t intColor) const {
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        if (ColorAt(cubWork.Side(s), CenterSquare) == intColor) {
-            return {s, CenterSquare, true};
+        if (ColorAt(cubWork.Side(s), square::Centre) == intColor) {
+            return {s, square::Centre, true};
         }
     }
     return {};
