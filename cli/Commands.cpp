@@ -5,11 +5,11 @@
 #include "ConfigurationFile.h"
 #include "ControlEscapes.h"
 #include "CubeSolver.h"
-#include "diagnosis/Diagnosis.h"
 #include "Facelets.h"
 #include "Messages.h"
 #include "SidePhoto.h"
 #include "TurnixVersion.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <algorithm>
 #include <istream>

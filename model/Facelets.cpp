@@ -6,7 +6,6 @@ namespace turnix {
 
 namespace {
 
-
 [[nodiscard]] std::optional<std::int16_t> ColorOfLetter(char letter) noexcept {
     for (const Face& face : FaceletFaces) {
         if (face.letter == letter) {

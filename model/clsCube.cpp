@@ -92,7 +92,9 @@ void clsCube::SetSide(std::int16_t intIndex, std::unique_ptr<clsSide> sidNewSide
 // seen from outside with its north edge up.
 void clsCube::SetLabels() {
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        const auto neighbour = [s](Edge edge) { return std::string(SideName(NeighbourAt(s, edge))); };
+        const auto neighbour = [s](Edge edge) {
+            return std::string(SideName(NeighbourAt(s, edge)));
+        };
         clsSide& sid = Side(s);
         sid.SetMainLabel(std::string(SideName(s)) + " Side");
         sid.SetNorthLabel(neighbour(Edge::North));

@@ -11,8 +11,6 @@ namespace {
 constexpr std::size_t ColorCount = side::Count;
 constexpr std::size_t CornerCount = CornerSquares.size();
 constexpr std::size_t EdgeCount = EdgeSquares.size();
-constexpr std::array<std::int16_t, side::Count> ReportSideOrder{
-    side::Top, side::Right, side::Front, side::Bottom, side::Left, side::Back};
 
 // A piece as a position shows it: which piece (none when no piece has its
 // colours) and its twist or flip there.
@@ -148,7 +146,8 @@ private:
                 }
             }
         }
-        for (const std::int16_t s : ReportSideOrder) {
+        for (const Face& face : FaceletFaces) {
+            const std::int16_t s = face.side;
             const int count = squaresOf[static_cast<std::size_t>(s)];
             if (count != SquaresPerSide) {
                 Finding finding = FindingOf(FindingKind::Count);

@@ -87,7 +87,8 @@ void clsSolver::SolveStage2() {
                 if (position != nullptr) {
                     Play(position->toInsertion.Span());
                 }
-                const SquareAt from = PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor));
+                const SquareAt from =
+                    PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor));
                 if (const InsertionRow* row = FindRow(CornerInsertion, from)) {
                     Play(row->moves.Span());
                 }

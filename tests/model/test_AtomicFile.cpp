@@ -227,3 +227,21 @@ TEST(AtomicFile, AFifoOrADeviceIsRefusedOrWrittenThrough) {
     EXPECT_EQ(fs::read_symlink(folder.path / "to fifo"), "fifo");
     EXPECT_EQ(Names(folder.path), (std::set<std::string>{"fifo", "null", "to null", "to fifo"}));
 }
+
+// Written through, a device whose writes fail is a failed save, not a done
+// one, directly and behind a link.
+TEST(AtomicFile, ADeviceThatTakesNoBytesFailsTheSave) {
+    const TempFolder folder;
+    if (!MakeFullDevice(folder.path / "full")) {
+        GTEST_SKIP() << "cannot make a device";
+    }
+    fs::create_symlink("full", folder.path / "to full");
+    for (const char* name : {"full", "to full"}) {
+        EXPECT_EQ(
+            WriteFileAtomically(folder.path / name, NewBytes, SpecialTarget::WriteThrough).failure,
+            "No space left on device")
+            << name;
+    }
+    EXPECT_TRUE(fs::is_character_file(fs::symlink_status(folder.path / "full")));
+    EXPECT_EQ(Names(folder.path), (std::set<std::string>{"full", "to full"}));
+}

@@ -1,10 +1,10 @@
 #include "frmTurnix.h"
 
-#include "fewest/FewestTurns.h"
 #include "NeighbourLabel.h"
 #include "appearance/TurnHint.h"
 #include "dialogs/frmInstructions.h"
 #include "editing/EditTexts.h"
+#include "fewest/FewestTurns.h"
 #include "platform/ApplicationTitle.h"
 #include "wholecube/WholeCubePanel.h"
 

@@ -101,15 +101,12 @@ void frmTurnix::CheckFinishedListStillFits() {
     }
 }
 
-// Counts the active steps on both sides of the cursor, which ends where it
-// began.
+// Counts the active steps on both sides of the cursor.
 SolutionProgress frmTurnix::Progress() {
     SolutionProgress progress;
     progress.solver = solutionSolver;
     const std::int16_t cursor = solMain.Index();
-    for (solMain.MoveFirst(); solMain.Index() != cursor; solMain.MoveNext()) {
-        ++progress.done;
-    }
+    progress.done = static_cast<int>(solMain.StepsBeforeCursor().size());
     if (!solMain.IsEOF()) {
         progress.next = strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
         if (const auto stage = solMain.StageOf(cursor)) {
@@ -117,14 +114,7 @@ SolutionProgress frmTurnix::Progress() {
             progress.stage = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
         }
     }
-    progress.total = progress.done;
-    for (; !solMain.IsEOF(); solMain.MoveNext()) {
-        ++progress.total;
-    }
-    solMain.MoveFirst();
-    while (solMain.Index() != cursor) {
-        solMain.MoveNext();
-    }
+    progress.total = progress.done + static_cast<int>(solMain.StepsFromCursor().size());
     return progress;
 }
 

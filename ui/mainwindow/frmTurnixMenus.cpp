@@ -130,8 +130,9 @@ void frmTurnix::CreateSideMenu() {
     mnuSideTurn = AddMenu(mnuSide, QStringLiteral("&Turn"), QStringLiteral("mnuSideTurn"));
 
     for (std::int16_t intSide = 0; intSide < side::Count; ++intSide) {
-        QAction* show = AddEntry(mnuSideShow, Name(SideCaptions.at(static_cast<std::size_t>(intSide))),
-                                 QStringLiteral("mnuSideShow") + Name(intSide));
+        QAction* show =
+            AddEntry(mnuSideShow, Name(SideCaptions.at(static_cast<std::size_t>(intSide))),
+                     QStringLiteral("mnuSideShow") + Name(intSide));
         connect(show, &QAction::triggered, this, [this, intSide] { ShowSide(intSide); });
     }
 
@@ -150,17 +151,17 @@ void frmTurnix::CreateSideMenu() {
     // turns its fixed side, whatever side is shown.
     for (std::int16_t intSide = 0; intSide < side::Count; ++intSide) {
         const QString sideName = QStringLiteral("mnuSideTurn") + Name(intSide);
-        QMenu* sideMenu = AddMenu(mnuSideTurn, Name(SideCaptions.at(static_cast<std::size_t>(intSide))), sideName);
+        QMenu* sideMenu = AddMenu(
+            mnuSideTurn, Name(SideCaptions.at(static_cast<std::size_t>(intSide))), sideName);
         for (const TurnEntry& turnEntry : TurnEntries) {
             QAction* action =
                 AddEntry(sideMenu, Name(turnEntry.caption), sideName + Name(turnEntry.name));
             if (turnEntry.keys != nullptr) {
-                action->setShortcut(QKeySequence(Name(turnEntry.keys) + QChar::fromLatin1(*FaceLetter(intSide))));
+                action->setShortcut(
+                    QKeySequence(Name(turnEntry.keys) + QChar::fromLatin1(*FaceLetter(intSide))));
             }
             connect(action, &QAction::triggered, this,
-                    [this, intSide, turn = turnEntry.turn] {
-                        TurnSide(intSide, turn);
-                    });
+                    [this, intSide, turn = turnEntry.turn] { TurnSide(intSide, turn); });
         }
     }
 }
@@ -191,8 +192,8 @@ void frmTurnix::CreateToolbar() {
     AddToolbarSeparator(Toolbar);
     // The cube pictures follow the colour scheme (DrawSchemePictures).
     for (std::int16_t intSide = 0; intSide < side::Count; ++intSide) {
-        toolbarShowSide.at(static_cast<std::size_t>(intSide)) = AddToolbarButton(
-            Toolbar, QIcon(), QStringLiteral("Show %1 Side").arg(Name(intSide)));
+        toolbarShowSide.at(static_cast<std::size_t>(intSide)) =
+            AddToolbarButton(Toolbar, QIcon(), QStringLiteral("Show %1 Side").arg(Name(intSide)));
     }
     AddToolbarSeparator(Toolbar);
     toolbarSolve = AddToolbarButton(Toolbar, QIcon(), QStringLiteral("Solve"));

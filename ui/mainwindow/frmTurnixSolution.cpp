@@ -145,26 +145,19 @@ void frmTurnix::OneStep() {
     UpdateFollowControls();
 }
 
-// Walks from the first step up to the cursor, which ends where it began.
 void frmTurnix::PreviousSteps() {
     QStringList texts;
-    const std::int16_t cursor = solMain.Index();
-    solMain.MoveFirst();
-    while (!solMain.IsEOF() && solMain.Index() != cursor) {
-        texts << strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
-        solMain.MoveNext();
+    for (const ActiveStep step : solMain.StepsBeforeCursor()) {
+        texts << strStepText.at(static_cast<std::size_t>(step.code));
     }
     ShowStepList(QStringLiteral("Previous Steps"), texts.join(StepLineEnd));
 }
 
 void frmTurnix::StepsToCompletion() {
     QStringList texts;
-    solMain.SaveBookMark();
-    while (!solMain.IsEOF()) {
-        texts << strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
-        solMain.MoveNext();
+    for (const ActiveStep step : solMain.StepsFromCursor()) {
+        texts << strStepText.at(static_cast<std::size_t>(step.code));
     }
-    solMain.RestoreBookMark();
     ShowStepList(QStringLiteral("Steps to Completion"), texts.join(StepLineEnd));
 }
 

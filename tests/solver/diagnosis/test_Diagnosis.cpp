@@ -1,6 +1,6 @@
-#include "diagnosis/Diagnosis.h"
 #include "SolverTestSupport.h"
 #include "StepCodes.h"
+#include "diagnosis/Diagnosis.h"
 #include "layers/clsSolver.h"
 
 #include <algorithm>

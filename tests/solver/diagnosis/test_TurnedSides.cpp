@@ -1,5 +1,5 @@
-#include "diagnosis/FindingText.h"
 #include "SolverTestSupport.h"
+#include "diagnosis/FindingText.h"
 #include "diagnosis/TurnedSides.h"
 
 #include <gtest/gtest.h>

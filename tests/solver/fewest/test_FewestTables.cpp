@@ -1,8 +1,8 @@
-#include "fewest/FewestSearch.h"
 #include "FewestTestSupport.h"
+#include "TempFolder.h"
+#include "fewest/FewestSearch.h"
 #include "fewest/TableFile.h"
 #include "fewest/Tables.h"
-#include "TempFolder.h"
 
 #include <fstream>
 #include <functional>

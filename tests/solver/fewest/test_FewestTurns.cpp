@@ -1,8 +1,8 @@
 #include "BruteForceDistance.h"
-#include "fewest/FewestSearch.h"
 #include "FewestTestSupport.h"
-#include "fewest/FewestTurns.h"
 #include "StepCodes.h"
+#include "fewest/FewestSearch.h"
+#include "fewest/FewestTurns.h"
 #include "layers/clsSolver.h"
 
 #include <atomic>

@@ -14,7 +14,7 @@ using namespace turnix::test;
 
 namespace {
 
-const QStringList SideNames{"Top", "Bottom", "Front", "Back", "Left", "Right"};
+const QStringList NamesOfSides{"Top", "Bottom", "Front", "Back", "Left", "Right"};
 
 // The squares of the row or column next to an edge, in the grid's numbering.
 std::set<std::int16_t> EdgeSquares(Edge edge) {
@@ -37,8 +37,8 @@ std::int16_t SideAtEdge(const clsCube& cube, std::int16_t shown, Edge edge) {
     const std::string label = edge == Edge::North   ? side.NorthLabel()
                               : edge == Edge::East  ? side.EastLabel()
                               : edge == Edge::South ? side.SouthLabel()
-                                                        : side.WestLabel();
-    return static_cast<std::int16_t>(SideNames.indexOf(QString::fromStdString(label)));
+                                                    : side.WestLabel();
+    return static_cast<std::int16_t>(NamesOfSides.indexOf(QString::fromStdString(label)));
 }
 
 // The side that none of the shown side's labels names.
@@ -100,7 +100,7 @@ private slots:
         for (std::int16_t code = 0; code < SideTurnCount; ++code) {
             for (int shown = 0; shown < 6; ++shown) {
                 QTest::addRow("%s from %s", StepNotation(code).data(),
-                              qPrintable(SideNames.at(shown)))
+                              qPrintable(NamesOfSides.at(shown)))
                     << int(code) << shown;
             }
         }

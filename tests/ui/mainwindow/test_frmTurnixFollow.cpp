@@ -2,9 +2,9 @@
 // bar, the keyboard shortcuts and the fewest-turns solve. The stress test
 // checks the cube, the controls and the texts after every step.
 
-#include "fewest/FewestTurns.h"
 #include "FollowTestSupport.h"
 #include "dialogs/frmSolutionSteps.h"
+#include "fewest/FewestTurns.h"
 
 #include <QApplication>
 #include <QLineEdit>

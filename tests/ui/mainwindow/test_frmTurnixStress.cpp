@@ -3,11 +3,11 @@
 // edit history kept here on the side.
 
 #include "Facelets.h"
-#include "fewest/FewestTurns.h"
-#include "diagnosis/FindingText.h"
 #include "FollowTestSupport.h"
 #include "appearance/CubeColorNames.h"
+#include "diagnosis/FindingText.h"
 #include "dialogs/frmSolutionSteps.h"
+#include "fewest/FewestTurns.h"
 #include "wholecube/ColorPalette.h"
 #include "wholecube/CubeNet.h"
 
