@@ -77,14 +77,6 @@ struct SquareAt {
 enum class Edge : std::uint8_t { North, East, South, West };
 inline constexpr std::int16_t EdgesPerSide = 4;
 
-// The side's own square in the middle of each edge, by Edge.
-inline constexpr std::array<std::int16_t, EdgesPerSide> EdgeMiddles{square::North, square::East,
-                                                                    square::South, square::West};
-
-// The side's corner squares clockwise from north-west.
-inline constexpr std::array<std::int16_t, EdgesPerSide> CornersClockwise{
-    square::NorthWest, square::NorthEast, square::SouthEast, square::SouthWest};
-
 // The neighbour at each edge of each side, in the order of Edge.
 // clang-format off
 inline constexpr std::array<std::array<std::int16_t, EdgesPerSide>, side::Count> Neighbours{{
@@ -164,16 +156,6 @@ inline constexpr std::array<std::int16_t, 6> StepGroupSides{side::Front, side::L
 }
 [[nodiscard]] constexpr TurnSense SenseOf(std::int16_t code) noexcept {
     return static_cast<TurnSense>(code % 3);
-}
-
-// The code that turns side s (0..5) in that sense.
-[[nodiscard]] constexpr std::int16_t SideTurnCode(std::int16_t s, TurnSense sense) noexcept {
-    std::int16_t group = 0;
-    while (group + 1 < static_cast<std::int16_t>(StepGroupSides.size()) &&
-           StepGroupSides[static_cast<std::size_t>(group)] != s) {
-        ++group;
-    }
-    return static_cast<std::int16_t>(3 * group + static_cast<std::int16_t>(sense));
 }
 
 // The code that undoes a code: the opposite quarter turn or rotation, the

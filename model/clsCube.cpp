@@ -44,7 +44,7 @@ constexpr std::array<std::array<std::int16_t, clsSide::LinkCount>, side::Count> 
 // clang-format on
 
 std::size_t CheckedSideIndex(std::int16_t intIndex) {
-    if (intIndex < 0 || intIndex >= side::Count) {
+    if (!IsSide(intIndex)) {
         throw std::out_of_range("side index must lie in 0..5");
     }
     return static_cast<std::size_t>(intIndex);

@@ -15,10 +15,10 @@ struct EdgeProbe {
     Link across;
 };
 constexpr std::array<EdgeProbe, 4> EdgeProbes{{
-    {1, Link::North},
-    {5, Link::East},
-    {7, Link::South},
-    {3, Link::West},
+    {square::North, Link::North},
+    {square::East, Link::East},
+    {square::South, Link::South},
+    {square::West, Link::West},
 }};
 
 // Corner squares in search order, each with the links to the other two
@@ -29,10 +29,10 @@ struct CornerProbe {
     Link second;
 };
 constexpr std::array<CornerProbe, 4> CornerProbes{{
-    {0, Link::NorthWestToWest, Link::NorthWestToNorth},
-    {2, Link::NorthEastToNorth, Link::NorthEastToEast},
-    {8, Link::SouthEastToEast, Link::SouthEastToSouth},
-    {6, Link::SouthWestToSouth, Link::SouthWestToWest},
+    {square::NorthWest, Link::NorthWestToWest, Link::NorthWestToNorth},
+    {square::NorthEast, Link::NorthEastToNorth, Link::NorthEastToEast},
+    {square::SouthEast, Link::SouthEastToEast, Link::SouthEastToSouth},
+    {square::SouthWest, Link::SouthWestToSouth, Link::SouthWestToWest},
 }};
 
 [[nodiscard]] std::int16_t ColorAt(const clsSide& sid, std::int16_t square) {

@@ -8,13 +8,6 @@
 
 namespace turnix {
 
-std::int16_t ActiveStepView::NextAfter(std::int16_t index) const noexcept {
-    do {
-        ++index;
-    } while (index < last && !(*active)[static_cast<std::size_t>(index)]);
-    return index;
-}
-
 std::size_t ActiveStepView::size() const noexcept {
     std::size_t count = 0;
     for (auto step = begin(); step != end(); ++step) {

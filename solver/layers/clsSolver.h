@@ -46,11 +46,15 @@ public:
         using difference_type = std::ptrdiff_t;
 
         Iterator() = default;
-        Iterator(const ActiveStepView* owner, std::int16_t index) noexcept
-            : view(owner), at(index) {}
-        [[nodiscard]] ActiveStep operator*() const noexcept { return {at, view->CodeAt(at)}; }
+        Iterator(const ActiveStepView& view, std::int16_t index) noexcept
+            : codes(view.codes), active(view.active), last(view.last), at(index) {}
+        [[nodiscard]] ActiveStep operator*() const noexcept {
+            return {at, (*codes)[static_cast<std::size_t>(at)]};
+        }
         Iterator& operator++() noexcept {
-            at = view->NextAfter(at);
+            do {
+                ++at;
+            } while (at < last && !(*active)[static_cast<std::size_t>(at)]);
             return *this;
         }
         Iterator operator++(int) noexcept {
@@ -63,7 +67,9 @@ public:
         }
 
     private:
-        const ActiveStepView* view{nullptr};
+        const std::vector<std::int16_t>* codes{nullptr};
+        const std::vector<bool>* active{nullptr};
+        std::int16_t last{0};
         std::int16_t at{0};
     };
 
@@ -71,19 +77,14 @@ public:
                    std::int16_t from, std::int16_t to) noexcept
         : codes(&stepCodes), active(&flags), first(from), last(std::max(from, to)) {}
 
-    [[nodiscard]] Iterator begin() const noexcept { return {this, first}; }
-    [[nodiscard]] Iterator end() const noexcept { return {this, last}; }
+    [[nodiscard]] Iterator begin() const noexcept { return {*this, first}; }
+    [[nodiscard]] Iterator end() const noexcept { return {*this, last}; }
     [[nodiscard]] bool empty() const noexcept { return first == last; }
     // Counts by walking.
     [[nodiscard]] std::size_t size() const noexcept;
     [[nodiscard]] std::vector<std::int16_t> Codes() const;
 
 private:
-    [[nodiscard]] std::int16_t CodeAt(std::int16_t index) const noexcept {
-        return (*codes)[static_cast<std::size_t>(index)];
-    }
-    [[nodiscard]] std::int16_t NextAfter(std::int16_t index) const noexcept;
-
     const std::vector<std::int16_t>* codes;
     const std::vector<bool>* active;
     std::int16_t first;
