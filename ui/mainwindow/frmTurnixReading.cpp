@@ -13,6 +13,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QUndoStack>
