@@ -364,7 +364,7 @@ private slots:
         QVERIFY(QGuiApplication::overrideCursor() != nullptr);
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         for (const char* entry : {"mnuCubeSolve", "mnuCubeSolveInFewestTurns", "ToolbarButton11"}) {
-            QVERIFY(!Child<QAction>(Window(), entry).isEnabled());
+            QVERIFY(!Command(Window(), entry).isEnabled());
         }
         QTest::keyClick(&Resting(), Qt::Key_R);
         clsCube turned;
