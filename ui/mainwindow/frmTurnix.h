@@ -10,6 +10,7 @@
 #include "clsSolver.h"
 #include "editing/CubeEdit.h"
 #include "platform/Platform.h"
+#include "platform/RecentFiles.h"
 #include "reading/PhotoReading.h"
 
 #include <QFuture>
@@ -38,6 +39,7 @@ class QUndoStack;
 namespace turnix {
 
 class NeighbourLabel;
+class RecentFilesMenu;
 class TurnHintOverlay;
 class WholeCubePanel;
 class frmInstructions;
@@ -65,6 +67,11 @@ public:
     [[nodiscard]] const QString& InstallFolder() const noexcept { return strInstallFolder; }
     [[nodiscard]] const clsSolver& Solver() const noexcept { return solMain; }
     [[nodiscard]] bool SolutionMode() const noexcept { return blnSolutionMode; }
+
+    // Opens a cube file named from outside the open dialog: on the command
+    // line, in "Open Recent" or dropped. One that cannot be read is named
+    // in a message and changes nothing.
+    void OpenConfigurationFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,6 +125,7 @@ private:
     void SaveConfiguration(const QString& strFileName,
                            const std::optional<QString>& vFolder = std::nullopt);
     [[nodiscard]] QString GetInstallFolder() const;
+    void CreateRecentFilesMenu();
 
     // Solving and stepping (frmTurnixSolution.cpp).
     void FillStepTexts();
@@ -163,6 +171,7 @@ private:
     void RestoreCube(const CubeColorValues& values);
     void CopyFacelets();
     void PasteFacelets();
+    void ApplyTurns();
     void PaintSquare(std::int16_t intSide, std::int16_t intSquare);
 
     // The "Whole Cube" panel and its place (frmTurnixWholeCube.cpp).
@@ -194,6 +203,7 @@ private:
     void CloseInstructions();
 
     Platform platform;
+    RecentFiles recentFiles{platform.settings};
 
     ColorScheme lngColors{DefaultScreenColors};
     std::array<QString, StepCodeCount> strStepText;
@@ -255,12 +265,14 @@ private:
     QAction* mnuFileNewConfiguration{};
     QAction* mnuFileOpenConfiguration{};
     QAction* mnuFileSaveConfiguration{};
+    RecentFilesMenu* mnuFileOpenRecent{};
     QAction* mnuFileReadPhotos{};
     QAction* mnuFileScanCamera{};
     QAction* mnuFileExit{};
     QMenu* mnuEdit{};
     QAction* mnuEditCopyFacelets{};
     QAction* mnuEditPasteFacelets{};
+    QAction* mnuEditApplyTurns{};
     QMenu* mnuCube{};
     QAction* mnuCubeSolve{};
     QAction* mnuCubeSolveInFewestTurns{};

@@ -1,6 +1,7 @@
 #include "Facelets.h"
 #include "FindingText.h"
 #include "editing/EditTexts.h"
+#include "editing/frmApplyTurns.h"
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
 #include "wholecube/WholeCubePanel.h"
@@ -41,6 +42,9 @@ void frmTurnix::CreateEditMenu() {
     mnuEditPasteFacelets->setObjectName(QStringLiteral("mnuEditPasteFacelets"));
     connect(mnuEditCopyFacelets, &QAction::triggered, this, &frmTurnix::CopyFacelets);
     connect(mnuEditPasteFacelets, &QAction::triggered, this, &frmTurnix::PasteFacelets);
+    mnuEditApplyTurns = mnuEdit->addAction(QStringLiteral("Apply &Turns…"));
+    mnuEditApplyTurns->setObjectName(QStringLiteral("mnuEditApplyTurns"));
+    connect(mnuEditApplyTurns, &QAction::triggered, this, &frmTurnix::ApplyTurns);
 }
 
 // Called by each edit once it is made and shown; an edit that left the cube
@@ -106,6 +110,24 @@ void frmTurnix::PasteFacelets() {
     ClearDoubts();
     DisplaySide();
     RecordEdit(PasteFaceletsEditText(), before);
+}
+
+// Turns by hand, written down: like the "Turn" entries, only in edit mode,
+// and the whole line is one step of the history.
+void frmTurnix::ApplyTurns() {
+    if (blnSolutionMode) {
+        return;
+    }
+    frmApplyTurns dialog(this);
+    if (platform.modalRunner.Exec(dialog) == QDialog::Accepted) {
+        const CubeColorValues before = ColorValuesOf(cubMain);
+        for (const NotationMove& move : dialog.Moves()) {
+            ApplyMove(move, cubMain);
+        }
+        DisplaySide();
+        RecordEdit(ApplyTurnsEditText(), before);
+    }
+    txtDummy->setFocus();
 }
 
 // One square of a stroke; the stroke's squares make one step together.

@@ -1,6 +1,8 @@
 #include "ConfigurationFile.h"
 #include "editing/EditTexts.h"
 #include "frmTurnix.h"
+#include "mainwindow/RecentFilesMenu.h"
+#include "platform/ApplicationTitle.h"
 #include "platform/FileSaving.h"
 
 #include <QDir>
@@ -12,6 +14,23 @@ namespace {
 
 FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& strFileName) {
     return {strTitle, strFileName, QStringLiteral("Cube File (*.cub)"), QStringLiteral("cub")};
+}
+
+// Why a file named outside the open dialog, which checks the name itself,
+// cannot be opened; nothing when it may be read. Only a regular file: a
+// pipe or a device could block or never end.
+std::optional<QString> CannotOpen(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return QStringLiteral("No such file");
+    }
+    if (info.isDir()) {
+        return QStringLiteral("Is a folder");
+    }
+    if (!info.isFile()) {
+        return QStringLiteral("Not a regular file");
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -42,12 +61,50 @@ void frmTurnix::OpenConfiguration() {
     }
     const CubeColorValues before = ColorValuesOf(cubMain);
     // Only a regular file: a chosen pipe or device could block or never end.
-    if (QFileInfo(*fileName).isFile()) {
-        ReadConfigurationFile(LocalPath(*fileName), cubMain);
+    if (QFileInfo(*fileName).isFile() && ReadConfigurationFile(LocalPath(*fileName), cubMain)) {
+        recentFiles.Add(*fileName);
     }
     ClearDoubts();
     DisplaySide();
     RecordEdit(OpenConfigurationEditText(), before);
+}
+
+// As Open does once a file is chosen, but read in full before anything
+// changes, so that a file that fails leaves the cube and a listed solution
+// alone.
+void frmTurnix::OpenConfigurationFile(const QString& path) {
+    clsCube read;
+    cubMain.Copy(read);
+    std::optional<QString> problem = CannotOpen(path);
+    if (!problem && !ReadConfigurationFile(LocalPath(path), read)) {
+        problem = QStringLiteral("Cannot read the file");
+    }
+    if (problem) {
+        platform.messageBoxes.ShowMessage(
+            this, ApplicationTitle(),
+            QStringLiteral("The file could not be opened.\n\n%1: %2").arg(path, *problem),
+            MessageIcon::Exclamation);
+        txtDummy->setFocus();
+        return;
+    }
+    if (HasStepList()) {
+        DiscardSolution();
+    }
+    const CubeColorValues before = ColorValuesOf(cubMain);
+    read.Copy(cubMain);
+    ClearDoubts();
+    DisplaySide();
+    RecordEdit(OpenConfigurationEditText(), before);
+    recentFiles.Add(path);
+}
+
+// Under "Open Configuration".
+void frmTurnix::CreateRecentFilesMenu() {
+    mnuFileOpenRecent = new RecentFilesMenu(recentFiles, mnuFile);
+    const int open = static_cast<int>(mnuFile->actions().indexOf(mnuFileOpenConfiguration));
+    mnuFile->insertMenu(mnuFile->actions().at(open + 1), mnuFileOpenRecent);
+    connect(mnuFileOpenRecent, &RecentFilesMenu::fileChosen, this,
+            &frmTurnix::OpenConfigurationFile);
 }
 
 // Without a folder the user chooses the file, starting from strFileName.
@@ -64,8 +121,11 @@ void frmTurnix::SaveConfiguration(const QString& strFileName,
     const std::optional<QString> chosen = platform.fileDialogs.SaveFileName(
         this, ConfigurationDialog(QStringLiteral("Save Configuration"), strFileName));
     if (chosen) {
-        ReportSaveFailure(platform.messageBoxes, this, *chosen,
-                          WriteConfigurationFile(LocalPath(*chosen), cubMain));
+        const WriteResult written = WriteConfigurationFile(LocalPath(*chosen), cubMain);
+        ReportSaveFailure(platform.messageBoxes, this, *chosen, written);
+        if (written) {
+            recentFiles.Add(*chosen);
+        }
     }
 }
 

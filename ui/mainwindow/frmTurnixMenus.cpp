@@ -100,6 +100,7 @@ void frmTurnix::CreateFileMenu() {
                                         QStringLiteral("mnuFileSaveConfiguration"));
     AddSeparator(mnuFile, QStringLiteral("mnuFileSeparatorBar1"));
     mnuFileExit = AddEntry(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuFileExit"));
+    CreateRecentFilesMenu();
 
     mnuFileNewConfiguration->setShortcut(QKeySequence::New);
     mnuFileOpenConfiguration->setShortcut(QKeySequence::Open);

@@ -39,6 +39,16 @@ QStringList DroppedPhotos(const QMimeData& data) {
     return files.size() == PhotoCount ? files : QStringList();
 }
 
+// The local file dropped, when it is one cube file.
+QString DroppedCubeFile(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile() ||
+        QFileInfo(urls.first().toLocalFile()).suffix().toLower() != QStringLiteral("cub")) {
+        return {};
+    }
+    return urls.first().toLocalFile();
+}
+
 } // namespace
 
 // Beside Open: a reading replaces the cube as Open does.
@@ -178,16 +188,22 @@ void frmTurnix::ChangeDoubtfulSquare(SquareAt at, std::int16_t color) {
 }
 
 void frmTurnix::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPhotos(*event->mimeData()).isEmpty()) {
+    if (!DroppedPhotos(*event->mimeData()).isEmpty() ||
+        !DroppedCubeFile(*event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
+// Six photos are read; one cube file is opened.
 void frmTurnix::dropEvent(QDropEvent* event) {
     const QStringList files = DroppedPhotos(*event->mimeData());
+    const QString cubeFile = DroppedCubeFile(*event->mimeData());
     if (!files.isEmpty()) {
         event->acceptProposedAction();
         ReadPhotoFiles(files);
+    } else if (!cubeFile.isEmpty()) {
+        event->acceptProposedAction();
+        OpenConfigurationFile(cubeFile);
     }
 }
 

@@ -93,6 +93,7 @@ void frmTurnix::SetEditControlsEnabled(bool editing) {
         }
     }
     wholeCube->SetPaintable(editing);
+    mnuEditApplyTurns->setEnabled(editing);
     cmdOneStep->setEnabled(!editing);
     cmdStepsToCompletion->setEnabled(!editing);
     txtSolution->setEnabled(!editing);
