@@ -33,11 +33,12 @@ struct Parser {
 
     // The usage line names the program as the user types it, not by the
     // path it was started from.
-    [[nodiscard]] QString HelpText(const QStringList& arguments) const {
+    [[nodiscard]] QString HelpText() const {
         QString text = parser.helpText();
-        if (!arguments.isEmpty()) {
-            text.replace(QStringLiteral("Usage: ") + arguments.first(),
-                         QStringLiteral("Usage: ") + ProgramName());
+        const QString usage = QStringLiteral("Usage: ");
+        const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+        if (text.startsWith(usage) && options > usage.size()) {
+            text.replace(usage.size(), options - usage.size(), ProgramName());
         }
         return text;
     }
@@ -61,7 +62,7 @@ ProgramStart ReadProgramArguments(const QStringList& arguments) {
     Parser read;
     const bool parsed = read.parser.parse(arguments);
     if (read.AsksForHelp()) {
-        return {ProgramStart::Kind::Help, std::nullopt, read.HelpText(arguments)};
+        return {ProgramStart::Kind::Help, std::nullopt, read.HelpText()};
     }
     if (read.parser.isSet(read.version)) {
         return {ProgramStart::Kind::Version, std::nullopt,
