@@ -8,11 +8,12 @@ set(CPACK_PACKAGE_NAME turnix)
 set(CPACK_PACKAGE_VENDOR "Turnix")
 set(CPACK_PACKAGE_CONTACT "Turnix developers <turnix@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "solve a real 3x3x3 cube puzzle one step at a time")
+# One string: separate strings would make a list, joined by ";".
 set(CPACK_PACKAGE_DESCRIPTION
-    "Copy the colours of a scrambled cube into Turnix; it checks the cube,\n"
-    "says what is wrong with a mistaken entry, and computes side turns that\n"
-    "solve it, which you replay one step at a time on the on-screen cube.\n"
-    "turnix-cli solves and checks cubes from the command line.")
+    "Copy the colours of a scrambled cube into Turnix: it checks the cube, \
+says what is wrong with a mistaken entry, and computes side turns that \
+solve it, which you replay one step at a time on the on-screen cube.
+turnix-cli solves and checks cubes from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
