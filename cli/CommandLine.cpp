@@ -307,14 +307,14 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
 
 std::string_view UsageText() noexcept {
     return R"(Usage: turnix-cli solve [SOLVER] [--format FORMAT] FILE.cub
-       turnix-cli solve [SOLVER] [--format FORMAT] -
-       turnix-cli solve [SOLVER] [--format FORMAT] --facelets STRING
-       turnix-cli solve [SOLVER] --batch [--jobs N] [--format codes|notation]
-       turnix-cli check FILE.cub | - | --facelets STRING
-       turnix-cli facelets FILE.cub | --scramble TURNS
-       turnix-cli save --facelets STRING FILE.cub
-       turnix-cli scan [--any-order] PHOTO PHOTO PHOTO PHOTO PHOTO PHOTO
-       turnix-cli --help | --version
+  or:  turnix-cli solve [SOLVER] [--format FORMAT] -
+  or:  turnix-cli solve [SOLVER] [--format FORMAT] --facelets STRING
+  or:  turnix-cli solve [SOLVER] --batch [--jobs N] [--format codes|notation]
+  or:  turnix-cli check FILE.cub | - | --facelets STRING
+  or:  turnix-cli facelets FILE.cub | --scramble TURNS
+  or:  turnix-cli save --facelets STRING FILE.cub
+  or:  turnix-cli scan [--any-order] PHOTO PHOTO PHOTO PHOTO PHOTO PHOTO
+  or:  turnix-cli --help | --version
 
 Solves a 3x3x3 cube the way Turnix does and prints the side turns that
 solve it, from the first to the last. SOLVER is nothing for the program's

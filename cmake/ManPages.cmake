@@ -1,6 +1,7 @@
 # Manual pages, made from each program's --help and --version by help2man,
 # with the sections --help lacks from docs/man/*.h2m; installed compressed,
 # as Debian wants them.
+include(GNUInstallDirs)
 find_program(TURNIX_HELP2MAN help2man)
 find_program(TURNIX_GZIP gzip)
 if(NOT TURNIX_HELP2MAN OR NOT TURNIX_GZIP)
@@ -28,7 +29,6 @@ function(turnix_man_page program)
     install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
 
-include(GNUInstallDirs)
 turnix_man_page(turnix-cli)
 if(TURNIX_BUILD_UI)
     turnix_man_page(turnix)
