@@ -56,6 +56,13 @@ TEST(TurnNotation, EachTokenIsTheCubesOwnTurnOrRotation) {
     rows.emplace_back("x'", [](clsCube& c) { c.RotateDown(); });
     rows.emplace_back("y", [](clsCube& c) { c.RotateLeft(); });
     rows.emplace_back("y2", [](clsCube& c) { c.RotateRight(), c.RotateRight(); });
+    // Other spellings: typographic primes, "2'", moves written together.
+    rows.emplace_back("R\u2019 U\u2032", [](clsCube& c) {
+        c.Side(side::Right).RotateCounterclockwise(), c.Side(side::Top).RotateCounterclockwise();
+    });
+    rows.emplace_back(" RU2'\t", [](clsCube& c) {
+        c.Side(side::Right).RotateClockwise(), c.Side(side::Top).RotateDouble();
+    });
     for (const auto& [token, call] : rows) {
         EXPECT_EQ(After(token), After("", call)) << token;
     }
@@ -74,22 +81,8 @@ TEST(TurnNotation, ATurnBetweenARotationAndItsInverseTurnsTheLayerBroughtThere) 
     }
 }
 
-TEST(TurnNotation, SpellingsOfOneTurnAgree) {
-    for (const auto& [written, same] :
-         std::initializer_list<std::pair<const char*, const char*>>{{"R2", "R R"},
-                                                                    {"R2'", "R2"},
-                                                                    {"R'", "R R R"},
-                                                                    {"R\u2019 U\u2032", "R' U'"},
-                                                                    {"RU2F'", "R U2 F'"},
-                                                                    {"  R\tU  ", "R U"},
-                                                                    {"z2", "z z"},
-                                                                    {"z'", "z z z"}}) {
-        EXPECT_EQ(After(written), After(same)) << written;
-    }
-}
-
 TEST(TurnNotation, AScrambleAndItsInverseLeaveTheCubeAsItWas) {
-    std::vector<std::string> lines{"R U2 F'", "x y z", "L D' B2 U R' F z x' D2"};
+    std::vector<std::string> lines{"x y z", "L D' B2 U R' F z2 x' D2"};
     std::mt19937 random(21);
     for (int n = 0; n < 40; ++n) {
         std::string line;

@@ -39,26 +39,20 @@ private slots:
         QCOMPARE(recent.DropMissing([](const QString& f) { return f != "/4.cub"; }),
                  QStringList(expected).filter(QRegularExpression("^(?!/4)")));
         QCOMPARE(store.values.size(), std::size_t{7});
-        recent.Clear();
-        QVERIFY(store.values.empty());
     }
 
-    // Files that went are gone when the menu opens; the entries open their
-    // files, and "Clear Menu" empties the list.
-    void theMenuDropsMissingFilesOpensAndClears() {
+    // Files that went are gone when the menu opens; "Clear Menu" empties
+    // the list.
+    void theMenuDropsMissingFilesAndClears() {
         QTemporaryDir folder;
         const QString kept = folder.filePath("kept & sound.cub");
-        QVERIFY(QFile(kept).open(QIODevice::WriteOnly));
-        QVERIFY(QDir(folder.path()).mkdir("folder.cub"));
+        QVERIFY(QFile(kept).open(QIODevice::WriteOnly) && QDir(folder.path()).mkdir("x.cub"));
         FakeSettingsStore store;
         RecentFiles recent(store);
-        for (const QString& path :
-             {folder.filePath("folder.cub"), folder.filePath("gone.cub"), kept}) {
+        for (const QString& path : {folder.filePath("x.cub"), folder.filePath("gone.cub"), kept}) {
             recent.Add(path);
         }
         RecentFilesMenu menu(recent, nullptr);
-        QStringList chosen;
-        connect(&menu, &RecentFilesMenu::fileChosen, [&](const QString& path) { chosen << path; });
         const auto captions = [&menu] {
             emit menu.aboutToShow();
             QStringList texts;
@@ -70,8 +64,6 @@ private slots:
         QCOMPARE(captions(),
                  (QStringList{"&1 " + QString(kept).replace("&", "&&"), "", "Clear Menu"}));
         QCOMPARE(recent.Files(), QStringList{kept});
-        menu.actions().first()->trigger();
-        QCOMPARE(chosen, QStringList{kept});
         menu.actions().last()->trigger();
         QCOMPARE(captions(), (QStringList{"", "Clear Menu (off)"}));
     }
