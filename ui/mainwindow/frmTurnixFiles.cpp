@@ -19,7 +19,7 @@ FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& st
 // Why a file named outside the open dialog, which checks the name itself,
 // cannot be opened; nothing when it may be read. Only a regular file: a
 // pipe or a device could block or never end.
-std::optional<QString> CannotOpen(const QString& path) {
+std::optional<QString> WhyNotOpened(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
         return QStringLiteral("No such file");
@@ -75,7 +75,7 @@ void frmTurnix::OpenConfiguration() {
 void frmTurnix::OpenConfigurationFile(const QString& path) {
     clsCube read;
     cubMain.Copy(read);
-    std::optional<QString> problem = CannotOpen(path);
+    std::optional<QString> problem = WhyNotOpened(path);
     if (!problem && !ReadConfigurationFile(LocalPath(path), read)) {
         problem = QStringLiteral("Cannot read the file");
     }

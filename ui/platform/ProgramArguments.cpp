@@ -8,16 +8,16 @@ namespace turnix {
 
 namespace {
 
-QString ProgramName() {
+QString TurnixCommand() {
     return QStringLiteral("turnix");
 }
 
-struct Parser {
+struct ArgumentParser {
     QCommandLineParser parser;
     QCommandLineOption help;
     QCommandLineOption version;
 
-    Parser() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+    ArgumentParser() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
         parser.setApplicationDescription(
             QStringLiteral("Solve a real 3x3x3 cube puzzle one step at a time: enter the "
                            "colours of a scrambled cube, then replay the side turns that "
@@ -38,20 +38,20 @@ struct Parser {
         const QString usage = QStringLiteral("Usage: ");
         const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
         if (text.startsWith(usage) && options > usage.size()) {
-            text.replace(usage.size(), options - usage.size(), ProgramName());
+            text.replace(usage.size(), options - usage.size(), TurnixCommand());
         }
         return text;
     }
 };
 
-QString UsageLine() {
-    return QStringLiteral("Usage: %1 [FILE.cub]\nTry '%1 --help'.\n").arg(ProgramName());
+QString ArgumentsUsageLine() {
+    return QStringLiteral("Usage: %1 [FILE.cub]\nTry '%1 --help'.\n").arg(TurnixCommand());
 }
 
 } // namespace
 
 bool AsksForHelpOrVersion(const QStringList& arguments) {
-    Parser read;
+    ArgumentParser read;
     // Options of Qt's own, which the window system takes later, are unknown
     // here and do not matter.
     static_cast<void>(read.parser.parse(arguments));
@@ -59,28 +59,28 @@ bool AsksForHelpOrVersion(const QStringList& arguments) {
 }
 
 ProgramStart ReadProgramArguments(const QStringList& arguments) {
-    Parser read;
+    ArgumentParser read;
     const bool parsed = read.parser.parse(arguments);
     if (read.AsksForHelp()) {
         return {ProgramStart::Kind::Help, std::nullopt, read.HelpText()};
     }
     if (read.parser.isSet(read.version)) {
         return {ProgramStart::Kind::Version, std::nullopt,
-                ProgramName() + QLatin1Char(' ') +
+                TurnixCommand() + QLatin1Char(' ') +
                     QString::fromUtf8(version::Text.data(),
                                       static_cast<qsizetype>(version::Text.size())) +
                     QLatin1Char('\n')};
     }
-    const QString prefix = ProgramName() + QStringLiteral(": ");
+    const QString prefix = TurnixCommand() + QStringLiteral(": ");
     if (!parsed) {
         return {ProgramStart::Kind::Refused, std::nullopt,
-                prefix + read.parser.errorText() + QLatin1Char('\n') + UsageLine()};
+                prefix + read.parser.errorText() + QLatin1Char('\n') + ArgumentsUsageLine()};
     }
     const QStringList files = read.parser.positionalArguments();
     if (files.size() > 1) {
         return {ProgramStart::Kind::Refused, std::nullopt,
                 prefix + QStringLiteral("one cube file at a time, not %1\n").arg(files.size()) +
-                    UsageLine()};
+                    ArgumentsUsageLine()};
     }
     if (files.size() == 1) {
         return {ProgramStart::Kind::Window, files.first(), QString()};
