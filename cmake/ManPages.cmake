@@ -2,6 +2,10 @@
 # with the sections --help lacks from docs/man/*.h2m; installed compressed,
 # as Debian wants them.
 include(GNUInstallDirs)
+# The sanitizer build is for tests; its programs may report at exit.
+if(TURNIX_SANITIZE)
+    return()
+endif()
 find_program(TURNIX_HELP2MAN help2man)
 find_program(TURNIX_GZIP gzip)
 if(NOT TURNIX_HELP2MAN OR NOT TURNIX_GZIP)
