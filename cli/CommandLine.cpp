@@ -356,10 +356,10 @@ solver (about 20 turns).
                      twist, flip or swap (a corner twisted, an edge flipped,
                      two pieces swapped); POS is UR, UF, ... URF, UFL, ...
   facelets FILE.cub  prints the facelet string of a configuration file
-  --scramble TURNS   with facelets: of the cube that the turns give from
-                     solved, in standard notation: U D F B L R, each alone
-                     (clockwise), with ' (counterclockwise) or with 2 (half
-                     turn), and the whole-cube rotations x y z
+  --scramble TURNS   with facelets: instead of a file, the cube these turns
+                     make of a solved one, in standard notation: U D F B L R
+                     alone (clockwise), with ' (counterclockwise) or with 2
+                     (half turn), and the whole-cube rotations x y z
   save               writes a facelet string as a configuration file
   scan               reads the cube from six photos, one of each side, in the
                      order U R F D L B, each upright as in the net (U with B
