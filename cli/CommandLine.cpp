@@ -21,6 +21,7 @@ struct Words {
     std::optional<std::string> timeLimit;
     std::optional<std::string> jobs;
     std::optional<std::string> threads;
+    std::optional<std::string> scramble;
     bool batch{false};
     bool fewestTurns{false};
     bool anyOrder{false};
@@ -38,13 +39,14 @@ constexpr std::array<std::pair<std::string_view, bool Words::*>, 3> Flags{{
     {"--any-order", &Words::anyOrder},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::optional<std::string> Words::*>, 6> Values{{
+constexpr std::array<std::pair<std::string_view, std::optional<std::string> Words::*>, 7> Values{{
     {"--format", &Words::format},
     {"--facelets", &Words::facelets},
     {"--max-turns", &Words::maxTurns},
     {"--time-limit", &Words::timeLimit},
     {"--jobs", &Words::jobs},
     {"--threads", &Words::threads},
+    {"--scramble", &Words::scramble},
 }};
 
 // Beyond 30 turns the search has nothing to find; ten minutes is as long
@@ -220,12 +222,18 @@ template <typename Member, std::size_t N>
 
 [[nodiscard]] Command ParseFacelets(const Words& words) {
     if (words.SolveOptions() || words.facelets) {
-        return UsageError{"facelets takes a file and no option"};
+        return UsageError{"facelets takes FILE or --scramble TURNS and no other option"};
+    }
+    if (words.scramble) {
+        if (!words.operands.empty()) {
+            return UsageError{"facelets takes one of FILE or --scramble"};
+        }
+        return FaceletsCommand{std::nullopt, words.scramble};
     }
     if (words.operands.size() != 1) {
-        return UsageError{"facelets needs exactly one FILE"};
+        return UsageError{"facelets needs exactly one FILE or --scramble TURNS"};
     }
-    return FaceletsCommand{words.operands.front()};
+    return FaceletsCommand{words.operands.front(), std::nullopt};
 }
 
 [[nodiscard]] Command ParseSave(const Words& words) {
@@ -276,6 +284,9 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
     if (read.anyOrder && command != "scan") {
         return UsageError{"--any-order goes with scan"};
     }
+    if (read.scramble && command != "facelets") {
+        return UsageError{"--scramble goes with facelets"};
+    }
     if (command == "solve") {
         return ParseSolve(read);
     }
@@ -296,14 +307,14 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
 
 std::string_view UsageText() noexcept {
     return R"(Usage: turnix-cli solve [SOLVER] [--format FORMAT] FILE.cub
-       turnix-cli solve [SOLVER] [--format FORMAT] -
-       turnix-cli solve [SOLVER] [--format FORMAT] --facelets STRING
-       turnix-cli solve [SOLVER] --batch [--jobs N] [--format codes|notation]
-       turnix-cli check FILE.cub | - | --facelets STRING
-       turnix-cli facelets FILE.cub
-       turnix-cli save --facelets STRING FILE.cub
-       turnix-cli scan [--any-order] PHOTO PHOTO PHOTO PHOTO PHOTO PHOTO
-       turnix-cli --help | --version
+  or:  turnix-cli solve [SOLVER] [--format FORMAT] -
+  or:  turnix-cli solve [SOLVER] [--format FORMAT] --facelets STRING
+  or:  turnix-cli solve [SOLVER] --batch [--jobs N] [--format codes|notation]
+  or:  turnix-cli check FILE.cub | - | --facelets STRING
+  or:  turnix-cli facelets FILE.cub | --scramble TURNS
+  or:  turnix-cli save --facelets STRING FILE.cub
+  or:  turnix-cli scan [--any-order] PHOTO PHOTO PHOTO PHOTO PHOTO PHOTO
+  or:  turnix-cli --help | --version
 
 Solves a 3x3x3 cube the way Turnix does and prints the side turns that
 solve it, from the first to the last. SOLVER is nothing for the program's
@@ -345,6 +356,10 @@ solver (about 20 turns).
                      twist, flip or swap (a corner twisted, an edge flipped,
                      two pieces swapped); POS is UR, UF, ... URF, UFL, ...
   facelets FILE.cub  prints the facelet string of a configuration file
+  --scramble TURNS   with facelets: instead of a file, the cube these turns
+                     make of a solved one, in standard notation: U D F B L R
+                     alone (clockwise), with ' (counterclockwise) or with 2
+                     (half turn), and the whole-cube rotations x y z
   save               writes a facelet string as a configuration file
   scan               reads the cube from six photos, one of each side, in the
                      order U R F D L B, each upright as in the net (U with B

@@ -8,6 +8,7 @@
 #include "Facelets.h"
 #include "Messages.h"
 #include "SidePhoto.h"
+#include "TurnNotation.h"
 #include "TurnixVersion.h"
 #include "diagnosis/Diagnosis.h"
 
@@ -127,12 +128,16 @@ ExitStatus Run(const CheckCommand& command, std::istream& in, std::ostream& out,
 ExitStatus Run(const FaceletsCommand& command, std::istream& in, std::ostream& out,
                std::ostream& err) {
     clsCube cube;
-    if (const auto error = ReadCube(command.file, in, cube)) {
+    if (command.scramble) {
+        if (const auto error = ApplyNotation(*command.scramble, cube)) {
+            return Fail(err, "scramble: " + NotationErrorText(*error));
+        }
+    } else if (const auto error = ReadCube(*command.file, in, cube)) {
         return Fail(err, *error);
     }
     if (const auto square = FirstSquareWithoutFacelet(cube)) {
         const std::string name =
-            command.file == "-" ? std::string(StandardInputName) : command.file;
+            command.file == "-" ? std::string(StandardInputName) : command.file.value_or("");
         return Fail(
             err, name + ": square " + std::to_string(square->square) + " of side " +
                      std::to_string(square->side) + " holds colour index " +

@@ -58,7 +58,8 @@ TEST(Cli, HelpGoesToStandardOutputAndUsageErrorsPointToItWithStatus2) {
         {"solve", "--batch", "--jobs", "0"}, {"solve", "--short", "--threads=0", "-"},
         {"solve", "--threads", "2", "-"}, {"solve", "--short", "--max-turns", "0", "--time-limit=0", "-"},
         {"check", "--short", "-"}, {"facelets", "--jobs", "2", "x.cub"},
-        {"save", "--max-turns", "9", "--facelets", Solved, "x.cub"}};
+        {"save", "--max-turns", "9", "--facelets", Solved, "x.cub"},
+        {"facelets", "--scramble", "R", "x.cub"}, {"solve", "--scramble", "R"}};
     // clang-format on
     for (const std::vector<std::string_view>& arguments : mistakes) {
         const Result result = Cli(arguments);
@@ -245,6 +246,16 @@ TEST(Cli, SaveThenFaceletsGivesTheStringBackAndSolveReadsTheFile) {
     EXPECT_EQ(Cli({"facelets", file}).out, Scrambled + "\n");
     EXPECT_EQ(Cli({"facelets", "-"}, bytes).out, Scrambled + "\n");
     EXPECT_TRUE(CodesSolve(Scrambled, Cli({"solve", "--format", "codes", "-"}, bytes).out));
+}
+
+TEST(Cli, FaceletsOfAScrambleAreThoseOfTheCubeItGivesFromSolved) {
+    EXPECT_EQ(Cli({"facelets", "--scramble", "R"}).out,
+              "UUFUUFUUFRRRRRRRRRFFDFFDFFDDDBDDBDDBLLLLLLLLLUBBUBBUBB\n");
+    EXPECT_EQ(Cli({"facelets", "--scramble", "x y z z' y' x'"}).out, Solved + "\n");
+    EXPECT_EQ(Cli({"facelets", "--scramble=R U3 F"}),
+              (Result{ExitStatus::BadInput, "",
+                      "turnix-cli: scramble: 'U3' at position 3 is not a turn: use U D F B L R "
+                      "or x y z, each with ' or 2 or nothing\n"}));
 }
 
 TEST(Cli, BadFilesAndFaceletStringsAreNamedWithStatus2) {

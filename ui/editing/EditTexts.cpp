@@ -39,6 +39,10 @@ QString ReadCubeEditText() {
     return QStringLiteral("Read Cube");
 }
 
+QString ApplyTurnsEditText() {
+    return QStringLiteral("Apply Turns");
+}
+
 QString TurnBackEditText(std::int16_t side) {
     const std::string_view name = SideName(side);
     return QStringLiteral("Turn Back %1 Side")

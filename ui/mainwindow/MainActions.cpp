@@ -130,6 +130,8 @@ void MainActions::CreateEditMenu(QMainWindow& window, QAction* undo, QAction* re
         AddEntry(mnuEdit, QStringLiteral("&Copy Facelets"), QStringLiteral("mnuEditCopyFacelets"));
     mnuEditPasteFacelets = AddEntry(mnuEdit, QStringLiteral("&Paste Facelets"),
                                     QStringLiteral("mnuEditPasteFacelets"));
+    mnuEditApplyTurns =
+        AddEntry(mnuEdit, QStringLiteral("Apply &Turns…"), QStringLiteral("mnuEditApplyTurns"));
 }
 
 void MainActions::CreateCubeMenu(QMainWindow& window) {
@@ -218,6 +220,7 @@ void MainActions::DrawSchemePictures(QMainWindow& window, const ColorScheme& col
 void MainActions::SetEditCommandsEnabled(bool editing, bool solvable) const {
     mnuCubeSolve->setEnabled(solvable);
     mnuCubeSolveInFewestTurns->setEnabled(solvable);
+    mnuEditApplyTurns->setEnabled(editing);
     // The entries too, not only their menus, so that their keys do nothing.
     for (QMenu* menu : {mnuCubeRotate, mnuSideTurn}) {
         menu->setEnabled(editing);

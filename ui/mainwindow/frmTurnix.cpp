@@ -5,6 +5,7 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmInstructions.h"
 #include "fewest/FewestTurns.h"
+#include "mainwindow/RecentFilesMenu.h"
 #include "platform/ApplicationTitle.h"
 #include "reading/PhotoReadingController.h"
 #include "view3d/View3DController.h"
@@ -53,6 +54,11 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     view3d =
         new View3DController(*this, platform.settings, *actions.mnuView, *actions.mnuCube,
                              *actions.Toolbar, *ui.txtDummy, [this] { ui.cmdOneStep->click(); });
+    // Under Open: the files last opened or saved.
+    mnuFileOpenRecent = new RecentFilesMenu(recentFiles, actions.mnuFile);
+    actions.mnuFile->insertMenu(
+        fileEntries.at(fileEntries.indexOf(actions.mnuFileOpenConfiguration) + 1),
+        mnuFileOpenRecent);
     ConnectCommands();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
@@ -85,6 +91,11 @@ void frmTurnix::ConnectCommands() {
         ui.txtDummy->setFocus();
     });
     connect(a.mnuEditPasteFacelets, &QAction::triggered, this, &frmTurnix::PasteFacelets);
+    connect(a.mnuEditApplyTurns, &QAction::triggered, this, &frmTurnix::ApplyTurns);
+    connect(mnuFileOpenRecent, &RecentFilesMenu::fileChosen, this,
+            &frmTurnix::OpenConfigurationFile);
+    connect(reading, &PhotoReadingController::cubeFileDropped, this,
+            &frmTurnix::OpenConfigurationFile);
     connect(a.mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
     connect(a.mnuCubeSolveInFewestTurns, &QAction::triggered, this, &frmTurnix::SolveInFewestTurns);
     connect(a.mnuCubeStepBack, &QAction::triggered, this, &frmTurnix::StepBack);

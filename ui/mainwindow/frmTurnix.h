@@ -8,6 +8,7 @@
 #include "editing/FaceletClipboard.h"
 #include "layers/clsSolver.h"
 #include "platform/Platform.h"
+#include "platform/RecentFiles.h"
 #include "session/EditHistory.h"
 #include "session/FewestTurnsPreparer.h"
 #include "session/SolutionSession.h"
@@ -27,6 +28,7 @@ namespace turnix {
 
 class PhotoReadingController;
 class View3DController;
+class RecentFilesMenu;
 class frmInstructions;
 struct TurnedSide;
 enum class Edge : std::uint8_t;
@@ -54,6 +56,11 @@ public:
     [[nodiscard]] const QString& InstallFolder() const noexcept { return strInstallFolder; }
     [[nodiscard]] const clsSolver& Solver() const noexcept { return session.Solver(); }
     [[nodiscard]] bool SolutionMode() const noexcept { return session.SolutionMode(); }
+
+    // Opens a cube file named from outside the open dialog: on the command
+    // line, in "Open Recent" or dropped. One that cannot be read is named
+    // in a message and changes nothing.
+    void OpenConfigurationFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +99,7 @@ private:
     void SaveConfiguration(const QString& strFileName,
                            const std::optional<QString>& vFolder = std::nullopt);
     void PasteFacelets();
+    void ApplyTurns();
     void ApplyReading(const CubeColorValues& values, const std::vector<SquareDoubt>& doubts);
     void TurnSideBack(TurnedSide turned);
     void ChangeDoubtfulSquare(SquareAt at, std::int16_t color);
@@ -112,6 +120,7 @@ private:
     void ShowNextTurn();
 
     Platform platform;
+    RecentFiles recentFiles{platform.settings};
 
     ColorScheme lngColors{DefaultScreenColors};
     std::int16_t intCurrentSide{side::Front};
@@ -126,6 +135,7 @@ private:
     MainControls ui;
     PhotoReadingController* reading{};
     View3DController* view3d{};
+    RecentFilesMenu* mnuFileOpenRecent{};
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;
