@@ -10,7 +10,7 @@ namespace turnix {
 class ElidingLabel;
 
 // Which solver made a list of steps.
-enum class SolverKind { LayerByLayer, FewestTurns };
+enum class SolverKind { LayerByLayer, FewestTurns, Optimal };
 
 // Where a presented solution stands.
 struct SolutionProgress {

@@ -6,6 +6,7 @@
 #include "dialogs/frmInstructions.h"
 #include "editing/EditTexts.h"
 #include "platform/ApplicationTitle.h"
+#include "session/OptimalSolveRun.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QCloseEvent>
@@ -76,6 +77,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     ProbeInstructions();
     EnterEditMode();
     StartPreparingFewestTurns(std::move(prepareFewestTurns));
+    CreateOptimalSolve();
 }
 
 // The worker may still be building the tables; it must not outlive us. The
@@ -83,6 +85,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
 // reach us then.
 frmTurnix::~frmTurnix() {
     disconnect(undoStack, nullptr, this, nullptr);
+    delete optimalSolve;
     StopWaitingForFewestTurns();
     fewestTurnsTables.waitForFinished();
     CloseInstructions();

@@ -41,6 +41,8 @@ class NeighbourLabel;
 class TurnHintOverlay;
 class WholeCubePanel;
 class frmInstructions;
+class OptimalSolveRun;
+struct OptimalResult;
 
 // The main window: shows one side of the cube, names its neighbours, and
 // carries every command. It owns the cube, the solver and the colour scheme
@@ -65,6 +67,8 @@ public:
     [[nodiscard]] const QString& InstallFolder() const noexcept { return strInstallFolder; }
     [[nodiscard]] const clsSolver& Solver() const noexcept { return solMain; }
     [[nodiscard]] bool SolutionMode() const noexcept { return blnSolutionMode; }
+    // "Solve Optimally"'s runs; a test hands its search a fake.
+    [[nodiscard]] OptimalSolveRun& OptimalSolver() const noexcept { return *optimalSolve; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -155,6 +159,11 @@ private:
     void SetSolveEntriesEnabled(bool enabled);
     void StopWaitingForFewestTurns();
 
+    // The optimal solver (frmTurnixOptimal.cpp).
+    void CreateOptimalSolve();
+    void SolveOptimally();
+    void OptimalSolveFinished(const OptimalResult& result);
+
     // The edit history, the facelet clipboard and painting
     // (frmTurnixEditing.cpp).
     void CreateEditMenu();
@@ -214,6 +223,9 @@ private:
     QFuture<void> fewestTurnsTables;
     QFutureWatcher<void>* fewestTurnsWatcher{};
     bool fewestTurnsWaiting{false};
+    OptimalSolveRun* optimalSolve{};
+    // Steps an optimal solve found, for the fewest-turns path to present.
+    std::optional<std::vector<std::int16_t>> presetSteps;
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;
@@ -264,6 +276,7 @@ private:
     QMenu* mnuCube{};
     QAction* mnuCubeSolve{};
     QAction* mnuCubeSolveInFewestTurns{};
+    QAction* mnuCubeSolveOptimally{};
     QAction* mnuCubeStepBack{};
     QMenu* mnuCubeRotate{};
     QAction* mnuCubeDefine{};

@@ -5,6 +5,7 @@
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QtConcurrent/QtConcurrentRun>
+#include <utility>
 
 namespace turnix {
 
@@ -61,7 +62,8 @@ void frmTurnix::StopWaitingForFewestTurns() {
 
 // False, with the old list still there, for a cube that cannot be solved.
 bool frmTurnix::LoadFewestTurnsSolution() {
-    const std::optional<std::vector<std::int16_t>> codes = SolveFewestTurns(cubMain);
+    const std::optional<std::vector<std::int16_t>> codes =
+        presetSteps ? std::exchange(presetSteps, std::nullopt) : SolveFewestTurns(cubMain);
     if (!codes) {
         return false;
     }
@@ -70,7 +72,8 @@ bool frmTurnix::LoadFewestTurnsSolution() {
 }
 
 void frmTurnix::SetSolveEntriesEnabled(bool enabled) {
-    for (QAction* entry : {mnuCubeSolve, mnuCubeSolveInFewestTurns, toolbarSolve}) {
+    for (QAction* entry :
+         {mnuCubeSolve, mnuCubeSolveInFewestTurns, mnuCubeSolveOptimally, toolbarSolve}) {
         entry->setEnabled(enabled);
     }
 }

@@ -117,6 +117,8 @@ void frmTurnix::CreateCubeMenu() {
     mnuCubeSolve = AddEntry(mnuCube, QStringLiteral("&Solve"), QStringLiteral("mnuCubeSolve"));
     mnuCubeSolveInFewestTurns = AddEntry(mnuCube, QStringLiteral("Solve in &Fewest Turns"),
                                          QStringLiteral("mnuCubeSolveInFewestTurns"));
+    mnuCubeSolveOptimally = AddEntry(mnuCube, QStringLiteral("Solve &Optimally"),
+                                     QStringLiteral("mnuCubeSolveOptimally"));
     mnuCubeStepBack =
         AddEntry(mnuCube, QStringLiteral("Step &Back"), QStringLiteral("mnuCubeStepBack"));
     mnuCubeStepBack->setShortcut(Qt::Key_Backspace);
@@ -125,6 +127,7 @@ void frmTurnix::CreateCubeMenu() {
         AddEntry(mnuCube, QStringLiteral("&Define Colors"), QStringLiteral("mnuCubeDefine"));
     connect(mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
     connect(mnuCubeSolveInFewestTurns, &QAction::triggered, this, &frmTurnix::SolveInFewestTurns);
+    connect(mnuCubeSolveOptimally, &QAction::triggered, this, &frmTurnix::SolveOptimally);
     connect(mnuCubeStepBack, &QAction::triggered, this, &frmTurnix::StepBack);
     connect(mnuCubeDefine, &QAction::triggered, this, &frmTurnix::DefineColorScheme);
 

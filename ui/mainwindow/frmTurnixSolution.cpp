@@ -35,7 +35,7 @@ void frmTurnix::SolveWith(SolverKind kind) {
         SaveConfiguration(QStringLiteral("SaveLast.cub"), strInstallFolder);
     }
     const bool solved =
-        kind == SolverKind::FewestTurns ? LoadFewestTurnsSolution() : solMain.Solve(cubMain);
+        kind == SolverKind::LayerByLayer ? solMain.Solve(cubMain) : LoadFewestTurnsSolution();
     if (!solved) {
         ShowSolveMessage(QStringLiteral("Invalid Cube Configuration"));
         DiscardSolution();
