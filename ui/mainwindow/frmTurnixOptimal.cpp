@@ -28,12 +28,14 @@ void frmTurnix::CreateOptimalSolve() {
 // The progress dialog is modal, so the cube stays as it is until the
 // search ends.
 void frmTurnix::SolveOptimally() {
-    if (optimalSolve->Running() || fewestTurnsWaiting) {
+    if (optimalSolve->Running() || fewestTurns.Waiting()) {
         return;
     }
     if (!optimalSolve->Start(cubMain)) {
-        ShowSolveMessage(QStringLiteral("Invalid Cube Configuration"));
         DiscardSolution();
+        platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
+                                          QStringLiteral("Invalid Cube Configuration"),
+                                          MessageIcon::Exclamation);
     }
 }
 
@@ -58,9 +60,9 @@ void frmTurnix::OptimalSolveFinished(const OptimalResult& result) {
     if (!result.steps) {
         return;
     }
-    presetSteps = result.steps;
     SolveWith(result.outcome == OptimalResult::Outcome::Proven ? SolverKind::Optimal
-                                                               : SolverKind::FewestTurns);
+                                                               : SolverKind::FewestTurns,
+              &*result.steps);
 }
 
 } // namespace turnix
