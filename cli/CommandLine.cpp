@@ -24,18 +24,21 @@ struct Words {
     std::optional<std::string> scramble;
     bool batch{false};
     bool fewestTurns{false};
+    bool optimal{false};
     bool anyOrder{false};
     std::vector<std::string> operands;
 
     // Any option that only solve takes.
     [[nodiscard]] bool SolveOptions() const {
-        return batch || fewestTurns || format || maxTurns || timeLimit || jobs || threads;
+        return batch || fewestTurns || optimal || format || maxTurns || timeLimit || jobs ||
+               threads;
     }
 };
 
-constexpr std::array<std::pair<std::string_view, bool Words::*>, 3> Flags{{
+constexpr std::array<std::pair<std::string_view, bool Words::*>, 4> Flags{{
     {"--batch", &Words::batch},
     {"--short", &Words::fewestTurns},
+    {"--optimal", &Words::optimal},
     {"--any-order", &Words::anyOrder},
 }};
 
@@ -125,11 +128,21 @@ template <typename Member, std::size_t N>
 [[nodiscard]] std::optional<UsageError> ReadSolverOptions(const Words& words,
                                                           SolveCommand& command) {
     command.solver.fewestTurns = words.fewestTurns;
-    if (!words.fewestTurns && (words.maxTurns || words.timeLimit || words.threads)) {
+    command.solver.optimal = words.optimal;
+    if (words.fewestTurns && words.optimal) {
+        return UsageError{"--short and --optimal are two solvers; choose one"};
+    }
+    if (words.optimal) {
+        // No limit unless one is given: the answer is then proven.
+        command.solver.limits.timeLimit = std::chrono::milliseconds{0};
+        if (words.maxTurns) {
+            return UsageError{"--max-turns goes with --short; --optimal finds the fewest turns"};
+        }
+    } else if (!words.fewestTurns && (words.maxTurns || words.timeLimit || words.threads)) {
         return UsageError{std::string(words.maxTurns    ? "--max-turns"
                                       : words.timeLimit ? "--time-limit"
                                                         : "--threads") +
-                          " goes with --short, the solver it sets"};
+                          " goes with --short or --optimal, the solver it sets"};
     }
     if (words.jobs && !words.batch) {
         return UsageError{"--jobs goes with --batch; --threads sets the threads of one cube"};
@@ -151,7 +164,8 @@ template <typename Member, std::size_t N>
         }
         command.solver.limits.timeLimit = std::chrono::milliseconds{*milliseconds};
     }
-    if (command.solver.limits.maxTurns == 0 && command.solver.limits.timeLimit.count() == 0) {
+    if (!words.optimal && command.solver.limits.maxTurns == 0 &&
+        command.solver.limits.timeLimit.count() == 0) {
         return UsageError{"--max-turns 0 searches until the time is up; give it a --time-limit"};
     }
     for (const auto& [option, text, count] :
@@ -318,9 +332,10 @@ std::string_view UsageText() noexcept {
 
 Solves a 3x3x3 cube the way Turnix does and prints the side turns that
 solve it, from the first to the last. SOLVER is nothing for the program's
-layer-by-layer solver (about 113 turns, in stages a person can learn), or
+layer-by-layer solver (about 113 turns, in stages a person can learn),
 --short [--max-turns N] [--time-limit MS] [--threads N] for the fewest-turns
-solver (about 20 turns).
+solver (about 20 turns), or --optimal [--time-limit MS] [--threads N] for a
+solution proven the shortest (about 18 turns).
 
   solve FILE.cub     the cube of a Turnix configuration file; - reads one
                      from standard input
@@ -342,8 +357,16 @@ solver (about 20 turns).
                      the shortest solution found by then (default 50); 0 is no
                      limit, the same answer every time, but with N below what
                      the cube needs the search goes on for very long
-  --threads N        with --short: search each cube on N threads, 1 to 256
-                     (default: one per core for one cube, 1 in a batch)
+  --optimal          the optimal solver: the fewest turns there are, proven by
+                     a search that takes seconds to minutes a cube; the first
+                     run makes a table of about 300 MB in a few minutes and
+                     keeps it in ~/.cache/turnix
+                     With --time-limit MS: the shortest solution found by
+                     then, with a line on standard error when it is not
+                     proven (default: no limit)
+  --threads N        with --short or --optimal: search each cube on N
+                     threads, 1 to 256 (default: one per core for one cube,
+                     1 in a batch)
   --format FORMAT    text: one description per line (the default);
                      codes: step codes 0..17 on one line (the default for
                      --batch); notation: F, F', F2, L, B, R, U, D on one line

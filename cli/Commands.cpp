@@ -64,10 +64,26 @@ namespace {
                                   std::ostream& out, std::ostream& err) {
     SolverChoice solver = command.solver;
     solver.limits.threads = command.threads.value_or(DefaultJobCount());
-    const auto steps = CubeSolver(solver).Solve(cube);
+    int reported = -1;
+    solver.tableProgress = [&err, &reported](int percent) {
+        // Every tenth, so that a log holds a few lines, not hundreds.
+        if (percent / 10 != reported / 10) {
+            reported = percent;
+            err << Program << "making the optimal solver's table, kept for later runs: " << percent
+                << "%" << std::endl;
+        }
+    };
+    CubeSolver cubeSolver(solver);
+    const auto steps = cubeSolver.Solve(cube);
+    if (!steps && !cubeSolver.Problem().empty()) {
+        return Fail(err, cubeSolver.Problem());
+    }
     if (!steps) {
         err << InvalidCubeMessage << '\n';
         return ExitStatus::InvalidCube;
+    }
+    if (!cubeSolver.Remark().empty()) {
+        err << Program << cubeSolver.Remark() << '\n';
     }
     if (steps->empty()) {
         err << AlreadyCompleteMessage << '\n';

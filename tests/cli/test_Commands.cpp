@@ -81,12 +81,31 @@ TEST(Cli, SolverOptionsReachTheCommandOrAreRefusedWithTheReason) {
     EXPECT_EQ(command.solver.limits.timeLimit.count(), 0);
     EXPECT_EQ(command.jobs, 3U);
     EXPECT_EQ(command.threads, 4U);
+    // The optimal solver has no time limit unless one is given.
+    for (const auto& [limit, milliseconds] :
+         {std::pair{"--time-limit=0", 0}, {"--time-limit=900", 900}}) {
+        const std::vector<std::string_view> optimal{"solve", "--optimal", "--batch", limit};
+        const auto parsed = std::get<SolveCommand>(ParseCommandLine(optimal));
+        EXPECT_TRUE(parsed.solver.optimal);
+        EXPECT_FALSE(parsed.solver.fewestTurns);
+        EXPECT_EQ(parsed.solver.limits.timeLimit.count(), milliseconds);
+    }
+    const std::vector<std::string_view> untimed{"solve", "--optimal", "-"};
+    EXPECT_EQ(std::get<SolveCommand>(ParseCommandLine(untimed)).solver.limits.timeLimit.count(), 0);
 
     const std::string turns = "--max-turns takes a number of turns from 0 (no target) to 30, not ";
     const std::string time = "--time-limit takes milliseconds from 0 (no limit) to 600000, not ";
     const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases{
-        {{"solve", "--max-turns", "20", "-"}, "--max-turns goes with --short, the solver it sets"},
-        {{"solve", "--batch", "--threads", "2"}, "--threads goes with --short, the solver it sets"},
+        {{"solve", "--max-turns", "20", "-"},
+         "--max-turns goes with --short or --optimal, the solver it sets"},
+        {{"solve", "--batch", "--threads", "2"},
+         "--threads goes with --short or --optimal, the solver it sets"},
+        {{"solve", "--short", "--optimal", "-"},
+         "--short and --optimal are two solvers; choose one"},
+        {{"solve", "--optimal", "--max-turns", "19", "-"},
+         "--max-turns goes with --short; --optimal finds the fewest turns"},
+        {{"check", "--optimal", "-"},
+         "check takes FILE, - or --facelets STRING and no other option"},
         {{"solve", "--short", "--jobs", "2", "-"},
          "--jobs goes with --batch; --threads sets the threads of one cube"},
         {{"solve", "--short", "--max-turns", "-1", "-"}, turns + "'-1'"},

@@ -139,6 +139,8 @@ void MainActions::CreateCubeMenu(QMainWindow& window) {
     mnuCubeSolve = AddEntry(mnuCube, QStringLiteral("&Solve"), QStringLiteral("mnuCubeSolve"));
     mnuCubeSolveInFewestTurns = AddEntry(mnuCube, QStringLiteral("Solve in &Fewest Turns"),
                                          QStringLiteral("mnuCubeSolveInFewestTurns"));
+    mnuCubeSolveOptimally = AddEntry(mnuCube, QStringLiteral("Solve &Optimally"),
+                                     QStringLiteral("mnuCubeSolveOptimally"));
     mnuCubeStepBack =
         AddEntry(mnuCube, QStringLiteral("Step &Back"), QStringLiteral("mnuCubeStepBack"));
     mnuCubeStepBack->setShortcut(Qt::Key_Backspace);
@@ -221,6 +223,7 @@ void MainActions::SetEditCommandsEnabled(bool editing, bool solvable) const {
     mnuCubeSolve->setEnabled(solvable);
     mnuCubeSolveInFewestTurns->setEnabled(solvable);
     mnuEditApplyTurns->setEnabled(editing);
+    mnuCubeSolveOptimally->setEnabled(solvable);
     // The entries too, not only their menus, so that their keys do nothing.
     for (QMenu* menu : {mnuCubeRotate, mnuSideTurn}) {
         menu->setEnabled(editing);

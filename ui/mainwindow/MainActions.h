@@ -55,6 +55,7 @@ public:
     QMenu* mnuCube{};
     QAction* mnuCubeSolve{};
     QAction* mnuCubeSolveInFewestTurns{};
+    QAction* mnuCubeSolveOptimally{};
     QAction* mnuCubeStepBack{};
     QMenu* mnuCubeRotate{};
     QAction* mnuCubeDefine{};

@@ -45,8 +45,15 @@ QString SolutionStatusBar::StepMessage(const SolutionProgress& progress) {
 }
 
 QString SolutionStatusBar::SolverName(SolverKind solver) {
-    return solver == SolverKind::FewestTurns ? QStringLiteral("Fewest turns")
-                                             : QStringLiteral("Layer by layer");
+    switch (solver) {
+    case SolverKind::FewestTurns:
+        return QStringLiteral("Fewest turns");
+    case SolverKind::Optimal:
+        return QStringLiteral("Optimal");
+    case SolverKind::LayerByLayer:
+        break;
+    }
+    return QStringLiteral("Layer by layer");
 }
 
 } // namespace turnix

@@ -8,6 +8,7 @@
 #include "mainwindow/RecentFilesMenu.h"
 #include "platform/ApplicationTitle.h"
 #include "reading/PhotoReadingController.h"
+#include "session/OptimalSolveRun.h"
 #include "view3d/View3DController.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
@@ -59,6 +60,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     actions.mnuFile->insertMenu(
         fileEntries.at(fileEntries.indexOf(actions.mnuFileOpenConfiguration) + 1),
         mnuFileOpenRecent);
+    CreateOptimalSolve();
     ConnectCommands();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
@@ -76,6 +78,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
 }
 
 frmTurnix::~frmTurnix() {
+    delete optimalSolve;
     CloseInstructions();
 }
 
@@ -98,6 +101,7 @@ void frmTurnix::ConnectCommands() {
             &frmTurnix::OpenConfigurationFile);
     connect(a.mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
     connect(a.mnuCubeSolveInFewestTurns, &QAction::triggered, this, &frmTurnix::SolveInFewestTurns);
+    connect(a.mnuCubeSolveOptimally, &QAction::triggered, this, &frmTurnix::SolveOptimally);
     connect(a.mnuCubeStepBack, &QAction::triggered, this, &frmTurnix::StepBack);
     connect(a.mnuCubeDefine, &QAction::triggered, this, &frmTurnix::DefineColorScheme);
     for (const MainActions::RotateEntry& entry : a.mnuCubeRotateEntries) {

@@ -30,6 +30,8 @@ class PhotoReadingController;
 class View3DController;
 class RecentFilesMenu;
 class frmInstructions;
+class OptimalSolveRun;
+struct OptimalResult;
 struct TurnedSide;
 enum class Edge : std::uint8_t;
 
@@ -56,6 +58,8 @@ public:
     [[nodiscard]] const QString& InstallFolder() const noexcept { return strInstallFolder; }
     [[nodiscard]] const clsSolver& Solver() const noexcept { return session.Solver(); }
     [[nodiscard]] bool SolutionMode() const noexcept { return session.SolutionMode(); }
+    // "Solve Optimally"'s runs; a test hands its search a fake.
+    [[nodiscard]] OptimalSolveRun& OptimalSolver() const noexcept { return *optimalSolve; }
 
     // Opens a cube file named from outside the open dialog: on the command
     // line, in "Open Recent" or dropped. One that cannot be read is named
@@ -108,8 +112,13 @@ private:
 
     // Solving and stepping (frmTurnixSolution.cpp).
     void SolveCube();
-    void SolveWith(SolverKind kind);
+    void SolveWith(SolverKind kind, const std::vector<std::int16_t>* found = nullptr);
     void SolveInFewestTurns();
+
+    // The optimal solver (frmTurnixOptimal.cpp).
+    void CreateOptimalSolve();
+    void SolveOptimally();
+    void OptimalSolveFinished(const OptimalResult& result);
     void DiscardSolution();
     void ApplyStep(std::int16_t intStep);
     void OneStep();
@@ -136,6 +145,7 @@ private:
     PhotoReadingController* reading{};
     View3DController* view3d{};
     RecentFilesMenu* mnuFileOpenRecent{};
+    OptimalSolveRun* optimalSolve{};
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;

@@ -19,11 +19,11 @@ void frmTurnix::SolveCube() {
 
 // The cube goes to "SaveLast.cub" before every attempt, so that a cube the
 // solver refuses can be opened again and checked.
-void frmTurnix::SolveWith(SolverKind kind) {
+void frmTurnix::SolveWith(SolverKind kind, const std::vector<std::int16_t>* found) {
     if (!strInstallFolder.isEmpty()) {
         SaveConfiguration(QStringLiteral("SaveLast.cub"), strInstallFolder);
     }
-    const SolveOutcome outcome = session.Solve(kind, cubMain);
+    const SolveOutcome outcome = session.Solve(kind, cubMain, found);
     if (outcome == SolveOutcome::Started) {
         EnterSolutionMode();
         return;

@@ -44,9 +44,13 @@ std::optional<std::int16_t> SolutionSession::NextStep() const noexcept {
 
 // The fewest-turns solver keeps the old list when it fails; it goes all the
 // same.
-SolveOutcome SolutionSession::Solve(SolverKind kind, const clsCube& cube) {
+SolveOutcome SolutionSession::Solve(SolverKind kind, const clsCube& cube,
+                                    const std::vector<std::int16_t>* found) {
     bool solved = false;
-    if (kind == SolverKind::FewestTurns) {
+    if (found != nullptr) {
+        solMain.LoadSteps(*found);
+        solved = true;
+    } else if (kind == SolverKind::FewestTurns) {
         if (const auto codes = SolveFewestTurns(cube)) {
             solMain.LoadSteps(*codes);
             solved = true;

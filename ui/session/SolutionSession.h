@@ -14,7 +14,7 @@
 namespace turnix {
 
 // Which solver made a list of steps.
-enum class SolverKind { LayerByLayer, FewestTurns };
+enum class SolverKind { LayerByLayer, FewestTurns, Optimal };
 
 // Where a presented solution stands.
 struct SolutionProgress {
@@ -51,8 +51,10 @@ public:
     [[nodiscard]] std::optional<std::int16_t> NextStep() const noexcept;
 
     // Solves the cube; an attempt that fails or finds nothing to do leaves
-    // no list behind, not even a finished one from before.
-    SolveOutcome Solve(SolverKind kind, const clsCube& cube);
+    // no list behind, not even a finished one from before. With `found`, the
+    // steps a search has already found stand for the solver's.
+    SolveOutcome Solve(SolverKind kind, const clsCube& cube,
+                       const std::vector<std::int16_t>* found = nullptr);
     void Discard();
     // The step to make now, the cursor moved past it. After the last step
     // the session returns to edit mode with the finished list, remembers the
