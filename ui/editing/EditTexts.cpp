@@ -1,6 +1,6 @@
 #include "EditTexts.h"
 
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 
 namespace turnix {
 

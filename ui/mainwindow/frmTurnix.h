@@ -5,8 +5,8 @@
 #include "appearance/ColorScheme.h"
 #include "appearance/ScreenColor.h"
 #include "clsCube.h"
-#include "clsSolver.h"
 #include "editing/FaceletClipboard.h"
+#include "layers/clsSolver.h"
 #include "platform/Platform.h"
 #include "session/EditHistory.h"
 #include "session/FewestTurnsPreparer.h"
@@ -29,7 +29,7 @@ class PhotoReadingController;
 class View3DController;
 class frmInstructions;
 struct TurnedSide;
-enum class GridEdge : std::uint8_t;
+enum class Edge : std::uint8_t;
 
 // The main window: shows one side of the cube, names its neighbours, and
 // carries every command. It owns the cube and the colour scheme for the
@@ -69,7 +69,7 @@ private:
     void StoreWindowState();
     void DisplaySide();
     void ShowSide(std::int16_t intSide);
-    void ShowNeighbour(GridEdge edge);
+    void ShowNeighbour(Edge edge);
     [[nodiscard]] QColor SquareColor(std::int16_t colorIndex) const;
     [[nodiscard]] bool HoldsKeyboardPlace() const;
     [[nodiscard]] bool LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const;

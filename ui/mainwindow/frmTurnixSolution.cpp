@@ -1,4 +1,5 @@
 #include "SolutionStatusBar.h"
+#include "SolveMessages.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
@@ -30,8 +31,8 @@ void frmTurnix::SolveWith(SolverKind kind) {
     ShowSessionState();
     platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
                                       outcome == SolveOutcome::Invalid
-                                          ? QStringLiteral("Invalid Cube Configuration")
-                                          : QStringLiteral("Cube is already complete"),
+                                          ? QString::fromLatin1(InvalidCubeMessage)
+                                          : QString::fromLatin1(AlreadyCompleteMessage),
                                       MessageIcon::Exclamation);
     ui.txtDummy->setFocus();
 }

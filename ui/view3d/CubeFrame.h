@@ -2,7 +2,7 @@
 
 #include "Camera.h"
 #include "CubeScene.h"
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "StickerLetters.h"
 #include "appearance/ScreenColor.h"
 

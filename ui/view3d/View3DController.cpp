@@ -1,7 +1,7 @@
 #include "View3DController.h"
 
 #include "CubeView3D.h"
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "View3DPanel.h"
 #include "appearance/TurnixPictures.h"
 #include "clsCube.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 #include "appearance/ScreenColor.h"
 
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "CubeNet.h"
 
-#include "FindingText.h"
 #include "appearance/FocusMark.h"
 #include "appearance/TurnArrows.h"
+#include "diagnosis/FindingText.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

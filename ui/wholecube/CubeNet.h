@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Diagnosis.h"
 #include "NetGeometry.h"
 #include "appearance/ScreenColor.h"
 #include "appearance/TurnHint.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <QWidget>
 #include <cstdint>
