@@ -90,8 +90,9 @@ void frmTurnix::StepBack() {
     if (const auto undone = session.TakeStepBack()) {
         if (entering) {
             EnterSolutionMode();
+        } else {
+            ShowSessionState();
         }
-        ShowSessionState();
         ApplyStep(InverseStep(*undone));
     }
 }
