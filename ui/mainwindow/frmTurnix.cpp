@@ -6,6 +6,7 @@
 #include "dialogs/frmInstructions.h"
 #include "editing/EditTexts.h"
 #include "platform/ApplicationTitle.h"
+#include "session/SessionKeeper.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QCloseEvent>
@@ -61,6 +62,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     CreateFollowControls();
     CreateWholeCubePanel();
     CreateReadingEntries();
+    CreateKeyboardEntries();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
     // pictures drawn in it), the step texts,
@@ -75,6 +77,8 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     SetDefaultGeometry();
     ProbeInstructions();
     EnterEditMode();
+    CreateSessionKeeping();
+    RestoreSession();
     StartPreparingFewestTurns(std::move(prepareFewestTurns));
 }
 
@@ -82,6 +86,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
 // undo stack, a child, is cleared after we are gone: its signals must not
 // reach us then.
 frmTurnix::~frmTurnix() {
+    sessionKeeper->Stop();
     disconnect(undoStack, nullptr, this, nullptr);
     StopWaitingForFewestTurns();
     fewestTurnsTables.waitForFinished();
@@ -105,6 +110,9 @@ void frmTurnix::DisplaySide() {
     CheckFinishedListStillFits();
     wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();
+    if (sessionKeeper != nullptr) {
+        sessionKeeper->Changed();
+    }
     txtDummy->setFocus();
 }
 
@@ -170,6 +178,9 @@ bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     }
     const auto index = static_cast<std::size_t>(square - cmdColor.cbegin());
+    if (event->type() == QEvent::FocusIn) {
+        TakeTabStop(**square);
+    }
     if (event->type() == QEvent::MouseButtonPress && (*square)->isEnabled()) {
         PickSquareColor(static_cast<std::int16_t>(index),
                         static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
@@ -224,6 +235,7 @@ void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
 void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreColorScheme(platform.settings, lngColors);
     StoreWindowState();
+    sessionKeeper->SaveNow();
     CloseInstructions();
     event->accept();
 }

@@ -38,6 +38,9 @@ class QUndoStack;
 namespace turnix {
 
 class NeighbourLabel;
+class SessionKeeper;
+struct SessionSolution;
+struct SessionState;
 class TurnHintOverlay;
 class WholeCubePanel;
 class frmInstructions;
@@ -86,6 +89,7 @@ private:
     [[nodiscard]] QWidget* CreateSolutionFrame();
     void CreateFocusSink(QWidget* centralArea);
     void SetTabOrder();
+    void TakeTabStop(QPushButton& square);
     void SetDefaultGeometry();
 
     // Menus and toolbar (frmTurnixMenus.cpp).
@@ -185,6 +189,17 @@ private:
     void TurnSideBack(TurnedSide turned);
     void ChangeDoubtfulSquare(SquareAt at, std::int16_t color);
 
+    // Where the user left off, kept for the next run (frmTurnixState.cpp).
+    void CreateSessionKeeping();
+    [[nodiscard]] SessionState CaptureSession();
+    void RestoreSession();
+    void RestoreHistory(const SessionState& state);
+    void RestoreSolution(const SessionSolution& solution);
+    void RestoreGeometry(const SessionState& state);
+
+    // Keys for the clipboard, Exit and Clear Steps (frmTurnixKeys.cpp).
+    void CreateKeyboardEntries();
+
     // Colours and Help (frmTurnixDialogs.cpp).
     void DefineColorScheme();
     void PickSquareColor(std::int16_t intSquare, QPoint globalPointer);
@@ -226,6 +241,7 @@ private:
     // The history's index just after the last reading, whose doubts go when
     // it is undone.
     int readingIndex{-1};
+    SessionKeeper* sessionKeeper{};
 
     // Controls, owned by their Qt parents.
     QToolBar* Toolbar{};
@@ -265,6 +281,7 @@ private:
     QAction* mnuCubeSolve{};
     QAction* mnuCubeSolveInFewestTurns{};
     QAction* mnuCubeStepBack{};
+    QAction* mnuCubeClearSteps{};
     QMenu* mnuCubeRotate{};
     QAction* mnuCubeDefine{};
     QMenu* mnuSide{};

@@ -1,5 +1,6 @@
 #include "TurnHintOverlay.h"
 #include "frmTurnix.h"
+#include "session/SessionKeeper.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -70,6 +71,9 @@ void frmTurnix::UpdateFollowControls() {
         statusSolution->Clear();
     }
     ShowNextTurn();
+    if (sessionKeeper != nullptr) {
+        sessionKeeper->Changed();
+    }
 }
 
 // The step that One Step would make, drawn before it is made: on the net's

@@ -5,6 +5,9 @@
 #include "TurnHintOverlay.h"
 #include "frmTurnix.h"
 #include "platform/WindowPlacement.h"
+#include "wholecube/ColorPalette.h"
+#include "wholecube/CubeNet.h"
+#include "wholecube/WholeCubePanel.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -191,20 +194,35 @@ void frmTurnix::CreateFocusSink(QWidget* centralArea) {
     txtDummy->lower();
 }
 
-// Tab from the resting place goes round the side view in reading order, then
-// the solution controls.
+// Tab from the resting place reaches the grid, the palette and the net
+// first, each one stop (the arrow keys move inside them), then the labels
+// and the solution controls. The resting place itself takes no Tab stop.
 void frmTurnix::SetTabOrder() {
-    std::vector<QWidget*> order{txtDummy, lblNorth, lblWest};
+    txtDummy->setFocusPolicy(Qt::NoFocus);
+    std::vector<QWidget*> order{txtDummy};
     order.insert(order.end(), cmdColor.cbegin(), cmdColor.cend());
-    order.insert(order.end(), {lblEast, lblSouth, txtSolution, cmdOneStep, cmdStepsToCompletion,
-                               cmdPreviousSteps, cmdClear});
+    if (wholeCube != nullptr) {
+        order.push_back(&wholeCube->Palette());
+        order.push_back(&wholeCube->Net());
+    }
+    order.insert(order.end(), {lblNorth, lblWest, lblEast, lblSouth, txtSolution, cmdOneStep,
+                               cmdStepsToCompletion, cmdPreviousSteps, cmdClear});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order.at(i - 1), order.at(i));
+    }
+    TakeTabStop(*cmdColor.front());
+}
+
+// The one square that Tab stops at: the last one the keyboard was on.
+void frmTurnix::TakeTabStop(QPushButton& square) {
+    for (QPushButton* other : cmdColor) {
+        other->setFocusPolicy(other == &square ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
 void frmTurnix::SetDefaultGeometry() {
     resize((DefaultClientSize + WholeCubeRoom()).expandedTo(sizeHint()));
+    setGeometry(FittedOnScreen(*this, geometry()));
     CenterOnScreen(*this);
 }
 

@@ -39,11 +39,8 @@ void frmTurnix::CreateWholeCubePanel() {
     toggle->setObjectName(QStringLiteral("mnuViewWholeCube"));
     mnuView->addAction(toggle);
 
-    // Made after the tab order was set, and then placed after the solution
-    // frame in it.
+    // Made after the tab order was set, which takes it in now.
     SetTabOrder();
-    setTabOrder(cmdClear, &wholeCube->Palette());
-    setTabOrder(&wholeCube->Palette(), &wholeCube->Net());
 
     const CubeNet& net = wholeCube->Net();
     connect(&net, &CubeNet::sideChosen, this, &frmTurnix::ShowSide);

@@ -37,7 +37,32 @@ QRect AvailableArea(const QScreen* screen) {
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
+// Before the window manager has framed a window, room for a title bar of
+// the usual height, in the screen's own pixels.
+QMargins FrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    if (frame != inner) {
+        return {inner.left() - frame.left(), inner.top() - frame.top(),
+                frame.right() - inner.right(), frame.bottom() - inner.bottom()};
+    }
+    constexpr int TitleBar = 32;
+    return {0, static_cast<int>(TitleBar / window.devicePixelRatioF()), 0, 0};
+}
+
 } // namespace
+
+QRect FittedInto(const QRect& client, const QMargins& frame, const QRect& area) {
+    const QRect outer = client.marginsAdded(frame);
+    const QSize size = outer.size().boundedTo(area.size());
+    return QRect(KeptInside(QRect(outer.topLeft(), size), area), size).marginsRemoved(frame);
+}
+
+QRect FittedOnScreen(const QWidget& window, const QRect& client) {
+    const QScreen* screen = QGuiApplication::screenAt(client.center());
+    const QRect area = AvailableArea(screen != nullptr ? screen : window.screen());
+    return area.isEmpty() ? client : FittedInto(client, FrameMargins(window), area);
+}
 
 QPoint CenteredIn(QSize frame, const QRect& area) {
     return {area.left() + (area.width() - frame.width()) / 2,
