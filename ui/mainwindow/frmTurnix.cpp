@@ -173,6 +173,11 @@ bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
+    if (event->type() == QEvent::ShortcutOverride &&
+        TextBoxKeepsKey(watched, *static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     const auto square = std::find(cmdColor.cbegin(), cmdColor.cend(), watched);
     if (square == cmdColor.cend()) {
         return QMainWindow::eventFilter(watched, event);

@@ -199,6 +199,7 @@ private:
 
     // Keys for the clipboard, Exit and Clear Steps (frmTurnixKeys.cpp).
     void CreateKeyboardEntries();
+    [[nodiscard]] bool TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const;
 
     // Colours and Help (frmTurnixDialogs.cpp).
     void DefineColorScheme();

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -31,12 +33,21 @@ private:
 
 } // namespace
 
+// A text box other than the hidden resting place keeps the clipboard keys
+// for its own text, even a read-only one that can only copy.
+bool frmTurnix::TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const {
+    return watched != txtDummy && qobject_cast<const QLineEdit*>(watched) != nullptr &&
+           (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) ||
+            key.matches(QKeySequence::Cut));
+}
+
 // The clipboard keys reach the facelet entries wherever the focus rests but
 // in a text box that takes them itself.
 void frmTurnix::CreateKeyboardEntries() {
     mnuEditCopyFacelets->setShortcuts(QKeySequence::Copy);
     mnuEditPasteFacelets->setShortcuts(QKeySequence::Paste);
-    mnuFileExit->setShortcuts(QKeySequence::Quit);
+    // Not every desktop names a Quit key; Ctrl+Q is the one users expect.
+    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuCubeClearSteps = new QAction(QStringLiteral("&Clear Steps"), mnuCube);
     mnuCubeClearSteps->setObjectName(QStringLiteral("mnuCubeClearSteps"));

@@ -1,6 +1,7 @@
 // The main window from the keyboard: where Enter goes, Tab and the arrow
 // keys, and the mark on the control that has the focus.
 
+#include "Facelets.h"
 #include "FollowTestSupport.h"
 
 #include <QtTest>
@@ -82,9 +83,9 @@ private slots:
             QTest::keyClick(Focused(), Qt::Key_Tab);
             order << Focused()->objectName();
         }
-        QCOMPARE(order, (QStringList{"cmdColor0", "WholeCubePalette", "WholeCubeNet", "lblNorth",
-                                     "lblWest", "lblEast", "lblSouth", "cmdColor0",
-                                     "WholeCubePalette"}));
+        QCOMPARE(order,
+                 (QStringList{"cmdColor0", "WholeCubePalette", "WholeCubeNet", "lblNorth",
+                              "lblWest", "lblEast", "lblSouth", "cmdColor0", "WholeCubePalette"}));
         QTest::keyClick(Focused(), Qt::Key_Backtab);
         QTest::keyClick(Focused(), Qt::Key_Right);
         QTest::keyClick(Focused(), Qt::Key_Down);
@@ -164,7 +165,58 @@ private slots:
         }
     }
 
+    // Wherever the focus rests but in a text box, Ctrl+C and Ctrl+V copy
+    // and paste the facelets; the step text keeps both keys to itself.
+    void theClipboardKeysCopyAndPasteFaceletsOutsideTextBoxes() {
+        for (const char* place :
+             {"txtDummy", "cmdColor4", "lblWest", "WholeCubePalette", "WholeCubeNet"}) {
+            const clsCube scrambled = Scrambled(static_cast<unsigned>(qHash(QString(place))));
+            s->fake.clipboard.text = QString::fromStdString(FaceletString(scrambled));
+            PressOn(place, QKeySequence::Paste);
+            QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(scrambled));
+            s->fake.clipboard.text.clear();
+            PressOn(place, QKeySequence::Copy);
+            QCOMPARE(s->fake.clipboard.text, QString::fromStdString(FaceletString(scrambled)));
+        }
+        Trigger(Window(), "mnuCubeSolve");
+        Button("cmdOneStep").click();
+        clsCube stepped;
+        Window().Cube().Copy(stepped);
+        s->fake.clipboard.text = QString::fromStdString(FaceletString(clsCube()));
+        for (const QKeySequence key : {QKeySequence::Copy, QKeySequence::Paste}) {
+            PressOn("txtSolution", key);
+        }
+        QCOMPARE(s->fake.clipboard.text, QString::fromStdString(FaceletString(clsCube())));
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(stepped));
+        QVERIFY(Window().SolutionMode());
+        QVERIFY(s->fake.messageBoxes.shown.empty());
+    }
+
+    // "Clear Steps" in the Cube menu is enabled with the button and does
+    // what it does; Ctrl+Q closes the window as Exit does.
+    void clearStepsIsInTheCubeMenuAndCtrlQExits() {
+        auto& clear = Child<QAction>(Window(), "mnuCubeClearSteps");
+        QCOMPARE(Child<QMenu>(Window(), "mnuCube").actions().count(&clear), 1);
+        QVERIFY(!clear.isEnabled());
+        s->Load(Scrambled(5));
+        Trigger(Window(), "mnuCubeSolve");
+        QVERIFY(clear.isEnabled());
+        clear.trigger();
+        QCOMPARE(Controls(Window()), EditNoSolution);
+        QVERIFY(!clear.isEnabled());
+
+        PressOn("cmdColor0", QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QVERIFY(!Window().isVisible());
+    }
+
 private:
+    // A standard key pressed with the focus on the named control.
+    void PressOn(const char* name, const QKeySequence& key) {
+        QWidget& control = Child(Window(), name);
+        control.setFocus(Qt::TabFocusReason);
+        QTest::keySequence(&control, key);
+    }
+
     frmTurnix& Window() { return *s->window; }
     QPushButton& Button(const char* name) { return s->Button(name); }
     QPushButton& Square(int i) { return s->Button(QString("cmdColor%1").arg(i)); }
