@@ -37,8 +37,8 @@ QRect AvailableArea(const QScreen* screen) {
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
-// Before the window manager has framed a window, room for a title bar of
-// the usual height, in the screen's own pixels.
+// Before the window manager has framed a window, room for a title bar and
+// borders of the usual size, in the screen's own pixels.
 QMargins FrameMargins(const QWidget& window) {
     const QRect frame = window.frameGeometry();
     const QRect inner = window.geometry();
@@ -47,7 +47,10 @@ QMargins FrameMargins(const QWidget& window) {
                 frame.right() - inner.right(), frame.bottom() - inner.bottom()};
     }
     constexpr int TitleBar = 32;
-    return {0, static_cast<int>(TitleBar / window.devicePixelRatioF()), 0, 0};
+    constexpr int Border = 4;
+    const qreal ratio = window.devicePixelRatioF();
+    const int border = static_cast<int>(Border / ratio);
+    return {border, static_cast<int>(TitleBar / ratio), border, border};
 }
 
 } // namespace
