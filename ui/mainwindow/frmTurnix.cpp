@@ -1,5 +1,6 @@
 #include "frmTurnix.h"
 
+#include "DockGrowth.h"
 #include "FewestTurns.h"
 #include "NeighbourLabel.h"
 #include "appearance/TurnHint.h"
@@ -61,6 +62,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     CreateCentralArea();
     CreateFollowControls();
     CreateWholeCubePanel();
+    new DockGrowth(*this);
     CreateReadingEntries();
     CreateKeyboardEntries();
 

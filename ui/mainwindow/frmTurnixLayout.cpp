@@ -1,4 +1,5 @@
 #include "ColorSquare.h"
+#include "DockGrowth.h"
 #include "ElidingLabel.h"
 #include "NeighbourLabel.h"
 #include "SquareGridArea.h"
@@ -221,6 +222,7 @@ void frmTurnix::TakeTabStop(QPushButton& square) {
 }
 
 void frmTurnix::SetDefaultGeometry() {
+    HideDocksBeyond(*this, RoomOnScreen(*this, geometry()));
     resize((DefaultClientSize + WholeCubeRoom()).expandedTo(sizeHint()));
     setGeometry(FittedOnScreen(*this, geometry()));
     CenterOnScreen(*this);

@@ -1,3 +1,4 @@
+#include "DockGrowth.h"
 #include "editing/CubeEdit.h"
 #include "frmTurnix.h"
 #include "platform/WindowPlacement.h"
@@ -149,6 +150,7 @@ void frmTurnix::RestoreGeometry(const SessionState& state) {
     if (!state.window) {
         return;
     }
+    HideDocksBeyond(*this, RoomOnScreen(*this, state.window->normal));
     setGeometry(FittedOnScreen(*this, state.window->normal));
     if (state.window->maximised) {
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -53,6 +53,11 @@ QMargins FrameMargins(const QWidget& window) {
     return {border, static_cast<int>(TitleBar / ratio), border, border};
 }
 
+QRect AreaFor(const QWidget& window, const QRect& client) {
+    const QScreen* screen = QGuiApplication::screenAt(client.center());
+    return AvailableArea(screen != nullptr ? screen : window.screen());
+}
+
 } // namespace
 
 QRect FittedInto(const QRect& client, const QMargins& frame, const QRect& area) {
@@ -62,9 +67,14 @@ QRect FittedInto(const QRect& client, const QMargins& frame, const QRect& area) 
 }
 
 QRect FittedOnScreen(const QWidget& window, const QRect& client) {
-    const QScreen* screen = QGuiApplication::screenAt(client.center());
-    const QRect area = AvailableArea(screen != nullptr ? screen : window.screen());
+    const QRect area = AreaFor(window, client);
     return area.isEmpty() ? client : FittedInto(client, FrameMargins(window), area);
+}
+
+QSize RoomOnScreen(const QWidget& window, const QRect& client) {
+    const QRect area = AreaFor(window, client);
+    return area.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+                          : area.marginsRemoved(FrameMargins(window)).size();
 }
 
 QPoint CenteredIn(QSize frame, const QRect& area) {

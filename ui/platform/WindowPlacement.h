@@ -37,6 +37,9 @@ namespace turnix {
 // drew it, or as a title bar is likely to be before it has.
 [[nodiscard]] QRect FittedOnScreen(const QWidget& window, const QRect& client);
 
+// The largest window that FittedOnScreen leaves whole.
+[[nodiscard]] QSize RoomOnScreen(const QWidget& window, const QRect& client);
+
 // Centres a window that is not yet shown on its parent's screen, or on the
 // primary screen when it has no parent.
 void CenterOnScreen(QWidget& window);
