@@ -22,17 +22,20 @@ std::vector<int> SharedDockLengths(int total, int centralPreferred,
     return lengths;
 }
 
-void HideDocksBeyond(QMainWindow& window, QSize room) {
+QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room) {
     const auto fits = [&window, room] {
         const QSize smallest = window.minimumSizeHint();
         return smallest.width() <= room.width() && smallest.height() <= room.height();
     };
     const QList<QDockWidget*> docks = window.findChildren<QDockWidget*>();
+    QList<QDockWidget*> hidden;
     for (auto dock = docks.crbegin(); dock != docks.crend() && !fits(); ++dock) {
-        if (!(*dock)->isFloating()) {
+        if (!(*dock)->isFloating() && !(*dock)->isHidden()) {
             (*dock)->hide();
+            hidden.append(*dock);
         }
     }
+    return hidden;
 }
 
 DockGrowth::DockGrowth(QMainWindow& window) : QObject(&window), mainWindow(&window) {

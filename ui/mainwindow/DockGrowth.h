@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <vector>
 
+class QDockWidget;
 class QMainWindow;
 class QSize;
 
@@ -17,8 +19,9 @@ namespace turnix {
 
 // Hides docked docks, the last made first, until the window's smallest size
 // fits room, so that a small or magnified screen still shows the whole
-// window with its status bar. The View menu brings them back.
-void HideDocksBeyond(QMainWindow& window, QSize room);
+// window with its status bar. The View menu brings them back. Returns the
+// docks it hid.
+QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room);
 
 // Lets a main window's docks grow with it, not only its central widget, so
 // that a maximised window shows the net large as well as the grid. Every

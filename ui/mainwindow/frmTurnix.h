@@ -175,6 +175,7 @@ private:
     void RestoreWindowState();
     void StoreWindowState();
     [[nodiscard]] QSize WholeCubeRoom() const;
+    void HideDocksForRoom(QSize room);
 
     // Reading the cube from photos or the camera, and mending what was
     // entered (frmTurnixReading.cpp).
@@ -243,6 +244,9 @@ private:
     // it is undone.
     int readingIndex{-1};
     SessionKeeper* sessionKeeper{};
+    // Docks hidden at start for want of room on the screen, and not shown
+    // or hidden by the user since; they are stored as shown.
+    QList<QPointer<QDockWidget>> docksHiddenForRoom;
 
     // Controls, owned by their Qt parents.
     QToolBar* Toolbar{};

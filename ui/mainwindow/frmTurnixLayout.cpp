@@ -222,7 +222,7 @@ void frmTurnix::TakeTabStop(QPushButton& square) {
 }
 
 void frmTurnix::SetDefaultGeometry() {
-    HideDocksBeyond(*this, RoomOnScreen(*this, geometry()));
+    HideDocksForRoom(RoomOnScreen(*this, geometry()));
     resize((DefaultClientSize + WholeCubeRoom()).expandedTo(sizeHint()));
     setGeometry(FittedOnScreen(*this, geometry()));
     CenterOnScreen(*this);

@@ -150,7 +150,7 @@ void frmTurnix::RestoreGeometry(const SessionState& state) {
     if (!state.window) {
         return;
     }
-    HideDocksBeyond(*this, RoomOnScreen(*this, state.window->normal));
+    HideDocksForRoom(RoomOnScreen(*this, state.window->normal));
     setGeometry(FittedOnScreen(*this, state.window->normal));
     if (state.window->maximised) {
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -1,3 +1,4 @@
+#include "DockGrowth.h"
 #include "frmTurnix.h"
 #include "wholecube/ColorPalette.h"
 #include "wholecube/CubeNet.h"
@@ -67,9 +68,29 @@ QSize frmTurnix::WholeCubeRoom() const {
                : QSize(0, panel.height());
 }
 
+void frmTurnix::HideDocksForRoom(QSize room) {
+    for (QDockWidget* dock : HideDocksBeyond(*this, room)) {
+        docksHiddenForRoom.append(dock);
+        connect(dock->toggleViewAction(), &QAction::triggered, this,
+                [this, dock] { docksHiddenForRoom.removeAll(dock); });
+    }
+}
+
+// A dock hidden only because the screen was small is stored as shown, so
+// that a larger screen shows it again.
 void frmTurnix::StoreWindowState() {
+    QList<QDockWidget*> shown;
+    for (const QPointer<QDockWidget>& dock : docksHiddenForRoom) {
+        if (dock != nullptr && dock->isHidden()) {
+            dock->show();
+            shown.append(dock);
+        }
+    }
     platform.settings.SetValue(WindowSection, StateKey,
                                QString::fromLatin1(saveState(StateVersion).toBase64()));
+    for (QDockWidget* dock : shown) {
+        dock->hide();
+    }
 }
 
 } // namespace turnix
