@@ -3,6 +3,7 @@
 
 #include "Facelets.h"
 #include "FollowTestSupport.h"
+#include "wholecube/ColorPalette.h"
 
 #include <QtTest>
 
@@ -13,6 +14,27 @@ namespace {
 
 bool ShowsFocusMark(QWidget& control) {
     return ShowsMark(control.grab().toImage(), control.rect());
+}
+
+double Luminance(const QColor& color) {
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+// As the web's accessibility guidelines measure it: 1 (none) to 21.
+double Contrast(const QColor& a, const QColor& b) {
+    const double first = Luminance(a);
+    const double second = Luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QPalette Dark() {
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x25, 0x25, 0x25));
+    dark.setColor(QPalette::Link, QColor(0x4f, 0xa3, 0xf7));
+    return dark;
 }
 
 } // namespace
@@ -207,6 +229,27 @@ private slots:
 
         PressOn("cmdColor0", QKeySequence(Qt::CTRL | Qt::Key_Q));
         QVERIFY(!Window().isVisible());
+    }
+
+    // On a light and a dark palette the neighbour labels read, and the
+    // palette's focus mark stands out from the panel.
+    void labelsAndMarksReadOnLightAndDarkPalettes() {
+        for (const QPalette& palette : {QPalette(Qt::white, QColor(0xef, 0xef, 0xef)), Dark()}) {
+            QApplication::setPalette(palette);
+            const QColor background = Window().palette().color(QPalette::Window);
+            for (const char* name : {"lblNorth", "lblWest", "lblEast", "lblSouth"}) {
+                const auto& label = Child<QLabel>(Window(), name);
+                QVERIFY2(Contrast(label.palette().color(label.foregroundRole()), background) >= 3,
+                         name);
+            }
+            auto& swatches = Child<ColorPalette>(Window(), "WholeCubePalette");
+            Resting().setFocus();
+            const QColor resting = swatches.grab().toImage().pixelColor(1, 1);
+            swatches.setFocus(Qt::TabFocusReason);
+            const QColor focused = swatches.grab().toImage().pixelColor(1, 1);
+            QVERIFY(focused != resting && Contrast(focused, background) >= 1.5);
+        }
+        QApplication::setPalette(QPalette());
     }
 
 private:

@@ -1,14 +1,14 @@
 // The state file that keeps where the user left off: what it holds comes
 // back whole, and nothing else is ever taken for it.
 
+#include "WindowTestSupport.h"
 #include "session/StateFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace turnix;
+using namespace turnix::test;
 
 namespace {
 
@@ -41,17 +41,6 @@ SessionState Full() {
 
 QByteArray WithChecksum(QByteArray body) {
     return body + "checksum " + QByteArray::number(qChecksum(body), 16) + '\n';
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -111,8 +100,7 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("cut short") << good.first(good.size() - 5);
         QTest::newRow("a bit flipped") << flipped;
-        QTest::newRow("another program's") << QByteArray("[General]\nkey=value\n");
-        QTest::newRow("binary") << QByteArray(300, '\0');
+        QTest::newRow("another program's") << QByteArray(300, '\0');
         QTest::newRow("a later version") << WithChecksum("Turnix state\nversion 2\n" + cube);
         QTest::newRow("no cube") << WithChecksum(head + "side 1\n");
         QTest::newRow("a side that is not there") << WithChecksum(head + cube + "side 6\n");
@@ -135,7 +123,7 @@ private slots:
         if (isFolder) {
             QVERIFY(QDir(folder.path()).mkpath("state/inside"));
         } else {
-            Write(file.Path(), bytes);
+            WriteBytes(file.Path(), bytes);
         }
 
         QVERIFY(!file.Load());
@@ -143,7 +131,7 @@ private slots:
         if (isFolder) {
             QVERIFY(QFileInfo(file.AsidePath() + "/inside").isDir());
         } else {
-            QCOMPARE(Read(file.AsidePath()), bytes);
+            QCOMPARE(ReadBytes(file.AsidePath()), bytes);
         }
 
         QVERIFY(file.Save(Full()));
@@ -159,10 +147,10 @@ private slots:
         QTemporaryDir folder;
         StateFile file(folder.path());
         QVERIFY(QDir(folder.path()).mkpath("state.bad/in the way"));
-        Write(file.Path(), "damaged");
+        WriteBytes(file.Path(), "damaged");
         QVERIFY(!file.Load());
         QVERIFY(!file.Save(Full()));
-        QCOMPARE(Read(file.Path()), QByteArray("damaged"));
+        QCOMPARE(ReadBytes(file.Path()), QByteArray("damaged"));
     }
 };
 
