@@ -95,6 +95,10 @@ SessionSolution ReadSolution(const Words& words) {
     solution.fewestTurns = words.at(1) == "fewest";
     solution.presented = Number(words.at(2), 0, 1) == 1;
     solution.followsCube = Number(words.at(3), 0, 1) == 1;
+    // The step list holds no more.
+    if (words.size() - 5 > std::numeric_limits<std::int16_t>::max()) {
+        Refuse(QStringLiteral("a solution too long"));
+    }
     for (qsizetype i = 5; i < words.size(); ++i) {
         solution.codes.push_back(static_cast<std::int16_t>(Number(words.at(i), 0, MaxStepCode)));
     }

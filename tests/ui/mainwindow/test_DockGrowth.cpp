@@ -35,23 +35,11 @@ class TestDockGrowth : public QObject {
     Q_OBJECT
 
 private slots:
-    void sharedDockLengths_data() {
-        QTest::addColumn<int>("total");
-        QTest::addColumn<std::vector<int>>("docks");
-        QTest::addColumn<std::vector<int>>("expected");
-        QTest::newRow("at the preferred size")
-            << 600 << std::vector<int>{200} << std::vector<int>{};
-        QTest::newRow("twice as wide") << 1200 << std::vector<int>{200} << std::vector<int>{400};
-        QTest::newRow("two docks, a third more")
-            << 1000 << std::vector<int>{200, 150} << std::vector<int>{266, 200};
-    }
-
-    // The centre prefers 400 in every row.
-    void sharedDockLengths() {
-        QFETCH(int, total);
-        QFETCH(std::vector<int>, docks);
-        QFETCH(std::vector<int>, expected);
-        QCOMPARE(SharedDockLengths(total, 400, docks), expected);
+    // Up to the preferred lengths nothing changes; the centre prefers 400.
+    void theExtraLengthIsSharedAsPreferred() {
+        QCOMPARE(SharedDockLengths(600, 400, {200}), std::vector<int>{});
+        QCOMPARE(SharedDockLengths(1200, 400, {200}), std::vector<int>{400});
+        QCOMPARE(SharedDockLengths(1000, 400, {200, 150}), (std::vector<int>{266, 200}));
     }
 
     // Docks beside and below grow with the window, a floating one is left

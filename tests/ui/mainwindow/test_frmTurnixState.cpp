@@ -89,11 +89,9 @@ private slots:
 
     void aListFoundElsewhereComesBackAsPlainTurns() {
         const std::vector<std::int16_t> codes{12, 0, 7};
-        clsCube cube;
-        for (auto code = codes.rbegin(); code != codes.rend(); ++code) {
-            ApplyStep(cube, InverseStep(*code));
-        }
-        ApplyStep(cube, codes.front());
+        clsCube cube; // the first step made
+        ApplyStep(cube, InverseStep(codes.at(2)));
+        ApplyStep(cube, InverseStep(codes.at(1)));
         SessionState state;
         state.cube = ColorValuesOf(cube);
         state.solution = SessionSolution{true, codes, 1, true, true};
