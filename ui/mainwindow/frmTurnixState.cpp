@@ -49,6 +49,18 @@ std::vector<SessionEdit> KeptHistory(const QUndoStack& stack, int first) {
     return history;
 }
 
+bool EverySideOneColour(const clsCube& cube) {
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        const clsSide& face = cube.Side(s);
+        for (std::int16_t q = 0; q < clsSide::SquareCount; ++q) {
+            if (face.Square(q)->ColorIndex() != face.Square(4)->ColorIndex()) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 void frmTurnix::CreateSessionKeeping() {
@@ -77,8 +89,6 @@ SessionState frmTurnix::CaptureSession() {
     return state;
 }
 
-// Everything is checked against the cube it comes back to: a list that does
-// not lead from it is dropped rather than shown wrong.
 void frmTurnix::RestoreSession() {
     const std::optional<SessionState> state = sessionKeeper->Load();
     if (!state) {
@@ -108,10 +118,21 @@ void frmTurnix::RestoreHistory(const SessionState& state) {
     SetColorValues(cubMain, state.cube);
 }
 
-// The layer solver's own list comes back with its stages when it solves
-// the cube from before the steps the same way again; any other list is
-// loaded as a plain list of turns.
+// A list that still belongs to the cube must solve it, or it is dropped
+// rather than shown wrong. The layer solver's own list comes back with its
+// stages when it solves the cube from before the steps the same way again;
+// any other list is loaded as a plain list of turns.
 void frmTurnix::RestoreSolution(const SessionSolution& solution) {
+    if (solution.presented || solution.followsCube) {
+        clsCube end;
+        cubMain.Copy(end);
+        for (std::size_t i = solution.done; i < solution.codes.size(); ++i) {
+            turnix::ApplyStep(end, solution.codes.at(i));
+        }
+        if (!EverySideOneColour(end)) {
+            return;
+        }
+    }
     clsCube start;
     cubMain.Copy(start);
     for (std::size_t i = solution.done; i > 0; --i) {

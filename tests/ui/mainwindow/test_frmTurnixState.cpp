@@ -87,6 +87,7 @@ private slots:
         QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(clsCube()));
     }
 
+    // A list that no longer solves the cube is dropped.
     void aListFoundElsewhereComesBackAsPlainTurns() {
         const std::vector<std::int16_t> codes{12, 0, 7};
         clsCube cube; // the first step made
@@ -100,6 +101,10 @@ private slots:
         s->Steps(2);
         QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(clsCube()));
         QCOMPARE(StatusBar(Window()), ExpectedStatus(codes, {}, 3, "Fewest turns"));
+
+        state.solution->codes.back() = 8; // no longer solves it
+        StartWith(state);
+        QCOMPARE(Controls(Window()), EditNoSolution);
     }
 
     // Put back where it was, maximised or not; a place on no screen is
