@@ -10,6 +10,7 @@
 #include "platform/WindowPlacement.h"
 #include "reading/PhotoReadingController.h"
 #include "session/SessionKeeper.h"
+#include "view3d/View3DController.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -53,8 +54,16 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     const QList<QAction*> fileEntries = actions.mnuFile->actions();
     reading->AddEntries(*actions.mnuFile,
                         fileEntries.at(fileEntries.indexOf(actions.mnuFileExit) - 1));
+    view3d =
+        new View3DController(*this, platform.settings, *actions.mnuView, *actions.mnuCube,
+                             *actions.Toolbar, *ui.txtDummy, [this] { ui.cmdOneStep->click(); });
     ConnectCommands();
     new DockGrowth(*this);
+    // The 3-D view comes after the net, so that Tab still reaches the net
+    // in three presses.
+    if (auto* view = findChild<QWidget*>(QStringLiteral("CubeView3D"))) {
+        setTabOrder(&ui.wholeCube->Net(), view);
+    }
 
     // Start-up proper, in its fixed order: the colour scheme (and the
     // pictures drawn in it), the shown side of the new cube, the
@@ -64,7 +73,6 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     DisplaySide();
     strInstallFolder = platform.system.InstallFolder();
     RestoreWindowState();
-    HideDocksForRoom(RoomOnScreen(*this, geometry()));
     ui.SetDefaultGeometry(*this);
     ProbeInstructions();
     ShowSessionState();
@@ -123,6 +131,9 @@ void frmTurnix::ConnectCommands() {
     connect(&net, &CubeNet::sideChosen, this, &frmTurnix::ShowSide);
     connect(&net, &CubeNet::strokeStarted, this, [this] { history.StartStroke(); });
     connect(&net, &CubeNet::squarePainted, this, &frmTurnix::PaintSquare);
+    connect(view3d, &View3DController::sideChosen, this, &frmTurnix::ShowSide);
+    connect(view3d, &View3DController::strokeStarted, this, [this] { history.StartStroke(); });
+    connect(view3d, &View3DController::squarePainted, this, &frmTurnix::PaintSquare);
     for (std::size_t i = 0; i < ui.cmdColor.size(); ++i) {
         // eventFilter takes every mouse press, so a click that still comes
         // is from the keyboard; the dialog then opens beside the square,
@@ -168,6 +179,7 @@ void frmTurnix::DisplaySide() {
     ui.lblEast->setText(QString::fromStdString(shown.EastLabel()));
     ui.lblSouth->setText(QString::fromStdString(shown.SouthLabel()));
     ui.wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
+    view3d->ShowCube(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();
     if (sessionKeeper != nullptr) {
         sessionKeeper->Changed();
@@ -274,8 +286,9 @@ void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreColorScheme(platform.settings, lngColors);
-    StoreWindowState();
+    // First: storing the docks may show one for a moment.
     sessionKeeper->SaveNow();
+    StoreWindowState();
     CloseInstructions();
     event->accept();
 }

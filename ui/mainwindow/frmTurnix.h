@@ -28,6 +28,7 @@ namespace turnix {
 class PhotoReadingController;
 class SessionKeeper;
 struct SessionState;
+class View3DController;
 class frmInstructions;
 struct TurnedSide;
 enum class GridEdge : std::uint8_t;
@@ -135,6 +136,7 @@ private:
     MainActions actions;
     MainControls ui;
     PhotoReadingController* reading{};
+    View3DController* view3d{};
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;

@@ -37,7 +37,8 @@ namespace turnix {
 // drew it, or as a title bar is likely to be before it has.
 [[nodiscard]] QRect FittedOnScreen(const QWidget& window, const QRect& client);
 
-// The largest window that FittedOnScreen leaves whole.
+// The free area of the screen FittedOnScreen would use: no window larger
+// than this can fit, whatever its frame.
 [[nodiscard]] QSize RoomOnScreen(const QWidget& window, const QRect& client);
 
 // Centres a window that is not yet shown on its parent's screen, or on the
