@@ -118,6 +118,8 @@ void MainActions::CreateFileMenu(QMainWindow& window) {
     mnuFileNewConfiguration->setShortcut(QKeySequence::New);
     mnuFileOpenConfiguration->setShortcut(QKeySequence::Open);
     mnuFileSaveConfiguration->setShortcut(QKeySequence::Save);
+    // Not every desktop names a Quit key; Ctrl+Q is the one users expect.
+    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 // Undo and redo follow the history: "Undo Paint", "Redo Turn Top Side
@@ -132,6 +134,8 @@ void MainActions::CreateEditMenu(QMainWindow& window, QAction* undo, QAction* re
                                     QStringLiteral("mnuEditPasteFacelets"));
     mnuEditApplyTurns =
         AddEntry(mnuEdit, QStringLiteral("Apply &Turns…"), QStringLiteral("mnuEditApplyTurns"));
+    mnuEditCopyFacelets->setShortcuts(QKeySequence::Copy);
+    mnuEditPasteFacelets->setShortcuts(QKeySequence::Paste);
 }
 
 void MainActions::CreateCubeMenu(QMainWindow& window) {
@@ -144,6 +148,8 @@ void MainActions::CreateCubeMenu(QMainWindow& window) {
     mnuCubeStepBack =
         AddEntry(mnuCube, QStringLiteral("Step &Back"), QStringLiteral("mnuCubeStepBack"));
     mnuCubeStepBack->setShortcut(Qt::Key_Backspace);
+    mnuCubeClearSteps =
+        AddEntry(mnuCube, QStringLiteral("&Clear Steps"), QStringLiteral("mnuCubeClearSteps"));
     mnuCubeRotate = AddMenu(mnuCube, QStringLiteral("&Rotate"), QStringLiteral("mnuCubeRotate"));
     mnuCubeDefine =
         AddEntry(mnuCube, QStringLiteral("&Define Colors"), QStringLiteral("mnuCubeDefine"));

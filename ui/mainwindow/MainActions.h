@@ -57,6 +57,7 @@ public:
     QAction* mnuCubeSolveInFewestTurns{};
     QAction* mnuCubeSolveOptimally{};
     QAction* mnuCubeStepBack{};
+    QAction* mnuCubeClearSteps{};
     QMenu* mnuCubeRotate{};
     QAction* mnuCubeDefine{};
     QMenu* mnuSide{};

@@ -1,5 +1,6 @@
 #include "frmTurnix.h"
 
+#include "DockGrowth.h"
 #include "NeighbourLabel.h"
 #include "appearance/TurnHint.h"
 #include "dialogs/frmAbout.h"
@@ -7,14 +8,17 @@
 #include "fewest/FewestTurns.h"
 #include "mainwindow/RecentFilesMenu.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/WindowPlacement.h"
 #include "reading/PhotoReadingController.h"
 #include "session/OptimalSolveRun.h"
+#include "session/SessionKeeper.h"
 #include "view3d/View3DController.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +66,12 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
         mnuFileOpenRecent);
     CreateOptimalSolve();
     ConnectCommands();
+    new DockGrowth(*this);
+    // The 3-D view comes after the net, so that Tab still reaches the net
+    // in three presses.
+    if (auto* view = findChild<QWidget*>(QStringLiteral("CubeView3D"))) {
+        setTabOrder(&ui.wholeCube->Net(), view);
+    }
 
     // Start-up proper, in its fixed order: the colour scheme (and the
     // pictures drawn in it), the shown side of the new cube, the
@@ -74,11 +84,15 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     ui.SetDefaultGeometry(*this);
     ProbeInstructions();
     ShowSessionState();
+    CreateSessionKeeping();
+    RestoreSession();
     ui.txtDummy->setFocus();
 }
 
 frmTurnix::~frmTurnix() {
+    // Its worker reports to us: stop it before our members go.
     delete optimalSolve;
+    sessionKeeper->Stop();
     CloseInstructions();
 }
 
@@ -103,6 +117,7 @@ void frmTurnix::ConnectCommands() {
     connect(a.mnuCubeSolveInFewestTurns, &QAction::triggered, this, &frmTurnix::SolveInFewestTurns);
     connect(a.mnuCubeSolveOptimally, &QAction::triggered, this, &frmTurnix::SolveOptimally);
     connect(a.mnuCubeStepBack, &QAction::triggered, this, &frmTurnix::StepBack);
+    connect(a.mnuCubeClearSteps, &QAction::triggered, this, &frmTurnix::DiscardSolution);
     connect(a.mnuCubeDefine, &QAction::triggered, this, &frmTurnix::DefineColorScheme);
     for (const MainActions::RotateEntry& entry : a.mnuCubeRotateEntries) {
         connect(entry.action, &QAction::triggered, this,
@@ -180,6 +195,9 @@ void frmTurnix::DisplaySide() {
     ui.wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     view3d->ShowCube(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();
+    if (sessionKeeper != nullptr) {
+        sessionKeeper->Changed();
+    }
     ui.txtDummy->setFocus();
 }
 
@@ -210,6 +228,11 @@ bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
+    if (event->type() == QEvent::ShortcutOverride &&
+        TextBoxKeepsKey(watched, *static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     const auto square = std::find(ui.cmdColor.cbegin(), ui.cmdColor.cend(), watched);
     if (square == ui.cmdColor.cend()) {
         return QMainWindow::eventFilter(watched, event);
@@ -228,6 +251,14 @@ bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
 // resting place the turning letters, from the window's shortcuts.
 bool frmTurnix::LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const {
     return watched == ui.txtDummy || (watched == ui.txtSolution && key.key() == Qt::Key_Backspace);
+}
+
+// A text box other than the hidden resting place keeps the clipboard keys
+// for its own text, even a read-only one that can only copy.
+bool frmTurnix::TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const {
+    return watched != ui.txtDummy && qobject_cast<const QLineEdit*>(watched) != nullptr &&
+           (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) ||
+            key.matches(QKeySequence::Cut));
 }
 
 // Reached only when the control with the focus leaves Enter alone; the step
@@ -269,6 +300,8 @@ void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreColorScheme(platform.settings, lngColors);
+    // First: storing the docks may show one for a moment.
+    sessionKeeper->SaveNow();
     StoreWindowState();
     CloseInstructions();
     event->accept();
@@ -290,9 +323,29 @@ void frmTurnix::RestoreWindowState() {
     }
 }
 
+void frmTurnix::HideDocksForRoom(QSize room) {
+    for (QDockWidget* dock : HideDocksBeyond(*this, room)) {
+        docksHiddenForRoom.append(dock);
+        connect(dock->toggleViewAction(), &QAction::triggered, this,
+                [this, dock] { docksHiddenForRoom.removeAll(dock); });
+    }
+}
+
+// A dock hidden only because the screen was small is stored as shown, so
+// that a larger screen shows it again.
 void frmTurnix::StoreWindowState() {
+    QList<QDockWidget*> shown;
+    for (const QPointer<QDockWidget>& dock : docksHiddenForRoom) {
+        if (dock != nullptr && dock->isHidden()) {
+            dock->show();
+            shown.append(dock);
+        }
+    }
     platform.settings.SetValue(WindowSection, StateKey,
                                QString::fromLatin1(saveState(StateVersion).toBase64()));
+    for (QDockWidget* dock : shown) {
+        dock->hide();
+    }
 }
 
 void frmTurnix::ShowAbout() {

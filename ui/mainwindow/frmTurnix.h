@@ -27,6 +27,8 @@
 namespace turnix {
 
 class PhotoReadingController;
+class SessionKeeper;
+struct SessionState;
 class View3DController;
 class RecentFilesMenu;
 class frmInstructions;
@@ -84,6 +86,8 @@ private:
     [[nodiscard]] QColor SquareColor(std::int16_t colorIndex) const;
     [[nodiscard]] bool HoldsKeyboardPlace() const;
     [[nodiscard]] bool LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const;
+    [[nodiscard]] bool TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const;
+    void HideDocksForRoom(QSize room);
     void ShowAbout();
     void ProbeInstructions();
     void CloseInstructions();
@@ -109,6 +113,13 @@ private:
     void ChangeDoubtfulSquare(SquareAt at, std::int16_t color);
     void ClearDoubts();
     void DefineColorScheme();
+
+    // Where the user left off, kept for the next run (frmTurnixState.cpp).
+    void CreateSessionKeeping();
+    [[nodiscard]] SessionState CaptureSession() const;
+    void RestoreSession();
+    void RestoreHistory(const SessionState& state);
+    void RestoreGeometry(const SessionState& state);
 
     // Solving and stepping (frmTurnixSolution.cpp).
     void SolveCube();
@@ -149,6 +160,10 @@ private:
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;
+    SessionKeeper* sessionKeeper{};
+    // Docks hidden at start for want of room on the screen, and not shown
+    // or hidden by the user since; they are stored as shown.
+    QList<QPointer<QDockWidget>> docksHiddenForRoom;
 };
 
 } // namespace turnix

@@ -4,6 +4,7 @@
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
+#include "session/SessionKeeper.h"
 #include "view3d/View3DController.h"
 
 #include <QAction>
@@ -119,6 +120,7 @@ void frmTurnix::ShowSessionState() {
     ui.cmdStepsToCompletion->setEnabled(session.HasStepsToMake());
     ui.cmdPreviousSteps->setEnabled(session.HasStepsMade());
     ui.cmdClear->setEnabled(session.HasStepList());
+    actions.mnuCubeClearSteps->setEnabled(session.HasStepList());
     ui.fraSolution->setEnabled(session.HasStepList());
     ui.ShowStepText(editing ? std::nullopt : std::optional(session.LastStepText()));
     if (editing) {
@@ -127,6 +129,9 @@ void frmTurnix::ShowSessionState() {
         ui.statusSolution->Show(session.Progress());
     }
     ShowNextTurn();
+    if (sessionKeeper != nullptr) {
+        sessionKeeper->Changed();
+    }
 }
 
 // The step that One Step would make, drawn before it is made.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigurationFile.h"
+#include "SessionState.h"
 #include "StepCodes.h"
 #include "clsCube.h"
 #include "layers/clsSolver.h"
@@ -68,6 +69,14 @@ public:
     void CubeChanged(const clsCube& cube);
     // A list about to be replaced is not followed back.
     void StopFollowing() noexcept { listFollowsCube = false; }
+
+    // The list and how far it was followed, for the next run; nothing
+    // without a list.
+    [[nodiscard]] std::optional<SessionSolution> Kept() const;
+    // Brings a kept list back on cube, which stands where it was left. A
+    // list that still belongs to the cube must solve it; false, with no
+    // list, when it does not.
+    bool Restore(const SessionSolution& kept, const clsCube& cube);
 
     [[nodiscard]] QString StepText(std::int16_t code) const;
     // The words of the step just made; empty before the first.

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QPen>
 #include <algorithm>
 
 namespace turnix {
@@ -21,6 +21,18 @@ constexpr QSize SmallestSwatch{22, 20};
 // Black or white, whichever reads better on the colour.
 [[nodiscard]] QColor TextOn(const QColor& color) {
     return qGray(color.rgb()) > 128 ? Qt::black : Qt::white;
+}
+
+// Over the selection mark too: the digit sits on a plate of the swatch's
+// own colour, in black or white, whichever reads on it.
+void DrawDigit(QPainter& painter, const QRect& swatch, int digit, const QColor& color) {
+    const QString text = QString::number(digit);
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRect plate(QPoint(), QSize(metrics.horizontalAdvance(text) + 4, metrics.height()));
+    plate.moveCenter(swatch.center());
+    painter.fillRect(plate.intersected(swatch.adjusted(1, 1, -1, -1)), color);
+    painter.setPen(TextOn(color));
+    painter.drawText(swatch, Qt::AlignCenter, text);
 }
 
 [[nodiscard]] QSize RowOf(QSize swatch) {
@@ -92,17 +104,16 @@ void ColorPalette::paintEvent(QPaintEvent* /*event*/) {
         const QColor color = ToQColor(colors.at(SlotOf(i)));
         painter.fillRect(swatch, palette().color(QPalette::Dark));
         painter.fillRect(swatch.adjusted(1, 1, -1, -1), color);
-        painter.setPen(TextOn(color));
-        painter.drawText(swatch, Qt::AlignCenter, QString::number(i + 1));
         if (i == selected) {
             DrawFocusMark(painter, swatch);
         }
+        DrawDigit(painter, swatch, i + 1, color);
     }
+    // The style's own focus frame is a faint dotted line in some styles.
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), FocusRoom - 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 
