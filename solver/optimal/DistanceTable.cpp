@@ -143,7 +143,7 @@ std::optional<DistanceTable> DistanceTable::Build(Kind kind, const fewest::Table
         }
         const int twist = static_cast<int>(index % At(table.twists));
         for (int s = 1; s < SymmetryCount; ++s) {
-            if ((selfRotations[cls] >> s & 1U) != 0) {
+            if (((static_cast<unsigned>(selfRotations[cls]) >> s) & 1U) != 0) {
                 set(cls * At(table.twists) + At(table.classes.TwistSeen(twist, s)));
             }
         }
