@@ -13,7 +13,8 @@ PACKAGES := g++ make cmake ninja-build pkg-config \
             qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core \
             libopencv-imgproc-dev libopencv-imgcodecs-dev qt6-multimedia-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy \
-            xvfb x11-utils dpkg-dev desktop-file-utils appstream
+            xvfb x11-utils dpkg-dev desktop-file-utils appstream \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 
 SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null || find model solver vision ui cli tests bench -name '*.cpp' -o -name '*.h')
 

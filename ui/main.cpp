@@ -1,3 +1,4 @@
+#include "language/Translations.h"
 #include "mainwindow/frmTurnix.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/QtPlatform.h"
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(turnix::ApplicationTitle());
+    turnix::InstallTranslations(app);
 
     const turnix::TerminationWatcher watcher;
     turnix::QtPlatform platform;
