@@ -5,6 +5,7 @@
 #include "appearance/TurnHint.h"
 #include "dialogs/frmInstructions.h"
 #include "editing/EditTexts.h"
+#include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -97,11 +98,11 @@ void frmTurnix::DisplaySide() {
         button.setProperty("Tag", QString::number(colorIndex));
         SetButtonColor(button, SquareColor(colorIndex));
     }
-    lblMain->setText(QString::fromStdString(shown.MainLabel()));
-    lblNorth->setText(QString::fromStdString(shown.NorthLabel()));
-    lblWest->setText(QString::fromStdString(shown.WestLabel()));
-    lblEast->setText(QString::fromStdString(shown.EastLabel()));
-    lblSouth->setText(QString::fromStdString(shown.SouthLabel()));
+    lblMain->setText(CoreText(shown.MainLabel()));
+    lblNorth->setText(CoreText(shown.NorthLabel()));
+    lblWest->setText(CoreText(shown.WestLabel()));
+    lblEast->setText(CoreText(shown.EastLabel()));
+    lblSouth->setText(CoreText(shown.SouthLabel()));
     CheckFinishedListStillFits();
     wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();

@@ -132,7 +132,7 @@ private:
     void OneStep();
     void PreviousSteps();
     void StepsToCompletion();
-    void ShowStepList(const QString& strCaption, const QString& strSteps);
+    void ShowStepList(const QString& strCaption, const std::vector<std::int16_t>& codes);
     void SolveWith(SolverKind kind);
 
     // Following a solution: step back, the status bar, the next turn drawn

@@ -2,6 +2,7 @@
 #include "FindingText.h"
 #include "editing/EditTexts.h"
 #include "frmTurnix.h"
+#include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -13,31 +14,25 @@
 
 namespace turnix {
 
-namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 // The entries follow the history: "Undo Paint", "Redo Turn Top Side
 // Clockwise", or disabled when there is nothing to undo or redo.
 void frmTurnix::CreateEditMenu() {
     undoStack = new QUndoStack(this);
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* undo = undoStack->createUndoAction(this, QStringLiteral("&Undo"));
+    QAction* undo = undoStack->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("mnuEditUndo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = undoStack->createRedoAction(this, QStringLiteral("&Redo"));
+    QAction* redo = undoStack->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("mnuEditRedo"));
     redo->setShortcuts(QKeySequence::Redo);
     mnuEdit->addActions({undo, redo});
     mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuEditSeparatorBar1"));
-    mnuEditCopyFacelets = mnuEdit->addAction(QStringLiteral("&Copy Facelets"));
+    mnuEditCopyFacelets = mnuEdit->addAction(tr("&Copy Facelets"));
     mnuEditCopyFacelets->setObjectName(QStringLiteral("mnuEditCopyFacelets"));
-    mnuEditPasteFacelets = mnuEdit->addAction(QStringLiteral("&Paste Facelets"));
+    mnuEditPasteFacelets = mnuEdit->addAction(tr("&Paste Facelets"));
     mnuEditPasteFacelets->setObjectName(QStringLiteral("mnuEditPasteFacelets"));
     connect(mnuEditCopyFacelets, &QAction::triggered, this, &frmTurnix::CopyFacelets);
     connect(mnuEditPasteFacelets, &QAction::triggered, this, &frmTurnix::PasteFacelets);
@@ -69,9 +64,9 @@ void frmTurnix::CopyFacelets() {
     if (const auto square = FirstSquareWithoutFacelet(cubMain)) {
         platform.messageBoxes.ShowMessage(
             this, ApplicationTitle(),
-            QStringLiteral("The cube cannot be copied as facelets: a square of the %1 side shows "
-                           "none of the six colours.")
-                .arg(FromView(SideName(square->side))),
+            tr("The cube cannot be copied as facelets: a square of the %1 side shows "
+               "none of the six colours.")
+                .arg(SideWord(square->side)),
             MessageIcon::Exclamation);
     } else {
         platform.clipboard.SetText(
@@ -87,11 +82,10 @@ void frmTurnix::PasteFacelets() {
     clsCube pasted;
     if (const auto error =
             ReadFacelets(platform.clipboard.Text().trimmed().toStdString(), pasted)) {
-        platform.messageBoxes.ShowMessage(
-            this, ApplicationTitle(),
-            QStringLiteral("The clipboard holds no facelet string.\n\n") +
-                AsSentence(QString::fromStdString(error->reason)),
-            MessageIcon::Exclamation);
+        platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
+                                          tr("The clipboard holds no facelet string.\n\n") +
+                                              AsSentence(QString::fromStdString(error->reason)),
+                                          MessageIcon::Exclamation);
         txtDummy->setFocus();
         return;
     }

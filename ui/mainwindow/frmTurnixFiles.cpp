@@ -11,7 +11,7 @@ namespace turnix {
 namespace {
 
 FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& strFileName) {
-    return {strTitle, strFileName, QStringLiteral("Cube File (*.cub)"), QStringLiteral("cub")};
+    return {strTitle, strFileName, frmTurnix::tr("Cube File (*.cub)"), QStringLiteral("cub")};
 }
 
 } // namespace
@@ -33,7 +33,7 @@ void frmTurnix::NewConfiguration() {
 // Failures are silent: the squares read so far keep their new values.
 void frmTurnix::OpenConfiguration() {
     const std::optional<QString> fileName = platform.fileDialogs.OpenFileName(
-        this, ConfigurationDialog(QStringLiteral("Open Configuration"), QString()));
+        this, ConfigurationDialog(tr("Open Configuration"), QString()));
     if (!fileName) {
         return;
     }
@@ -62,7 +62,7 @@ void frmTurnix::SaveConfiguration(const QString& strFileName,
         return;
     }
     const std::optional<QString> chosen = platform.fileDialogs.SaveFileName(
-        this, ConfigurationDialog(QStringLiteral("Save Configuration"), strFileName));
+        this, ConfigurationDialog(tr("Save Configuration"), strFileName));
     if (chosen) {
         ReportSaveFailure(platform.messageBoxes, this, *chosen,
                           WriteConfigurationFile(LocalPath(*chosen), cubMain));

@@ -1,5 +1,6 @@
 #include "TurnHintOverlay.h"
 #include "frmTurnix.h"
+#include "language/CoreTexts.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -84,10 +85,9 @@ void frmTurnix::ShowNextTurn() {
     wholeCube->Net().SetNextTurn(code);
     QString note;
     if (hint && hint->place == HintPlace::Opposite) {
-        const std::string_view sense = SenseWords(hint->sense);
-        note = QStringLiteral("Next turn: %1 (facing away), %2")
-                   .arg(QString::fromStdString(cubMain.Side(hint->side).MainLabel()),
-                        QString::fromUtf8(sense.data(), static_cast<qsizetype>(sense.size())));
+        note = tr("Next turn: %1 (facing away), %2")
+                   .arg(CoreText(cubMain.Side(hint->side).MainLabel()),
+                        CoreText(SenseWords(hint->sense)));
     }
     lblNextTurn->setText(note);
 }
@@ -113,8 +113,7 @@ SolutionProgress frmTurnix::Progress() {
     if (!solMain.IsEOF()) {
         progress.next = strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
         if (const auto stage = solMain.StageOf(cursor)) {
-            const std::string_view name = StageNames.at(static_cast<std::size_t>(*stage));
-            progress.stage = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            progress.stage = CoreText(StageNames.at(static_cast<std::size_t>(*stage)));
         }
     }
     progress.total = progress.done;

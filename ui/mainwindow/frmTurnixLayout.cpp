@@ -26,7 +26,7 @@ constexpr int GridSpacing = 3;
 constexpr QSize DefaultClientSize{470, 430};
 
 QLabel* CreateSideName(QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("Front Side"), parent);
+    auto* label = new QLabel(frmTurnix::tr("Front Side"), parent);
     label->setObjectName(QStringLiteral("lblMain"));
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -45,7 +45,7 @@ NeighbourLabel* CreateNeighbourLabel(const QString& text, const QString& name, Q
 QPushButton* CreateColorButton(int index, QWidget* parent) {
     auto* button = new ColorSquare(parent);
     button->setObjectName(QStringLiteral("cmdColor%1").arg(index));
-    button->setToolTip(QStringLiteral("Click to change color"));
+    button->setToolTip(frmTurnix::tr("Click to change color"));
     button->setMinimumSize(16, 16);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     return button;
@@ -118,10 +118,10 @@ QWidget* frmTurnix::CreateSideView() {
     gridTurnHint = new TurnHintOverlay(Shape1);
     gridTurnHint->setObjectName(QStringLiteral("gridTurnHint"));
 
-    lblNorth = CreateNeighbourLabel(QStringLiteral("Top"), QStringLiteral("lblNorth"), area);
-    lblWest = CreateNeighbourLabel(QStringLiteral("Left"), QStringLiteral("lblWest"), area);
-    lblEast = CreateNeighbourLabel(QStringLiteral("Right"), QStringLiteral("lblEast"), area);
-    lblSouth = CreateNeighbourLabel(QStringLiteral("Bottom"), QStringLiteral("lblSouth"), area);
+    lblNorth = CreateNeighbourLabel(tr("Top"), QStringLiteral("lblNorth"), area);
+    lblWest = CreateNeighbourLabel(tr("Left"), QStringLiteral("lblWest"), area);
+    lblEast = CreateNeighbourLabel(tr("Right"), QStringLiteral("lblEast"), area);
+    lblSouth = CreateNeighbourLabel(tr("Bottom"), QStringLiteral("lblSouth"), area);
     lblWest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblEast->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(lblNorth, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourNorth);
@@ -146,22 +146,20 @@ QLabel* frmTurnix::CreateNextTurnNote(QWidget* parent) {
 }
 
 QWidget* frmTurnix::CreateSolutionFrame() {
-    fraSolution = new QGroupBox(QStringLiteral("Solution Steps"), this);
+    fraSolution = new QGroupBox(tr("Solution Steps"), this);
     fraSolution->setObjectName(QStringLiteral("fraSolution"));
 
     txtSolution = new QLineEdit(fraSolution);
     txtSolution->setObjectName(QStringLiteral("txtSolution"));
     txtSolution->setReadOnly(true);
 
-    cmdOneStep =
-        CreateStepButton(QStringLiteral("One Step"), QStringLiteral("cmdOneStep"), fraSolution);
+    cmdOneStep = CreateStepButton(tr("One Step"), QStringLiteral("cmdOneStep"), fraSolution);
     cmdOneStep->setDefault(true);
-    cmdStepsToCompletion = CreateStepButton(QStringLiteral("Steps To Completion"),
+    cmdStepsToCompletion = CreateStepButton(tr("Steps To Completion"),
                                             QStringLiteral("cmdStepsToCompletion"), fraSolution);
-    cmdPreviousSteps = CreateStepButton(QStringLiteral("Previous Steps"),
-                                        QStringLiteral("cmdPreviousSteps"), fraSolution);
-    cmdClear =
-        CreateStepButton(QStringLiteral("Clear  Steps"), QStringLiteral("cmdClear"), fraSolution);
+    cmdPreviousSteps =
+        CreateStepButton(tr("Previous Steps"), QStringLiteral("cmdPreviousSteps"), fraSolution);
+    cmdClear = CreateStepButton(tr("Clear  Steps"), QStringLiteral("cmdClear"), fraSolution);
 
     connect(cmdOneStep, &QPushButton::clicked, this, &frmTurnix::OneStep);
     connect(cmdStepsToCompletion, &QPushButton::clicked, this, &frmTurnix::StepsToCompletion);

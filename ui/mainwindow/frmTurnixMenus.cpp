@@ -18,12 +18,12 @@ struct SideEntry {
 
 // The sides in the order of the "&Show" and "&Turn" submenus.
 constexpr std::array<SideEntry, side::Count> SideEntries{{
-    {side::Top, "Top", "&Top", "U"},
-    {side::Bottom, "Bottom", "&Bottom", "D"},
-    {side::Front, "Front", "&Front", "F"},
-    {side::Back, "Back", "B&ack", "B"},
-    {side::Left, "Left", "&Left", "L"},
-    {side::Right, "Right", "&Right", "R"},
+    {side::Top, "Top", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Top"), "U"},
+    {side::Bottom, "Bottom", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Bottom"), "D"},
+    {side::Front, "Front", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Front"), "F"},
+    {side::Back, "Back", QT_TRANSLATE_NOOP("turnix::frmTurnix", "B&ack"), "B"},
+    {side::Left, "Left", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Left"), "L"},
+    {side::Right, "Right", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Right"), "R"},
 }};
 
 struct ToolbarSideEntry {
@@ -33,12 +33,12 @@ struct ToolbarSideEntry {
 
 // Toolbar buttons 4 to 9.
 constexpr std::array<ToolbarSideEntry, side::Count> ToolbarSideEntries{{
-    {side::Top, "Show Top Side"},
-    {side::Bottom, "Show Bottom Side"},
-    {side::Front, "Show Front Side"},
-    {side::Back, "Show Back Side"},
-    {side::Left, "Show Left Side"},
-    {side::Right, "Show Right Side"},
+    {side::Top, QT_TRANSLATE_NOOP("turnix::frmTurnix", "Show Top Side")},
+    {side::Bottom, QT_TRANSLATE_NOOP("turnix::frmTurnix", "Show Bottom Side")},
+    {side::Front, QT_TRANSLATE_NOOP("turnix::frmTurnix", "Show Front Side")},
+    {side::Back, QT_TRANSLATE_NOOP("turnix::frmTurnix", "Show Back Side")},
+    {side::Left, QT_TRANSLATE_NOOP("turnix::frmTurnix", "Show Left Side")},
+    {side::Right, QT_TRANSLATE_NOOP("turnix::frmTurnix", "Show Right Side")},
 }};
 
 QString Name(const char* text) {
@@ -91,15 +91,15 @@ void frmTurnix::CreateMenus() {
 }
 
 void frmTurnix::CreateFileMenu() {
-    mnuFile = AddMenu(menuBar(), QStringLiteral("&File"), QStringLiteral("mnuFile"));
-    mnuFileNewConfiguration = AddEntry(mnuFile, QStringLiteral("&New Configuration"),
-                                       QStringLiteral("mnuFileNewConfiguration"));
-    mnuFileOpenConfiguration = AddEntry(mnuFile, QStringLiteral("&Open Configuration"),
-                                        QStringLiteral("mnuFileOpenConfiguration"));
-    mnuFileSaveConfiguration = AddEntry(mnuFile, QStringLiteral("&Save Configuration"),
-                                        QStringLiteral("mnuFileSaveConfiguration"));
+    mnuFile = AddMenu(menuBar(), tr("&File"), QStringLiteral("mnuFile"));
+    mnuFileNewConfiguration =
+        AddEntry(mnuFile, tr("&New Configuration"), QStringLiteral("mnuFileNewConfiguration"));
+    mnuFileOpenConfiguration =
+        AddEntry(mnuFile, tr("&Open Configuration"), QStringLiteral("mnuFileOpenConfiguration"));
+    mnuFileSaveConfiguration =
+        AddEntry(mnuFile, tr("&Save Configuration"), QStringLiteral("mnuFileSaveConfiguration"));
     AddSeparator(mnuFile, QStringLiteral("mnuFileSeparatorBar1"));
-    mnuFileExit = AddEntry(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuFileExit"));
+    mnuFileExit = AddEntry(mnuFile, tr("E&xit"), QStringLiteral("mnuFileExit"));
 
     mnuFileNewConfiguration->setShortcut(QKeySequence::New);
     mnuFileOpenConfiguration->setShortcut(QKeySequence::Open);
@@ -113,16 +113,14 @@ void frmTurnix::CreateFileMenu() {
 }
 
 void frmTurnix::CreateCubeMenu() {
-    mnuCube = AddMenu(menuBar(), QStringLiteral("&Cube"), QStringLiteral("mnuCube"));
-    mnuCubeSolve = AddEntry(mnuCube, QStringLiteral("&Solve"), QStringLiteral("mnuCubeSolve"));
-    mnuCubeSolveInFewestTurns = AddEntry(mnuCube, QStringLiteral("Solve in &Fewest Turns"),
+    mnuCube = AddMenu(menuBar(), tr("&Cube"), QStringLiteral("mnuCube"));
+    mnuCubeSolve = AddEntry(mnuCube, tr("&Solve"), QStringLiteral("mnuCubeSolve"));
+    mnuCubeSolveInFewestTurns = AddEntry(mnuCube, tr("Solve in &Fewest Turns"),
                                          QStringLiteral("mnuCubeSolveInFewestTurns"));
-    mnuCubeStepBack =
-        AddEntry(mnuCube, QStringLiteral("Step &Back"), QStringLiteral("mnuCubeStepBack"));
+    mnuCubeStepBack = AddEntry(mnuCube, tr("Step &Back"), QStringLiteral("mnuCubeStepBack"));
     mnuCubeStepBack->setShortcut(Qt::Key_Backspace);
-    mnuCubeRotate = AddMenu(mnuCube, QStringLiteral("&Rotate"), QStringLiteral("mnuCubeRotate"));
-    mnuCubeDefine =
-        AddEntry(mnuCube, QStringLiteral("&Define Colors"), QStringLiteral("mnuCubeDefine"));
+    mnuCubeRotate = AddMenu(mnuCube, tr("&Rotate"), QStringLiteral("mnuCubeRotate"));
+    mnuCubeDefine = AddEntry(mnuCube, tr("&Define Colors"), QStringLiteral("mnuCubeDefine"));
     connect(mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
     connect(mnuCubeSolveInFewestTurns, &QAction::triggered, this, &frmTurnix::SolveInFewestTurns);
     connect(mnuCubeStepBack, &QAction::triggered, this, &frmTurnix::StepBack);
@@ -134,25 +132,28 @@ void frmTurnix::CreateCubeMenu() {
         CubeRotation rotation;
     };
     constexpr std::array<RotateEntry, 4> RotateEntries{{
-        {"mnuCubeRotateLeft", "&Left", &clsCube::RotateLeft},
-        {"mnuCubeRotateRight", "&Right", &clsCube::RotateRight},
-        {"mnuCubeRotateUp", "&Up", &clsCube::RotateUp},
-        {"mnuCubeRotateDown", "&Down", &clsCube::RotateDown},
+        {"mnuCubeRotateLeft", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Left"),
+         &clsCube::RotateLeft},
+        {"mnuCubeRotateRight", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Right"),
+         &clsCube::RotateRight},
+        {"mnuCubeRotateUp", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Up"), &clsCube::RotateUp},
+        {"mnuCubeRotateDown", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Down"),
+         &clsCube::RotateDown},
     }};
     for (const RotateEntry& entry : RotateEntries) {
-        QAction* action = AddEntry(mnuCubeRotate, Name(entry.caption), Name(entry.name));
+        QAction* action = AddEntry(mnuCubeRotate, tr(entry.caption), Name(entry.name));
         connect(action, &QAction::triggered, this,
                 [this, rotation = entry.rotation] { RotateCube(rotation); });
     }
 }
 
 void frmTurnix::CreateSideMenu() {
-    mnuSide = AddMenu(menuBar(), QStringLiteral("&Side"), QStringLiteral("mnuSide"));
-    mnuSideShow = AddMenu(mnuSide, QStringLiteral("&Show"), QStringLiteral("mnuSideShow"));
-    mnuSideTurn = AddMenu(mnuSide, QStringLiteral("&Turn"), QStringLiteral("mnuSideTurn"));
+    mnuSide = AddMenu(menuBar(), tr("&Side"), QStringLiteral("mnuSide"));
+    mnuSideShow = AddMenu(mnuSide, tr("&Show"), QStringLiteral("mnuSideShow"));
+    mnuSideTurn = AddMenu(mnuSide, tr("&Turn"), QStringLiteral("mnuSideTurn"));
 
     for (const SideEntry& entry : SideEntries) {
-        QAction* show = AddEntry(mnuSideShow, Name(entry.caption),
+        QAction* show = AddEntry(mnuSideShow, tr(entry.caption),
                                  QStringLiteral("mnuSideShow") + Name(entry.name));
         connect(show, &QAction::triggered, this,
                 [this, intSide = entry.intSide] { ShowSide(intSide); });
@@ -165,18 +166,21 @@ void frmTurnix::CreateSideMenu() {
         const char* keys; // before the side's letter
     };
     constexpr std::array<TurnEntry, 3> TurnEntries{{
-        {"Clockwise", "&Clockwise", &clsSide::RotateClockwise, ""},
-        {"Counterclockwise", "Co&unterclockwise", &clsSide::RotateCounterclockwise, "Shift+"},
-        {"Twice", "&Twice", &clsSide::RotateDouble, nullptr},
+        {"Clockwise", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Clockwise"),
+         &clsSide::RotateClockwise, ""},
+        {"Counterclockwise", QT_TRANSLATE_NOOP("turnix::frmTurnix", "Co&unterclockwise"),
+         &clsSide::RotateCounterclockwise, "Shift+"},
+        {"Twice", QT_TRANSLATE_NOOP("turnix::frmTurnix", "&Twice"), &clsSide::RotateDouble,
+         nullptr},
     }};
     // "mnuSideTurnTop" holds "mnuSideTurnTopClockwise" and so on; each entry
     // turns its fixed side, whatever side is shown.
     for (const SideEntry& sideEntry : SideEntries) {
         const QString sideName = QStringLiteral("mnuSideTurn") + Name(sideEntry.name);
-        QMenu* sideMenu = AddMenu(mnuSideTurn, Name(sideEntry.caption), sideName);
+        QMenu* sideMenu = AddMenu(mnuSideTurn, tr(sideEntry.caption), sideName);
         for (const TurnEntry& turnEntry : TurnEntries) {
             QAction* action =
-                AddEntry(sideMenu, Name(turnEntry.caption), sideName + Name(turnEntry.name));
+                AddEntry(sideMenu, tr(turnEntry.caption), sideName + Name(turnEntry.name));
             if (turnEntry.keys != nullptr) {
                 action->setShortcut(QKeySequence(Name(turnEntry.keys) + Name(sideEntry.notation)));
             }
@@ -189,37 +193,36 @@ void frmTurnix::CreateSideMenu() {
 }
 
 void frmTurnix::CreateHelpMenu() {
-    mnuHelp = AddMenu(menuBar(), QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
+    mnuHelp = AddMenu(menuBar(), tr("&Help"), QStringLiteral("mnuHelp"));
     mnuHelpInstructions =
-        AddEntry(mnuHelp, QStringLiteral("&Instructions"), QStringLiteral("mnuHelpInstructions"));
+        AddEntry(mnuHelp, tr("&Instructions"), QStringLiteral("mnuHelpInstructions"));
     // Stays off until the instructions document is found.
     mnuHelpInstructions->setEnabled(false);
     mnuHelpInstructions->setShortcut(QKeySequence::HelpContents);
     AddSeparator(mnuHelp, QStringLiteral("mnuHelpSeparatorBar1"));
-    mnuHelpAbout =
-        AddEntry(mnuHelp, QStringLiteral("&About Turnix"), QStringLiteral("mnuHelpAbout"));
+    mnuHelpAbout = AddEntry(mnuHelp, tr("&About Turnix"), QStringLiteral("mnuHelpAbout"));
     connect(mnuHelpInstructions, &QAction::triggered, this, &frmTurnix::ShowInstructionsWindow);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmTurnix::ShowAbout);
 }
 
 void frmTurnix::CreateToolbar() {
-    Toolbar = addToolBar(QStringLiteral("Toolbar"));
+    Toolbar = addToolBar(tr("Toolbar"));
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
     Toolbar->setMovable(false);
     Toolbar->setFloatable(false);
     Toolbar->setIconSize(QSize(24, 24));
 
-    AddToolbarButton(Toolbar, OpenConfigurationPicture(), QStringLiteral("Open Configuration"));
-    AddToolbarButton(Toolbar, SaveConfigurationPicture(), QStringLiteral("Save Configuration"));
+    AddToolbarButton(Toolbar, OpenConfigurationPicture(), tr("Open Configuration"));
+    AddToolbarButton(Toolbar, SaveConfigurationPicture(), tr("Save Configuration"));
     AddToolbarSeparator(Toolbar);
     // The cube pictures follow the colour scheme (DrawSchemePictures).
     for (const ToolbarSideEntry& entry : ToolbarSideEntries) {
         toolbarShowSide.at(static_cast<std::size_t>(entry.intSide)) =
-            AddToolbarButton(Toolbar, QIcon(), Name(entry.tooltip));
+            AddToolbarButton(Toolbar, QIcon(), tr(entry.tooltip));
     }
     AddToolbarSeparator(Toolbar);
-    toolbarSolve = AddToolbarButton(Toolbar, QIcon(), QStringLiteral("Solve"));
-    toolbarStepBack = AddToolbarButton(Toolbar, StepBackPicture(), QStringLiteral("Step Back"));
+    toolbarSolve = AddToolbarButton(Toolbar, QIcon(), tr("Solve"));
+    toolbarStepBack = AddToolbarButton(Toolbar, StepBackPicture(), tr("Step Back"));
 
     const QList<QAction*> buttons = Toolbar->actions();
     for (int index = 1; index <= buttons.size(); ++index) {

@@ -44,9 +44,9 @@ QStringList DroppedPhotos(const QMimeData& data) {
 // Beside Open: a reading replaces the cube as Open does.
 void frmTurnix::CreateReadingEntries() {
     QAction* beforeExit = mnuFile->actions().at(mnuFile->actions().indexOf(mnuFileExit) - 1);
-    mnuFileReadPhotos = new QAction(QStringLiteral("Read Cube from &Photos…"), mnuFile);
+    mnuFileReadPhotos = new QAction(tr("Read Cube from &Photos…"), mnuFile);
     mnuFileReadPhotos->setObjectName(QStringLiteral("mnuFileReadPhotos"));
-    mnuFileScanCamera = new QAction(QStringLiteral("Scan with &Camera…"), mnuFile);
+    mnuFileScanCamera = new QAction(tr("Scan with &Camera…"), mnuFile);
     mnuFileScanCamera->setObjectName(QStringLiteral("mnuFileScanCamera"));
     mnuFile->insertSeparator(beforeExit)->setObjectName(QStringLiteral("mnuFileSeparatorReading"));
     mnuFile->insertActions(beforeExit, {mnuFileReadPhotos, mnuFileScanCamera});
@@ -69,8 +69,8 @@ void frmTurnix::CreateReadingEntries() {
 
 void frmTurnix::ReadCubeFromPhotos() {
     const QStringList files = platform.fileDialogs.OpenFileNames(
-        this, {QStringLiteral("Read Cube from Photos"), QString(),
-               QStringLiteral("Photos (*.jpg *.jpeg *.png *.bmp *.webp)"), QString()});
+        this, {tr("Read Cube from Photos"), QString(),
+               tr("Photos (*.jpg *.jpeg *.png *.bmp *.webp)"), QString()});
     if (!files.isEmpty()) {
         ReadPhotoFiles(files);
     }
@@ -112,11 +112,10 @@ void frmTurnix::ShowReadingProblems(const QStringList& problems) {
     for (const QString& problem : problems) {
         sentences << WithFullStop(problem);
     }
-    platform.messageBoxes.ShowMessage(
-        this, ApplicationTitle(),
-        QStringLiteral("The cube could not be read from the photos.\n\n") +
-            sentences.join(QLatin1Char('\n')),
-        MessageIcon::Exclamation);
+    platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
+                                      tr("The cube could not be read from the photos.\n\n") +
+                                          sentences.join(QLatin1Char('\n')),
+                                      MessageIcon::Exclamation);
     txtDummy->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
+#include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
 #include "wholecube/WholeCubePanel.h"
@@ -16,8 +17,7 @@ namespace turnix {
 
 void frmTurnix::FillStepTexts() {
     for (std::size_t code = 0; code < strStepText.size(); ++code) {
-        const std::string_view text = StepDescriptions.at(code);
-        strStepText.at(code) = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        strStepText.at(code) = CoreText(StepDescriptions.at(code));
     }
 }
 
@@ -37,12 +37,12 @@ void frmTurnix::SolveWith(SolverKind kind) {
     const bool solved =
         kind == SolverKind::FewestTurns ? LoadFewestTurnsSolution() : solMain.Solve(cubMain);
     if (!solved) {
-        ShowSolveMessage(QStringLiteral("Invalid Cube Configuration"));
+        ShowSolveMessage(tr("Invalid Cube Configuration"));
         DiscardSolution();
         return;
     }
     if (solMain.IsEOF()) {
-        ShowSolveMessage(QStringLiteral("Cube is already complete"));
+        ShowSolveMessage(tr("Cube is already complete"));
         DiscardSolution();
         return;
     }
@@ -82,7 +82,7 @@ void frmTurnix::EnterSolutionMode() {
 void frmTurnix::SetEditControlsEnabled(bool editing) {
     for (QPushButton* square : cmdColor) {
         square->setEnabled(editing);
-        square->setToolTip(QStringLiteral("Click to change color"));
+        square->setToolTip(tr("Click to change color"));
     }
     SetSolveEntriesEnabled(editing && !fewestTurnsWaiting);
     // The entries too, not only their menus, so that their keys do nothing.
@@ -146,30 +146,40 @@ void frmTurnix::OneStep() {
 
 // Walks from the first step up to the cursor, which ends where it began.
 void frmTurnix::PreviousSteps() {
-    QStringList texts;
+    std::vector<std::int16_t> codes;
     const std::int16_t cursor = solMain.Index();
     solMain.MoveFirst();
     while (!solMain.IsEOF() && solMain.Index() != cursor) {
-        texts << strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
+        codes.push_back(solMain.CurrentStep());
         solMain.MoveNext();
     }
-    ShowStepList(QStringLiteral("Previous Steps"), texts.join(StepLineEnd));
+    ShowStepList(tr("Previous Steps"), codes);
 }
 
 void frmTurnix::StepsToCompletion() {
-    QStringList texts;
+    std::vector<std::int16_t> codes;
     solMain.SaveBookMark();
     while (!solMain.IsEOF()) {
-        texts << strStepText.at(static_cast<std::size_t>(solMain.CurrentStep()));
+        codes.push_back(solMain.CurrentStep());
         solMain.MoveNext();
     }
     solMain.RestoreBookMark();
-    ShowStepList(QStringLiteral("Steps to Completion"), texts.join(StepLineEnd));
+    ShowStepList(tr("Steps to Completion"), codes);
 }
 
-void frmTurnix::ShowStepList(const QString& strCaption, const QString& strSteps) {
+// The window shows the steps in the user's language; a saved list is in
+// English, as every file the program writes.
+void frmTurnix::ShowStepList(const QString& strCaption, const std::vector<std::int16_t>& codes) {
+    QStringList shown;
+    QStringList english;
+    for (const std::int16_t code : codes) {
+        shown << strStepText.at(static_cast<std::size_t>(code));
+        english << QString::fromUtf8(StepText(code).data(),
+                                     static_cast<qsizetype>(StepText(code).size()));
+    }
     frmSolutionSteps form(platform, this);
-    form.SetSteps(strSteps);
+    form.SetSteps(shown.join(StepLineEnd));
+    form.SetFileSteps(english.join(StepLineEnd));
     form.setWindowTitle(strCaption);
     platform.modalRunner.Exec(form);
     // No button keeps a focus mark.

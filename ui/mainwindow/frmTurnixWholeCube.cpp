@@ -21,7 +21,7 @@ constexpr int StateVersion = 1;
 } // namespace
 
 void frmTurnix::CreateViewMenu() {
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView = menuBar()->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
 }
 
@@ -29,13 +29,13 @@ void frmTurnix::CreateViewMenu() {
 void frmTurnix::CreateWholeCubePanel() {
     wholeCube = new WholeCubePanel(this);
     wholeCube->setObjectName(QStringLiteral("WholeCube"));
-    dckWholeCube = new QDockWidget(QStringLiteral("Whole Cube"), this);
+    dckWholeCube = new QDockWidget(tr("Whole Cube"), this);
     dckWholeCube->setObjectName(QStringLiteral("dckWholeCube"));
     dckWholeCube->setWidget(wholeCube);
     addDockWidget(Qt::RightDockWidgetArea, dckWholeCube);
 
     QAction* toggle = dckWholeCube->toggleViewAction();
-    toggle->setText(QStringLiteral("&Whole Cube"));
+    toggle->setText(tr("&Whole Cube"));
     toggle->setObjectName(QStringLiteral("mnuViewWholeCube"));
     mnuView->addAction(toggle);
 
