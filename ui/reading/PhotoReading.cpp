@@ -2,17 +2,29 @@
 
 #include "SidePhoto.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <future>
 
 namespace turnix {
 
+namespace {
+
+struct PhotoReadingWords {
+    Q_DECLARE_TR_FUNCTIONS(turnix::PhotoReadingWords)
+};
+
+} // namespace
+
 PhotoOutcome ReadPhotos(const QStringList& files) {
     if (files.size() != PhotoCount) {
         return {std::nullopt,
-                {QStringLiteral("Choose six photos, one of each side of the cube; %1 %2 chosen.")
-                     .arg(files.size())
-                     .arg(files.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"))}};
+                {files.size() == 1
+                     ? PhotoReadingWords::tr(
+                           "Choose six photos, one of each side of the cube; 1 was chosen.")
+                     : PhotoReadingWords::tr(
+                           "Choose six photos, one of each side of the cube; %1 were chosen.")
+                           .arg(files.size())}};
     }
     std::vector<std::future<std::variant<vision::SideReading, vision::PhotoError>>> readings;
     for (const QString& file : files) {

@@ -3,6 +3,7 @@
 #include "FindingText.h"
 #include "appearance/FocusMark.h"
 #include "appearance/TurnArrows.h"
+#include "language/CoreTexts.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -123,9 +124,7 @@ QSize CubeNet::sizeHint() const {
 QSize CubeNet::minimumSizeHint() const {
     int widest = 0;
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        widest =
-            std::max(widest, fontMetrics().horizontalAdvance(QString::fromUtf8(
-                                 SideName(s).data(), static_cast<qsizetype>(SideName(s).size()))));
+        widest = std::max(widest, fontMetrics().horizontalAdvance(SideWord(s)));
     }
     return NetGeometry::AreaFor((widest + 2) / 3 + 1, LabelHeight());
 }
@@ -166,9 +165,7 @@ void CubeNet::DrawSide(QPainter& painter, const NetGeometry& net, std::int16_t s
     font.setBold(side == shown);
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::Link));
-    const std::string_view name = SideName(side);
-    painter.drawText(net.LabelRect(side), Qt::AlignCenter,
-                     QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    painter.drawText(net.LabelRect(side), Qt::AlignCenter, SideWord(side));
 
     const QRect block = net.SideRect(side);
     painter.fillRect(block, SideBacking);

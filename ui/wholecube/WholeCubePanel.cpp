@@ -4,6 +4,7 @@
 #include "CubeNet.h"
 #include "FindingText.h"
 #include "appearance/CubeColorNames.h"
+#include "language/FindingWords.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -18,11 +19,7 @@ namespace {
 constexpr int FindingLines = 5;
 
 QString DiagnosisText(const std::vector<Finding>& findings, const ColorNames& names) {
-    QStringList lines;
-    for (const std::string& sentence : DiagnosisSentences(findings, names)) {
-        lines << QString::fromStdString(sentence);
-    }
-    return lines.join(QLatin1Char('\n'));
+    return DiagnosisWords(findings, names).join(QLatin1Char('\n'));
 }
 
 // Wrapped sentences that scroll when there are many, so that the net keeps
