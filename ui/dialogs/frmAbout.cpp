@@ -72,7 +72,7 @@ frmAbout::frmAbout(Platform services, const ColorScheme& colors, QWidget* parent
     lblTitle->setFont(titleFont);
     lblVersion = AddLabel(*this, VersionText(), QStringLiteral("lblVersion"));
     lblDescription = AddLabel(*this,
-                              tr("Finds the turns that solve your scrambled 3\u00d73\u00d73 cube "
+                              tr("Finds the turns that solve your scrambled 3×3×3 cube "
                                  "and shows them one step at a time."),
                               QStringLiteral("lblDescription"));
     lblDisclaimer = AddLabel(*this,

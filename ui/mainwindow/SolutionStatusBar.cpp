@@ -36,7 +36,7 @@ void SolutionStatusBar::Clear() {
 
 QString SolutionStatusBar::StepMessage(const SolutionProgress& progress) {
     if (progress.done < progress.total) {
-        return tr("Step %1 of %2 \u2014 next: %3")
+        return tr("Step %1 of %2 — next: %3")
             .arg(QString::number(progress.done + 1), QString::number(progress.total),
                  progress.next);
     }
