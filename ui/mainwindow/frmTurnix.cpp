@@ -62,6 +62,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     CreateFollowControls();
     CreateWholeCubePanel();
     CreateReadingEntries();
+    CreateLetterEntries();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
     // pictures drawn in it), the step texts,
@@ -103,6 +104,7 @@ void frmTurnix::DisplaySide() {
     lblWest->setText(CoreText(shown.WestLabel()));
     lblEast->setText(CoreText(shown.EastLabel()));
     lblSouth->setText(CoreText(shown.SouthLabel()));
+    DescribeGridSquares();
     CheckFinishedListStillFits();
     wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();

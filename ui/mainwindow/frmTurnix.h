@@ -9,6 +9,7 @@
 #include "clsCube.h"
 #include "clsSolver.h"
 #include "editing/CubeEdit.h"
+#include "language/SquareWords.h"
 #include "platform/Platform.h"
 #include "reading/PhotoReading.h"
 
@@ -185,6 +186,12 @@ private:
     void TurnSideBack(TurnedSide turned);
     void ChangeDoubtfulSquare(SquareAt at, std::int16_t color);
 
+    // Letters on the squares and the squares' names for screen readers
+    // (frmTurnixLetters.cpp).
+    void CreateLetterEntries();
+    void ChooseSideLetters();
+    void DescribeGridSquares();
+
     // Colours and Help (frmTurnixDialogs.cpp).
     void DefineColorScheme();
     void PickSquareColor(std::int16_t intSquare, QPoint globalPointer);
@@ -196,6 +203,7 @@ private:
     Platform platform;
 
     ColorScheme lngColors{DefaultScreenColors};
+    SquareLetters sideLetters{SquareLetters::None};
     std::array<QString, StepCodeCount> strStepText;
     std::int16_t intCurrentSide{side::Front};
     clsCube cubMain;
@@ -271,6 +279,9 @@ private:
     QMenu* mnuSideShow{};
     QMenu* mnuSideTurn{};
     QMenu* mnuView{};
+    QAction* mnuViewShowSideLetters{};
+    QAction* mnuViewLettersOfSides{};
+    QAction* mnuViewLettersOfColours{};
     QMenu* mnuHelp{};
     QAction* mnuHelpInstructions{};
     QAction* mnuHelpAbout{};

@@ -24,6 +24,21 @@
     </message>
 </context>
 <context>
+    <name>turnix::ColorPalette</name>
+    <message>
+        <source>Colour %1: %2</source>
+        <translation>Farbe %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
+    </message>
+    <message>
+        <source>Key %1 paints with this colour</source>
+        <translation>Taste %1 malt mit dieser Farbe</translation>
+    </message>
+</context>
+<context>
     <name>turnix::CoreTexts</name>
     <message>
         <source>Top</source>
@@ -296,7 +311,7 @@
         <translation>Zurückdrehen</translation>
     </message>
     <message>
-        <source>Turn the %1 side's outer squares back</source>
+        <source>Turn the %1 side&apos;s outer squares back</source>
         <translation>Die äußeren Felder der Seite %1 zurückdrehen</translation>
     </message>
     <message>
@@ -484,6 +499,59 @@
     </message>
 </context>
 <context>
+    <name>turnix::SquareTexts</name>
+    <message>
+        <source>W</source>
+        <comment>initial of White</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <comment>initial of Yellow</comment>
+        <translation>Ge</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>initial of Green</comment>
+        <translation>Gr</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>initial of Blue</comment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>initial of Red</comment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>initial of Orange</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>keine Farbe</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>Farbe %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Colour %1 of 6</source>
+        <translation>Farbe %1 von 6</translation>
+    </message>
+    <message>
+        <source>A colour the cube cannot have</source>
+        <translation>Eine Farbe, die der Würfel nicht haben kann</translation>
+    </message>
+</context>
+<context>
     <name>turnix::StepsPrinterWords</name>
     <message>
         <source>Page %1</source>
@@ -586,11 +654,11 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>The instructions file "%1" cannot be opened.</source>
+        <source>The instructions file &quot;%1&quot; cannot be opened.</source>
         <translation>Die Anleitungsdatei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <source>The instructions file "%1" is too large to show.</source>
+        <source>The instructions file &quot;%1&quot; is too large to show.</source>
         <translation>Die Anleitungsdatei „%1“ ist zu groß zum Anzeigen.</translation>
     </message>
     <message>
@@ -996,6 +1064,22 @@
     <message>
         <source>Cube File (*.cub)</source>
         <translation>Würfeldatei (*.cub)</translation>
+    </message>
+    <message>
+        <source>Show Side &amp;Letters</source>
+        <translation>Seiten&amp;buchstaben anzeigen</translation>
+    </message>
+    <message>
+        <source>Letters &amp;Name</source>
+        <translation>Buchstaben &amp;nennen</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
+        <translation>Die &amp;Seite der Farbe (U R F D L B)</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Initial</source>
+        <translation>Den &amp;Anfangsbuchstaben der Farbe</translation>
     </message>
 </context>
 </TS>

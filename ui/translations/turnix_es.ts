@@ -24,6 +24,21 @@
     </message>
 </context>
 <context>
+    <name>turnix::ColorPalette</name>
+    <message>
+        <source>Colour %1: %2</source>
+        <translation>Color %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, seleccionado</translation>
+    </message>
+    <message>
+        <source>Key %1 paints with this colour</source>
+        <translation>La tecla %1 pinta con este color</translation>
+    </message>
+</context>
+<context>
     <name>turnix::CoreTexts</name>
     <message>
         <source>Top</source>
@@ -296,7 +311,7 @@
         <translation>Devolverla</translation>
     </message>
     <message>
-        <source>Turn the %1 side's outer squares back</source>
+        <source>Turn the %1 side&apos;s outer squares back</source>
         <translation>Devolver las casillas exteriores de la cara %1</translation>
     </message>
     <message>
@@ -484,6 +499,59 @@
     </message>
 </context>
 <context>
+    <name>turnix::SquareTexts</name>
+    <message>
+        <source>W</source>
+        <comment>initial of White</comment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <comment>initial of Yellow</comment>
+        <translation>Am</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>initial of Green</comment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>initial of Blue</comment>
+        <translation>Az</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>initial of Red</comment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>initial of Orange</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>ningún color</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>color %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Colour %1 of 6</source>
+        <translation>Color %1 de 6</translation>
+    </message>
+    <message>
+        <source>A colour the cube cannot have</source>
+        <translation>Un color que el cubo no puede tener</translation>
+    </message>
+</context>
+<context>
     <name>turnix::StepsPrinterWords</name>
     <message>
         <source>Page %1</source>
@@ -586,11 +654,11 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>The instructions file "%1" cannot be opened.</source>
+        <source>The instructions file &quot;%1&quot; cannot be opened.</source>
         <translation>No se puede abrir el archivo de instrucciones «%1».</translation>
     </message>
     <message>
-        <source>The instructions file "%1" is too large to show.</source>
+        <source>The instructions file &quot;%1&quot; is too large to show.</source>
         <translation>El archivo de instrucciones «%1» es demasiado grande para mostrarlo.</translation>
     </message>
     <message>
@@ -996,6 +1064,22 @@
     <message>
         <source>Cube File (*.cub)</source>
         <translation>Archivo de cubo (*.cub)</translation>
+    </message>
+    <message>
+        <source>Show Side &amp;Letters</source>
+        <translation>Mostrar &amp;letras de las caras</translation>
+    </message>
+    <message>
+        <source>Letters &amp;Name</source>
+        <translation>Las letras &amp;indican</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
+        <translation>La &amp;cara del color (U R F D L B)</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Initial</source>
+        <translation>La &amp;inicial del color</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,21 @@
     </message>
 </context>
 <context>
+    <name>turnix::ColorPalette</name>
+    <message>
+        <source>Colour %1: %2</source>
+        <translation>Couleur %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, sélectionnée</translation>
+    </message>
+    <message>
+        <source>Key %1 paints with this colour</source>
+        <translation>La touche %1 peint avec cette couleur</translation>
+    </message>
+</context>
+<context>
     <name>turnix::CoreTexts</name>
     <message>
         <source>Top</source>
@@ -296,7 +311,7 @@
         <translation>La retourner</translation>
     </message>
     <message>
-        <source>Turn the %1 side's outer squares back</source>
+        <source>Turn the %1 side&apos;s outer squares back</source>
         <translation>Retourner les cases extérieures de la face %1</translation>
     </message>
     <message>
@@ -484,6 +499,59 @@
     </message>
 </context>
 <context>
+    <name>turnix::SquareTexts</name>
+    <message>
+        <source>W</source>
+        <comment>initial of White</comment>
+        <translation>Bc</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <comment>initial of Yellow</comment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>initial of Green</comment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>initial of Blue</comment>
+        <translation>Bl</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>initial of Red</comment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>initial of Orange</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>aucune couleur</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>couleur %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Colour %1 of 6</source>
+        <translation>Couleur %1 sur 6</translation>
+    </message>
+    <message>
+        <source>A colour the cube cannot have</source>
+        <translation>Une couleur que le cube ne peut pas avoir</translation>
+    </message>
+</context>
+<context>
     <name>turnix::StepsPrinterWords</name>
     <message>
         <source>Page %1</source>
@@ -586,11 +654,11 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>The instructions file "%1" cannot be opened.</source>
+        <source>The instructions file &quot;%1&quot; cannot be opened.</source>
         <translation>Le fichier d’instructions « %1 » ne peut pas être ouvert.</translation>
     </message>
     <message>
-        <source>The instructions file "%1" is too large to show.</source>
+        <source>The instructions file &quot;%1&quot; is too large to show.</source>
         <translation>Le fichier d’instructions « %1 » est trop volumineux pour être affiché.</translation>
     </message>
     <message>
@@ -996,6 +1064,22 @@
     <message>
         <source>Cube File (*.cub)</source>
         <translation>Fichier de cube (*.cub)</translation>
+    </message>
+    <message>
+        <source>Show Side &amp;Letters</source>
+        <translation>Afficher les &amp;lettres des faces</translation>
+    </message>
+    <message>
+        <source>Letters &amp;Name</source>
+        <translation>&amp;Les lettres indiquent</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
+        <translation>La &amp;face de la couleur (U R F D L B)</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Initial</source>
+        <translation>L’&amp;initiale de la couleur</translation>
     </message>
 </context>
 </TS>

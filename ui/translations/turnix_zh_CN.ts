@@ -24,6 +24,21 @@
     </message>
 </context>
 <context>
+    <name>turnix::ColorPalette</name>
+    <message>
+        <source>Colour %1: %2</source>
+        <translation>颜色 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1，已选中</translation>
+    </message>
+    <message>
+        <source>Key %1 paints with this colour</source>
+        <translation>按 %1 键用此颜色涂色</translation>
+    </message>
+</context>
+<context>
     <name>turnix::CoreTexts</name>
     <message>
         <source>Top</source>
@@ -296,7 +311,7 @@
         <translation>转回</translation>
     </message>
     <message>
-        <source>Turn the %1 side's outer squares back</source>
+        <source>Turn the %1 side&apos;s outer squares back</source>
         <translation>将%1面的外圈方块转回</translation>
     </message>
     <message>
@@ -484,6 +499,59 @@
     </message>
 </context>
 <context>
+    <name>turnix::SquareTexts</name>
+    <message>
+        <source>W</source>
+        <comment>initial of White</comment>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <comment>initial of Yellow</comment>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>initial of Green</comment>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>initial of Blue</comment>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>initial of Red</comment>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>initial of Orange</comment>
+        <translation>橙</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>无颜色</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>颜色 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Colour %1 of 6</source>
+        <translation>第 %1 种颜色（共 6 种）</translation>
+    </message>
+    <message>
+        <source>A colour the cube cannot have</source>
+        <translation>魔方不可能有的颜色</translation>
+    </message>
+</context>
+<context>
     <name>turnix::StepsPrinterWords</name>
     <message>
         <source>Page %1</source>
@@ -586,11 +654,11 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>The instructions file "%1" cannot be opened.</source>
+        <source>The instructions file &quot;%1&quot; cannot be opened.</source>
         <translation>无法打开说明文件“%1”。</translation>
     </message>
     <message>
-        <source>The instructions file "%1" is too large to show.</source>
+        <source>The instructions file &quot;%1&quot; is too large to show.</source>
         <translation>说明文件“%1”太大，无法显示。</translation>
     </message>
     <message>
@@ -996,6 +1064,22 @@
     <message>
         <source>Cube File (*.cub)</source>
         <translation>魔方文件 (*.cub)</translation>
+    </message>
+    <message>
+        <source>Show Side &amp;Letters</source>
+        <translation>显示面字母(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Letters &amp;Name</source>
+        <translation>字母含义(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
+        <translation>颜色所在的面(&amp;S)（U R F D L B）</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Initial</source>
+        <translation>颜色的首字(&amp;I)</translation>
     </message>
 </context>
 </TS>

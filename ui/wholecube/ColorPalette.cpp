@@ -1,6 +1,7 @@
 #include "ColorPalette.h"
 
 #include "appearance/FocusMark.h"
+#include "language/SquareWords.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -34,6 +35,25 @@ ColorPalette::ColorPalette(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     AddKeys();
+    InstallPaintedItemsAccessibility();
+}
+
+QRect ColorPalette::AccessibleItemRect(int item) const {
+    return SwatchRect(static_cast<std::int16_t>(item));
+}
+
+QString ColorPalette::AccessibleItemName(int item) const {
+    const auto index = static_cast<std::int16_t>(item);
+    const QString name = tr("Colour %1: %2").arg(item + 1).arg(ColourWords(index, colors));
+    return index == selected ? tr("%1, selected").arg(name) : name;
+}
+
+QString ColorPalette::AccessibleItemDescription(int item) const {
+    return tr("Key %1 paints with this colour").arg(item + 1);
+}
+
+QAccessible::Role ColorPalette::AccessibleItemRole() const {
+    return QAccessible::RadioButton;
 }
 
 // Window-wide, so that a colour can be chosen wherever the focus rests.

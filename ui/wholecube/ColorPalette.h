@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessibility/PaintedItems.h"
 #include "appearance/ScreenColor.h"
 
 #include <QWidget>
@@ -12,7 +13,7 @@ namespace turnix {
 // any colour. A click selects a colour, and so do the keys 1 to 6 anywhere
 // in the window that holds the palette; with the keyboard focus (which only
 // the keyboard gives), the arrow keys move the selection.
-class ColorPalette : public QWidget {
+class ColorPalette : public QWidget, public PaintedItems {
     Q_OBJECT
 
 public:
@@ -27,6 +28,12 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
+
+    [[nodiscard]] int AccessibleItemCount() const override { return ColorCount; }
+    [[nodiscard]] QRect AccessibleItemRect(int item) const override;
+    [[nodiscard]] QString AccessibleItemName(int item) const override;
+    [[nodiscard]] QString AccessibleItemDescription(int item) const override;
+    [[nodiscard]] QAccessible::Role AccessibleItemRole() const override;
 
 signals:
     void colorSelected(std::int16_t colorIndex);

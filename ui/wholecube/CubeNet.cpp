@@ -2,6 +2,7 @@
 
 #include "FindingText.h"
 #include "appearance/FocusMark.h"
+#include "appearance/SquareLetterPainter.h"
 #include "appearance/TurnArrows.h"
 #include "language/CoreTexts.h"
 
@@ -69,6 +70,7 @@ CubeNet::CubeNet(QWidget* parent) : QWidget(parent) {
     }
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
+    InstallPaintedItemsAccessibility();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -79,6 +81,42 @@ void CubeNet::ShowCube(const CubeColorValues& cubeColors, const ColorScheme& sch
     shown = shownSide;
     marked = std::move(markedSquares);
     update();
+}
+
+void CubeNet::SetLetters(SquareLetters kind) {
+    if (kind != letters) {
+        letters = kind;
+        update();
+    }
+}
+
+// Items are the 54 squares, side by side, each side's nine in order.
+int CubeNet::AccessibleItemCount() const {
+    return side::Count * clsSide::SquareCount;
+}
+
+namespace {
+SquareAt NetItemSquare(int item) {
+    return {static_cast<std::int16_t>(item / clsSide::SquareCount),
+            static_cast<std::int16_t>(item % clsSide::SquareCount)};
+}
+} // namespace
+
+QRect CubeNet::AccessibleItemRect(int item) const {
+    return Geometry().SquareRect(NetItemSquare(item));
+}
+
+QString CubeNet::AccessibleItemName(int item) const {
+    const SquareAt at = NetItemSquare(item);
+    return SquareAccessibleName(at, ColorIndexAt(at), screenColors);
+}
+
+QString CubeNet::AccessibleItemDescription(int item) const {
+    return SquareAccessibleDescription(ColorIndexAt(NetItemSquare(item)));
+}
+
+QAccessible::Role CubeNet::AccessibleItemRole() const {
+    return QAccessible::Cell;
 }
 
 void CubeNet::SetNextTurn(std::optional<std::int16_t> code) {
@@ -172,6 +210,9 @@ void CubeNet::DrawSide(QPainter& painter, const NetGeometry& net, std::int16_t s
     for (std::int16_t q = 0; q < clsSide::SquareCount; ++q) {
         const SquareAt at{side, q};
         painter.fillRect(net.SquareRect(at).adjusted(1, 1, -1, -1), SquareColor(at));
+        DrawSquareLetter(painter, net.SquareRect(at),
+                         SquareLetter(letters, ColorIndexAt(at), colors, screenColors),
+                         SquareColor(at));
     }
     if (side == shown) {
         const int d = OutlineWidth;

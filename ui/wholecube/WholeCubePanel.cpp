@@ -6,6 +6,7 @@
 #include "appearance/CubeColorNames.h"
 #include "language/FindingWords.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScrollArea>
 #include <QStringList>
@@ -65,9 +66,19 @@ void WholeCubePanel::Refresh(const clsCube& cube, std::int16_t shownSide,
     const std::vector<Finding> findings = Diagnose(colors);
     palette->SetScheme(scheme);
     net->ShowCube(colors, scheme, shownSide, SquaresToMark(findings));
-    lblDiagnosis->setText(DiagnosisText(findings, CentreColorNames(colors, scheme)));
+    ShowDiagnosis(DiagnosisText(findings, CentreColorNames(colors, scheme)));
     checks->ShowTurnedSides(findings.empty() ? std::vector<TurnedSide>() : TurnedSides(colors));
     checks->ShowCube(colors, scheme);
+}
+
+// A screen reader hears the findings whenever they change.
+void WholeCubePanel::ShowDiagnosis(const QString& text) {
+    if (text == lblDiagnosis->text()) {
+        return;
+    }
+    lblDiagnosis->setText(text);
+    QAccessibleEvent changed(lblDiagnosis, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void WholeCubePanel::SetDoubts(std::vector<SquareDoubt> doubts) {
