@@ -3,6 +3,7 @@
 #include "FindingText.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace turnix {
 
@@ -62,7 +63,54 @@ constexpr const char* Context = "turnix::CoreTexts";
     QT_TRANSLATE_NOOP("turnix::CoreTexts", "Orange"),
 };
 
+// The core's sentences with what varies in them as placeholders.
+constexpr const char* Reasons[] = {
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 cannot be opened"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 is a folder, not an image"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 is not a file"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 is too large (%2)"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 cannot be read"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 is empty"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 is not an image"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 is cut short"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "%1 is damaged"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "no 3×3 grid found in %1"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts",
+                      "A cube is read from six photos, one of each side; 1 was given."),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts",
+                      "A cube is read from six photos, one of each side; %1 were given."),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "Photo %1 gives no colour for square %2."),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts",
+                      "Photos %1 and %2 show the same side: their centres have one colour. "
+                      "Each photo must show a different side."),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "position %1: %2 is not one of the letters U R F D L B"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "a facelet string has 54 letters, this one has %1"),
+};
+
+// "%1 is damaged" as ^(.+) is damaged$; escaping has put a backslash before
+// each %.
+QRegularExpression ReasonPattern(const QString& reason) {
+    QString pattern = QRegularExpression::escape(reason);
+    pattern.replace(QRegularExpression(QStringLiteral(R"(\\%\d)")), QStringLiteral("(.+)"));
+    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'));
+}
+
 } // namespace
+
+QString CoreReason(const QString& english) {
+    for (const char* reason : Reasons) {
+        const QRegularExpressionMatch match =
+            ReasonPattern(QString::fromUtf8(reason)).match(english);
+        if (match.hasMatch()) {
+            QString translated = QCoreApplication::translate(Context, reason);
+            for (int n = 1; n <= match.lastCapturedIndex(); ++n) {
+                translated = translated.arg(match.captured(n));
+            }
+            return translated;
+        }
+    }
+    return english;
+}
 
 QString CoreText(std::string_view english) {
     const QByteArray key(english.data(), static_cast<qsizetype>(english.size()));

@@ -82,10 +82,11 @@ void frmTurnix::PasteFacelets() {
     clsCube pasted;
     if (const auto error =
             ReadFacelets(platform.clipboard.Text().trimmed().toStdString(), pasted)) {
-        platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
-                                          tr("The clipboard holds no facelet string.\n\n") +
-                                              AsSentence(QString::fromStdString(error->reason)),
-                                          MessageIcon::Exclamation);
+        platform.messageBoxes.ShowMessage(
+            this, ApplicationTitle(),
+            tr("The clipboard holds no facelet string.\n\n") +
+                AsSentence(CoreReason(QString::fromStdString(error->reason))),
+            MessageIcon::Exclamation);
         txtDummy->setFocus();
         return;
     }

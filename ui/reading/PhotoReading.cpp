@@ -1,6 +1,7 @@
 #include "PhotoReading.h"
 
 #include "SidePhoto.h"
+#include "language/CoreTexts.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -39,7 +40,8 @@ PhotoOutcome ReadPhotos(const QStringList& files) {
         if (const auto* side = std::get_if<vision::SideReading>(&read)) {
             sides.push_back(*side);
         } else {
-            problems << QString::fromStdString(std::get<vision::PhotoError>(read).message);
+            problems << CoreReason(
+                QString::fromStdString(std::get<vision::PhotoError>(read).message));
         }
     }
     if (!problems.isEmpty()) {
@@ -53,8 +55,9 @@ PhotoOutcome AssembleSides(const std::vector<vision::SideReading>& sides) {
     if (auto* reading = std::get_if<vision::CubeReading>(&assembled)) {
         return {std::move(*reading), {}};
     }
-    return {std::nullopt,
-            {QString::fromStdString(std::get<vision::AssemblyError>(assembled).message)}};
+    return {
+        std::nullopt,
+        {CoreReason(QString::fromStdString(std::get<vision::AssemblyError>(assembled).message))}};
 }
 
 } // namespace turnix

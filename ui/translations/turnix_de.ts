@@ -232,6 +232,70 @@
         <source>twice</source>
         <translation>zweimal</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not an image</source>
+        <translation>%1 ist ein Ordner, kein Bild</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2)</source>
+        <translation>%1 ist zu groß (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is not an image</source>
+        <translation>%1 ist kein Bild</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 ist unvollständig</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>no 3×3 grid found in %1</source>
+        <translation>kein 3×3-Gitter in %1 gefunden</translation>
+    </message>
+    <message>
+        <source>A cube is read from six photos, one of each side; 1 was given.</source>
+        <translation>Ein Würfel wird aus sechs Fotos gelesen, eines von jeder Seite; angegeben wurde 1.</translation>
+    </message>
+    <message>
+        <source>A cube is read from six photos, one of each side; %1 were given.</source>
+        <translation>Ein Würfel wird aus sechs Fotos gelesen, eines von jeder Seite; angegeben wurden %1.</translation>
+    </message>
+    <message>
+        <source>Photo %1 gives no colour for square %2.</source>
+        <translation>Foto %1 liefert keine Farbe für Feld %2.</translation>
+    </message>
+    <message>
+        <source>Photos %1 and %2 show the same side: their centres have one colour. Each photo must show a different side.</source>
+        <translation>Die Fotos %1 und %2 zeigen dieselbe Seite: Ihre Mittelfelder haben eine Farbe. Jedes Foto muss eine andere Seite zeigen.</translation>
+    </message>
+    <message>
+        <source>position %1: %2 is not one of the letters U R F D L B</source>
+        <translation>Stelle %1: %2 ist keiner der Buchstaben U R F D L B</translation>
+    </message>
+    <message>
+        <source>a facelet string has 54 letters, this one has %1</source>
+        <translation>eine Facelet-Zeichenkette hat 54 Buchstaben, diese hat %1</translation>
+    </message>
 </context>
 <context>
     <name>turnix::EditWords</name>

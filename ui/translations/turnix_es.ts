@@ -232,6 +232,70 @@
         <source>twice</source>
         <translation>dos veces</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>no se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not an image</source>
+        <translation>%1 es una carpeta, no una imagen</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2)</source>
+        <translation>%1 es demasiado grande (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
+    </message>
+    <message>
+        <source>%1 is not an image</source>
+        <translation>%1 no es una imagen</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 está incompleto</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 está dañado</translation>
+    </message>
+    <message>
+        <source>no 3×3 grid found in %1</source>
+        <translation>no se encontró ninguna cuadrícula de 3×3 en %1</translation>
+    </message>
+    <message>
+        <source>A cube is read from six photos, one of each side; 1 was given.</source>
+        <translation>Un cubo se lee a partir de seis fotos, una de cada cara; se dio 1.</translation>
+    </message>
+    <message>
+        <source>A cube is read from six photos, one of each side; %1 were given.</source>
+        <translation>Un cubo se lee a partir de seis fotos, una de cada cara; se dieron %1.</translation>
+    </message>
+    <message>
+        <source>Photo %1 gives no colour for square %2.</source>
+        <translation>La foto %1 no da ningún color para la casilla %2.</translation>
+    </message>
+    <message>
+        <source>Photos %1 and %2 show the same side: their centres have one colour. Each photo must show a different side.</source>
+        <translation>Las fotos %1 y %2 muestran la misma cara: sus centros tienen el mismo color. Cada foto debe mostrar una cara distinta.</translation>
+    </message>
+    <message>
+        <source>position %1: %2 is not one of the letters U R F D L B</source>
+        <translation>posición %1: %2 no es ninguna de las letras U R F D L B</translation>
+    </message>
+    <message>
+        <source>a facelet string has 54 letters, this one has %1</source>
+        <translation>una cadena de facetas tiene 54 letras, esta tiene %1</translation>
+    </message>
 </context>
 <context>
     <name>turnix::EditWords</name>

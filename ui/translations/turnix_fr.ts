@@ -232,6 +232,70 @@
         <source>twice</source>
         <translation>deux fois</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not an image</source>
+        <translation>%1 est un dossier, pas une image</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2)</source>
+        <translation>%1 est trop volumineux (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 is not an image</source>
+        <translation>%1 n’est pas une image</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 est tronqué</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 est endommagé</translation>
+    </message>
+    <message>
+        <source>no 3×3 grid found in %1</source>
+        <translation>aucune grille 3×3 trouvée dans %1</translation>
+    </message>
+    <message>
+        <source>A cube is read from six photos, one of each side; 1 was given.</source>
+        <translation>Un cube se lit à partir de six photos, une par face ; 1 a été fournie.</translation>
+    </message>
+    <message>
+        <source>A cube is read from six photos, one of each side; %1 were given.</source>
+        <translation>Un cube se lit à partir de six photos, une par face ; %1 ont été fournies.</translation>
+    </message>
+    <message>
+        <source>Photo %1 gives no colour for square %2.</source>
+        <translation>La photo %1 ne donne aucune couleur pour la case %2.</translation>
+    </message>
+    <message>
+        <source>Photos %1 and %2 show the same side: their centres have one colour. Each photo must show a different side.</source>
+        <translation>Les photos %1 et %2 montrent la même face : leurs centres ont la même couleur. Chaque photo doit montrer une face différente.</translation>
+    </message>
+    <message>
+        <source>position %1: %2 is not one of the letters U R F D L B</source>
+        <translation>position %1 : %2 n’est pas l’une des lettres U R F D L B</translation>
+    </message>
+    <message>
+        <source>a facelet string has 54 letters, this one has %1</source>
+        <translation>une chaîne de facettes a 54 lettres, celle-ci en a %1</translation>
+    </message>
 </context>
 <context>
     <name>turnix::EditWords</name>

@@ -232,6 +232,70 @@
         <source>twice</source>
         <translation>两次</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not an image</source>
+        <translation>%1 是文件夹，不是图片</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 不是文件</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2)</source>
+        <translation>%1 太大（%2）</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>无法读取 %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 是空的</translation>
+    </message>
+    <message>
+        <source>%1 is not an image</source>
+        <translation>%1 不是图片</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <translation>%1 不完整</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 已损坏</translation>
+    </message>
+    <message>
+        <source>no 3×3 grid found in %1</source>
+        <translation>在 %1 中未找到 3×3 网格</translation>
+    </message>
+    <message>
+        <source>A cube is read from six photos, one of each side; 1 was given.</source>
+        <translation>魔方需从六张照片读取，每面一张；当前只提供了 1 张。</translation>
+    </message>
+    <message>
+        <source>A cube is read from six photos, one of each side; %1 were given.</source>
+        <translation>魔方需从六张照片读取，每面一张；当前提供了 %1 张。</translation>
+    </message>
+    <message>
+        <source>Photo %1 gives no colour for square %2.</source>
+        <translation>照片 %1 没有给出方块 %2 的颜色。</translation>
+    </message>
+    <message>
+        <source>Photos %1 and %2 show the same side: their centres have one colour. Each photo must show a different side.</source>
+        <translation>照片 %1 和 %2 拍的是同一面：它们的中心块颜色相同。每张照片必须拍不同的面。</translation>
+    </message>
+    <message>
+        <source>position %1: %2 is not one of the letters U R F D L B</source>
+        <translation>第 %1 位：%2 不是字母 U R F D L B 之一</translation>
+    </message>
+    <message>
+        <source>a facelet string has 54 letters, this one has %1</source>
+        <translation>色块字符串应有 54 个字母，此字符串有 %1 个</translation>
+    </message>
 </context>
 <context>
     <name>turnix::EditWords</name>

@@ -107,6 +107,16 @@ std::vector<std::pair<Finding, ColorNames>> AllFindings() {
     return findings;
 }
 
+// Sentences the core builds around a name or a number.
+const QStringList Reasons{
+    "B.jpg is damaged",
+    "no 3×3 grid found in my photos/F.png",
+    "F.png is too large (48 MB)",
+    "Photos 2 and 5 show the same side: their centres have one colour. Each photo must show a "
+    "different side.",
+    "position 7: 'X' is not one of the letters U R F D L B",
+};
+
 QString English(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -197,6 +207,9 @@ private slots:
             QCOMPARE(CoreText(text), English(text));
         }
         QCOMPARE(DiagnosisWords({}), QStringList{English(ReadyToSolve)});
+        for (const QString& reason : Reasons) {
+            QCOMPARE(CoreReason(reason), reason);
+        }
     }
 
     void anEnglishLocaleLoadsNothing() {
@@ -209,6 +222,15 @@ private slots:
         const German german;
         for (const auto& [finding, names] : AllFindings()) {
             QVERIFY(FindingWords(finding, names) != English(FindingSentence(finding, names)));
+        }
+        // What varies in the core's sentences survives their translation.
+        for (const QString& reason : Reasons) {
+            const QString translated = CoreReason(reason);
+            QVERIFY2(translated != reason, qPrintable(reason));
+            for (const auto& match :
+                 QRegularExpression("[\\w/.]+\\.\\w+|\\d+").globalMatch(reason)) {
+                QVERIFY2(translated.contains(match.captured()), qPrintable(translated));
+            }
         }
     }
 
