@@ -1,6 +1,7 @@
 #include "PaintedItems.h"
 
 #include <QAccessibleWidget>
+#include <QPointer>
 #include <QWidget>
 #include <vector>
 
@@ -20,12 +21,15 @@ public:
     [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
     [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     [[nodiscard]] QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(owner);
+        return owner ? QAccessible::queryAccessibleInterface(owner) : nullptr;
     }
     [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
     [[nodiscard]] int childCount() const override { return 0; }
     [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     [[nodiscard]] QString text(QAccessible::Text t) const override {
+        if (!owner) {
+            return {};
+        }
         switch (t) {
         case QAccessible::Name:
             return items->AccessibleItemName(item);
@@ -37,12 +41,19 @@ public:
     }
     void setText(QAccessible::Text, const QString&) override {}
     [[nodiscard]] QRect rect() const override {
+        if (!owner) {
+            return {};
+        }
         const QRect local = items->AccessibleItemRect(item);
         return {owner->mapToGlobal(local.topLeft()), local.size()};
     }
     [[nodiscard]] QAccessible::Role role() const override { return items->AccessibleItemRole(); }
     [[nodiscard]] QAccessible::State state() const override {
         QAccessible::State state;
+        if (!owner) {
+            state.invalid = true;
+            return state;
+        }
         state.disabled = !owner->isEnabled();
         state.invisible = !owner->isVisible();
         return state;
