@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -72,8 +74,11 @@ void frmTurnix::ChooseSideLetters() {
     wholeCube->Net().SetLetters(sideLetters);
 }
 
-// Names, descriptions and letters of the nine squares shown.
+// Names, descriptions and letters of the nine squares shown. The box where
+// the focus rests is named after the side, so a screen reader says where
+// the user is rather than the box's own text.
 void frmTurnix::DescribeGridSquares() {
+    txtDummy->setAccessibleName(lblMain->text());
     const CubeColorValues values = ColorValuesOf(cubMain);
     for (std::int16_t i = 0; i < clsSide::SquareCount; ++i) {
         QPushButton* button = cmdColor.at(static_cast<std::size_t>(i));
