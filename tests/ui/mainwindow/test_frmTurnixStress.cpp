@@ -409,6 +409,9 @@ private:
             return;
         }
         Discard();
+        if (const auto centres = CentreColors(shadow)) {
+            PaintInCentreColors(expected, *centres);
+        }
         expected.Copy(shadow);
         Edited("Paste Facelets");
     }
@@ -420,7 +423,9 @@ private:
         Trigger(Window(), "mnuEditCopyFacelets");
         const bool copied = !FirstSquareWithoutFacelet(shadow);
         QCOMPARE(s.fake.clipboard.text,
-                 copied ? QString::fromStdString(FaceletString(shadow)) : QString());
+                 copied ? QString::fromStdString(
+                              CentreFaceletString(shadow).value_or(FaceletString(shadow)))
+                        : QString());
         QCOMPARE(s.fake.messageBoxes.shown.size(), messages + (copied ? 0 : 1));
     }
 
