@@ -375,7 +375,7 @@
         <translation>Zurückdrehen</translation>
     </message>
     <message>
-        <source>Turn the %1 side's outer squares back</source>
+        <source>Turn the %1 side&apos;s outer squares back</source>
         <translation>Die äußeren Felder der Seite %1 zurückdrehen</translation>
     </message>
     <message>
@@ -718,11 +718,11 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>The instructions file "%1" cannot be opened.</source>
+        <source>The instructions file &quot;%1&quot; cannot be opened.</source>
         <translation>Die Anleitungsdatei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <source>The instructions file "%1" is too large to show.</source>
+        <source>The instructions file &quot;%1&quot; is too large to show.</source>
         <translation>Die Anleitungsdatei „%1“ ist zu groß zum Anzeigen.</translation>
     </message>
     <message>
@@ -1138,11 +1138,11 @@
         <translation>Buchstaben &amp;nennen</translation>
     </message>
     <message>
-        <source>The Colour's &amp;Side (U R F D L B)</source>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
         <translation>Die &amp;Seite der Farbe (U R F D L B)</translation>
     </message>
     <message>
-        <source>The Colour's &amp;Initial</source>
+        <source>The Colour&apos;s &amp;Initial</source>
         <translation>Den &amp;Anfangsbuchstaben der Farbe</translation>
     </message>
 </context>

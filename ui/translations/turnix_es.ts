@@ -375,7 +375,7 @@
         <translation>Devolverla</translation>
     </message>
     <message>
-        <source>Turn the %1 side's outer squares back</source>
+        <source>Turn the %1 side&apos;s outer squares back</source>
         <translation>Devolver las casillas exteriores de la cara %1</translation>
     </message>
     <message>
@@ -718,11 +718,11 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>The instructions file "%1" cannot be opened.</source>
+        <source>The instructions file &quot;%1&quot; cannot be opened.</source>
         <translation>No se puede abrir el archivo de instrucciones «%1».</translation>
     </message>
     <message>
-        <source>The instructions file "%1" is too large to show.</source>
+        <source>The instructions file &quot;%1&quot; is too large to show.</source>
         <translation>El archivo de instrucciones «%1» es demasiado grande para mostrarlo.</translation>
     </message>
     <message>
@@ -1138,11 +1138,11 @@
         <translation>Las letras &amp;indican</translation>
     </message>
     <message>
-        <source>The Colour's &amp;Side (U R F D L B)</source>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
         <translation>La &amp;cara del color (U R F D L B)</translation>
     </message>
     <message>
-        <source>The Colour's &amp;Initial</source>
+        <source>The Colour&apos;s &amp;Initial</source>
         <translation>La &amp;inicial del color</translation>
     </message>
 </context>

@@ -375,7 +375,7 @@
         <translation>La retourner</translation>
     </message>
     <message>
-        <source>Turn the %1 side's outer squares back</source>
+        <source>Turn the %1 side&apos;s outer squares back</source>
         <translation>Retourner les cases extérieures de la face %1</translation>
     </message>
     <message>
@@ -718,11 +718,11 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>The instructions file "%1" cannot be opened.</source>
+        <source>The instructions file &quot;%1&quot; cannot be opened.</source>
         <translation>Le fichier d’instructions « %1 » ne peut pas être ouvert.</translation>
     </message>
     <message>
-        <source>The instructions file "%1" is too large to show.</source>
+        <source>The instructions file &quot;%1&quot; is too large to show.</source>
         <translation>Le fichier d’instructions « %1 » est trop volumineux pour être affiché.</translation>
     </message>
     <message>
@@ -1138,11 +1138,11 @@
         <translation>&amp;Les lettres indiquent</translation>
     </message>
     <message>
-        <source>The Colour's &amp;Side (U R F D L B)</source>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
         <translation>La &amp;face de la couleur (U R F D L B)</translation>
     </message>
     <message>
-        <source>The Colour's &amp;Initial</source>
+        <source>The Colour&apos;s &amp;Initial</source>
         <translation>L’&amp;initiale de la couleur</translation>
     </message>
 </context>

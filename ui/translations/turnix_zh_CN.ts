@@ -375,7 +375,7 @@
         <translation>转回</translation>
     </message>
     <message>
-        <source>Turn the %1 side's outer squares back</source>
+        <source>Turn the %1 side&apos;s outer squares back</source>
         <translation>将%1面的外圈方块转回</translation>
     </message>
     <message>
@@ -718,11 +718,11 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>The instructions file "%1" cannot be opened.</source>
+        <source>The instructions file &quot;%1&quot; cannot be opened.</source>
         <translation>无法打开说明文件“%1”。</translation>
     </message>
     <message>
-        <source>The instructions file "%1" is too large to show.</source>
+        <source>The instructions file &quot;%1&quot; is too large to show.</source>
         <translation>说明文件“%1”太大，无法显示。</translation>
     </message>
     <message>
@@ -1138,11 +1138,11 @@
         <translation>字母含义(&amp;N)</translation>
     </message>
     <message>
-        <source>The Colour's &amp;Side (U R F D L B)</source>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
         <translation>颜色所在的面(&amp;S)（U R F D L B）</translation>
     </message>
     <message>
-        <source>The Colour's &amp;Initial</source>
+        <source>The Colour&apos;s &amp;Initial</source>
         <translation>颜色的首字(&amp;I)</translation>
     </message>
 </context>
