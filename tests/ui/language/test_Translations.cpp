@@ -5,12 +5,10 @@
 #include "language/Translations.h"
 
 #include <QAbstractButton>
-#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QStatusBar>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
