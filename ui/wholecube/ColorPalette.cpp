@@ -75,6 +75,13 @@ void ColorPalette::SetScheme(const ColorScheme& scheme) {
     }
 }
 
+void ColorPalette::SetLetters(const std::array<QString, ColorCount>& newLetters) {
+    if (newLetters != letters) {
+        letters = newLetters;
+        update();
+    }
+}
+
 void ColorPalette::SelectColor(std::int16_t colorIndex) {
     if (colorIndex < 0 || colorIndex >= ColorCount) {
         return;
@@ -113,7 +120,10 @@ void ColorPalette::paintEvent(QPaintEvent* /*event*/) {
         painter.fillRect(swatch, palette().color(QPalette::Dark));
         painter.fillRect(swatch.adjusted(1, 1, -1, -1), color);
         painter.setPen(TextOn(color));
-        painter.drawText(swatch, Qt::AlignCenter, QString::number(i + 1));
+        const QString& letter = letters.at(SlotOf(i));
+        painter.drawText(swatch, Qt::AlignCenter,
+                         letter.isEmpty() ? QString::number(i + 1)
+                                          : QStringLiteral("%1 %2").arg(i + 1).arg(letter));
         if (i == selected) {
             DrawFocusMark(painter, swatch);
         }

@@ -3,7 +3,9 @@
 #include "accessibility/PaintedItems.h"
 #include "appearance/ScreenColor.h"
 
+#include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 
 namespace turnix {
@@ -24,6 +26,8 @@ public:
     [[nodiscard]] std::int16_t SelectedColor() const noexcept { return selected; }
     // Ignores an index outside 0..5.
     void SelectColor(std::int16_t colorIndex);
+    // Each colour's letter, shown beside its key, as the squares show it.
+    void SetLetters(const std::array<QString, ColorCount>& newLetters);
     [[nodiscard]] QRect SwatchRect(std::int16_t colorIndex) const;
 
     [[nodiscard]] QSize sizeHint() const override;
@@ -47,6 +51,7 @@ private:
     void AddKeys();
 
     ColorScheme colors{DefaultScreenColors};
+    std::array<QString, ColorCount> letters;
     std::int16_t selected{0};
 };
 

@@ -66,6 +66,11 @@ void WholeCubePanel::Refresh(const clsCube& cube, std::int16_t shownSide,
     const std::vector<Finding> findings = Diagnose(colors);
     palette->SetScheme(scheme);
     net->ShowCube(colors, scheme, shownSide, SquaresToMark(findings));
+    std::array<QString, ColorCount> letters;
+    for (std::int16_t c = 0; c < ColorCount; ++c) {
+        letters.at(SlotOf(c)) = SquareLetter(net->Letters(), c, colors, scheme);
+    }
+    palette->SetLetters(letters);
     ShowDiagnosis(DiagnosisText(findings, CentreColorNames(colors, scheme)));
     checks->ShowTurnedSides(findings.empty() ? std::vector<TurnedSide>() : TurnedSides(colors));
     checks->ShowCube(colors, scheme);
