@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace turnix {
 
@@ -20,16 +21,22 @@ bool IsColour(std::int16_t colorIndex) {
     return colorIndex >= 0 && colorIndex < ColorCount;
 }
 
-// A colour belongs to the side whose centre shows it; on a cube whose
-// centres are wrong, to the side it has on a new cube.
+// A colour belongs to the side whose centre shows it; while the centres do
+// not show the six colours once each, to the side it has on a new cube.
 std::int16_t HomeSide(std::int16_t colorIndex, const CubeColorValues& cube) {
     constexpr std::size_t CentreSquare = 4;
+    std::array<bool, ColorCount> seen{};
+    std::int16_t home = colorIndex;
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        if (cube.at(static_cast<std::size_t>(s)).at(CentreSquare) == colorIndex) {
-            return s;
+        const std::int16_t centre = cube.at(static_cast<std::size_t>(s)).at(CentreSquare);
+        if (!IsColour(centre) || std::exchange(seen.at(SlotOf(centre)), true)) {
+            return colorIndex;
+        }
+        if (centre == colorIndex) {
+            home = s;
         }
     }
-    return colorIndex;
+    return home;
 }
 
 // Each colour's letter; a language may need two letters where two names

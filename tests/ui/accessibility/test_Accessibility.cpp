@@ -69,12 +69,14 @@ private slots:
     }
 
     // Off at first; then the side each colour belongs to, then its initial,
-    // the same on the grid and the net, and kept for the next start.
+    // the same on the grid and the net, and kept for the next start. The
+    // cube is turned over, so that colours and sides part company.
     void sideLettersFollowTheChoice() {
         Session s;
         frmTurnix& window = s.Start();
-        const clsCube cube = Scrambled(5);
-        s.Load(cube);
+        s.Load(Scrambled(5));
+        Trigger(window, "mnuCubeRotateUp");
+        const clsCube& cube = window.Cube();
         auto& net = Child<CubeNet>(window, "WholeCubeNet");
         const auto letters = [&] {
             QString shown;
@@ -90,11 +92,17 @@ private slots:
             }
             return shown;
         };
+        // The letter of the side whose centre shows each colour.
+        QString bySide(6, ' ');
+        for (std::int16_t side = 0; side < 6; ++side) {
+            bySide[cube.Side(side).Square(4)->ColorIndex()] = QString("UDFBLR").at(side);
+        }
         QCOMPARE(letters(), QString());
         QCOMPARE(net.Letters(), SquareLetters::None);
 
         Trigger(window, "mnuViewShowSideLetters");
-        QCOMPARE(letters(), expected("UDFBLR"));
+        QVERIFY(bySide != "UDFBLR");
+        QCOMPARE(letters(), expected(bySide));
         QCOMPARE(net.Letters(), SquareLetters::Sides);
 
         Trigger(window, "mnuViewLettersOfColours");
