@@ -9,7 +9,7 @@ namespace turnix {
 
 namespace {
 
-constexpr const char* Context = "turnix::CoreTexts";
+constexpr const char* CoreContext = "turnix::CoreTexts";
 
 // Every text the core may hand the window, so that lupdate finds them.
 [[maybe_unused]] constexpr const char* Known[] = {
@@ -102,7 +102,7 @@ QString CoreReason(const QString& english) {
         const QRegularExpressionMatch match =
             ReasonPattern(QString::fromUtf8(reason)).match(english);
         if (match.hasMatch()) {
-            QString translated = QCoreApplication::translate(Context, reason);
+            QString translated = QCoreApplication::translate(CoreContext, reason);
             for (int n = 1; n <= match.lastCapturedIndex(); ++n) {
                 translated = translated.arg(match.captured(n));
             }
@@ -114,7 +114,7 @@ QString CoreReason(const QString& english) {
 
 QString CoreText(std::string_view english) {
     const QByteArray key(english.data(), static_cast<qsizetype>(english.size()));
-    return QCoreApplication::translate(Context, key.constData());
+    return QCoreApplication::translate(CoreContext, key.constData());
 }
 
 QString SideWord(std::int16_t side) {

@@ -17,19 +17,19 @@ struct SquareTexts {
     Q_DECLARE_TR_FUNCTIONS(turnix::SquareTexts)
 };
 
-bool IsColour(std::int16_t colorIndex) {
+bool IsColourIndex(std::int16_t colorIndex) {
     return colorIndex >= 0 && colorIndex < ColorCount;
 }
 
 // A colour belongs to the side whose centre shows it; while the centres do
 // not show the six colours once each, to the side it has on a new cube.
-std::int16_t HomeSide(std::int16_t colorIndex, const CubeColorValues& cube) {
+std::int16_t ColourHomeSide(std::int16_t colorIndex, const CubeColorValues& cube) {
     constexpr std::size_t CentreSquare = 4;
     std::array<bool, ColorCount> seen{};
     std::int16_t home = colorIndex;
     for (std::int16_t s = 0; s < side::Count; ++s) {
         const std::int16_t centre = cube.at(static_cast<std::size_t>(s)).at(CentreSquare);
-        if (!IsColour(centre) || std::exchange(seen.at(SlotOf(centre)), true)) {
+        if (!IsColourIndex(centre) || std::exchange(seen.at(SlotOf(centre)), true)) {
             return colorIndex;
         }
         if (centre == colorIndex) {
@@ -67,7 +67,7 @@ QString ColourInitial(std::string_view name) {
 } // namespace
 
 QString ColourWords(std::int16_t colorIndex, const ColorScheme& scheme) {
-    if (!IsColour(colorIndex)) {
+    if (!IsColourIndex(colorIndex)) {
         return SquareTexts::tr("no colour");
     }
     const auto name = CubeColorName(scheme.at(SlotOf(colorIndex)));
@@ -83,20 +83,20 @@ QString SquareAccessibleName(SquareAt at, std::int16_t colorIndex, const ColorSc
 }
 
 QString SquareAccessibleDescription(std::int16_t colorIndex) {
-    return IsColour(colorIndex) ? SquareTexts::tr("Colour %1 of 6").arg(colorIndex + 1)
-                                : SquareTexts::tr("A colour the cube cannot have");
+    return IsColourIndex(colorIndex) ? SquareTexts::tr("Colour %1 of 6").arg(colorIndex + 1)
+                                     : SquareTexts::tr("A colour the cube cannot have");
 }
 
 QString SquareLetter(SquareLetters kind, std::int16_t colorIndex, const CubeColorValues& cube,
                      const ColorScheme& scheme) {
-    if (kind == SquareLetters::None || !IsColour(colorIndex)) {
+    if (kind == SquareLetters::None || !IsColourIndex(colorIndex)) {
         return {};
     }
     if (kind == SquareLetters::Sides) {
         // The letters of the usual turn notation, by side index.
         constexpr std::array<char, side::Count> Letters{'U', 'D', 'F', 'B', 'L', 'R'};
         return QString(
-            QLatin1Char(Letters.at(static_cast<std::size_t>(HomeSide(colorIndex, cube)))));
+            QLatin1Char(Letters.at(static_cast<std::size_t>(ColourHomeSide(colorIndex, cube)))));
     }
     const auto name = CubeColorName(scheme.at(SlotOf(colorIndex)));
     return name ? ColourInitial(*name) : QString::number(colorIndex + 1);

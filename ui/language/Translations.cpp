@@ -10,10 +10,10 @@ namespace turnix {
 
 namespace {
 
-const QString BuiltIn = QStringLiteral(":/i18n");
+const QString BuiltInTranslations = QStringLiteral(":/i18n");
 
-bool Install(QCoreApplication& app, const QLocale& locale, const QString& name,
-             const QStringList& folders) {
+bool InstallOne(QCoreApplication& app, const QLocale& locale, const QString& name,
+                const QStringList& folders) {
     auto translator = std::make_unique<QTranslator>(&app);
     for (const QString& folder : folders) {
         if (translator->load(locale, name, QStringLiteral("_"), folder)) {
@@ -35,9 +35,9 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale) {
             return false;
         }
         const QLocale one(language);
-        if (Install(app, one, QStringLiteral("turnix"), {beside, BuiltIn})) {
-            Install(app, one, QStringLiteral("qtbase"),
-                    {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+        if (InstallOne(app, one, QStringLiteral("turnix"), {beside, BuiltInTranslations})) {
+            InstallOne(app, one, QStringLiteral("qtbase"),
+                       {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
             return true;
         }
     }
@@ -46,7 +46,8 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale) {
 
 QStringList TranslatedLanguages() {
     QStringList languages;
-    for (const QString& file : QDir(BuiltIn).entryList({QStringLiteral("turnix_*.qm")})) {
+    for (const QString& file :
+         QDir(BuiltInTranslations).entryList({QStringLiteral("turnix_*.qm")})) {
         languages << file.mid(7, file.size() - 10);
     }
     return languages;
