@@ -16,7 +16,8 @@ files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/lib/turnix/turnix ./usr/lib/turnix/Instructions.rtf ./usr/bin/turnix-cli \
             ./usr/bin/turnix ./usr/share/applications/turnix.desktop \
             ./usr/share/icons/hicolor/scalable/apps/turnix.svg \
-            ./usr/share/metainfo/org.turnix.turnix.metainfo.xml; do
+            ./usr/share/metainfo/org.turnix.turnix.metainfo.xml \
+            ./usr/lib/turnix/translations/turnix_de.qm ./usr/lib/turnix/translations/turnix_zh_CN.qm; do
     printf '%s\n' "$files" | grep -qx "$path" || { echo "missing from the package: $path"; fail=1; }
 done
 link=$(dpkg-deb -c "$deb" | awk '$6 == "./usr/bin/turnix" {print $8}')
