@@ -192,7 +192,7 @@ TEST(AtomicFile, AWriteThatFailsPartWayKeepsTheOldFile) {
 }
 
 // A pipe and a device, directly or behind a link: refused, or written
-// through without replacing anything.
+// through without replacing anything; a device that takes no bytes fails.
 TEST(AtomicFile, AFifoOrADeviceIsRefusedOrWrittenThrough) {
     const TempFolder folder;
     const fs::path fifo = folder.path / "fifo";
@@ -209,6 +209,10 @@ TEST(AtomicFile, AFifoOrADeviceIsRefusedOrWrittenThrough) {
               "Is a directory");
     EXPECT_TRUE(
         WriteFileAtomically(folder.path / "to null", NewBytes, SpecialTarget::WriteThrough));
+    ASSERT_TRUE(MakeFullDevice(folder.path / "full"));
+    EXPECT_EQ(
+        WriteFileAtomically(folder.path / "full", NewBytes, SpecialTarget::WriteThrough).failure,
+        "No space left on device");
 
     // A reader that does not wait lets the writer open the pipe.
     const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
@@ -225,5 +229,6 @@ TEST(AtomicFile, AFifoOrADeviceIsRefusedOrWrittenThrough) {
     EXPECT_TRUE(fs::is_character_file(fs::symlink_status(folder.path / "null")));
     EXPECT_EQ(fs::read_symlink(folder.path / "to null"), "null");
     EXPECT_EQ(fs::read_symlink(folder.path / "to fifo"), "fifo");
-    EXPECT_EQ(Names(folder.path), (std::set<std::string>{"fifo", "null", "to null", "to fifo"}));
+    EXPECT_EQ(Names(folder.path),
+              (std::set<std::string>{"fifo", "full", "null", "to null", "to fifo"}));
 }

@@ -1,4 +1,3 @@
-#include "Facelets.h"
 #include "SolverProbe.h"
 #include "SolverTestSupport.h"
 
@@ -96,42 +95,7 @@ Steps SolutionAfter(clsSolver& solver, const Steps& scramble) {
 } // namespace
 
 // Any change to the choices of the stages shows here, even one whose
-// solutions still solve; among these are the pieces that stages 2 and 3
-// leave for a later pass.
-TEST(Solve, TheStepListsOfFixedScramblesStayAsTheyAre) {
-    clsSolver solver;
-    EXPECT_EQ(
-        SolutionAfter(solver, {16, 15, 0, 5, 5, 9, 3, 11, 17, 4, 16, 13, 1, 3, 1, 6, 3, 17, 10, 5}),
-        (Steps{9,  1,  16, 5,  10, 6,  15, 11, 1,  16, 0,  17, 0,  15, 1,  4,  16, 3,  9,  15,
-               10, 4,  16, 3,  15, 4,  15, 3,  15, 6,  16, 7,  16, 10, 15, 9,  15, 0,  16, 1,
-               17, 3,  16, 4,  16, 1,  15, 0,  7,  15, 6,  15, 9,  16, 10, 15, 7,  15, 6,  15,
-               9,  16, 11, 16, 7,  15, 6,  9,  15, 1,  16, 0,  16, 1,  17, 0,  7,  17, 6,  15,
-               7,  15, 6,  1,  6,  9,  0,  7,  17, 1,  6,  9,  0,  7,  10, 3,  6,  9,  4,  17,
-               10, 3,  6,  9,  4,  7,  0,  3,  6,  1,  15, 7,  0,  3,  6,  1,  15, 7,  0,  5,
-               6,  1,  15, 7,  0,  3,  6,  1,  15, 7,  0,  3,  6,  1,  17}));
-    EXPECT_EQ(
-        SolutionAfter(solver, {4, 16, 5, 5, 4, 13, 3, 16, 3, 6, 3, 13, 16, 12, 0, 0, 0, 17, 2, 15}),
-        (Steps{12, 16, 7,  3,  7,  12, 10, 13, 6, 10, 7,  17, 7,  15, 6,  9,  17, 10, 15,
-               10, 15, 9,  0,  17, 2,  16, 0,  4, 15, 3,  6,  17, 7,  1,  15, 0,  3,  17,
-               4,  15, 3,  16, 4,  16, 1,  15, 0, 16, 6,  16, 7,  16, 4,  15, 3,  0,  16,
-               1,  16, 10, 15, 11, 16, 10, 16, 7, 15, 6,  1,  16, 10, 15, 9,  0,  16, 10,
-               17, 9,  15, 10, 15, 9,  4,  9,  0, 3,  10, 17, 4,  9,  0,  3,  10, 7,  0,
-               3,  6,  1,  17, 7,  0,  5,  6,  1, 16, 7,  0,  4,  6,  1,  16, 7,  0,  5,
-               6,  1,  4,  9,  0,  3,  10, 17, 4, 9,  0,  3,  10}));
-
-    clsCube cube; // the example of the README
-    ASSERT_FALSE(ReadFacelets("DRLUUBFBRBLURRLRUBLRDDFDLFUFUFFDBRDUBRUFLLFDDBFLUBLRBD", cube));
-    ASSERT_TRUE(solver.Solve(cube));
-    EXPECT_EQ(
-        ActiveSteps(solver),
-        (Steps{2,  14, 10, 14, 6,  9,  17, 10, 16, 9,  15, 1,  16, 0,  16, 7,  16, 6,  4, 15, 3, 15,
-               6,  16, 7,  17, 0,  16, 1,  16, 10, 15, 11, 16, 10, 16, 7,  15, 6,  15, 3, 16, 4, 16,
-               1,  15, 0,  15, 4,  16, 3,  6,  15, 7,  4,  15, 3,  17, 7,  16, 6,  16, 7, 17, 6, 4,
-               17, 3,  15, 4,  15, 3,  7,  0,  4,  6,  1,  17, 7,  0,  6,  1,  15, 7,  0, 3,  6, 1,
-               15, 7,  0,  5,  6,  1,  15, 7,  0,  3,  6,  1,  15, 7,  0,  3,  6,  1,  17}));
-}
-
-// All 2,000 lists at once, through one FNV-1a hash.
+// solutions still solve: all 2,000 lists at once, through one FNV-1a hash.
 TEST(Solve, TheStepListsOf2000SeededScramblesStayAsTheyAre) {
     std::mt19937 random(1234);
     clsSolver solver;

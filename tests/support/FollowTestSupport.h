@@ -92,13 +92,10 @@ inline QString NextTurnExpected(const std::vector<std::int16_t>& codes, std::siz
     return HintWords(hint) + "|" + HintWords(TurnHintFor(code, turning)) + "|" + note;
 }
 
-// The layer solver's active steps, each with its stage's name and its
-// place in the list; end is the place after the last.
+// The layer solver's active steps, each with its stage's name.
 struct LayerSolution {
     std::vector<std::int16_t> codes;
     QStringList stages;
-    std::vector<std::int16_t> places;
-    std::int16_t end{0};
 };
 
 inline LayerSolution LayerSolutionOf(const clsCube& cube) {
@@ -109,9 +106,7 @@ inline LayerSolution LayerSolutionOf(const clsCube& cube) {
         solution.codes.push_back(solver.CurrentStep());
         const auto stage = solver.StageOf(solver.Index());
         solution.stages << (stage ? QString::fromUtf8(StageNames.at(std::size_t(*stage))) : "?");
-        solution.places.push_back(solver.Index());
     }
-    solution.end = solver.Index();
     return solution;
 }
 

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <functional>
 #include <random>
 #include <stdexcept>
@@ -44,8 +45,16 @@ inline bool ShowsMark(const QImage& picture, const QRect& area) {
     return dark && light;
 }
 
+// A menu entry by its name, or a toolbar button's by the button's name.
+inline QAction& Command(const QWidget& window, const QString& name) {
+    if (const auto* button = window.findChild<QToolButton*>(name)) {
+        return *button->defaultAction();
+    }
+    return Child<QAction>(window, name);
+}
+
 inline void Trigger(const QWidget& window, const QString& actionName) {
-    Child<QAction>(window, actionName).trigger();
+    Command(window, actionName).trigger();
 }
 
 // The menu entry that performs a step code, e.g. "mnuSideTurnFrontClockwise".

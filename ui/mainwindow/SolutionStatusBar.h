@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/SolutionSession.h"
+
 #include <QStatusBar>
 #include <QString>
 
@@ -8,18 +10,6 @@ class QLabel;
 namespace turnix {
 
 class ElidingLabel;
-
-// Which solver made a list of steps.
-enum class SolverKind { LayerByLayer, FewestTurns };
-
-// Where a presented solution stands.
-struct SolutionProgress {
-    int done{0};   // active steps made
-    int total{0};  // active steps in the list
-    QString next;  // the words of the next step; empty after the last
-    QString stage; // the stage the next step belongs to; empty when none
-    SolverKind solver{SolverKind::LayerByLayer};
-};
 
 // The main window's status bar. In solution mode it tells how far along the
 // solution is and what comes next ("lblStatusStep"), the stage of the

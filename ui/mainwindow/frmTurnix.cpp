@@ -3,16 +3,20 @@
 #include "FewestTurns.h"
 #include "NeighbourLabel.h"
 #include "appearance/TurnHint.h"
+#include "dialogs/frmAbout.h"
 #include "dialogs/frmInstructions.h"
-#include "editing/EditTexts.h"
 #include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
+#include "reading/PhotoReadingController.h"
+#include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVariant>
@@ -22,25 +26,6 @@
 namespace turnix {
 
 namespace {
-
-// The square an arrow key moves the focus to, row by row as the squares are
-// numbered; at the grid's edge the focus stays. Nothing for other keys.
-std::optional<std::size_t> SquareTowards(std::size_t square, int key) {
-    const std::size_t row = square / 3;
-    const std::size_t column = square % 3;
-    switch (key) {
-    case Qt::Key_Left:
-        return column > 0 ? square - 1 : square;
-    case Qt::Key_Right:
-        return column < 2 ? square + 1 : square;
-    case Qt::Key_Up:
-        return row > 0 ? square - 3 : square;
-    case Qt::Key_Down:
-        return row < 2 ? square + 3 : square;
-    default:
-        return std::nullopt;
-    }
-}
 
 void SetButtonColor(QPushButton& button, const QColor& color) {
     QPalette colors = button.palette();
@@ -54,61 +39,131 @@ frmTurnix::frmTurnix(Platform services, QWidget* parent)
     : frmTurnix(services, PrepareFewestTurnsTables, parent) {}
 
 frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns, QWidget* parent)
-    : QMainWindow(parent), platform(services) {
+    : QMainWindow(parent), platform(services),
+      history([this](const CubeColorValues& values) { RestoreCube(values); }),
+      fewestTurns(std::move(prepareFewestTurns)), facelets(services, *this),
+      actions(*this, history.CreateUndoAction(this), history.CreateRedoAction(this)),
+      ui(*this, *actions.mnuView) {
     setWindowTitle(ApplicationTitle());
-    CreateMenus();
-    CreateToolbar();
-    CreateCentralArea();
-    CreateFollowControls();
-    CreateWholeCubePanel();
-    CreateReadingEntries();
+    // Beside Open: a reading replaces the cube as Open does.
+    reading = new PhotoReadingController(platform, *this, lngColors);
+    const QList<QAction*> fileEntries = actions.mnuFile->actions();
+    reading->AddEntries(*actions.mnuFile,
+                        fileEntries.at(fileEntries.indexOf(actions.mnuFileExit) - 1));
+    ConnectCommands();
     CreateLetterEntries();
 
     // Start-up proper, in its fixed order: the colour scheme (and the
-    // pictures drawn in it), the step texts,
-    // the shown side of the new cube, the installation folder, the window's
-    // place, the instructions, edit mode.
+    // pictures drawn in it), the shown side of the new cube, the
+    // installation folder, the window's place, the instructions, edit mode.
     lngColors = LoadColorScheme(platform.settings);
-    DrawSchemePictures();
-    FillStepTexts();
+    actions.DrawSchemePictures(*this, lngColors);
     DisplaySide();
-    strInstallFolder = GetInstallFolder();
+    strInstallFolder = platform.system.InstallFolder();
     RestoreWindowState();
-    SetDefaultGeometry();
+    ui.SetDefaultGeometry(*this);
     ProbeInstructions();
-    EnterEditMode();
-    StartPreparingFewestTurns(std::move(prepareFewestTurns));
+    ShowSessionState();
+    ui.txtDummy->setFocus();
 }
 
-// The worker may still be building the tables; it must not outlive us. The
-// undo stack, a child, is cleared after we are gone: its signals must not
-// reach us then.
 frmTurnix::~frmTurnix() {
-    disconnect(undoStack, nullptr, this, nullptr);
-    StopWaitingForFewestTurns();
-    fewestTurnsTables.waitForFinished();
     CloseInstructions();
+}
+
+void frmTurnix::ConnectCommands() {
+    const MainActions& a = actions;
+    connect(a.mnuFileNewConfiguration, &QAction::triggered, this, &frmTurnix::NewConfiguration);
+    connect(a.mnuFileOpenConfiguration, &QAction::triggered, this, &frmTurnix::OpenConfiguration);
+    connect(a.mnuFileSaveConfiguration, &QAction::triggered, this,
+            [this] { SaveConfiguration(QStringLiteral("Current.cub")); });
+    connect(a.mnuFileExit, &QAction::triggered, this, &frmTurnix::close);
+    connect(a.mnuEditCopyFacelets, &QAction::triggered, this, [this] {
+        facelets.Copy(cubMain);
+        ui.txtDummy->setFocus();
+    });
+    connect(a.mnuEditPasteFacelets, &QAction::triggered, this, &frmTurnix::PasteFacelets);
+    connect(a.mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
+    connect(a.mnuCubeSolveInFewestTurns, &QAction::triggered, this, &frmTurnix::SolveInFewestTurns);
+    connect(a.mnuCubeStepBack, &QAction::triggered, this, &frmTurnix::StepBack);
+    connect(a.mnuCubeDefine, &QAction::triggered, this, &frmTurnix::DefineColorScheme);
+    for (const MainActions::RotateEntry& entry : a.mnuCubeRotateEntries) {
+        connect(entry.action, &QAction::triggered, this,
+                [this, rotation = entry.rotation] { RotateCube(rotation); });
+    }
+    for (const MainActions::TurnEntry& entry : a.mnuSideTurnEntries) {
+        connect(entry.action, &QAction::triggered, this,
+                [this, entry] { TurnSide(entry.side, entry.turn); });
+    }
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        connect(a.mnuSideShowEntries.at(static_cast<std::size_t>(s)), &QAction::triggered, this,
+                [this, s] { ShowSide(s); });
+    }
+    connect(a.mnuHelpInstructions, &QAction::triggered, this,
+            [this] { ShowInstructions(instructionsWindow, this, strInstructionsFile); });
+    connect(a.mnuHelpAbout, &QAction::triggered, this, &frmTurnix::ShowAbout);
+
+    connect(&fewestTurns, &FewestTurnsPreparer::prepared, this,
+            [this] { SolveWith(SolverKind::FewestTurns); });
+    connect(reading, &PhotoReadingController::cubeRead, this, &frmTurnix::ApplyReading);
+    connect(reading, &PhotoReadingController::dismissed, ui.txtDummy,
+            [this] { ui.txtDummy->setFocus(); });
+    const EntryChecks& checks = ui.wholeCube->Checks();
+    connect(&checks, &EntryChecks::turnBackRequested, this, &frmTurnix::TurnSideBack);
+    connect(&checks, &EntryChecks::colorChosen, this, &frmTurnix::ChangeDoubtfulSquare);
+    const CubeNet& net = ui.wholeCube->Net();
+    connect(&net, &CubeNet::sideChosen, this, &frmTurnix::ShowSide);
+    connect(&net, &CubeNet::strokeStarted, this, [this] { history.StartStroke(); });
+    connect(&net, &CubeNet::squarePainted, this, &frmTurnix::PaintSquare);
+    for (std::size_t i = 0; i < ui.cmdColor.size(); ++i) {
+        // eventFilter takes every mouse press, so a click that still comes
+        // is from the keyboard; the dialog then opens beside the square,
+        // and the focus comes back to it afterwards.
+        QPushButton* square = ui.cmdColor.at(i);
+        square->installEventFilter(this);
+        connect(square, &QPushButton::clicked, this, [this, square, i] {
+            PickSquareColor(static_cast<std::int16_t>(i),
+                            square->mapToGlobal(square->rect().center()));
+            square->setFocus(Qt::TabFocusReason);
+        });
+    }
+    ui.txtDummy->installEventFilter(this);
+    ui.txtSolution->installEventFilter(this);
+    connect(ui.cmdOneStep, &QPushButton::clicked, this, &frmTurnix::OneStep);
+    // Outside the lambdas, where lupdate finds the class they belong to.
+    const QString toCompletion = tr("Steps to Completion");
+    const QString previous = tr("Previous Steps");
+    connect(ui.cmdStepsToCompletion, &QPushButton::clicked, this,
+            [this, toCompletion] { ShowStepList(toCompletion, session.RemainingStepTexts()); });
+    connect(ui.cmdPreviousSteps, &QPushButton::clicked, this,
+            [this, previous] { ShowStepList(previous, session.PreviousStepTexts()); });
+    connect(ui.cmdClear, &QPushButton::clicked, this, &frmTurnix::DiscardSolution);
+    connect(ui.lblNorth, &NeighbourLabel::clicked, this,
+            [this] { ShowNeighbour(GridEdge::North); });
+    connect(ui.lblWest, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(GridEdge::West); });
+    connect(ui.lblEast, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(GridEdge::East); });
+    connect(ui.lblSouth, &NeighbourLabel::clicked, this,
+            [this] { ShowNeighbour(GridEdge::South); });
 }
 
 void frmTurnix::DisplaySide() {
     const clsSide& shown = cubMain.Side(intCurrentSide);
-    for (std::int16_t i = 0; i < static_cast<std::int16_t>(cmdColor.size()); ++i) {
-        QPushButton& button = *cmdColor.at(static_cast<std::size_t>(i));
+    for (std::int16_t i = 0; i < static_cast<std::int16_t>(ui.cmdColor.size()); ++i) {
+        QPushButton& button = *ui.cmdColor.at(static_cast<std::size_t>(i));
         const std::int16_t colorIndex = shown.Square(i)->ColorIndex();
         // The colour index travels with the button, for the colour commands.
         button.setProperty("Tag", QString::number(colorIndex));
         SetButtonColor(button, SquareColor(colorIndex));
     }
-    lblMain->setText(CoreText(shown.MainLabel()));
-    lblNorth->setText(CoreText(shown.NorthLabel()));
-    lblWest->setText(CoreText(shown.WestLabel()));
-    lblEast->setText(CoreText(shown.EastLabel()));
-    lblSouth->setText(CoreText(shown.SouthLabel()));
+    ui.lblMain->setText(CoreText(shown.MainLabel()));
+    ui.lblNorth->setText(CoreText(shown.NorthLabel()));
+    ui.lblWest->setText(CoreText(shown.WestLabel()));
+    ui.lblEast->setText(CoreText(shown.EastLabel()));
+    ui.lblSouth->setText(CoreText(shown.SouthLabel()));
     DescribeGridSquares();
-    CheckFinishedListStillFits();
-    wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
+    ui.wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();
-    txtDummy->setFocus();
+    ui.txtDummy->setFocus();
 }
 
 // Only an opened file can hold an index outside the scheme; it is drawn
@@ -125,66 +180,37 @@ void frmTurnix::ShowSide(std::int16_t intSide) {
     DisplaySide();
 }
 
-void frmTurnix::ShowNeighbourNorth() {
-    ShowSide(NeighbourAt(intCurrentSide, GridEdge::North));
-}
-
-void frmTurnix::ShowNeighbourSouth() {
-    ShowSide(NeighbourAt(intCurrentSide, GridEdge::South));
-}
-
-void frmTurnix::ShowNeighbourWest() {
-    ShowSide(NeighbourAt(intCurrentSide, GridEdge::West));
-}
-
-void frmTurnix::ShowNeighbourEast() {
-    ShowSide(NeighbourAt(intCurrentSide, GridEdge::East));
-}
-
-// The side index is fixed by the command, not by the side on view.
-void frmTurnix::TurnSide(std::int16_t intSide, SideTurn turn) {
-    const CubeColorValues before = ColorValuesOf(cubMain);
-    (cubMain.Side(intSide).*turn)();
-    DisplaySide();
-    RecordEdit(TurnEditText(intSide, turn), before);
-}
-
-// The view stays on the same side position and shows the colours that the
-// rotation brought there.
-void frmTurnix::RotateCube(CubeRotation rotation) {
-    const CubeColorValues before = ColorValuesOf(cubMain);
-    (cubMain.*rotation)();
-    DisplaySide();
-    RecordEdit(RotationEditText(rotation), before);
+void frmTurnix::ShowNeighbour(GridEdge edge) {
+    ShowSide(NeighbourAt(intCurrentSide, edge));
 }
 
 // A press of any mouse button on an enabled colour square opens the pick
-// dialog at once; the button itself never sees the press. The arrow keys
-// move the focus across the grid. The text boxes leave the window's
-// shortcuts alone.
+// dialog at once; the button itself never sees the press. The text boxes
+// leave the window's shortcuts alone.
 bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
         LeavesKeyToShortcuts(watched, *static_cast<QKeyEvent*>(event))) {
         event->ignore();
         return true;
     }
-    const auto square = std::find(cmdColor.cbegin(), cmdColor.cend(), watched);
-    if (square == cmdColor.cend()) {
+    const auto square = std::find(ui.cmdColor.cbegin(), ui.cmdColor.cend(), watched);
+    if (square == ui.cmdColor.cend()) {
         return QMainWindow::eventFilter(watched, event);
     }
-    const auto index = static_cast<std::size_t>(square - cmdColor.cbegin());
+    const auto index = static_cast<std::size_t>(square - ui.cmdColor.cbegin());
     if (event->type() == QEvent::MouseButtonPress && (*square)->isEnabled()) {
         PickSquareColor(static_cast<std::int16_t>(index),
                         static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        if (const auto next = SquareTowards(index, static_cast<QKeyEvent*>(event)->key())) {
-            cmdColor.at(*next)->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The hidden resting place of the focus takes no typing, and the step text
+// is read-only; left to themselves, both would keep Backspace, and the
+// resting place the turning letters, from the window's shortcuts.
+bool frmTurnix::LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const {
+    return watched == ui.txtDummy || (watched == ui.txtSolution && key.key() == Qt::Key_Backspace);
 }
 
 // Reached only when the control with the focus leaves Enter alone; the step
@@ -195,8 +221,8 @@ void frmTurnix::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    if (cmdOneStep->isEnabled()) {
-        cmdOneStep->click();
+    if (ui.cmdOneStep->isEnabled()) {
+        ui.cmdOneStep->click();
     }
 }
 
@@ -205,7 +231,7 @@ void frmTurnix::keyPressEvent(QKeyEvent* event) {
 void frmTurnix::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !HoldsKeyboardPlace()) {
-        txtDummy->setFocus();
+        ui.txtDummy->setFocus();
     }
 }
 
@@ -214,14 +240,14 @@ void frmTurnix::changeEvent(QEvent* event) {
 // mark and takes no step on Enter.
 bool frmTurnix::HoldsKeyboardPlace() const {
     const QWidget* place = focusWidget();
-    return std::find(cmdColor.cbegin(), cmdColor.cend(), place) != cmdColor.cend() ||
-           place == lblNorth || place == lblWest || place == lblEast || place == lblSouth ||
-           wholeCube->isAncestorOf(place);
+    return std::find(ui.cmdColor.cbegin(), ui.cmdColor.cend(), place) != ui.cmdColor.cend() ||
+           place == ui.lblNorth || place == ui.lblWest || place == ui.lblEast ||
+           place == ui.lblSouth || ui.wholeCube->isAncestorOf(place);
 }
 
 void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
     QMainWindow::mouseReleaseEvent(event);
-    txtDummy->setFocus();
+    ui.txtDummy->setFocus();
 }
 
 void frmTurnix::closeEvent(QCloseEvent* event) {
@@ -229,6 +255,48 @@ void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreWindowState();
     CloseInstructions();
     event->accept();
+}
+
+namespace {
+
+// The panel's place lives apart from the colours, in a section of its own.
+const QString WindowSection = QStringLiteral("Window");
+const QString StateKey = QStringLiteral("State");
+constexpr int StateVersion = 1;
+
+} // namespace
+
+// A stored state that Qt does not recognise is ignored.
+void frmTurnix::RestoreWindowState() {
+    if (const auto text = platform.settings.Value(WindowSection, StateKey)) {
+        static_cast<void>(restoreState(QByteArray::fromBase64(text->toLatin1()), StateVersion));
+    }
+}
+
+void frmTurnix::StoreWindowState() {
+    platform.settings.SetValue(WindowSection, StateKey,
+                               QString::fromLatin1(saveState(StateVersion).toBase64()));
+}
+
+void frmTurnix::ShowAbout() {
+    frmAbout about(platform, lngColors, this);
+    platform.modalRunner.Exec(about);
+    ui.txtDummy->setFocus();
+}
+
+// Probed once: without a readable guide the entry stays off for the run.
+// The guide opens in a window of its own beside this one, so that the cube
+// can be brought to the front while it is open.
+void frmTurnix::ProbeInstructions() {
+    const std::optional<QString> path = ProbeInstructionsFile(strInstallFolder);
+    strInstructionsFile = path.value_or(QString());
+    actions.mnuHelpInstructions->setEnabled(path.has_value());
+}
+
+void frmTurnix::CloseInstructions() {
+    if (instructionsWindow != nullptr) {
+        instructionsWindow->close();
+    }
 }
 
 } // namespace turnix

@@ -1,119 +1,187 @@
-#include "Facelets.h"
-#include "FindingText.h"
+#include "ConfigurationFile.h"
+#include "TurnedSides.h"
+#include "dialogs/ColorCommands.h"
 #include "editing/EditTexts.h"
 #include "frmTurnix.h"
-#include "language/CoreTexts.h"
-#include "platform/ApplicationTitle.h"
+#include "platform/FileSaving.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QAction>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileInfo>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QUndoStack>
+#include <QPushButton>
+#include <QVariant>
 
 namespace turnix {
 
-namespace {} // namespace
+namespace {
 
-// The entries follow the history: "Undo Paint", "Redo Turn Top Side
-// Clockwise", or disabled when there is nothing to undo or redo.
-void frmTurnix::CreateEditMenu() {
-    undoStack = new QUndoStack(this);
-    mnuEdit = menuBar()->addMenu(tr("&Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* undo = undoStack->createUndoAction(this, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("mnuEditUndo"));
-    undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = undoStack->createRedoAction(this, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("mnuEditRedo"));
-    redo->setShortcuts(QKeySequence::Redo);
-    mnuEdit->addActions({undo, redo});
-    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuEditSeparatorBar1"));
-    mnuEditCopyFacelets = mnuEdit->addAction(tr("&Copy Facelets"));
-    mnuEditCopyFacelets->setObjectName(QStringLiteral("mnuEditCopyFacelets"));
-    mnuEditPasteFacelets = mnuEdit->addAction(tr("&Paste Facelets"));
-    mnuEditPasteFacelets->setObjectName(QStringLiteral("mnuEditPasteFacelets"));
-    connect(mnuEditCopyFacelets, &QAction::triggered, this, &frmTurnix::CopyFacelets);
-    connect(mnuEditPasteFacelets, &QAction::triggered, this, &frmTurnix::PasteFacelets);
+FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& strFileName) {
+    return {strTitle, strFileName, frmTurnix::tr("Cube File (*.cub)"), QStringLiteral("cub")};
 }
 
-// Called by each edit once it is made and shown; an edit that left the cube
-// as it was is no step.
-void frmTurnix::RecordEdit(const QString& strText, const CubeColorValues& before, int stroke) {
-    const CubeColorValues after = ColorValuesOf(cubMain);
-    if (after == before) {
-        return;
+} // namespace
+
+// Every change by hand ends here: the change is made, shown, and recorded
+// as one step of the history; one that left the cube as it was is none.
+void frmTurnix::EditCube(const QString& strText, const std::function<void()>& change) {
+    const CubeColorValues before = ColorValuesOf(cubMain);
+    change();
+    NoteCubeChanged();
+    DisplaySide();
+    history.Record(strText, before, ColorValuesOf(cubMain));
+}
+
+// A listed solution never belongs to a cube that was replaced, nor do the
+// doubts of an earlier reading.
+void frmTurnix::ReplaceCube(const QString& strText, const std::function<void()>& change) {
+    if (session.HasStepList()) {
+        DiscardSolution();
     }
-    undoStack->push(new CubeEdit(
-        strText, before, after, [this](const CubeColorValues& values) { RestoreCube(values); },
-        stroke));
+    EditCube(strText, [this, &change] {
+        change();
+        ClearDoubts();
+    });
+}
+
+// Only Step Back can follow from a change by hand: the mode stays as it is.
+void frmTurnix::NoteCubeChanged() {
+    session.CubeChanged(cubMain);
+    actions.mnuCubeStepBack->setEnabled(session.CanStepBack());
 }
 
 void frmTurnix::RestoreCube(const CubeColorValues& values) {
     SetColorValues(cubMain, values);
+    NoteCubeChanged();
     DisplaySide();
 }
 
-// Squares are named by the centres, as other cube tools read a real cube,
-// whatever colours the centres show. A square that shows none of the six
-// colours (only an opened file holds one) has no letter, so such a cube is
-// refused rather than copied with a gap; the net shows the square grey and
-// ringed.
-void frmTurnix::CopyFacelets() {
-    if (const auto square = FirstSquareWithoutFacelet(cubMain)) {
-        platform.messageBoxes.ShowMessage(
-            this, ApplicationTitle(),
-            tr("The cube cannot be copied as facelets: a square of the %1 side shows "
-               "none of the six colours.")
-                .arg(SideWord(square->side)),
-            MessageIcon::Exclamation);
-    } else {
-        platform.clipboard.SetText(
-            QString::fromStdString(CentreFaceletString(cubMain).value_or(FaceletString(cubMain))));
-    }
-    txtDummy->setFocus();
+// The side index is fixed by the command, not by the side on view.
+void frmTurnix::TurnSide(std::int16_t intSide, MainActions::SideTurn turn) {
+    EditCube(TurnEditText(intSide, turn), [&] { (cubMain.Side(intSide).*turn)(); });
 }
 
-// Like Open: a new cube discards a listed solution, and a string that is no
-// cube changes nothing. A letter takes the colour of its face's centre as
-// the cube shows it now, so that a copy pasted back changes nothing.
-void frmTurnix::PasteFacelets() {
-    clsCube pasted;
-    if (const auto error =
-            ReadFacelets(platform.clipboard.Text().trimmed().toStdString(), pasted)) {
-        platform.messageBoxes.ShowMessage(
-            this, ApplicationTitle(),
-            tr("The clipboard holds no facelet string.\n\n") +
-                AsSentence(CoreReason(QString::fromStdString(error->reason))),
-            MessageIcon::Exclamation);
-        txtDummy->setFocus();
-        return;
+// The view stays on the same side position and shows the colours that the
+// rotation brought there.
+void frmTurnix::RotateCube(MainActions::CubeRotation rotation) {
+    EditCube(RotationEditText(rotation), [&] { (cubMain.*rotation)(); });
+}
+
+// The square's colour index is read from the button, where DisplaySide put
+// it.
+void frmTurnix::PickSquareColor(std::int16_t intSquare, QPoint globalPointer) {
+    const QPushButton& square = *ui.cmdColor.at(static_cast<std::size_t>(intSquare));
+    const auto current = static_cast<std::int16_t>(square.property("Tag").toString().toShort());
+    if (const auto picked = PickColor(platform, this, current, lngColors, globalPointer)) {
+        EditCube(PickColorEditText(),
+                 [&] { cubMain.Side(intCurrentSide).Square(intSquare)->SetColorIndex(*picked); });
     }
-    if (HasStepList()) {
-        DiscardSolution();
-    }
-    if (const auto centres = CentreColors(cubMain)) {
-        PaintInCentreColors(pasted, *centres);
-    }
-    const CubeColorValues before = ColorValuesOf(cubMain);
-    pasted.Copy(cubMain);
-    ClearDoubts();
-    DisplaySide();
-    RecordEdit(PasteFaceletsEditText(), before);
+    ui.txtDummy->setFocus();
 }
 
 // One square of a stroke; the stroke's squares make one step together.
 void frmTurnix::PaintSquare(std::int16_t intSide, std::int16_t intSquare) {
-    const std::int16_t color = wholeCube->SelectedColor();
+    const std::int16_t color = ui.wholeCube->SelectedColor();
     const SquarePtr& square = cubMain.Side(intSide).Square(intSquare);
-    if (blnSolutionMode || square->ColorIndex() == color) {
+    if (session.SolutionMode() || square->ColorIndex() == color) {
         return;
     }
     const CubeColorValues before = ColorValuesOf(cubMain);
     square->SetColorIndex(color);
+    NoteCubeChanged();
     DisplaySide();
-    RecordEdit(PaintEditText(), before, paintStroke);
+    history.RecordPaint(before, ColorValuesOf(cubMain));
+}
+
+void frmTurnix::NewConfiguration() {
+    ReplaceCube(NewConfigurationEditText(), [this] { cubMain.Reset(); });
+}
+
+// Open discards a solution only once a file has been chosen. Values are
+// loaded as they are; a short file sets only the squares it holds. Failures
+// are silent: the squares read so far keep their new values.
+void frmTurnix::OpenConfiguration() {
+    const std::optional<QString> fileName = platform.fileDialogs.OpenFileName(
+        this, ConfigurationDialog(tr("Open Configuration"), QString()));
+    if (!fileName) {
+        return;
+    }
+    ReplaceCube(OpenConfigurationEditText(), [&] {
+        // Only a regular file: a chosen pipe or device could block or never end.
+        if (QFileInfo(*fileName).isFile()) {
+            ReadConfigurationFile(LocalPath(*fileName), cubMain);
+        }
+    });
+}
+
+// Without a folder the user chooses the file, starting from strFileName.
+// The file is replaced as a whole or not at all. A file the user chose and
+// could not be saved is reported; a save into a folder is not, as
+// "SaveLast.cub" is written before every solve and may well be read-only.
+void frmTurnix::SaveConfiguration(const QString& strFileName,
+                                  const std::optional<QString>& vFolder) {
+    if (vFolder) {
+        static_cast<void>(
+            WriteConfigurationFile(LocalPath(QDir(*vFolder).filePath(strFileName)), cubMain));
+        return;
+    }
+    const std::optional<QString> chosen = platform.fileDialogs.SaveFileName(
+        this, ConfigurationDialog(tr("Save Configuration"), strFileName));
+    if (chosen) {
+        ReportSaveFailure(platform.messageBoxes, this, *chosen,
+                          WriteConfigurationFile(LocalPath(*chosen), cubMain));
+    }
+}
+
+// Like Open: a string that is no cube changes nothing.
+void frmTurnix::PasteFacelets() {
+    std::optional<clsCube> pasted = facelets.Paste(cubMain);
+    if (!pasted) {
+        ui.txtDummy->setFocus();
+        return;
+    }
+    ReplaceCube(PasteFaceletsEditText(), [&] { pasted->Copy(cubMain); });
+}
+
+// Replaces the cube like Open, as one step of the history; the doubts go
+// when that step is undone.
+void frmTurnix::ApplyReading(const CubeColorValues& values,
+                             const std::vector<SquareDoubt>& doubts) {
+    ReplaceCube(ReadCubeEditText(), [&] { SetColorValues(cubMain, values); });
+    history.WatchLastEdit([this] { ClearDoubts(); });
+    ui.wholeCube->SetDoubts(doubts);
+    ui.dckWholeCube->show();
+}
+
+void frmTurnix::TurnSideBack(TurnedSide turned) {
+    if (!session.SolutionMode()) {
+        EditCube(TurnBackEditText(turned.side), [&] {
+            SetColorValues(cubMain, TurnOuterSquares(ColorValuesOf(cubMain), turned));
+        });
+    }
+}
+
+void frmTurnix::ChangeDoubtfulSquare(SquareAt at, std::int16_t color) {
+    if (!session.SolutionMode()) {
+        EditCube(ChangeSquareEditText(),
+                 [&] { cubMain.Side(at.side).Square(at.square)->SetColorIndex(color); });
+    }
+}
+
+void frmTurnix::ClearDoubts() {
+    history.StopWatching();
+    ui.wholeCube->SetDoubts({});
+}
+
+void frmTurnix::DefineColorScheme() {
+    if (const auto chosen = DefineColors(platform, this, lngColors)) {
+        lngColors = *chosen;
+        actions.DrawSchemePictures(*this, lngColors);
+        DisplaySide();
+    }
+    ui.txtDummy->setFocus();
 }
 
 } // namespace turnix

@@ -24,12 +24,12 @@ const QString LettersOfColours = QStringLiteral("Colours");
 // Off at first; the choice is kept in the settings. Letters name either the
 // side where the colour belongs (U R F D L B) or the colour itself.
 void frmTurnix::CreateLetterEntries() {
-    mnuView->addSeparator();
-    mnuViewShowSideLetters = mnuView->addAction(tr("Show Side &Letters"));
+    actions.mnuView->addSeparator();
+    mnuViewShowSideLetters = actions.mnuView->addAction(tr("Show Side &Letters"));
     mnuViewShowSideLetters->setObjectName(QStringLiteral("mnuViewShowSideLetters"));
     mnuViewShowSideLetters->setCheckable(true);
 
-    QMenu* kinds = mnuView->addMenu(tr("Letters &Name"));
+    QMenu* kinds = actions.mnuView->addMenu(tr("Letters &Name"));
     kinds->setObjectName(QStringLiteral("mnuViewLetters"));
     auto* group = new QActionGroup(kinds);
     mnuViewLettersOfSides = kinds->addAction(tr("The Colour's &Side (U R F D L B)"));
@@ -71,17 +71,17 @@ void frmTurnix::ChooseSideLetters() {
     sideLetters = !mnuViewShowSideLetters->isChecked()   ? SquareLetters::None
                   : mnuViewLettersOfColours->isChecked() ? SquareLetters::ColourInitials
                                                          : SquareLetters::Sides;
-    wholeCube->Net().SetLetters(sideLetters);
+    ui.wholeCube->Net().SetLetters(sideLetters);
 }
 
 // Names, descriptions and letters of the nine squares shown. The box where
 // the focus rests is named after the side, so a screen reader says where
 // the user is rather than the box's own text.
 void frmTurnix::DescribeGridSquares() {
-    txtDummy->setAccessibleName(lblMain->text());
+    ui.txtDummy->setAccessibleName(ui.lblMain->text());
     const CubeColorValues values = ColorValuesOf(cubMain);
     for (std::int16_t i = 0; i < clsSide::SquareCount; ++i) {
-        QPushButton* button = cmdColor.at(static_cast<std::size_t>(i));
+        QPushButton* button = ui.cmdColor.at(static_cast<std::size_t>(i));
         const std::int16_t colorIndex = cubMain.Side(intCurrentSide).Square(i)->ColorIndex();
         button->setAccessibleName(SquareAccessibleName({intCurrentSide, i}, colorIndex, lngColors));
         button->setAccessibleDescription(SquareAccessibleDescription(colorIndex));

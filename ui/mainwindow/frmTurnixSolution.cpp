@@ -1,123 +1,69 @@
+#include "SolutionStatusBar.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
-#include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
-#include "wholecube/WholeCubePanel.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QStringList>
-#include <QUndoStack>
 
 namespace turnix {
-
-void frmTurnix::FillStepTexts() {
-    for (std::size_t code = 0; code < strStepText.size(); ++code) {
-        strStepText.at(code) = CoreText(StepDescriptions.at(code));
-    }
-}
 
 void frmTurnix::SolveCube() {
     SolveWith(SolverKind::LayerByLayer);
 }
 
 // The cube goes to "SaveLast.cub" before every attempt, so that a cube the
-// solver refuses can be opened again and checked. An attempt that fails or
-// finds nothing to do leaves no list behind, not even a finished one from
-// before: the solver has dropped it, so its controls go too.
+// solver refuses can be opened again and checked.
 void frmTurnix::SolveWith(SolverKind kind) {
-    cmdPreviousSteps->setEnabled(false);
     if (!strInstallFolder.isEmpty()) {
         SaveConfiguration(QStringLiteral("SaveLast.cub"), strInstallFolder);
     }
-    const bool solved =
-        kind == SolverKind::FewestTurns ? LoadFewestTurnsSolution() : solMain.Solve(cubMain);
-    if (!solved) {
-        ShowSolveMessage(tr("Invalid Cube Configuration"));
-        DiscardSolution();
+    const SolveOutcome outcome = session.Solve(kind, cubMain);
+    if (outcome == SolveOutcome::Started) {
+        EnterSolutionMode();
         return;
     }
-    if (solMain.IsEOF()) {
-        ShowSolveMessage(tr("Cube is already complete"));
-        DiscardSolution();
+    ShowSessionState();
+    platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
+                                      outcome == SolveOutcome::Invalid
+                                          ? tr("Invalid Cube Configuration")
+                                          : tr("Cube is already complete"),
+                                      MessageIcon::Exclamation);
+    ui.txtDummy->setFocus();
+}
+
+// A solve asked for before the tables are ready waits for them and then
+// takes the cube as it stands. No second solve can start meanwhile, and no
+// step can be taken back from a list that the solve is about to replace.
+void frmTurnix::SolveInFewestTurns() {
+    if (fewestTurns.Waiting()) {
         return;
     }
-    solutionSolver = kind;
-    listFollowsCube = true;
-    EnterSolutionMode();
+    if (fewestTurns.Ready()) {
+        SolveWith(SolverKind::FewestTurns);
+        return;
+    }
+    fewestTurns.StartWaiting();
+    session.StopFollowing();
+    ShowSessionState();
 }
 
-void frmTurnix::ShowSolveMessage(const QString& strText) {
-    platform.messageBoxes.ShowMessage(this, ApplicationTitle(), strText, MessageIcon::Exclamation);
-}
-
-// Leaves Previous Steps, Clear Steps and the frame alone, so that a finished
-// list can still be viewed.
-void frmTurnix::EnterEditMode() {
-    SetEditControlsEnabled(true);
-    txtSolution->clear();
-    blnSolutionMode = false;
-    UpdateFollowControls();
-    txtDummy->setFocus();
-}
-
-// The steps change the cube outside the history, which starts afresh
-// from the cube as it stands when edit mode comes back: there is nothing to
-// undo meanwhile.
+// The steps change the cube outside the history, which starts afresh from
+// the cube as it stands when edit mode comes back.
 void frmTurnix::EnterSolutionMode() {
-    undoStack->clear();
+    history.Clear();
     ClearDoubts();
-    SetEditControlsEnabled(false);
-    cmdClear->setEnabled(true);
-    fraSolution->setEnabled(true);
-    blnSolutionMode = true;
-    UpdateFollowControls();
-    txtDummy->setFocus();
-}
-
-void frmTurnix::SetEditControlsEnabled(bool editing) {
-    for (QPushButton* square : cmdColor) {
-        square->setEnabled(editing);
-        square->setToolTip(tr("Click to change color"));
-    }
-    SetSolveEntriesEnabled(editing && !fewestTurnsWaiting);
-    // The entries too, not only their menus, so that their keys do nothing.
-    for (QMenu* menu : {mnuCubeRotate, mnuSideTurn}) {
-        menu->setEnabled(editing);
-        for (QAction* entry : menu->findChildren<QAction*>()) {
-            entry->setEnabled(editing);
-        }
-    }
-    wholeCube->SetPaintable(editing);
-    cmdOneStep->setEnabled(!editing);
-    cmdStepsToCompletion->setEnabled(!editing);
-    txtSolution->setEnabled(!editing);
-
-    // A step text on a window-coloured field; an idle field looks inactive.
-    const QPalette system = QApplication::palette(txtSolution);
-    QPalette colors = txtSolution->palette();
-    colors.setColor(QPalette::Base, editing ? system.color(QPalette::Inactive, QPalette::Window)
-                                            : system.color(QPalette::Active, QPalette::Base));
-    txtSolution->setPalette(colors);
+    ShowSessionState();
+    ui.txtDummy->setFocus();
 }
 
 void frmTurnix::DiscardSolution() {
-    listFollowsCube = false;
-    EnterEditMode();
-    cmdPreviousSteps->setEnabled(false);
-    cmdClear->setEnabled(false);
-    solMain.ClearSolution();
-    fraSolution->setEnabled(false);
-}
-
-// True in solution mode and while a finished list waits to be viewed. Only an
-// empty list has its cursor on the first step and at the end at once.
-bool frmTurnix::HasStepList() const noexcept {
-    return blnSolutionMode || !(solMain.IsBOF() && solMain.IsEOF());
+    session.Discard();
+    ShowSessionState();
+    ui.txtDummy->setFocus();
 }
 
 void frmTurnix::ApplyStep(std::int16_t intStep) {
@@ -128,62 +74,67 @@ void frmTurnix::ApplyStep(std::int16_t intStep) {
 // After the last step One Step stays enabled; the next click returns to edit
 // mode and keeps the finished list.
 void frmTurnix::OneStep() {
-    if (solMain.IsEOF()) {
-        finishedCube = EncodeConfiguration(cubMain);
-        EnterEditMode();
-        return;
+    const std::optional<std::int16_t> code = session.TakeStep(cubMain);
+    ShowSessionState();
+    if (code) {
+        ApplyStep(*code);
     }
-    const std::int16_t code = solMain.CurrentStep();
-    solMain.MoveNext();
-    txtSolution->setText(strStepText.at(static_cast<std::size_t>(code)));
-    ApplyStep(code);
-    cmdPreviousSteps->setEnabled(true);
-    if (solMain.IsEOF()) {
-        cmdStepsToCompletion->setEnabled(false);
-    }
-    UpdateFollowControls();
+    ui.txtDummy->setFocus();
 }
 
-// Walks from the first step up to the cursor, which ends where it began.
-void frmTurnix::PreviousSteps() {
-    std::vector<std::int16_t> codes;
-    const std::int16_t cursor = solMain.Index();
-    solMain.MoveFirst();
-    while (!solMain.IsEOF() && solMain.Index() != cursor) {
-        codes.push_back(solMain.CurrentStep());
-        solMain.MoveNext();
+// From the finished list, stepping back returns to solution mode.
+void frmTurnix::StepBack() {
+    const bool entering = !session.SolutionMode();
+    if (const auto undone = session.TakeStepBack()) {
+        if (entering) {
+            EnterSolutionMode();
+        }
+        ShowSessionState();
+        ApplyStep(InverseStep(*undone));
     }
-    ShowStepList(tr("Previous Steps"), codes);
-}
-
-void frmTurnix::StepsToCompletion() {
-    std::vector<std::int16_t> codes;
-    solMain.SaveBookMark();
-    while (!solMain.IsEOF()) {
-        codes.push_back(solMain.CurrentStep());
-        solMain.MoveNext();
-    }
-    solMain.RestoreBookMark();
-    ShowStepList(tr("Steps to Completion"), codes);
 }
 
 // The window shows the steps in the user's language; a saved list is in
 // English, as every file the program writes.
-void frmTurnix::ShowStepList(const QString& strCaption, const std::vector<std::int16_t>& codes) {
-    QStringList shown;
+void frmTurnix::ShowStepList(const QString& strCaption, const QStringList& steps) {
     QStringList english;
-    for (const std::int16_t code : codes) {
-        shown << strStepText.at(static_cast<std::size_t>(code));
-        english << QString::fromUtf8(StepText(code).data(),
-                                     static_cast<qsizetype>(StepText(code).size()));
+    for (const QString& step : steps) {
+        english << session.EnglishStepText(step);
     }
     frmSolutionSteps form(platform, this);
-    form.SetSteps(shown.join(StepLineEnd));
+    form.SetSteps(steps.join(StepLineEnd));
     form.SetFileSteps(english.join(StepLineEnd));
     form.setWindowTitle(strCaption);
     platform.modalRunner.Exec(form);
     // No button keeps a focus mark.
-    txtDummy->setFocus();
+    ui.txtDummy->setFocus();
+}
+
+// Every control that the solution sets, read from the session: edit mode
+// enables the cube's commands, solution mode the stepping; a finished list
+// keeps Previous Steps, Clear Steps and the frame until it goes.
+void frmTurnix::ShowSessionState() {
+    const bool editing = !session.SolutionMode();
+    actions.SetEditCommandsEnabled(editing, editing && !fewestTurns.Waiting());
+    actions.mnuCubeStepBack->setEnabled(session.CanStepBack());
+    ui.SetEditable(editing);
+    ui.cmdOneStep->setEnabled(!editing);
+    ui.cmdStepsToCompletion->setEnabled(session.HasStepsToMake());
+    ui.cmdPreviousSteps->setEnabled(session.HasStepsMade());
+    ui.cmdClear->setEnabled(session.HasStepList());
+    ui.fraSolution->setEnabled(session.HasStepList());
+    ui.ShowStepText(editing ? std::nullopt : std::optional(session.LastStepText()));
+    if (editing) {
+        ui.statusSolution->Clear();
+    } else {
+        ui.statusSolution->Show(session.Progress());
+    }
+    ShowNextTurn();
+}
+
+// The step that One Step would make, drawn before it is made.
+void frmTurnix::ShowNextTurn() {
+    ui.ShowNextTurn(session.NextStep(), intCurrentSide);
 }
 
 } // namespace turnix

@@ -298,6 +298,17 @@
     </message>
 </context>
 <context>
+    <name>turnix::EditHistory</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+</context>
+<context>
     <name>turnix::EditWords</name>
     <message>
         <source>Pick Color</source>
@@ -436,6 +447,21 @@
     </message>
 </context>
 <context>
+    <name>turnix::FaceletClipboard</name>
+    <message>
+        <source>The cube cannot be copied as facelets: a square of the %1 side shows none of the six colours.</source>
+        <translation>Der Würfel kann nicht als Facelets kopiert werden: Ein Feld der Seite %1 zeigt keine der sechs Farben.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no facelet string.
+
+</source>
+        <translation>Die Zwischenablage enthält keine Facelet-Zeichenkette.
+
+</translation>
+    </message>
+</context>
+<context>
     <name>turnix::FileSavingWords</name>
     <message>
         <source>The file could not be saved.
@@ -515,6 +541,247 @@
     <message>
         <source>The %1 side looks entered turned a quarter clockwise.</source>
         <translation>Die Seite %1 scheint um eine Vierteldrehung im Uhrzeigersinn verdreht eingegeben.</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::MainActions</name>
+    <message>
+        <source>&amp;Top</source>
+        <translation>&amp;Oben</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom</source>
+        <translation>&amp;Unten</translation>
+    </message>
+    <message>
+        <source>&amp;Front</source>
+        <translation>&amp;Vorne</translation>
+    </message>
+    <message>
+        <source>B&amp;ack</source>
+        <translation>&amp;Hinten</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>&amp;Links</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Rechts</translation>
+    </message>
+    <message>
+        <source>&amp;Clockwise</source>
+        <translation>&amp;Im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Co&amp;unterclockwise</source>
+        <translation>&amp;Gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>&amp;Twice</source>
+        <translation>&amp;Zweimal</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Neue Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration</source>
+        <translation>Konfiguration ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>Konfiguration &amp;speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Facelets</source>
+        <translation>Facelets &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Facelets</source>
+        <translation>Facelets &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Cube</source>
+        <translation>&amp;Würfel</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <source>Solve in &amp;Fewest Turns</source>
+        <translation>Mit &amp;wenigsten Zügen lösen</translation>
+    </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>Schritt &amp;zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate</source>
+        <translation>&amp;Drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Define Colors</source>
+        <translation>&amp;Farben festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Side</source>
+        <translation>&amp;Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About Turnix</source>
+        <translation>&amp;Über Turnix</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Show %1 Side</source>
+        <translation>Seite %1 anzeigen</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::MainControls</name>
+    <message>
+        <source>Front Side</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>Click to change color</source>
+        <translation>Klicken, um die Farbe zu ändern</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Solution Steps</source>
+        <translation>Lösungsschritte</translation>
+    </message>
+    <message>
+        <source>One Step</source>
+        <translation>Ein Schritt</translation>
+    </message>
+    <message>
+        <source>Steps To Completion</source>
+        <translation>Restliche Schritte</translation>
+    </message>
+    <message>
+        <source>Previous Steps</source>
+        <translation>Bisherige Schritte</translation>
+    </message>
+    <message>
+        <source>Clear  Steps</source>
+        <translation>Schritte löschen</translation>
+    </message>
+    <message>
+        <source>Whole Cube</source>
+        <translation>Ganzer Würfel</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Cube</source>
+        <translation>&amp;Ganzer Würfel</translation>
+    </message>
+    <message>
+        <source>Next turn: %1 (facing away), %2</source>
+        <translation>Nächste Drehung: %1 (abgewandt), %2</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::PhotoReadingController</name>
+    <message>
+        <source>Read Cube from &amp;Photos…</source>
+        <translation>Würfel aus &amp;Fotos lesen…</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;Camera…</source>
+        <translation>Mit &amp;Kamera erfassen…</translation>
+    </message>
+    <message>
+        <source>Read Cube from Photos</source>
+        <translation>Würfel aus Fotos lesen</translation>
+    </message>
+    <message>
+        <source>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</source>
+        <translation>Fotos (*.jpg *.jpeg *.png *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>The cube could not be read from the photos.
+
+</source>
+        <translation>Der Würfel konnte nicht aus den Fotos gelesen werden.
+
+</translation>
     </message>
 </context>
 <context>
@@ -842,294 +1109,6 @@
 <context>
     <name>turnix::frmTurnix</name>
     <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Facelets</source>
-        <translation>Facelets &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Facelets</source>
-        <translation>Facelets &amp;einfügen</translation>
-    </message>
-    <message>
-        <source>The cube cannot be copied as facelets: a square of the %1 side shows none of the six colours.</source>
-        <translation>Der Würfel kann nicht als Facelets kopiert werden: Ein Feld der Seite %1 zeigt keine der sechs Farben.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no facelet string.
-
-</source>
-        <translation>Die Zwischenablage enthält keine Facelet-Zeichenkette.
-
-</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <translation>Konfiguration öffnen</translation>
-    </message>
-    <message>
-        <source>Save Configuration</source>
-        <translation>Konfiguration speichern</translation>
-    </message>
-    <message>
-        <source>Next turn: %1 (facing away), %2</source>
-        <translation>Nächste Drehung: %1 (abgewandt), %2</translation>
-    </message>
-    <message>
-        <source>Top</source>
-        <translation>Oben</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Links</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Rechts</translation>
-    </message>
-    <message>
-        <source>Bottom</source>
-        <translation>Unten</translation>
-    </message>
-    <message>
-        <source>Solution Steps</source>
-        <translation>Lösungsschritte</translation>
-    </message>
-    <message>
-        <source>One Step</source>
-        <translation>Ein Schritt</translation>
-    </message>
-    <message>
-        <source>Steps To Completion</source>
-        <translation>Restliche Schritte</translation>
-    </message>
-    <message>
-        <source>Previous Steps</source>
-        <translation>Bisherige Schritte</translation>
-    </message>
-    <message>
-        <source>Clear  Steps</source>
-        <translation>Schritte löschen</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;New Configuration</source>
-        <translation>&amp;Neue Konfiguration</translation>
-    </message>
-    <message>
-        <source>&amp;Open Configuration</source>
-        <translation>Konfiguration ö&amp;ffnen</translation>
-    </message>
-    <message>
-        <source>&amp;Save Configuration</source>
-        <translation>Konfiguration &amp;speichern</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Cube</source>
-        <translation>&amp;Würfel</translation>
-    </message>
-    <message>
-        <source>&amp;Solve</source>
-        <translation>&amp;Lösen</translation>
-    </message>
-    <message>
-        <source>Solve in &amp;Fewest Turns</source>
-        <translation>Mit &amp;wenigsten Zügen lösen</translation>
-    </message>
-    <message>
-        <source>Step &amp;Back</source>
-        <translation>Schritt &amp;zurück</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate</source>
-        <translation>&amp;Drehen</translation>
-    </message>
-    <message>
-        <source>&amp;Define Colors</source>
-        <translation>&amp;Farben festlegen</translation>
-    </message>
-    <message>
-        <source>&amp;Side</source>
-        <translation>&amp;Seite</translation>
-    </message>
-    <message>
-        <source>&amp;Show</source>
-        <translation>&amp;Anzeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Turn</source>
-        <translation>&amp;Drehen</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Instructions</source>
-        <translation>&amp;Anleitung</translation>
-    </message>
-    <message>
-        <source>&amp;About Turnix</source>
-        <translation>&amp;Über Turnix</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Werkzeugleiste</translation>
-    </message>
-    <message>
-        <source>Solve</source>
-        <translation>Lösen</translation>
-    </message>
-    <message>
-        <source>Step Back</source>
-        <translation>Schritt zurück</translation>
-    </message>
-    <message>
-        <source>Read Cube from &amp;Photos…</source>
-        <translation>Würfel aus &amp;Fotos lesen…</translation>
-    </message>
-    <message>
-        <source>Scan with &amp;Camera…</source>
-        <translation>Mit &amp;Kamera erfassen…</translation>
-    </message>
-    <message>
-        <source>Read Cube from Photos</source>
-        <translation>Würfel aus Fotos lesen</translation>
-    </message>
-    <message>
-        <source>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</source>
-        <translation>Fotos (*.jpg *.jpeg *.png *.bmp *.webp)</translation>
-    </message>
-    <message>
-        <source>The cube could not be read from the photos.
-
-</source>
-        <translation>Der Würfel konnte nicht aus den Fotos gelesen werden.
-
-</translation>
-    </message>
-    <message>
-        <source>Invalid Cube Configuration</source>
-        <translation>Ungültige Würfelkonfiguration</translation>
-    </message>
-    <message>
-        <source>Cube is already complete</source>
-        <translation>Der Würfel ist bereits gelöst</translation>
-    </message>
-    <message>
-        <source>Click to change color</source>
-        <translation>Klicken, um die Farbe zu ändern</translation>
-    </message>
-    <message>
-        <source>Steps to Completion</source>
-        <translation>Restliche Schritte</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>Whole Cube</source>
-        <translation>Ganzer Würfel</translation>
-    </message>
-    <message>
-        <source>&amp;Whole Cube</source>
-        <translation>&amp;Ganzer Würfel</translation>
-    </message>
-    <message>
-        <source>Front Side</source>
-        <translation>Vorderseite</translation>
-    </message>
-    <message>
-        <source>&amp;Top</source>
-        <translation>&amp;Oben</translation>
-    </message>
-    <message>
-        <source>&amp;Bottom</source>
-        <translation>&amp;Unten</translation>
-    </message>
-    <message>
-        <source>&amp;Front</source>
-        <translation>&amp;Vorne</translation>
-    </message>
-    <message>
-        <source>B&amp;ack</source>
-        <translation>&amp;Hinten</translation>
-    </message>
-    <message>
-        <source>&amp;Left</source>
-        <translation>&amp;Links</translation>
-    </message>
-    <message>
-        <source>&amp;Right</source>
-        <translation>&amp;Rechts</translation>
-    </message>
-    <message>
-        <source>Show Top Side</source>
-        <translation>Oberseite anzeigen</translation>
-    </message>
-    <message>
-        <source>Show Bottom Side</source>
-        <translation>Unterseite anzeigen</translation>
-    </message>
-    <message>
-        <source>Show Front Side</source>
-        <translation>Vorderseite anzeigen</translation>
-    </message>
-    <message>
-        <source>Show Back Side</source>
-        <translation>Rückseite anzeigen</translation>
-    </message>
-    <message>
-        <source>Show Left Side</source>
-        <translation>Linke Seite anzeigen</translation>
-    </message>
-    <message>
-        <source>Show Right Side</source>
-        <translation>Rechte Seite anzeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <translation>Nach &amp;oben</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <translation>Nach &amp;unten</translation>
-    </message>
-    <message>
-        <source>&amp;Clockwise</source>
-        <translation>&amp;Im Uhrzeigersinn</translation>
-    </message>
-    <message>
-        <source>Co&amp;unterclockwise</source>
-        <translation>&amp;Gegen den Uhrzeigersinn</translation>
-    </message>
-    <message>
-        <source>&amp;Twice</source>
-        <translation>&amp;Zweimal</translation>
-    </message>
-    <message>
-        <source>Cube File (*.cub)</source>
-        <translation>Würfeldatei (*.cub)</translation>
-    </message>
-    <message>
         <source>Show Side &amp;Letters</source>
         <translation>Seiten&amp;buchstaben anzeigen</translation>
     </message>
@@ -1144,6 +1123,34 @@
     <message>
         <source>The Colour&apos;s &amp;Initial</source>
         <translation>Den &amp;Anfangsbuchstaben der Farbe</translation>
+    </message>
+    <message>
+        <source>Steps to Completion</source>
+        <translation>Restliche Schritte</translation>
+    </message>
+    <message>
+        <source>Previous Steps</source>
+        <translation>Bisherige Schritte</translation>
+    </message>
+    <message>
+        <source>Invalid Cube Configuration</source>
+        <translation>Ungültige Würfelkonfiguration</translation>
+    </message>
+    <message>
+        <source>Cube is already complete</source>
+        <translation>Der Würfel ist bereits gelöst</translation>
+    </message>
+    <message>
+        <source>Cube File (*.cub)</source>
+        <translation>Würfeldatei (*.cub)</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
     </message>
 </context>
 </TS>

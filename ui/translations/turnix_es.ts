@@ -298,6 +298,17 @@
     </message>
 </context>
 <context>
+    <name>turnix::EditHistory</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+</context>
+<context>
     <name>turnix::EditWords</name>
     <message>
         <source>Pick Color</source>
@@ -436,6 +447,21 @@
     </message>
 </context>
 <context>
+    <name>turnix::FaceletClipboard</name>
+    <message>
+        <source>The cube cannot be copied as facelets: a square of the %1 side shows none of the six colours.</source>
+        <translation>El cubo no se puede copiar como facetas: una casilla de la cara %1 no muestra ninguno de los seis colores.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no facelet string.
+
+</source>
+        <translation>El portapapeles no contiene ninguna cadena de facetas.
+
+</translation>
+    </message>
+</context>
+<context>
     <name>turnix::FileSavingWords</name>
     <message>
         <source>The file could not be saved.
@@ -515,6 +541,247 @@
     <message>
         <source>The %1 side looks entered turned a quarter clockwise.</source>
         <translation>La cara %1 parece introducida girada un cuarto de vuelta en sentido horario.</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::MainActions</name>
+    <message>
+        <source>&amp;Top</source>
+        <translation>Arri&amp;ba</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom</source>
+        <translation>Aba&amp;jo</translation>
+    </message>
+    <message>
+        <source>&amp;Front</source>
+        <translation>&amp;Frente</translation>
+    </message>
+    <message>
+        <source>B&amp;ack</source>
+        <translation>A&amp;trás</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>&amp;Izquierda</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Derecha</translation>
+    </message>
+    <message>
+        <source>&amp;Clockwise</source>
+        <translation>Sentido &amp;horario</translation>
+    </message>
+    <message>
+        <source>Co&amp;unterclockwise</source>
+        <translation>Sentido &amp;antihorario</translation>
+    </message>
+    <message>
+        <source>&amp;Twice</source>
+        <translation>&amp;Dos veces</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Hacia a&amp;rriba</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Hacia a&amp;bajo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nueva configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration</source>
+        <translation>&amp;Abrir configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Guardar configuración</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Facelets</source>
+        <translation>&amp;Copiar facetas</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Facelets</source>
+        <translation>&amp;Pegar facetas</translation>
+    </message>
+    <message>
+        <source>&amp;Cube</source>
+        <translation>&amp;Cubo</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Resolver</translation>
+    </message>
+    <message>
+        <source>Solve in &amp;Fewest Turns</source>
+        <translation>Resolver con &amp;menos giros</translation>
+    </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>Paso &amp;atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate</source>
+        <translation>&amp;Girar</translation>
+    </message>
+    <message>
+        <source>&amp;Define Colors</source>
+        <translation>&amp;Definir colores</translation>
+    </message>
+    <message>
+        <source>&amp;Side</source>
+        <translation>C&amp;ara</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Girar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instrucciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Turnix</source>
+        <translation>&amp;Acerca de Turnix</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Abrir configuración</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Guardar configuración</translation>
+    </message>
+    <message>
+        <source>Show %1 Side</source>
+        <translation>Mostrar la cara %1</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Paso atrás</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::MainControls</name>
+    <message>
+        <source>Front Side</source>
+        <translation>Cara frontal</translation>
+    </message>
+    <message>
+        <source>Click to change color</source>
+        <translation>Haga clic para cambiar el color</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Solution Steps</source>
+        <translation>Pasos de la solución</translation>
+    </message>
+    <message>
+        <source>One Step</source>
+        <translation>Un paso</translation>
+    </message>
+    <message>
+        <source>Steps To Completion</source>
+        <translation>Pasos restantes</translation>
+    </message>
+    <message>
+        <source>Previous Steps</source>
+        <translation>Pasos anteriores</translation>
+    </message>
+    <message>
+        <source>Clear  Steps</source>
+        <translation>Borrar pasos</translation>
+    </message>
+    <message>
+        <source>Whole Cube</source>
+        <translation>Cubo completo</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Cube</source>
+        <translation>Cubo &amp;completo</translation>
+    </message>
+    <message>
+        <source>Next turn: %1 (facing away), %2</source>
+        <translation>Siguiente giro: %1 (de espaldas), %2</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::PhotoReadingController</name>
+    <message>
+        <source>Read Cube from &amp;Photos…</source>
+        <translation>Leer cubo desde &amp;fotos…</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;Camera…</source>
+        <translation>Escanear con la &amp;cámara…</translation>
+    </message>
+    <message>
+        <source>Read Cube from Photos</source>
+        <translation>Leer cubo desde fotos</translation>
+    </message>
+    <message>
+        <source>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</source>
+        <translation>Fotos (*.jpg *.jpeg *.png *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>The cube could not be read from the photos.
+
+</source>
+        <translation>No se pudo leer el cubo a partir de las fotos.
+
+</translation>
     </message>
 </context>
 <context>
@@ -842,294 +1109,6 @@
 <context>
     <name>turnix::frmTurnix</name>
     <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Facelets</source>
-        <translation>&amp;Copiar facetas</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Facelets</source>
-        <translation>&amp;Pegar facetas</translation>
-    </message>
-    <message>
-        <source>The cube cannot be copied as facelets: a square of the %1 side shows none of the six colours.</source>
-        <translation>El cubo no se puede copiar como facetas: una casilla de la cara %1 no muestra ninguno de los seis colores.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no facelet string.
-
-</source>
-        <translation>El portapapeles no contiene ninguna cadena de facetas.
-
-</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <translation>Abrir configuración</translation>
-    </message>
-    <message>
-        <source>Save Configuration</source>
-        <translation>Guardar configuración</translation>
-    </message>
-    <message>
-        <source>Next turn: %1 (facing away), %2</source>
-        <translation>Siguiente giro: %1 (de espaldas), %2</translation>
-    </message>
-    <message>
-        <source>Top</source>
-        <translation>Arriba</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Izquierda</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Derecha</translation>
-    </message>
-    <message>
-        <source>Bottom</source>
-        <translation>Abajo</translation>
-    </message>
-    <message>
-        <source>Solution Steps</source>
-        <translation>Pasos de la solución</translation>
-    </message>
-    <message>
-        <source>One Step</source>
-        <translation>Un paso</translation>
-    </message>
-    <message>
-        <source>Steps To Completion</source>
-        <translation>Pasos restantes</translation>
-    </message>
-    <message>
-        <source>Previous Steps</source>
-        <translation>Pasos anteriores</translation>
-    </message>
-    <message>
-        <source>Clear  Steps</source>
-        <translation>Borrar pasos</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;New Configuration</source>
-        <translation>&amp;Nueva configuración</translation>
-    </message>
-    <message>
-        <source>&amp;Open Configuration</source>
-        <translation>&amp;Abrir configuración</translation>
-    </message>
-    <message>
-        <source>&amp;Save Configuration</source>
-        <translation>&amp;Guardar configuración</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Cube</source>
-        <translation>&amp;Cubo</translation>
-    </message>
-    <message>
-        <source>&amp;Solve</source>
-        <translation>&amp;Resolver</translation>
-    </message>
-    <message>
-        <source>Solve in &amp;Fewest Turns</source>
-        <translation>Resolver con &amp;menos giros</translation>
-    </message>
-    <message>
-        <source>Step &amp;Back</source>
-        <translation>Paso &amp;atrás</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate</source>
-        <translation>&amp;Girar</translation>
-    </message>
-    <message>
-        <source>&amp;Define Colors</source>
-        <translation>&amp;Definir colores</translation>
-    </message>
-    <message>
-        <source>&amp;Side</source>
-        <translation>C&amp;ara</translation>
-    </message>
-    <message>
-        <source>&amp;Show</source>
-        <translation>&amp;Mostrar</translation>
-    </message>
-    <message>
-        <source>&amp;Turn</source>
-        <translation>&amp;Girar</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>&amp;Instructions</source>
-        <translation>&amp;Instrucciones</translation>
-    </message>
-    <message>
-        <source>&amp;About Turnix</source>
-        <translation>&amp;Acerca de Turnix</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Barra de herramientas</translation>
-    </message>
-    <message>
-        <source>Solve</source>
-        <translation>Resolver</translation>
-    </message>
-    <message>
-        <source>Step Back</source>
-        <translation>Paso atrás</translation>
-    </message>
-    <message>
-        <source>Read Cube from &amp;Photos…</source>
-        <translation>Leer cubo desde &amp;fotos…</translation>
-    </message>
-    <message>
-        <source>Scan with &amp;Camera…</source>
-        <translation>Escanear con la &amp;cámara…</translation>
-    </message>
-    <message>
-        <source>Read Cube from Photos</source>
-        <translation>Leer cubo desde fotos</translation>
-    </message>
-    <message>
-        <source>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</source>
-        <translation>Fotos (*.jpg *.jpeg *.png *.bmp *.webp)</translation>
-    </message>
-    <message>
-        <source>The cube could not be read from the photos.
-
-</source>
-        <translation>No se pudo leer el cubo a partir de las fotos.
-
-</translation>
-    </message>
-    <message>
-        <source>Invalid Cube Configuration</source>
-        <translation>Configuración de cubo no válida</translation>
-    </message>
-    <message>
-        <source>Cube is already complete</source>
-        <translation>El cubo ya está resuelto</translation>
-    </message>
-    <message>
-        <source>Click to change color</source>
-        <translation>Haga clic para cambiar el color</translation>
-    </message>
-    <message>
-        <source>Steps to Completion</source>
-        <translation>Pasos restantes</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>Whole Cube</source>
-        <translation>Cubo completo</translation>
-    </message>
-    <message>
-        <source>&amp;Whole Cube</source>
-        <translation>Cubo &amp;completo</translation>
-    </message>
-    <message>
-        <source>Front Side</source>
-        <translation>Cara frontal</translation>
-    </message>
-    <message>
-        <source>&amp;Top</source>
-        <translation>Arri&amp;ba</translation>
-    </message>
-    <message>
-        <source>&amp;Bottom</source>
-        <translation>Aba&amp;jo</translation>
-    </message>
-    <message>
-        <source>&amp;Front</source>
-        <translation>&amp;Frente</translation>
-    </message>
-    <message>
-        <source>B&amp;ack</source>
-        <translation>A&amp;trás</translation>
-    </message>
-    <message>
-        <source>&amp;Left</source>
-        <translation>&amp;Izquierda</translation>
-    </message>
-    <message>
-        <source>&amp;Right</source>
-        <translation>&amp;Derecha</translation>
-    </message>
-    <message>
-        <source>Show Top Side</source>
-        <translation>Mostrar la cara superior</translation>
-    </message>
-    <message>
-        <source>Show Bottom Side</source>
-        <translation>Mostrar la cara inferior</translation>
-    </message>
-    <message>
-        <source>Show Front Side</source>
-        <translation>Mostrar la cara frontal</translation>
-    </message>
-    <message>
-        <source>Show Back Side</source>
-        <translation>Mostrar la cara trasera</translation>
-    </message>
-    <message>
-        <source>Show Left Side</source>
-        <translation>Mostrar la cara izquierda</translation>
-    </message>
-    <message>
-        <source>Show Right Side</source>
-        <translation>Mostrar la cara derecha</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <translation>Hacia a&amp;rriba</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <translation>Hacia a&amp;bajo</translation>
-    </message>
-    <message>
-        <source>&amp;Clockwise</source>
-        <translation>Sentido &amp;horario</translation>
-    </message>
-    <message>
-        <source>Co&amp;unterclockwise</source>
-        <translation>Sentido &amp;antihorario</translation>
-    </message>
-    <message>
-        <source>&amp;Twice</source>
-        <translation>&amp;Dos veces</translation>
-    </message>
-    <message>
-        <source>Cube File (*.cub)</source>
-        <translation>Archivo de cubo (*.cub)</translation>
-    </message>
-    <message>
         <source>Show Side &amp;Letters</source>
         <translation>Mostrar &amp;letras de las caras</translation>
     </message>
@@ -1144,6 +1123,34 @@
     <message>
         <source>The Colour&apos;s &amp;Initial</source>
         <translation>La &amp;inicial del color</translation>
+    </message>
+    <message>
+        <source>Steps to Completion</source>
+        <translation>Pasos restantes</translation>
+    </message>
+    <message>
+        <source>Previous Steps</source>
+        <translation>Pasos anteriores</translation>
+    </message>
+    <message>
+        <source>Invalid Cube Configuration</source>
+        <translation>Configuración de cubo no válida</translation>
+    </message>
+    <message>
+        <source>Cube is already complete</source>
+        <translation>El cubo ya está resuelto</translation>
+    </message>
+    <message>
+        <source>Cube File (*.cub)</source>
+        <translation>Archivo de cubo (*.cub)</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Abrir configuración</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Guardar configuración</translation>
     </message>
 </context>
 </TS>

@@ -298,6 +298,17 @@
     </message>
 </context>
 <context>
+    <name>turnix::EditHistory</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+</context>
+<context>
     <name>turnix::EditWords</name>
     <message>
         <source>Pick Color</source>
@@ -436,6 +447,21 @@
     </message>
 </context>
 <context>
+    <name>turnix::FaceletClipboard</name>
+    <message>
+        <source>The cube cannot be copied as facelets: a square of the %1 side shows none of the six colours.</source>
+        <translation>Le cube ne peut pas être copié en facettes : une case de la face %1 ne montre aucune des six couleurs.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no facelet string.
+
+</source>
+        <translation>Le presse-papiers ne contient aucune chaîne de facettes.
+
+</translation>
+    </message>
+</context>
+<context>
     <name>turnix::FileSavingWords</name>
     <message>
         <source>The file could not be saved.
@@ -515,6 +541,247 @@
     <message>
         <source>The %1 side looks entered turned a quarter clockwise.</source>
         <translation>La face %1 semble saisie tournée d’un quart de tour dans le sens horaire.</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::MainActions</name>
+    <message>
+        <source>&amp;Top</source>
+        <translation>&amp;Haut</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom</source>
+        <translation>&amp;Bas</translation>
+    </message>
+    <message>
+        <source>&amp;Front</source>
+        <translation>A&amp;vant</translation>
+    </message>
+    <message>
+        <source>B&amp;ack</source>
+        <translation>A&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>&amp;Gauche</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Droite</translation>
+    </message>
+    <message>
+        <source>&amp;Clockwise</source>
+        <translation>Sens &amp;horaire</translation>
+    </message>
+    <message>
+        <source>Co&amp;unterclockwise</source>
+        <translation>Sens &amp;antihoraire</translation>
+    </message>
+    <message>
+        <source>&amp;Twice</source>
+        <translation>&amp;Deux fois</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Vers le &amp;bas</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>&amp;Nouvelle configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration</source>
+        <translation>&amp;Ouvrir une configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>&amp;Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Facelets</source>
+        <translation>&amp;Copier les facettes</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Facelets</source>
+        <translation>Co&amp;ller les facettes</translation>
+    </message>
+    <message>
+        <source>&amp;Cube</source>
+        <translation>&amp;Cube</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Résoudre</translation>
+    </message>
+    <message>
+        <source>Solve in &amp;Fewest Turns</source>
+        <translation>Résoudre en &amp;moins de mouvements</translation>
+    </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>Étape &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate</source>
+        <translation>&amp;Pivoter</translation>
+    </message>
+    <message>
+        <source>&amp;Define Colors</source>
+        <translation>&amp;Définir les couleurs</translation>
+    </message>
+    <message>
+        <source>&amp;Side</source>
+        <translation>&amp;Face</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Tourner</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instructions</translation>
+    </message>
+    <message>
+        <source>&amp;About Turnix</source>
+        <translation>À &amp;propos de Turnix</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Ouvrir une configuration</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Show %1 Side</source>
+        <translation>Afficher la face %1</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>Étape précédente</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::MainControls</name>
+    <message>
+        <source>Front Side</source>
+        <translation>Face avant</translation>
+    </message>
+    <message>
+        <source>Click to change color</source>
+        <translation>Cliquer pour changer la couleur</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Solution Steps</source>
+        <translation>Étapes de la solution</translation>
+    </message>
+    <message>
+        <source>One Step</source>
+        <translation>Une étape</translation>
+    </message>
+    <message>
+        <source>Steps To Completion</source>
+        <translation>Étapes restantes</translation>
+    </message>
+    <message>
+        <source>Previous Steps</source>
+        <translation>Étapes précédentes</translation>
+    </message>
+    <message>
+        <source>Clear  Steps</source>
+        <translation>Effacer les étapes</translation>
+    </message>
+    <message>
+        <source>Whole Cube</source>
+        <translation>Cube entier</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Cube</source>
+        <translation>Cube &amp;entier</translation>
+    </message>
+    <message>
+        <source>Next turn: %1 (facing away), %2</source>
+        <translation>Prochain mouvement : %1 (face cachée), %2</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::PhotoReadingController</name>
+    <message>
+        <source>Read Cube from &amp;Photos…</source>
+        <translation>Lire le cube depuis des &amp;photos…</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;Camera…</source>
+        <translation>Scanner avec la &amp;caméra…</translation>
+    </message>
+    <message>
+        <source>Read Cube from Photos</source>
+        <translation>Lire le cube depuis des photos</translation>
+    </message>
+    <message>
+        <source>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</source>
+        <translation>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>The cube could not be read from the photos.
+
+</source>
+        <translation>Le cube n’a pas pu être lu depuis les photos.
+
+</translation>
     </message>
 </context>
 <context>
@@ -842,294 +1109,6 @@
 <context>
     <name>turnix::frmTurnix</name>
     <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Facelets</source>
-        <translation>&amp;Copier les facettes</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Facelets</source>
-        <translation>Co&amp;ller les facettes</translation>
-    </message>
-    <message>
-        <source>The cube cannot be copied as facelets: a square of the %1 side shows none of the six colours.</source>
-        <translation>Le cube ne peut pas être copié en facettes : une case de la face %1 ne montre aucune des six couleurs.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no facelet string.
-
-</source>
-        <translation>Le presse-papiers ne contient aucune chaîne de facettes.
-
-</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <translation>Ouvrir une configuration</translation>
-    </message>
-    <message>
-        <source>Save Configuration</source>
-        <translation>Enregistrer la configuration</translation>
-    </message>
-    <message>
-        <source>Next turn: %1 (facing away), %2</source>
-        <translation>Prochain mouvement : %1 (face cachée), %2</translation>
-    </message>
-    <message>
-        <source>Top</source>
-        <translation>Haut</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Gauche</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Droite</translation>
-    </message>
-    <message>
-        <source>Bottom</source>
-        <translation>Bas</translation>
-    </message>
-    <message>
-        <source>Solution Steps</source>
-        <translation>Étapes de la solution</translation>
-    </message>
-    <message>
-        <source>One Step</source>
-        <translation>Une étape</translation>
-    </message>
-    <message>
-        <source>Steps To Completion</source>
-        <translation>Étapes restantes</translation>
-    </message>
-    <message>
-        <source>Previous Steps</source>
-        <translation>Étapes précédentes</translation>
-    </message>
-    <message>
-        <source>Clear  Steps</source>
-        <translation>Effacer les étapes</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;New Configuration</source>
-        <translation>&amp;Nouvelle configuration</translation>
-    </message>
-    <message>
-        <source>&amp;Open Configuration</source>
-        <translation>&amp;Ouvrir une configuration</translation>
-    </message>
-    <message>
-        <source>&amp;Save Configuration</source>
-        <translation>&amp;Enregistrer la configuration</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Cube</source>
-        <translation>&amp;Cube</translation>
-    </message>
-    <message>
-        <source>&amp;Solve</source>
-        <translation>&amp;Résoudre</translation>
-    </message>
-    <message>
-        <source>Solve in &amp;Fewest Turns</source>
-        <translation>Résoudre en &amp;moins de mouvements</translation>
-    </message>
-    <message>
-        <source>Step &amp;Back</source>
-        <translation>Étape &amp;précédente</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate</source>
-        <translation>&amp;Pivoter</translation>
-    </message>
-    <message>
-        <source>&amp;Define Colors</source>
-        <translation>&amp;Définir les couleurs</translation>
-    </message>
-    <message>
-        <source>&amp;Side</source>
-        <translation>&amp;Face</translation>
-    </message>
-    <message>
-        <source>&amp;Show</source>
-        <translation>&amp;Afficher</translation>
-    </message>
-    <message>
-        <source>&amp;Turn</source>
-        <translation>&amp;Tourner</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;Instructions</source>
-        <translation>&amp;Instructions</translation>
-    </message>
-    <message>
-        <source>&amp;About Turnix</source>
-        <translation>À &amp;propos de Turnix</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Barre d’outils</translation>
-    </message>
-    <message>
-        <source>Solve</source>
-        <translation>Résoudre</translation>
-    </message>
-    <message>
-        <source>Step Back</source>
-        <translation>Étape précédente</translation>
-    </message>
-    <message>
-        <source>Read Cube from &amp;Photos…</source>
-        <translation>Lire le cube depuis des &amp;photos…</translation>
-    </message>
-    <message>
-        <source>Scan with &amp;Camera…</source>
-        <translation>Scanner avec la &amp;caméra…</translation>
-    </message>
-    <message>
-        <source>Read Cube from Photos</source>
-        <translation>Lire le cube depuis des photos</translation>
-    </message>
-    <message>
-        <source>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</source>
-        <translation>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</translation>
-    </message>
-    <message>
-        <source>The cube could not be read from the photos.
-
-</source>
-        <translation>Le cube n’a pas pu être lu depuis les photos.
-
-</translation>
-    </message>
-    <message>
-        <source>Invalid Cube Configuration</source>
-        <translation>Configuration de cube invalide</translation>
-    </message>
-    <message>
-        <source>Cube is already complete</source>
-        <translation>Le cube est déjà résolu</translation>
-    </message>
-    <message>
-        <source>Click to change color</source>
-        <translation>Cliquer pour changer la couleur</translation>
-    </message>
-    <message>
-        <source>Steps to Completion</source>
-        <translation>Étapes restantes</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>Whole Cube</source>
-        <translation>Cube entier</translation>
-    </message>
-    <message>
-        <source>&amp;Whole Cube</source>
-        <translation>Cube &amp;entier</translation>
-    </message>
-    <message>
-        <source>Front Side</source>
-        <translation>Face avant</translation>
-    </message>
-    <message>
-        <source>&amp;Top</source>
-        <translation>&amp;Haut</translation>
-    </message>
-    <message>
-        <source>&amp;Bottom</source>
-        <translation>&amp;Bas</translation>
-    </message>
-    <message>
-        <source>&amp;Front</source>
-        <translation>A&amp;vant</translation>
-    </message>
-    <message>
-        <source>B&amp;ack</source>
-        <translation>A&amp;rrière</translation>
-    </message>
-    <message>
-        <source>&amp;Left</source>
-        <translation>&amp;Gauche</translation>
-    </message>
-    <message>
-        <source>&amp;Right</source>
-        <translation>&amp;Droite</translation>
-    </message>
-    <message>
-        <source>Show Top Side</source>
-        <translation>Afficher la face du haut</translation>
-    </message>
-    <message>
-        <source>Show Bottom Side</source>
-        <translation>Afficher la face du bas</translation>
-    </message>
-    <message>
-        <source>Show Front Side</source>
-        <translation>Afficher la face avant</translation>
-    </message>
-    <message>
-        <source>Show Back Side</source>
-        <translation>Afficher la face arrière</translation>
-    </message>
-    <message>
-        <source>Show Left Side</source>
-        <translation>Afficher la face gauche</translation>
-    </message>
-    <message>
-        <source>Show Right Side</source>
-        <translation>Afficher la face droite</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <translation>Vers le &amp;haut</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <translation>Vers le &amp;bas</translation>
-    </message>
-    <message>
-        <source>&amp;Clockwise</source>
-        <translation>Sens &amp;horaire</translation>
-    </message>
-    <message>
-        <source>Co&amp;unterclockwise</source>
-        <translation>Sens &amp;antihoraire</translation>
-    </message>
-    <message>
-        <source>&amp;Twice</source>
-        <translation>&amp;Deux fois</translation>
-    </message>
-    <message>
-        <source>Cube File (*.cub)</source>
-        <translation>Fichier de cube (*.cub)</translation>
-    </message>
-    <message>
         <source>Show Side &amp;Letters</source>
         <translation>Afficher les &amp;lettres des faces</translation>
     </message>
@@ -1144,6 +1123,34 @@
     <message>
         <source>The Colour&apos;s &amp;Initial</source>
         <translation>L’&amp;initiale de la couleur</translation>
+    </message>
+    <message>
+        <source>Steps to Completion</source>
+        <translation>Étapes restantes</translation>
+    </message>
+    <message>
+        <source>Previous Steps</source>
+        <translation>Étapes précédentes</translation>
+    </message>
+    <message>
+        <source>Invalid Cube Configuration</source>
+        <translation>Configuration de cube invalide</translation>
+    </message>
+    <message>
+        <source>Cube is already complete</source>
+        <translation>Le cube est déjà résolu</translation>
+    </message>
+    <message>
+        <source>Cube File (*.cub)</source>
+        <translation>Fichier de cube (*.cub)</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Ouvrir une configuration</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Enregistrer la configuration</translation>
     </message>
 </context>
 </TS>

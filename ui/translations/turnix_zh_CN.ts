@@ -298,6 +298,17 @@
     </message>
 </context>
 <context>
+    <name>turnix::EditHistory</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+</context>
+<context>
     <name>turnix::EditWords</name>
     <message>
         <source>Pick Color</source>
@@ -436,6 +447,21 @@
     </message>
 </context>
 <context>
+    <name>turnix::FaceletClipboard</name>
+    <message>
+        <source>The cube cannot be copied as facelets: a square of the %1 side shows none of the six colours.</source>
+        <translation>无法将魔方复制为色块：%1面有一个方块不是六种颜色中的任何一种。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no facelet string.
+
+</source>
+        <translation>剪贴板中没有色块字符串。
+
+</translation>
+    </message>
+</context>
+<context>
     <name>turnix::FileSavingWords</name>
     <message>
         <source>The file could not be saved.
@@ -515,6 +541,247 @@
     <message>
         <source>The %1 side looks entered turned a quarter clockwise.</source>
         <translation>%1面似乎是顺时针转了四分之一圈后输入的。</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::MainActions</name>
+    <message>
+        <source>&amp;Top</source>
+        <translation>顶(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom</source>
+        <translation>底(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Front</source>
+        <translation>前(&amp;F)</translation>
+    </message>
+    <message>
+        <source>B&amp;ack</source>
+        <translation>后(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>左(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>右(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Clockwise</source>
+        <translation>顺时针(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Co&amp;unterclockwise</source>
+        <translation>逆时针(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Twice</source>
+        <translation>两次(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>向上(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>向下(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New Configuration</source>
+        <translation>新建配置(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Configuration</source>
+        <translation>打开配置(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Configuration</source>
+        <translation>保存配置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Facelets</source>
+        <translation>复制色块(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Facelets</source>
+        <translation>粘贴色块(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Cube</source>
+        <translation>魔方(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>求解(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Solve in &amp;Fewest Turns</source>
+        <translation>以最少步数求解(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>后退一步(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate</source>
+        <translation>整体转动(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Define Colors</source>
+        <translation>定义颜色(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Side</source>
+        <translation>面(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>显示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>转动(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>说明(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;About Turnix</source>
+        <translation>关于 Turnix(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>打开配置</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>Show %1 Side</source>
+        <translation>显示%1面</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>求解</translation>
+    </message>
+    <message>
+        <source>Step Back</source>
+        <translation>后退一步</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::MainControls</name>
+    <message>
+        <source>Front Side</source>
+        <translation>前面</translation>
+    </message>
+    <message>
+        <source>Click to change color</source>
+        <translation>单击以更改颜色</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>顶</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>底</translation>
+    </message>
+    <message>
+        <source>Solution Steps</source>
+        <translation>解法步骤</translation>
+    </message>
+    <message>
+        <source>One Step</source>
+        <translation>单步</translation>
+    </message>
+    <message>
+        <source>Steps To Completion</source>
+        <translation>剩余步骤</translation>
+    </message>
+    <message>
+        <source>Previous Steps</source>
+        <translation>已完成步骤</translation>
+    </message>
+    <message>
+        <source>Clear  Steps</source>
+        <translation>清除步骤</translation>
+    </message>
+    <message>
+        <source>Whole Cube</source>
+        <translation>整个魔方</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Cube</source>
+        <translation>整个魔方(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Next turn: %1 (facing away), %2</source>
+        <translation>下一步：%1（背向您），%2</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::PhotoReadingController</name>
+    <message>
+        <source>Read Cube from &amp;Photos…</source>
+        <translation>从照片读取魔方(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;Camera…</source>
+        <translation>用摄像头扫描(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Read Cube from Photos</source>
+        <translation>从照片读取魔方</translation>
+    </message>
+    <message>
+        <source>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</source>
+        <translation>照片 (*.jpg *.jpeg *.png *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>The cube could not be read from the photos.
+
+</source>
+        <translation>无法从照片中读取魔方。
+
+</translation>
     </message>
 </context>
 <context>
@@ -842,294 +1109,6 @@
 <context>
     <name>turnix::frmTurnix</name>
     <message>
-        <source>&amp;Edit</source>
-        <translation>编辑(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>撤销(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>重做(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Facelets</source>
-        <translation>复制色块(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Paste Facelets</source>
-        <translation>粘贴色块(&amp;P)</translation>
-    </message>
-    <message>
-        <source>The cube cannot be copied as facelets: a square of the %1 side shows none of the six colours.</source>
-        <translation>无法将魔方复制为色块：%1面有一个方块不是六种颜色中的任何一种。</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no facelet string.
-
-</source>
-        <translation>剪贴板中没有色块字符串。
-
-</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <translation>打开配置</translation>
-    </message>
-    <message>
-        <source>Save Configuration</source>
-        <translation>保存配置</translation>
-    </message>
-    <message>
-        <source>Next turn: %1 (facing away), %2</source>
-        <translation>下一步：%1（背向您），%2</translation>
-    </message>
-    <message>
-        <source>Top</source>
-        <translation>顶</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>左</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>右</translation>
-    </message>
-    <message>
-        <source>Bottom</source>
-        <translation>底</translation>
-    </message>
-    <message>
-        <source>Solution Steps</source>
-        <translation>解法步骤</translation>
-    </message>
-    <message>
-        <source>One Step</source>
-        <translation>单步</translation>
-    </message>
-    <message>
-        <source>Steps To Completion</source>
-        <translation>剩余步骤</translation>
-    </message>
-    <message>
-        <source>Previous Steps</source>
-        <translation>已完成步骤</translation>
-    </message>
-    <message>
-        <source>Clear  Steps</source>
-        <translation>清除步骤</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>文件(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;New Configuration</source>
-        <translation>新建配置(&amp;N)</translation>
-    </message>
-    <message>
-        <source>&amp;Open Configuration</source>
-        <translation>打开配置(&amp;O)</translation>
-    </message>
-    <message>
-        <source>&amp;Save Configuration</source>
-        <translation>保存配置(&amp;S)</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>退出(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;Cube</source>
-        <translation>魔方(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Solve</source>
-        <translation>求解(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Solve in &amp;Fewest Turns</source>
-        <translation>以最少步数求解(&amp;F)</translation>
-    </message>
-    <message>
-        <source>Step &amp;Back</source>
-        <translation>后退一步(&amp;B)</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate</source>
-        <translation>整体转动(&amp;R)</translation>
-    </message>
-    <message>
-        <source>&amp;Define Colors</source>
-        <translation>定义颜色(&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Side</source>
-        <translation>面(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Show</source>
-        <translation>显示(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Turn</source>
-        <translation>转动(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Instructions</source>
-        <translation>说明(&amp;I)</translation>
-    </message>
-    <message>
-        <source>&amp;About Turnix</source>
-        <translation>关于 Turnix(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>工具栏</translation>
-    </message>
-    <message>
-        <source>Solve</source>
-        <translation>求解</translation>
-    </message>
-    <message>
-        <source>Step Back</source>
-        <translation>后退一步</translation>
-    </message>
-    <message>
-        <source>Read Cube from &amp;Photos…</source>
-        <translation>从照片读取魔方(&amp;P)…</translation>
-    </message>
-    <message>
-        <source>Scan with &amp;Camera…</source>
-        <translation>用摄像头扫描(&amp;C)…</translation>
-    </message>
-    <message>
-        <source>Read Cube from Photos</source>
-        <translation>从照片读取魔方</translation>
-    </message>
-    <message>
-        <source>Photos (*.jpg *.jpeg *.png *.bmp *.webp)</source>
-        <translation>照片 (*.jpg *.jpeg *.png *.bmp *.webp)</translation>
-    </message>
-    <message>
-        <source>The cube could not be read from the photos.
-
-</source>
-        <translation>无法从照片中读取魔方。
-
-</translation>
-    </message>
-    <message>
-        <source>Invalid Cube Configuration</source>
-        <translation>魔方配置无效</translation>
-    </message>
-    <message>
-        <source>Cube is already complete</source>
-        <translation>魔方已经还原</translation>
-    </message>
-    <message>
-        <source>Click to change color</source>
-        <translation>单击以更改颜色</translation>
-    </message>
-    <message>
-        <source>Steps to Completion</source>
-        <translation>剩余步骤</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>视图(&amp;V)</translation>
-    </message>
-    <message>
-        <source>Whole Cube</source>
-        <translation>整个魔方</translation>
-    </message>
-    <message>
-        <source>&amp;Whole Cube</source>
-        <translation>整个魔方(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Front Side</source>
-        <translation>前面</translation>
-    </message>
-    <message>
-        <source>&amp;Top</source>
-        <translation>顶(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Bottom</source>
-        <translation>底(&amp;B)</translation>
-    </message>
-    <message>
-        <source>&amp;Front</source>
-        <translation>前(&amp;F)</translation>
-    </message>
-    <message>
-        <source>B&amp;ack</source>
-        <translation>后(&amp;A)</translation>
-    </message>
-    <message>
-        <source>&amp;Left</source>
-        <translation>左(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;Right</source>
-        <translation>右(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Show Top Side</source>
-        <translation>显示顶面</translation>
-    </message>
-    <message>
-        <source>Show Bottom Side</source>
-        <translation>显示底面</translation>
-    </message>
-    <message>
-        <source>Show Front Side</source>
-        <translation>显示前面</translation>
-    </message>
-    <message>
-        <source>Show Back Side</source>
-        <translation>显示后面</translation>
-    </message>
-    <message>
-        <source>Show Left Side</source>
-        <translation>显示左面</translation>
-    </message>
-    <message>
-        <source>Show Right Side</source>
-        <translation>显示右面</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <translation>向上(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <translation>向下(&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Clockwise</source>
-        <translation>顺时针(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Co&amp;unterclockwise</source>
-        <translation>逆时针(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Twice</source>
-        <translation>两次(&amp;T)</translation>
-    </message>
-    <message>
-        <source>Cube File (*.cub)</source>
-        <translation>魔方文件 (*.cub)</translation>
-    </message>
-    <message>
         <source>Show Side &amp;Letters</source>
         <translation>显示面字母(&amp;L)</translation>
     </message>
@@ -1144,6 +1123,34 @@
     <message>
         <source>The Colour&apos;s &amp;Initial</source>
         <translation>颜色的首字(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Steps to Completion</source>
+        <translation>剩余步骤</translation>
+    </message>
+    <message>
+        <source>Previous Steps</source>
+        <translation>已完成步骤</translation>
+    </message>
+    <message>
+        <source>Invalid Cube Configuration</source>
+        <translation>魔方配置无效</translation>
+    </message>
+    <message>
+        <source>Cube is already complete</source>
+        <translation>魔方已经还原</translation>
+    </message>
+    <message>
+        <source>Cube File (*.cub)</source>
+        <translation>魔方文件 (*.cub)</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>打开配置</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>保存配置</translation>
     </message>
 </context>
 </TS>

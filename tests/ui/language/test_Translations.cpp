@@ -177,6 +177,8 @@ private slots:
             for (const Message& m : messages) {
                 const QString where = language + " " + m.context + ": " + m.source;
                 QVERIFY2(m.finished && !m.translation.isEmpty(), qPrintable(where));
+                // A context outside the namespace is one the program never asks for.
+                QVERIFY2(m.context.startsWith("turnix::"), qPrintable(where));
                 QVERIFY2(Placeholders(m.translation) == Placeholders(m.source), qPrintable(where));
                 QVERIFY2(Mnemonics(m.translation) == Mnemonics(m.source), qPrintable(where));
                 QVERIFY2(m.translation.count('\n') == m.source.count('\n'), qPrintable(where));

@@ -28,25 +28,6 @@ QByteArray RandomBytes(std::size_t count, unsigned seed) {
     return bytes;
 }
 
-// The same inputs serve every reader, a row each.
-void AddHostileRows() {
-    QTest::addColumn<QByteArray>("content");
-    const QByteArray guide = ReadBytes(QStringLiteral(TURNIX_SOURCE_INSTRUCTIONS));
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("one byte") << QByteArray(1, '\x05');
-    QTest::newRow("107 bytes") << QByteArray(107, '\x01');
-    QTest::newRow("truncated guide") << guide.left(guide.size() / 2);
-    QTest::newRow("oversized") << QByteArray(qsizetype{3} * 1024 * 1024, '{');
-    QTest::newRow("binary") << RandomBytes(std::size_t{64} * 1024, 7);
-    QTest::newRow("nested") << QByteArray(200000, '{') + "\\b deep" + QByteArray(3, '}');
-    QTest::newRow("non-ASCII text") << QString("{\\rtf1 Würfel ✓ \\u-10179?\\'e9}").toUtf8();
-    // Taller than Qt can lay out, as they stand.
-    QTest::newRow("spaced paragraphs")
-        << "{\\rtf1 " + QByteArray("\\sb28800 x\\par ").repeated(5000) + "}";
-    QTest::newRow("8 MB of paragraphs")
-        << "{\\rtf1 " + QByteArray("\\par").repeated(2'000'000) + "}";
-}
-
 } // namespace
 
 class TestRobustness : public QObject {
@@ -57,7 +38,14 @@ private slots:
     // and odd values included); a pipe or a folder is left alone; the cube can
     // be solved or refused and saved back whole.
     void cubeFilesOfAnyShapeOpenWithoutHarm_data() {
-        AddHostileRows();
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray guide = ReadBytes(QStringLiteral(TURNIX_SOURCE_INSTRUCTIONS));
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("one byte") << QByteArray(1, '\x05');
+        QTest::newRow("107 bytes") << QByteArray(107, '\x01');
+        QTest::newRow("truncated guide") << guide.left(guide.size() / 2);
+        QTest::newRow("oversized") << QByteArray(qsizetype{3} * 1024 * 1024, '{');
+        QTest::newRow("binary") << RandomBytes(std::size_t{64} * 1024, 7);
         QTest::newRow("pipe") << QByteArray();
         QTest::newRow("folder") << QByteArray();
     }
@@ -120,25 +108,20 @@ private slots:
         QVERIFY(!QFileInfo(piped.filePath("SaveLast.cub")).isFile());
     }
 
-    // The whole of what is shown can be laid out, as scrolling to its end
-    // would.
-    void instructionFilesOfAnyShapeShowWithoutHarm_data() { AddHostileRows(); }
-
-    void instructionFilesOfAnyShapeShowWithoutHarm() {
-        QFETCH(QByteArray, content);
+    // A guide taller than Qt can lay out, as it stands, shown and reloaded;
+    // the whole of it can be laid out, as scrolling to its end would. The
+    // reader's own tests throw every other hostile file at it.
+    void anInstructionFileTooTallToLayOutShowsWithoutHarm() {
         QTemporaryDir folder;
         const QString path = folder.filePath("Instructions.rtf");
-        WriteBytes(path, content);
+        WriteBytes(path, "{\\rtf1 " + QByteArray("\\sb28800 x\\par ").repeated(5000) + "}");
         QCOMPARE(ProbeInstructionsFile(folder.path()), std::optional(path));
         QPointer<frmInstructions> shown;
         QWidget owner;
         ShowInstructions(shown, &owner, path);
         ShowInstructions(shown, &owner, path); // reloads into the same window
         const auto& view = Child<QTextBrowser>(*shown, "rtxInstructions");
-        const QString name = QTest::currentDataTag();
-        const bool hasText =
-            name == "truncated guide" || name == "non-ASCII text" || name == "spaced paragraphs";
-        QVERIFY(!view.toPlainText().trimmed().isEmpty() || !hasText);
+        QVERIFY(!view.toPlainText().trimmed().isEmpty());
         QVERIFY(view.document()->documentLayout()->documentSize().height() > 0);
         delete shown.data();
     }

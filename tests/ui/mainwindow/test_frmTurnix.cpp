@@ -3,11 +3,14 @@
 #include "dialogs/frmInstructions.h"
 #include "platform/FileSaving.h"
 #include "platform/WindowPlacement.h"
+#include "wholecube/ColorPalette.h"
+#include "wholecube/CubeNet.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace turnix;
@@ -45,10 +48,11 @@ QStringList CubeColors(const QImage& picture) {
 QStringList PictureColors(frmTurnix& window, FakeModalRunner& runner) {
     QStringList colors;
     for (int button = 4; button <= 9; ++button) {
-        const QIcon icon = Child<QAction>(window, QString("ToolbarButton%1").arg(button)).icon();
+        const QIcon icon =
+            Child<QToolButton>(window, QString("ToolbarButton%1").arg(button)).icon();
         colors << ColorAt(icon.pixmap(32).toImage(), 16, 16);
     }
-    const QIcon solve = Child<QAction>(window, "ToolbarButton11").icon();
+    const QIcon solve = Child<QToolButton>(window, "ToolbarButton11").icon();
     colors << ColorAt(solve.pixmap(32).toImage(), 16, 9);
     colors << CubeColors(window.windowIcon().pixmap(32).toImage());
     runner.scripts.push_back([&colors](QDialog& about) {
@@ -154,6 +158,32 @@ private slots:
                 QCOMPARE(Child<QLabel>(window, "lblMain").text(), named + " Side");
                 QCOMPARE(SideNames.at(window.CurrentSide()), named);
             }
+        }
+    }
+
+    // One action per command: a button is its menu entry, so that enabling
+    // the entry enables the button. Buttons 3 and 10 are separators.
+    void eachToolbarButtonIsItsMenuEntry() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        const QStringList entries{"mnuFileOpenConfiguration",
+                                  "mnuFileSaveConfiguration",
+                                  "",
+                                  "mnuSideShowTop",
+                                  "mnuSideShowBottom",
+                                  "mnuSideShowFront",
+                                  "mnuSideShowBack",
+                                  "mnuSideShowLeft",
+                                  "mnuSideShowRight",
+                                  "",
+                                  "mnuCubeSolve",
+                                  "mnuCubeStepBack"};
+        for (int i = 0; i < entries.size(); ++i) {
+            const QString button = QString("ToolbarButton%1").arg(i + 1);
+            const auto* tool = window.findChild<QToolButton*>(button);
+            QVERIFY2(entries.at(i).isEmpty() ? tool == nullptr && Child(window, button).isVisible()
+                                             : tool->defaultAction()->objectName() == entries.at(i),
+                     qPrintable(button));
         }
     }
 
@@ -263,6 +293,36 @@ private slots:
 
     // Any mouse button, or Space, on a square opens the picker; Cancel
     // changes nothing. (The stress test picks, cancels and double-clicks.)
+    // What Undo calls a rotation, a side turn, and painting a centre on the
+    // net, which recolours the side's name but is a paint like any other.
+    void undoNamesEachKindOfEdit_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("rotation") << "mnuCubeRotateUp"
+                                  << "&Undo Rotate Cube Up";
+        QTest::newRow("side turn") << "mnuSideTurnBackCounterclockwise"
+                                   << "&Undo Turn Back Side Counterclockwise";
+        QTest::newRow("paint a centre") << ""
+                                        << "&Undo Paint";
+    }
+
+    void undoNamesEachKindOfEdit() {
+        QFETCH(QString, command);
+        QFETCH(QString, text);
+        Session s;
+        frmTurnix& window = s.Start();
+        if (command.isEmpty()) {
+            auto& net = Child<CubeNet>(window, "WholeCubeNet");
+            Child<ColorPalette>(window, "WholeCubePalette").SelectColor(side::Top);
+            QTest::mouseClick(&net, Qt::LeftButton, {},
+                              net.Geometry().SquareRect({side::Front, 4}).center());
+            QCOMPARE(window.Cube().Side(side::Front).Square(4)->ColorIndex(), side::Top);
+        } else {
+            Trigger(window, command);
+        }
+        QCOMPARE(Child<QAction>(window, "mnuEditUndo").text(), text);
+    }
+
     void anyButtonOrSpaceOnASquarePicksItsColor() {
         Session s;
         const frmTurnix& window = s.Start();

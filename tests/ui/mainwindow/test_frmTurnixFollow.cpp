@@ -1,6 +1,6 @@
-// Following a solution: stepping forward and back, the lists, the status
-// bar, the keyboard shortcuts and the fewest-turns solve. The stress test
-// checks the cube, the controls and the texts after every step.
+// Following a solution: the messages, the keyboard shortcuts and the
+// fewest-turns solve. The stress test steps both ways through solutions and
+// checks the cube, the controls, the lists and the texts after every step.
 
 #include "FewestTurns.h"
 #include "FollowTestSupport.h"
@@ -11,7 +11,6 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QtTest>
-#include <set>
 #include <thread>
 
 using namespace turnix;
@@ -19,20 +18,8 @@ using namespace turnix::test;
 
 namespace {
 
-const QString Layer = "Layer by layer";
-const QString Fewest = "Fewest turns";
 const QString Previous = "Previous Steps";
 const QString ToCompletion = "Steps to Completion";
-
-// The cube after the steps.
-CubeColors After(const clsCube& cube, const std::vector<std::int16_t>& codes) {
-    clsCube copy;
-    cube.Copy(copy);
-    for (const std::int16_t code : codes) {
-        ApplyStep(copy, code);
-    }
-    return ColorsOf(copy);
-}
 
 } // namespace
 
@@ -46,92 +33,6 @@ private slots:
     }
 
     void cleanup() { s.reset(); }
-
-    // Forward by One Step or Enter, back by the menu, the toolbar or
-    // Backspace, against the cube that the steps made so far give and the
-    // solver's own places of the steps. One press past the last step returns
-    // to edit mode; stepping back from there goes on from the last step.
-    // (The stress test checks the controls and texts on the way.)
-    void aRandomWalkBothWaysFollowsTheList() {
-        Start();
-        const clsCube scrambled = Scrambled(2024);
-        const LayerSolution solution = LayerSolutionOf(scrambled);
-        const std::size_t count = solution.codes.size();
-        s->Load(scrambled);
-        Trigger(Window(), "mnuCubeSolve");
-        std::mt19937 random(99);
-        std::size_t done = 0;
-        bool finished = false;
-        int returns = 0;
-        std::set<std::size_t> reached;
-        for (int n = 0; n < 600 && !QTest::currentTestFailed(); ++n) {
-            const auto how = random() % 3;
-            if (random() % 4 != 0) {
-                how == 0 ? Button("cmdOneStep").click()
-                         : QTest::keyClick(&Resting(), Qt::Key_Return);
-                finished = finished || done == count;
-                done = std::min(done + 1, count);
-            } else {
-                how == 0   ? Trigger(Window(), "mnuCubeStepBack")
-                : how == 1 ? Trigger(Window(), "ToolbarButton12")
-                           : QTest::keyClick(&Resting(), Qt::Key_Backspace);
-                returns += finished ? 1 : 0;
-                finished = false;
-                done -= done > 0 ? 1 : 0;
-            }
-            QCOMPARE(
-                ColorsOf(Window().Cube()),
-                After(scrambled, {solution.codes.begin(),
-                                  solution.codes.begin() + static_cast<std::ptrdiff_t>(done)}));
-            QCOMPARE(Window().SolutionMode(), !finished);
-            QCOMPARE(Window().Solver().Index(),
-                     done < count ? solution.places.at(done) : solution.end);
-            QVERIFY(done < count || IsSolved(Window().Cube()));
-            reached.insert(done);
-        }
-        QVERIFY(reached.contains(0) && reached.contains(count) && returns > 0);
-    }
-
-    // Click, Enter and the keypad's Enter take turns, and the focus goes
-    // back to its resting place; the lists show the steps done and those to
-    // do. The press after the last step returns to edit mode with the list.
-    void theStepsAreTakenByClickOrEnterAndListed() {
-        Start();
-        const clsCube scrambled = Scrambled(2024);
-        const std::vector<std::int16_t> codes = LayerSolutionOf(scrambled).codes;
-        s->Load(scrambled);
-        QTest::keyClick(&Resting(), Qt::Key_Return);
-        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(scrambled));
-        Trigger(Window(), "mnuCubeSolve");
-        QVERIFY(Text().text().isEmpty());
-        QCOMPARE(Text().palette().color(QPalette::Base),
-                 QApplication::palette(&Text()).color(QPalette::Active, QPalette::Base));
-        QCOMPARE(ListOf(ToCompletion), Joined(codes, 0, codes.size()));
-        clsCube expected;
-        scrambled.Copy(expected);
-        for (std::size_t done = 1; done <= codes.size(); ++done) {
-            if (done % 3 == 0) {
-                QTest::mouseClick(&Button("cmdOneStep"), Qt::LeftButton);
-            } else {
-                QTest::keyClick(&Resting(), done % 3 == 1 ? Qt::Key_Return : Qt::Key_Enter,
-                                done % 3 == 1 ? Qt::NoModifier : Qt::KeypadModifier);
-            }
-            ApplyStep(expected, codes.at(done - 1));
-            QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(expected));
-            QCOMPARE(Text().text(), Joined(codes, done - 1, done));
-            QCOMPARE(Focused(), &Resting());
-            if (done == 7) {
-                QCOMPARE(ListOf(Previous), Joined(codes, 0, done));
-                QCOMPARE(ListOf(ToCompletion), Joined(codes, done, codes.size()));
-            }
-        }
-        Steps(1);
-        QCOMPARE(Controls(Window()), EditFinishedList);
-        QCOMPARE(Text().palette().color(QPalette::Base),
-                 QApplication::palette(&Text()).color(QPalette::Inactive, QPalette::Window));
-        QCOMPARE(ListOf(Previous), Joined(codes, 0, codes.size()));
-        QVERIFY(s->fake.messageBoxes.shown.empty());
-    }
 
     // Each attempt first writes "SaveLast.cub", whatever comes of it.
     void solvedAndUnsolvableCubesGiveTheirMessageAndStayInEditMode() {
@@ -153,71 +54,6 @@ private slots:
             Messages(s->fake.messageBoxes),
             (QStringList{"!Turnix|Cube is already complete", "!Turnix|Invalid Cube Configuration",
                          "!Turnix|Invalid Cube Configuration"}));
-    }
-
-    // In solution mode, and with the list finished: the mode, both lists, the
-    // cursor, the step text and the cube stay, and stepping goes on.
-    void aCancelledOpenDialogKeepsTheSolution() {
-        Start();
-        const clsCube scrambled = Scrambled(5);
-        const std::vector<std::int16_t> codes = LayerSolutionOf(scrambled).codes;
-        s->Load(scrambled);
-        Trigger(Window(), "mnuCubeSolve");
-        Steps(2);
-        QString before = Snapshot();
-        s->Open(std::nullopt);
-        QVERIFY(s->fake.fileDialogs.openAnswers.empty());
-        QCOMPARE(Snapshot(), before);
-        QVERIFY(Window().SolutionMode());
-
-        Steps(1);
-        QCOMPARE(ColorsOf(Window().Cube()),
-                 After(scrambled, {codes.at(0), codes.at(1), codes.at(2)}));
-        QCOMPARE(Text().text(), Joined(codes, 2, 3));
-
-        Steps(codes.size() - 3 + 1);
-        QCOMPARE(Controls(Window()), EditFinishedList);
-        before = Snapshot();
-        s->Open(std::nullopt);
-        QCOMPARE(Snapshot(), before);
-        QCOMPARE(ListOf(Previous), Joined(codes, 0, codes.size()));
-    }
-
-    // Exact texts at the start, in the middle and at the end, with %n for
-    // the number of steps listed and %t for the words of the next one; in
-    // edit mode the bar is empty. (The stress test checks it after every
-    // action, in the form these rows pin.)
-    void theStatusBarTellsTheStepTheStageAndTheSolver_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("steps"); // -1 all of them, -2 one press more
-        QTest::addColumn<QString>("status");
-        const QString layer = "mnuCubeSolve";
-        const QString fewest = "mnuCubeSolveInFewestTurns";
-        const QString next = "\u2014 next: %t|";
-        QTest::newRow("layer start") << layer << 0 << "Step 1 of %n " + next + "Top edges|" + Layer;
-        QTest::newRow("layer middle")
-            << layer << 60 << "Step 61 of %n " + next + "Bottom corners|" + Layer;
-        QTest::newRow("layer end") << layer << -1 << "Solved in %n steps||" + Layer;
-        QTest::newRow("fewest middle") << fewest << 5 << "Step 6 of %n " + next + "|" + Fewest;
-        QTest::newRow("fewest edit") << fewest << -2 << "||";
-    }
-
-    void theStatusBarTellsTheStepTheStageAndTheSolver() {
-        QFETCH(QString, entry);
-        QFETCH(int, steps);
-        QFETCH(QString, status);
-        Start();
-        QCOMPARE(StatusBar(Window()), QString("||"));
-        s->Load(Scrambled(2024));
-        Solve(entry);
-        const std::vector<std::int16_t> codes = ListedSteps();
-        const std::size_t done = steps >= 0 ? std::size_t(steps) : codes.size();
-        Steps(done + (steps == -2 ? 1 : 0));
-        status.replace("%n", QString::number(codes.size()));
-        if (done < codes.size()) {
-            status.replace("%t", QString::fromUtf8(StepText(codes.at(done))));
-        }
-        QCOMPARE(StatusBar(Window()), status);
     }
 
     // Each notation letter does what its menu entry does, and the entry
@@ -364,7 +200,7 @@ private slots:
         QVERIFY(QGuiApplication::overrideCursor() != nullptr);
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         for (const char* entry : {"mnuCubeSolve", "mnuCubeSolveInFewestTurns", "ToolbarButton11"}) {
-            QVERIFY(!Child<QAction>(Window(), entry).isEnabled());
+            QVERIFY(!Command(Window(), entry).isEnabled());
         }
         QTest::keyClick(&Resting(), Qt::Key_R);
         clsCube turned;
@@ -396,7 +232,6 @@ private slots:
 private:
     frmTurnix& Window() { return *s->window; }
     QPushButton& Button(const char* name) { return s->Button(name); }
-    QLineEdit& Text() { return Child<QLineEdit>(Window(), "txtSolution"); }
     QLineEdit& Resting() { return s->Resting(); }
     void Steps(std::size_t count) { s->Steps(count); }
 
@@ -425,21 +260,6 @@ private:
     }
 
     std::vector<std::int16_t> ListedSteps() { return CodesOf(ListOf(ToCompletion)); }
-
-    // The mode, the controls, the step text, the cursor, the cube and the
-    // lists that can be shown.
-    QString Snapshot() {
-        QStringList state{Controls(Window()), Window().SolutionMode() ? "solving" : "editing",
-                          Text().text(), QString::number(Window().Solver().Index()),
-                          Encoded(EncodeConfiguration(Window().Cube())).toHex()};
-        if (Button("cmdPreviousSteps").isEnabled()) {
-            state << ListOf(Previous);
-        }
-        if (Button("cmdStepsToCompletion").isEnabled()) {
-            state << ListOf(ToCompletion);
-        }
-        return state.join('|');
-    }
 
     // As QDialog::exec shows a dialog: modal, active, with the focus.
     static void ShowModal(QDialog& dialog) {

@@ -1,6 +1,7 @@
-// The next turn of a solution, drawn before it is made: over the grid, on
-// the net, and in words under the grid for the side facing away; following
-// the steps both ways, the shown side and the modes.
+// The next turn of a solution, drawn before it is made: the exact words
+// under the grid for the side facing away, the place of that line, and
+// clicks through the arrows. The stress test follows the arrows through
+// every step.
 
 #include "Facelets.h"
 #include "FollowTestSupport.h"
@@ -23,50 +24,6 @@ class TestFrmTurnixNextTurn : public QObject {
 private slots:
     void init() { s.emplace(); }
     void cleanup() { s.reset(); }
-
-    // Forward to the end and beyond, back into solution mode, every side
-    // shown now and then, the lists looked at: the arrows always show the
-    // step at the cursor, and nothing at the end or in edit mode.
-    void theArrowsFollowTheStepsAndTheShownSide() {
-        s->Start();
-        QCOMPARE(NextTurnShown(Window()), QString("none|none|"));
-        const clsCube scrambled = Scrambled(2024);
-        const std::vector<std::int16_t> codes = LayerSolutionOf(scrambled).codes;
-        s->Load(scrambled);
-        Trigger(Window(), "mnuCubeSolve");
-        const auto expect = [&](std::size_t done) {
-            return NextTurnExpected(codes, done, Window().CurrentSide());
-        };
-        for (std::size_t done = 0; done < codes.size(); ++done) {
-            QCOMPARE(NextTurnShown(Window()), expect(done));
-            if (done % 7 == 3) {
-                Trigger(Window(), QString("ToolbarButton%1").arg(4 + done % 6));
-                QCOMPARE(NextTurnShown(Window()), expect(done));
-            }
-            if (done % 11 == 5) {
-                Trigger(Window(), "mnuCubeStepBack");
-                QCOMPARE(NextTurnShown(Window()), expect(done - 1));
-                Click("cmdOneStep");
-            }
-            Click("cmdOneStep");
-        }
-        QVERIFY(Window().SolutionMode());
-        QCOMPARE(NextTurnShown(Window()), expect(codes.size()));
-
-        Click("cmdOneStep");
-        QVERIFY(!Window().SolutionMode());
-        QCOMPARE(NextTurnShown(Window()), QString("none|none|"));
-        Trigger(Window(), "mnuCubeStepBack");
-        QCOMPARE(NextTurnShown(Window()), expect(codes.size() - 1));
-
-        for (const char* list : {"cmdPreviousSteps", "cmdStepsToCompletion"}) {
-            s->fake.modalRunner.scripts.push_back(Clicks({"cmdClose"}));
-            Click(list);
-            QCOMPARE(NextTurnShown(Window()), expect(codes.size() - 1));
-        }
-        Click("cmdClear");
-        QCOMPARE(NextTurnShown(Window()), QString("none|none|"));
-    }
 
     // The fifth step turns the back side: with the front shown it is named
     // under the grid, which stays where it was; with the back shown it is a

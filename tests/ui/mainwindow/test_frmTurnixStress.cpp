@@ -211,14 +211,15 @@ private:
         }
     }
 
-    // By click or by Enter, which reaches the active window.
+    // By click, Enter or the keypad's Enter, which reach the active window.
     void OneStep() {
-        if (Uniform(0, 1) == 0) {
+        if (const int how = Uniform(0, 2); how == 0) {
             QTest::mouseClick(&Child(Window(), "cmdOneStep"), Qt::LeftButton);
         } else {
             Window().activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&Window()));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), how == 1 ? Qt::Key_Return : Qt::Key_Enter,
+                            how == 1 ? Qt::NoModifier : Qt::KeypadModifier);
         }
         if (Solving() && done < codes.size()) {
             ApplyStep(shadow, codes.at(done++));
@@ -257,21 +258,26 @@ private:
     void ListPrevious() { ListSteps(true); }
     void ListToCompletion() { ListSteps(false); }
 
-    // The list of the steps done, or of those still to do; the cursor stays.
+    // The list of the steps done, or of those still to do, under its
+    // caption; the cursor stays.
     void ListSteps(bool previous) {
-        const std::size_t expected = previous ? done : codes.size() - done;
-        const bool enabled = previous ? expected > 0 : Solving() && expected > 0;
-        qsizetype lines = 0;
+        const std::size_t from = previous ? 0 : done;
+        const std::size_t to = previous ? done : codes.size();
+        const bool enabled = previous ? to > 0 : Solving() && to > from;
+        QString listed;
         if (enabled) {
-            s.fake.modalRunner.scripts.push_back([&lines](QDialog& dialog) {
-                lines = static_cast<frmSolutionSteps&>(dialog).Steps().split("\r\n").size();
+            s.fake.modalRunner.scripts.push_back([&listed](QDialog& dialog) {
+                listed =
+                    dialog.windowTitle() + "|" + static_cast<frmSolutionSteps&>(dialog).Steps();
                 Click(Child(dialog, "cmdClose"));
             });
         }
         const std::int16_t cursor = Window().Solver().Index();
         QTest::mouseClick(&Child(Window(), previous ? "cmdPreviousSteps" : "cmdStepsToCompletion"),
                           Qt::LeftButton);
-        QCOMPARE(std::size_t(lines), enabled ? expected : 0);
+        QCOMPARE(listed, enabled ? QString(previous ? "Previous Steps|" : "Steps to Completion|") +
+                                       Joined(codes, from, to)
+                                 : QString());
         QCOMPARE(Window().Solver().Index(), cursor);
     }
 
@@ -523,8 +529,13 @@ private:
         QCOMPARE(Window().Colors(), colors);
         QCOMPARE(ShownSquares(Window()), ExpectedSquares(shadow, Window().CurrentSide(), colors));
         QCOMPARE(Window().SolutionMode(), Solving());
-        QCOMPARE(Child<QLineEdit>(Window(), "txtSolution").text(),
-                 Solving() && done > 0 ? Joined(codes, done - 1, done) : QString());
+        const auto& text = Child<QLineEdit>(Window(), "txtSolution");
+        QCOMPARE(text.text(), Solving() && done > 0 ? Joined(codes, done - 1, done) : QString());
+        // A field like any while solving; idle, it looks inactive.
+        QCOMPARE(text.palette().color(QPalette::Base),
+                 Solving()
+                     ? QApplication::palette(&text).color(QPalette::Active, QPalette::Base)
+                     : QApplication::palette(&text).color(QPalette::Inactive, QPalette::Window));
         QCOMPARE(Controls(Window()), Solving() ? ModeControls(false, done > 0, done < codes.size())
                                      : !codes.empty() ? EditFinishedList
                                                       : EditNoSolution);

@@ -1,17 +1,30 @@
+#include "MainControls.h"
+
 #include "ColorSquare.h"
 #include "ElidingLabel.h"
+#include "GridArrowKeys.h"
 #include "NeighbourLabel.h"
+#include "SolutionStatusBar.h"
 #include "SquareGridArea.h"
 #include "TurnHintOverlay.h"
-#include "frmTurnix.h"
+#include "appearance/TurnHint.h"
+#include "language/CoreTexts.h"
 #include "platform/WindowPlacement.h"
+#include "wholecube/ColorPalette.h"
+#include "wholecube/CubeNet.h"
+#include "wholecube/WholeCubePanel.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,7 +39,7 @@ constexpr int GridSpacing = 3;
 constexpr QSize DefaultClientSize{470, 430};
 
 QLabel* CreateSideName(QWidget* parent) {
-    auto* label = new QLabel(frmTurnix::tr("Front Side"), parent);
+    auto* label = new QLabel(MainControls::tr("Front Side"), parent);
     label->setObjectName(QStringLiteral("lblMain"));
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -45,7 +58,7 @@ NeighbourLabel* CreateNeighbourLabel(const QString& text, const QString& name, Q
 QPushButton* CreateColorButton(int index, QWidget* parent) {
     auto* button = new ColorSquare(parent);
     button->setObjectName(QStringLiteral("cmdColor%1").arg(index));
-    button->setToolTip(frmTurnix::tr("Click to change color"));
+    button->setToolTip(MainControls::tr("Click to change color"));
     button->setMinimumSize(16, 16);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     return button;
@@ -67,7 +80,7 @@ int WidestNeighbourLabel(const clsCube& cube, const QLabel& label) {
     int widest = 0;
     for (std::int16_t s = 0; s < side::Count; ++s) {
         for (const std::string& name : {cube.Side(s).WestLabel(), cube.Side(s).EastLabel()}) {
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(name)));
+            widest = std::max(widest, metrics.horizontalAdvance(CoreText(name)));
         }
     }
     const QMargins margins = label.contentsMargins();
@@ -76,21 +89,24 @@ int WidestNeighbourLabel(const clsCube& cube, const QLabel& label) {
 
 } // namespace
 
-void frmTurnix::CreateCentralArea() {
-    auto* central = new QWidget(this);
+MainControls::MainControls(QMainWindow& window, QMenu& viewMenu) {
+    auto* central = new QWidget(&window);
     auto* column = new QVBoxLayout(central);
     lblMain = CreateSideName(central);
     column->addWidget(lblMain);
-    column->addWidget(CreateSideView(), 1);
+    column->addWidget(CreateSideView(central), 1);
     column->addWidget(CreateNextTurnNote(central));
-    column->addWidget(CreateSolutionFrame());
-    setCentralWidget(central);
+    column->addWidget(CreateSolutionFrame(central));
+    window.setCentralWidget(central);
     CreateFocusSink(central);
-    SetTabOrder();
+    statusSolution = new SolutionStatusBar(&window);
+    window.setStatusBar(statusSolution);
+    CreateWholeCubePanel(window, viewMenu);
+    SetTabOrder(window);
 }
 
-QWidget* frmTurnix::CreateSideView() {
-    auto* area = new SquareGridArea(this);
+QWidget* MainControls::CreateSideView(QWidget* parent) {
+    auto* area = new SquareGridArea(parent);
     area->setObjectName(QStringLiteral("SideView"));
 
     Shape1 = new QFrame(area);
@@ -104,16 +120,9 @@ QWidget* frmTurnix::CreateSideView() {
         QPushButton* square = CreateColorButton(i, Shape1);
         cmdColor.at(static_cast<std::size_t>(i)) = square;
         grid->addWidget(square, i / 3, i % 3);
-        // eventFilter takes every mouse press, so a click that still comes
-        // is from the keyboard; the dialog then opens beside the square,
-        // and the focus comes back to it afterwards.
-        square->installEventFilter(this);
-        connect(square, &QPushButton::clicked, this, [this, square, i] {
-            PickSquareColor(static_cast<std::int16_t>(i),
-                            square->mapToGlobal(square->rect().center()));
-            square->setFocus(Qt::TabFocusReason);
-        });
     }
+
+    new GridArrowKeys(cmdColor, Shape1);
 
     gridTurnHint = new TurnHintOverlay(Shape1);
     gridTurnHint->setObjectName(QStringLiteral("gridTurnHint"));
@@ -124,19 +133,15 @@ QWidget* frmTurnix::CreateSideView() {
     lblSouth = CreateNeighbourLabel(tr("Bottom"), QStringLiteral("lblSouth"), area);
     lblWest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblEast->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    connect(lblNorth, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourNorth);
-    connect(lblWest, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourWest);
-    connect(lblEast, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourEast);
-    connect(lblSouth, &NeighbourLabel::clicked, this, &frmTurnix::ShowNeighbourSouth);
 
     area->SetParts(Shape1, lblNorth, lblWest, lblEast, lblSouth);
-    area->SetSideLabelWidth(WidestNeighbourLabel(cubMain, *lblWest));
+    area->SetSideLabelWidth(WidestNeighbourLabel(clsCube(), *lblWest));
     return area;
 }
 
 // One line that keeps its height when empty, so that the grid does not jump,
 // and never widens the window.
-QLabel* frmTurnix::CreateNextTurnNote(QWidget* parent) {
+QLabel* MainControls::CreateNextTurnNote(QWidget* parent) {
     lblNextTurn = new ElidingLabel(parent);
     lblNextTurn->setObjectName(QStringLiteral("lblNextTurn"));
     lblNextTurn->setAlignment(Qt::AlignCenter);
@@ -145,8 +150,8 @@ QLabel* frmTurnix::CreateNextTurnNote(QWidget* parent) {
     return lblNextTurn;
 }
 
-QWidget* frmTurnix::CreateSolutionFrame() {
-    fraSolution = new QGroupBox(tr("Solution Steps"), this);
+QWidget* MainControls::CreateSolutionFrame(QWidget* parent) {
+    fraSolution = new QGroupBox(tr("Solution Steps"), parent);
     fraSolution->setObjectName(QStringLiteral("fraSolution"));
 
     txtSolution = new QLineEdit(fraSolution);
@@ -160,11 +165,6 @@ QWidget* frmTurnix::CreateSolutionFrame() {
     cmdPreviousSteps =
         CreateStepButton(tr("Previous Steps"), QStringLiteral("cmdPreviousSteps"), fraSolution);
     cmdClear = CreateStepButton(tr("Clear  Steps"), QStringLiteral("cmdClear"), fraSolution);
-
-    connect(cmdOneStep, &QPushButton::clicked, this, &frmTurnix::OneStep);
-    connect(cmdStepsToCompletion, &QPushButton::clicked, this, &frmTurnix::StepsToCompletion);
-    connect(cmdPreviousSteps, &QPushButton::clicked, this, &frmTurnix::PreviousSteps);
-    connect(cmdClear, &QPushButton::clicked, this, &frmTurnix::DiscardSolution);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdOneStep, cmdStepsToCompletion, cmdPreviousSteps, cmdClear}) {
@@ -181,7 +181,7 @@ QWidget* frmTurnix::CreateSolutionFrame() {
 // Keyboard focus rests in a text box that lies outside the visible area, so
 // no visible control shows a focus mark. Read-only, so that it leaves the
 // window's shortcuts (Undo, the colour keys) alone.
-void frmTurnix::CreateFocusSink(QWidget* centralArea) {
+void MainControls::CreateFocusSink(QWidget* centralArea) {
     txtDummy = new QLineEdit(QStringLiteral("Text1"), centralArea);
     txtDummy->setObjectName(QStringLiteral("txtDummy"));
     txtDummy->setReadOnly(true);
@@ -189,21 +189,80 @@ void frmTurnix::CreateFocusSink(QWidget* centralArea) {
     txtDummy->lower();
 }
 
+// Docked right of the grid; "View > Whole Cube" hides and shows it.
+void MainControls::CreateWholeCubePanel(QMainWindow& window, QMenu& viewMenu) {
+    wholeCube = new WholeCubePanel(&window);
+    wholeCube->setObjectName(QStringLiteral("WholeCube"));
+    dckWholeCube = new QDockWidget(tr("Whole Cube"), &window);
+    dckWholeCube->setObjectName(QStringLiteral("dckWholeCube"));
+    dckWholeCube->setWidget(wholeCube);
+    window.addDockWidget(Qt::RightDockWidgetArea, dckWholeCube);
+
+    QAction* toggle = dckWholeCube->toggleViewAction();
+    toggle->setText(tr("&Whole Cube"));
+    toggle->setObjectName(QStringLiteral("mnuViewWholeCube"));
+    viewMenu.addAction(toggle);
+}
+
 // Tab from the resting place goes round the side view in reading order, then
-// the solution controls.
-void frmTurnix::SetTabOrder() {
+// the solution controls and the panel.
+void MainControls::SetTabOrder(QWidget& window) const {
     std::vector<QWidget*> order{txtDummy, lblNorth, lblWest};
     order.insert(order.end(), cmdColor.cbegin(), cmdColor.cend());
-    order.insert(order.end(), {lblEast, lblSouth, txtSolution, cmdOneStep, cmdStepsToCompletion,
-                               cmdPreviousSteps, cmdClear});
+    order.insert(order.end(),
+                 {lblEast, lblSouth, txtSolution, cmdOneStep, cmdStepsToCompletion,
+                  cmdPreviousSteps, cmdClear, &wholeCube->Palette(), &wholeCube->Net()});
     for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order.at(i - 1), order.at(i));
+        window.setTabOrder(order.at(i - 1), order.at(i));
     }
 }
 
-void frmTurnix::SetDefaultGeometry() {
-    resize((DefaultClientSize + WholeCubeRoom()).expandedTo(sizeHint()));
-    CenterOnScreen(*this);
+void MainControls::SetDefaultGeometry(QMainWindow& window) const {
+    window.resize((DefaultClientSize + WholeCubeRoom(window)).expandedTo(window.sizeHint()));
+    CenterOnScreen(window);
+}
+
+// What the docked panel adds to the window's default size.
+QSize MainControls::WholeCubeRoom(const QMainWindow& window) const {
+    if (dckWholeCube->isHidden() || dckWholeCube->isFloating()) {
+        return {};
+    }
+    const QSize panel = dckWholeCube->sizeHint();
+    const Qt::DockWidgetArea area = window.dockWidgetArea(dckWholeCube);
+    return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea
+               ? QSize(panel.width(), 0)
+               : QSize(0, panel.height());
+}
+
+void MainControls::SetEditable(bool editing) const {
+    for (QPushButton* square : cmdColor) {
+        square->setEnabled(editing);
+        square->setToolTip(tr("Click to change color"));
+    }
+    wholeCube->SetPaintable(editing);
+}
+
+void MainControls::ShowStepText(const std::optional<QString>& text) const {
+    txtSolution->setEnabled(text.has_value());
+    txtSolution->setText(text.value_or(QString()));
+    const QPalette system = QApplication::palette(txtSolution);
+    QPalette colors = txtSolution->palette();
+    colors.setColor(QPalette::Base, text ? system.color(QPalette::Active, QPalette::Base)
+                                         : system.color(QPalette::Inactive, QPalette::Window));
+    txtSolution->setPalette(colors);
+}
+
+void MainControls::ShowNextTurn(std::optional<std::int16_t> code, std::int16_t shownSide) const {
+    const std::optional<TurnHint> hint = code ? TurnHintFor(*code, shownSide) : std::nullopt;
+    gridTurnHint->SetHint(hint);
+    wholeCube->Net().SetNextTurn(code);
+    QString note;
+    if (hint && hint->place == HintPlace::Opposite) {
+        note = tr("Next turn: %1 (facing away), %2")
+                   .arg(CoreText(clsCube().Side(hint->side).MainLabel()),
+                        CoreText(SenseWords(hint->sense)));
+    }
+    lblNextTurn->setText(note);
 }
 
 } // namespace turnix
