@@ -92,6 +92,14 @@ void DrawBackArrow(QPainter& painter) {
     }
 }
 
+// A play triangle, outlined like the back arrow so that it shows on a dark bar.
+void DrawPlayTriangle(QPainter& painter) {
+    const QPolygonF triangle{{9, 5}, {27, 16}, {9, 27}};
+    painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Outline);
+    painter.drawPolygon(triangle);
+}
+
 } // namespace
 
 QIcon OpenConfigurationPicture() {
@@ -116,6 +124,10 @@ QIcon SolvePicture(const ColorScheme& colors) {
 
 QIcon StepBackPicture() {
     return Render(DrawBackArrow);
+}
+
+QIcon PlayPicture() {
+    return Render(DrawPlayTriangle);
 }
 
 // A scrambled cube, so that it reads as the puzzle rather than a box.

@@ -17,6 +17,8 @@ namespace turnix {
 [[nodiscard]] QIcon SolvePicture(const ColorScheme& colors);
 // An arrow bending back to the left.
 [[nodiscard]] QIcon StepBackPicture();
+// Cube > Play.
+[[nodiscard]] QIcon PlayPicture();
 [[nodiscard]] QIcon TurnixWindowPicture(const ColorScheme& colors);
 
 } // namespace turnix

@@ -8,6 +8,7 @@
 #include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "reading/PhotoReadingController.h"
+#include "view3d/View3DController.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -50,6 +51,9 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     const QList<QAction*> fileEntries = actions.mnuFile->actions();
     reading->AddEntries(*actions.mnuFile,
                         fileEntries.at(fileEntries.indexOf(actions.mnuFileExit) - 1));
+    view3d =
+        new View3DController(*this, platform.settings, *actions.mnuView, *actions.mnuCube,
+                             *actions.Toolbar, *ui.txtDummy, [this] { ui.cmdOneStep->click(); });
     ConnectCommands();
     CreateLetterEntries();
 
@@ -115,6 +119,9 @@ void frmTurnix::ConnectCommands() {
     connect(&net, &CubeNet::sideChosen, this, &frmTurnix::ShowSide);
     connect(&net, &CubeNet::strokeStarted, this, [this] { history.StartStroke(); });
     connect(&net, &CubeNet::squarePainted, this, &frmTurnix::PaintSquare);
+    connect(view3d, &View3DController::sideChosen, this, &frmTurnix::ShowSide);
+    connect(view3d, &View3DController::strokeStarted, this, [this] { history.StartStroke(); });
+    connect(view3d, &View3DController::squarePainted, this, &frmTurnix::PaintSquare);
     for (std::size_t i = 0; i < ui.cmdColor.size(); ++i) {
         // eventFilter takes every mouse press, so a click that still comes
         // is from the keyboard; the dialog then opens beside the square,
@@ -162,6 +169,7 @@ void frmTurnix::DisplaySide() {
     ui.lblSouth->setText(CoreText(shown.SouthLabel()));
     DescribeGridSquares();
     ui.wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
+    view3d->ShowCube(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();
     ui.txtDummy->setFocus();
 }

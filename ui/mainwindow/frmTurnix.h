@@ -30,6 +30,7 @@
 namespace turnix {
 
 class PhotoReadingController;
+class View3DController;
 class frmInstructions;
 struct TurnedSide;
 
@@ -137,6 +138,7 @@ private:
     MainActions actions;
     MainControls ui;
     PhotoReadingController* reading{};
+    View3DController* view3d{};
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;

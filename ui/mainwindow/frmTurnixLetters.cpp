@@ -1,5 +1,6 @@
 #include "ColorSquare.h"
 #include "frmTurnix.h"
+#include "view3d/View3DController.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -72,6 +73,9 @@ void frmTurnix::ChooseSideLetters() {
                   : mnuViewLettersOfColours->isChecked() ? SquareLetters::ColourInitials
                                                          : SquareLetters::Sides;
     ui.wholeCube->Net().SetLetters(sideLetters);
+    view3d->SetLetters(sideLetters == SquareLetters::None    ? StickerLetters::None
+                       : sideLetters == SquareLetters::Sides ? StickerLetters::Side
+                                                             : StickerLetters::ColorInitial);
 }
 
 // Names, descriptions and letters of the nine squares shown. The box where

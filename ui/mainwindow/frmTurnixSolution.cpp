@@ -3,6 +3,7 @@
 #include "frmTurnix.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
+#include "view3d/View3DController.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -118,6 +119,7 @@ void frmTurnix::ShowSessionState() {
     actions.SetEditCommandsEnabled(editing, editing && !fewestTurns.Waiting());
     actions.mnuCubeStepBack->setEnabled(session.CanStepBack());
     ui.SetEditable(editing);
+    view3d->SetPaintable(editing);
     ui.cmdOneStep->setEnabled(!editing);
     ui.cmdStepsToCompletion->setEnabled(session.HasStepsToMake());
     ui.cmdPreviousSteps->setEnabled(session.HasStepsMade());
@@ -135,6 +137,7 @@ void frmTurnix::ShowSessionState() {
 // The step that One Step would make, drawn before it is made.
 void frmTurnix::ShowNextTurn() {
     ui.ShowNextTurn(session.NextStep(), intCurrentSide);
+    view3d->ShowNextTurn(session.NextStep());
 }
 
 } // namespace turnix

@@ -298,6 +298,24 @@
     </message>
 </context>
 <context>
+    <name>turnix::CubeFrame</name>
+    <message>
+        <source>from behind</source>
+        <translation>von hinten</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::CubeView3D</name>
+    <message>
+        <source>3-D cube</source>
+        <translation>3-D-Würfel</translation>
+    </message>
+    <message>
+        <source>Drag to turn the view; double-click for the usual view</source>
+        <translation>Ziehen dreht die Ansicht; Doppelklick zeigt die übliche Ansicht</translation>
+    </message>
+</context>
+<context>
     <name>turnix::EditHistory</name>
     <message>
         <source>&amp;Undo</source>
@@ -887,6 +905,60 @@
     <message>
         <source>Page %1</source>
         <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::View3DController</name>
+    <message>
+        <source>3-D Cube</source>
+        <translation>3-D-Würfel</translation>
+    </message>
+    <message>
+        <source>&amp;3-D Cube</source>
+        <translation>&amp;3-D-Würfel</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Speed</source>
+        <translation>Dreh&amp;geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Play the steps (Space)</source>
+        <translation>Schritte abspielen (Leertaste)</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Langsam</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Schnell</translation>
+    </message>
+    <message>
+        <source>No &amp;Animation</source>
+        <translation>&amp;Keine Animation</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::View3DPanel</name>
+    <message>
+        <source>Hold the cube with its front side facing you and its top side up</source>
+        <translation>Halten Sie den Würfel mit der Vorderseite zu Ihnen und der Oberseite oben</translation>
+    </message>
+    <message>
+        <source>Hold the cube with %1 facing you and %2 on top</source>
+        <translation>Halten Sie den Würfel mit %1 zu Ihnen und %2 oben</translation>
+    </message>
+    <message>
+        <source>Turn the %1 %2 (it faces away: see the view from behind)</source>
+        <translation>%1 %2 drehen (sie ist abgewandt: siehe die Ansicht von hinten)</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,24 @@
     </message>
 </context>
 <context>
+    <name>turnix::CubeFrame</name>
+    <message>
+        <source>from behind</source>
+        <translation>desde atrás</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::CubeView3D</name>
+    <message>
+        <source>3-D cube</source>
+        <translation>Cubo en 3D</translation>
+    </message>
+    <message>
+        <source>Drag to turn the view; double-click for the usual view</source>
+        <translation>Arrastre para girar la vista; doble clic para la vista habitual</translation>
+    </message>
+</context>
+<context>
     <name>turnix::EditHistory</name>
     <message>
         <source>&amp;Undo</source>
@@ -887,6 +905,60 @@
     <message>
         <source>Page %1</source>
         <translation>Página %1</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::View3DController</name>
+    <message>
+        <source>3-D Cube</source>
+        <translation>Cubo en 3D</translation>
+    </message>
+    <message>
+        <source>&amp;3-D Cube</source>
+        <translation>Cubo en &amp;3D</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Speed</source>
+        <translation>&amp;Velocidad de giro</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Play the steps (Space)</source>
+        <translation>Reproducir los pasos (Espacio)</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Lenta</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rápida</translation>
+    </message>
+    <message>
+        <source>No &amp;Animation</source>
+        <translation>Sin &amp;animación</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::View3DPanel</name>
+    <message>
+        <source>Hold the cube with its front side facing you and its top side up</source>
+        <translation>Sostenga el cubo con la cara frontal hacia usted y la superior arriba</translation>
+    </message>
+    <message>
+        <source>Hold the cube with %1 facing you and %2 on top</source>
+        <translation>Sostenga el cubo con el %1 hacia usted y el %2 arriba</translation>
+    </message>
+    <message>
+        <source>Turn the %1 %2 (it faces away: see the view from behind)</source>
+        <translation>Girar la %1 %2 (está de espaldas: vea la vista desde atrás)</translation>
     </message>
 </context>
 <context>

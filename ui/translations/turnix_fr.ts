@@ -298,6 +298,24 @@
     </message>
 </context>
 <context>
+    <name>turnix::CubeFrame</name>
+    <message>
+        <source>from behind</source>
+        <translation>vu de derrière</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::CubeView3D</name>
+    <message>
+        <source>3-D cube</source>
+        <translation>Cube en 3D</translation>
+    </message>
+    <message>
+        <source>Drag to turn the view; double-click for the usual view</source>
+        <translation>Faire glisser pour tourner la vue ; double-cliquer pour la vue habituelle</translation>
+    </message>
+</context>
+<context>
     <name>turnix::EditHistory</name>
     <message>
         <source>&amp;Undo</source>
@@ -887,6 +905,60 @@
     <message>
         <source>Page %1</source>
         <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::View3DController</name>
+    <message>
+        <source>3-D Cube</source>
+        <translation>Cube en 3D</translation>
+    </message>
+    <message>
+        <source>&amp;3-D Cube</source>
+        <translation>Cube en &amp;3D</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Speed</source>
+        <translation>&amp;Vitesse de rotation</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>Play the steps (Space)</source>
+        <translation>Lire les étapes (Espace)</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Lente</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normale</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rapide</translation>
+    </message>
+    <message>
+        <source>No &amp;Animation</source>
+        <translation>&amp;Sans animation</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::View3DPanel</name>
+    <message>
+        <source>Hold the cube with its front side facing you and its top side up</source>
+        <translation>Tenez le cube face avant vers vous et face du haut en haut</translation>
+    </message>
+    <message>
+        <source>Hold the cube with %1 facing you and %2 on top</source>
+        <translation>Tenez le cube avec le %1 face à vous et le %2 en haut</translation>
+    </message>
+    <message>
+        <source>Turn the %1 %2 (it faces away: see the view from behind)</source>
+        <translation>Tourner la %1 %2 (elle est cachée : voir la vue de derrière)</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,24 @@
     </message>
 </context>
 <context>
+    <name>turnix::CubeFrame</name>
+    <message>
+        <source>from behind</source>
+        <translation>从后面看</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::CubeView3D</name>
+    <message>
+        <source>3-D cube</source>
+        <translation>三维魔方</translation>
+    </message>
+    <message>
+        <source>Drag to turn the view; double-click for the usual view</source>
+        <translation>拖动以转动视图；双击恢复常规视图</translation>
+    </message>
+</context>
+<context>
     <name>turnix::EditHistory</name>
     <message>
         <source>&amp;Undo</source>
@@ -887,6 +905,60 @@
     <message>
         <source>Page %1</source>
         <translation>第 %1 页</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::View3DController</name>
+    <message>
+        <source>3-D Cube</source>
+        <translation>三维魔方</translation>
+    </message>
+    <message>
+        <source>&amp;3-D Cube</source>
+        <translation>三维魔方(&amp;3)</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Speed</source>
+        <translation>转动速度(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>播放(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Play the steps (Space)</source>
+        <translation>播放步骤（空格键）</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>慢(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>正常(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>快(&amp;F)</translation>
+    </message>
+    <message>
+        <source>No &amp;Animation</source>
+        <translation>无动画(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::View3DPanel</name>
+    <message>
+        <source>Hold the cube with its front side facing you and its top side up</source>
+        <translation>拿住魔方，让前面朝向您，顶面朝上</translation>
+    </message>
+    <message>
+        <source>Hold the cube with %1 facing you and %2 on top</source>
+        <translation>拿住魔方，让%1面朝向您，%2在上</translation>
+    </message>
+    <message>
+        <source>Turn the %1 %2 (it faces away: see the view from behind)</source>
+        <translation>将%1%2转动（它背向您：请看后视图）</translation>
     </message>
 </context>
 <context>

@@ -140,7 +140,7 @@ private slots:
         const frmTurnix& window = s.Start();
         auto& toolbar = Child<QToolBar>(window, "Toolbar");
         const QList<QAction*> buttons = toolbar.actions();
-        QCOMPARE(buttons.size(), 12);
+        QCOMPARE(buttons.size(), 13);
         for (std::int16_t side = 0; side < 6; ++side) {
             Trigger(window, "mnuSideShowFront");
             QTest::mouseClick(toolbar.widgetForAction(buttons.at(3 + side)), Qt::LeftButton);
@@ -177,7 +177,8 @@ private slots:
                                   "mnuSideShowRight",
                                   "",
                                   "mnuCubeSolve",
-                                  "mnuCubeStepBack"};
+                                  "mnuCubeStepBack",
+                                  "mnuCubePlay"};
         for (int i = 0; i < entries.size(); ++i) {
             const QString button = QString("ToolbarButton%1").arg(i + 1);
             const auto* tool = window.findChild<QToolButton*>(button);

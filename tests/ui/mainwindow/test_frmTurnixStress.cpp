@@ -8,6 +8,8 @@
 #include "FollowTestSupport.h"
 #include "appearance/CubeColorNames.h"
 #include "dialogs/frmSolutionSteps.h"
+#include "view3d/CubeView3D.h"
+#include "view3d/View3DController.h"
 #include "wholecube/ColorPalette.h"
 #include "wholecube/CubeNet.h"
 
@@ -37,7 +39,7 @@ private slots:
         s.Start();
         // Stepping through solutions dominates, as it does for a user.
         // clang-format off
-        const std::array<std::pair<int, void (TestFrmTurnixStress::*)()>, 20> actions{{
+        const std::array<std::pair<int, void (TestFrmTurnixStress::*)()>, 23> actions{{
             {12, &TestFrmTurnixStress::Turn},
             {6, &TestFrmTurnixStress::ShowSide},
             {4, &TestFrmTurnixStress::PickColor},
@@ -58,6 +60,9 @@ private slots:
             {4, &TestFrmTurnixStress::Undo},
             {2, &TestFrmTurnixStress::Redo},
             {1, &TestFrmTurnixStress::UndoAllThenRedoAll},
+            {2, &TestFrmTurnixStress::DragView},
+            {1, &TestFrmTurnixStress::ChangeSpeed},
+            {2, &TestFrmTurnixStress::Play},
         }};
         // clang-format on
         const int weights = std::accumulate(actions.begin(), actions.end(), 0,
@@ -253,6 +258,47 @@ private:
             solving = true;
             ApplyStep(shadow, InverseStep(codes.at(--done)));
         }
+    }
+
+    CubeView3D& View3D() { return Child<CubeView3D>(Window(), "CubeView3D"); }
+
+    // A drag across the 3-D cube, long enough never to count as a click,
+    // now and then followed by a double-click.
+    void DragView() {
+        CubeView3D& view = View3D();
+        const QPoint from(Uniform(0, view.width() - 1), Uniform(0, view.height() - 1));
+        const QPoint to =
+            from + QPoint(Uniform(20, 80) * (Uniform(0, 1) == 0 ? 1 : -1), Uniform(-80, 80));
+        QTest::mousePress(&view, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, to, view.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         {});
+        QApplication::sendEvent(&view, &move);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+        if (Uniform(0, 3) == 0) {
+            QMouseEvent twice(QEvent::MouseButtonDblClick, to, view.mapToGlobal(to), Qt::LeftButton,
+                              Qt::LeftButton, {});
+            QApplication::sendEvent(&view, &twice);
+        }
+    }
+
+    void ChangeSpeed() {
+        static const QStringList speeds{"Slow", "Normal", "Fast", "NoAnimation"};
+        Trigger(Window(), "mnuViewTurnSpeed" + speeds.at(Uniform(0, 3)));
+    }
+
+    // Play makes one step at once; it is stopped before its timer can make
+    // another, by the menu or by Space. After the last step it stops itself.
+    void Play() {
+        Trigger(Window(), "mnuCubePlay");
+        if (Solving() && done < codes.size()) {
+            ApplyStep(shadow, codes.at(done++));
+        }
+        auto& controller = *Window().findChild<View3DController*>();
+        QCOMPARE(controller.Playing(), Solving() && done < codes.size());
+        if (controller.Playing()) {
+            Trigger(Window(), "mnuCubePlay");
+        }
+        QVERIFY(!controller.Playing());
     }
 
     void ListPrevious() { ListSteps(true); }
@@ -517,6 +563,12 @@ private:
         QCOMPARE(Child<QLabel>(Window(), "lblDiagnosis").text(), sentences.join('\n'));
         QCOMPARE(Child<ColorPalette>(Window(), "WholeCubePalette").SelectedColor(), paint);
         QCOMPARE(ShownEntries(), UndoEntries());
+        // The 3-D cube shows the cube, or is on its way to it.
+        QCOMPARE(View3D().Colors(), ColorValuesOf(shadow));
+        QCOMPARE(View3D().ShownSide(), Window().CurrentSide());
+        if (!View3D().Turning()) {
+            QCOMPARE(View3D().Frame().colors, ColorValuesOf(shadow));
+        }
     }
 
     // The step text shows the last step done; every prepared answer was

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Diagnosis.h"
+#include "appearance/ScreenColor.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace turnix {
+
+// What each square of a drawn cube carries besides its colour: nothing, the
+// letter of the side its colour belongs to (U R F D L B), or the initial of
+// the colour's name.
+enum class StickerLetters : std::uint8_t { None, Side, ColorInitial };
+
+// The letter for each colour index 0..5; empty where there is none. A
+// colour belongs to the side whose centre shows it, or, while two centres
+// show one colour, to the side of its index.
+[[nodiscard]] std::array<QString, ColorCount>
+LettersOf(StickerLetters letters, const CubeColorValues& colors, const ColorScheme& scheme);
+
+} // namespace turnix
