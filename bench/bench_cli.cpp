@@ -1,7 +1,7 @@
 #include "Commands.h"
 #include "Facelets.h"
-#include "FewestTurns.h"
 #include "StepCodes.h"
+#include "fewest/FewestTurns.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
-#include "Diagnosis.h"
 #include "StepCodes.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "DirectSearch.h"
-#include "FewestTurns.h"
-#include "PieceAlgebra.h"
-#include "TableFile.h"
-#include "Tables.h"
+#include "fewest/DirectSearch.h"
+#include "fewest/FewestTurns.h"
+#include "fewest/PieceAlgebra.h"
+#include "fewest/TableFile.h"
+#include "fewest/Tables.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
 #include "StepCodes.h"
-#include "clsSolver.h"
+#include "layers/clsSolver.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -32,12 +32,8 @@ const std::vector<std::unique_ptr<turnix::clsCube>>& RandomCubes() {
     return cubes;
 }
 
-std::size_t ActiveSteps(turnix::clsSolver& solver) {
-    std::size_t count = 0;
-    for (solver.MoveFirst(); !solver.IsEOF(); solver.MoveNext()) {
-        ++count;
-    }
-    return count;
+std::size_t ActiveSteps(const turnix::clsSolver& solver) {
+    return solver.ActiveSteps().size();
 }
 
 // One solve per iteration, each timed on its own, so that the median is

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Diagnosis.h"
-#include "TurnedSides.h"
+#include "diagnosis/Diagnosis.h"
+#include "diagnosis/TurnedSides.h"
 
 #include <string>
 #include <vector>

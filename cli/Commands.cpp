@@ -5,11 +5,11 @@
 #include "ConfigurationFile.h"
 #include "ControlEscapes.h"
 #include "CubeSolver.h"
-#include "Diagnosis.h"
 #include "Facelets.h"
 #include "Messages.h"
 #include "SidePhoto.h"
 #include "TurnixVersion.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <algorithm>
 #include <istream>
@@ -65,11 +65,11 @@ namespace {
     solver.limits.threads = command.threads.value_or(DefaultJobCount());
     const auto steps = CubeSolver(solver).Solve(cube);
     if (!steps) {
-        err << InvalidMessage << '\n';
+        err << InvalidCubeMessage << '\n';
         return ExitStatus::InvalidCube;
     }
     if (steps->empty()) {
-        err << CompleteMessage << '\n';
+        err << AlreadyCompleteMessage << '\n';
         return ExitStatus::Success;
     }
     std::string text;

@@ -9,11 +9,7 @@ std::optional<std::vector<std::int16_t>> CubeSolver::Solve(const clsCube& cube) 
     if (!layers.Solve(cube)) {
         return std::nullopt;
     }
-    std::vector<std::int16_t> steps;
-    for (layers.MoveFirst(); !layers.IsEOF(); layers.MoveNext()) {
-        steps.push_back(layers.CurrentStep());
-    }
-    return steps;
+    return layers.ActiveSteps().Codes();
 }
 
 } // namespace turnix::cli

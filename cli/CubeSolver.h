@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FewestTurns.h"
-#include "clsSolver.h"
+#include "fewest/FewestTurns.h"
+#include "layers/clsSolver.h"
 
 #include <cstdint>
 #include <optional>

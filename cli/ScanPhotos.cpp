@@ -3,9 +3,9 @@
 #include "CheckReport.h"
 #include "Commands.h"
 #include "ControlEscapes.h"
-#include "Diagnosis.h"
 #include "Facelets.h"
 #include "Messages.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <algorithm>
 #include <atomic>

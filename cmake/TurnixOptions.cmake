@@ -18,11 +18,3 @@ if(TURNIX_SANITIZE)
         $<$<CXX_COMPILER_ID:GNU>:-Wno-maybe-uninitialized>)
     target_link_options(turnix_options INTERFACE -fsanitize=address,undefined)
 endif()
-
-# The Qt headers nearly every window file includes, precompiled once for the
-# window library and once for the window tests: about half of each file's
-# compile time. Qt's umbrella headers would be slower to load than to parse.
-set(TURNIX_QT_PRECOMPILED
-    <QAction> <QApplication> <QDialog> <QKeyEvent> <QLabel> <QLineEdit> <QMainWindow> <QMenu>
-    <QPainter> <QPushButton> <QString> <QVBoxLayout> <QWidget>
-    <array> <memory> <optional> <string> <vector>)

@@ -15,7 +15,7 @@ namespace turnix {
 // A configuration file holds the 54 colour indices of one cube as 16-bit
 // signed little-endian values: side 0..5, and within a side square 0..8.
 // There is no header; anything after the first 108 bytes is ignored.
-inline constexpr std::size_t ConfigurationValueCount = 54;
+inline constexpr std::size_t ConfigurationValueCount = SquaresPerCube;
 inline constexpr std::size_t ConfigurationFileSize = 2 * ConfigurationValueCount;
 
 using ConfigurationBytes = std::array<std::uint8_t, ConfigurationFileSize>;

@@ -6,34 +6,10 @@ namespace turnix {
 
 namespace {
 
-// Faces in facelet order, each as its letter and its side index.
-struct Face {
-    char letter;
-    std::int16_t side;
-};
-constexpr std::array<Face, 6> Faces{{
-    {'U', side::Top},
-    {'R', side::Right},
-    {'F', side::Front},
-    {'D', side::Bottom},
-    {'L', side::Left},
-    {'B', side::Back},
-}};
-constexpr std::int16_t SquaresPerFace = 9;
-
 [[nodiscard]] std::optional<std::int16_t> ColorOfLetter(char letter) noexcept {
-    for (const Face& face : Faces) {
+    for (const Face& face : FaceletFaces) {
         if (face.letter == letter) {
             return face.side;
-        }
-    }
-    return std::nullopt;
-}
-
-[[nodiscard]] std::optional<char> LetterOfColor(std::int16_t color) noexcept {
-    for (const Face& face : Faces) {
-        if (face.side == color) {
-            return face.letter;
         }
     }
     return std::nullopt;
@@ -64,34 +40,30 @@ std::optional<FaceletError> ReadFacelets(std::string_view facelets, clsCube& cub
                                 std::to_string(facelets.size())};
     }
     for (std::size_t k = 0; k < FaceletCount; ++k) {
-        const Face& face = Faces[k / SquaresPerFace];
-        const auto square = static_cast<std::int16_t>(k % SquaresPerFace);
+        const Face& face = FaceletFaces[k / SquaresPerSide];
+        const auto square = static_cast<std::int16_t>(k % SquaresPerSide);
         cube.Side(face.side).Square(square)->SetColorIndex(*ColorOfLetter(facelets[k]));
     }
     return std::nullopt;
 }
 
-std::optional<SquareRef> FirstSquareWithoutFacelet(const clsCube& cube) {
-    for (const Face& face : Faces) {
-        for (std::int16_t q = 0; q < SquaresPerFace; ++q) {
-            if (!LetterOfColor(cube.Side(face.side).Square(q)->ColorIndex())) {
-                return SquareRef{face.side, q};
+std::optional<SquareAt> FirstSquareWithoutFacelet(const clsCube& cube) {
+    for (const Face& face : FaceletFaces) {
+        for (std::int16_t q = 0; q < SquaresPerSide; ++q) {
+            if (!FaceLetter(cube.Side(face.side).Square(q)->ColorIndex())) {
+                return SquareAt{face.side, q};
             }
         }
     }
     return std::nullopt;
 }
 
-std::optional<char> FaceLetter(std::int16_t side) noexcept {
-    return LetterOfColor(side);
-}
-
 std::string FaceletString(const clsCube& cube) {
     std::string facelets;
     facelets.reserve(FaceletCount);
-    for (const Face& face : Faces) {
-        for (std::int16_t q = 0; q < SquaresPerFace; ++q) {
-            facelets += LetterOfColor(cube.Side(face.side).Square(q)->ColorIndex()).value_or('?');
+    for (const Face& face : FaceletFaces) {
+        for (std::int16_t q = 0; q < SquaresPerSide; ++q) {
+            facelets += FaceLetter(cube.Side(face.side).Square(q)->ColorIndex()).value_or('?');
         }
     }
     return facelets;
@@ -101,7 +73,7 @@ std::optional<std::array<std::int16_t, side::Count>> CentreColors(const clsCube&
     std::array<std::int16_t, side::Count> centres{};
     std::array<bool, side::Count> seen{};
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        const std::int16_t color = cube.Side(s).Square(4)->ColorIndex();
+        const std::int16_t color = cube.Side(s).Square(square::Centre)->ColorIndex();
         if (color < 0 || color >= side::Count || seen.at(static_cast<std::size_t>(color))) {
             return std::nullopt;
         }
@@ -122,10 +94,10 @@ std::optional<std::string> CentreFaceletString(const clsCube& cube) {
     }
     std::string facelets;
     facelets.reserve(FaceletCount);
-    for (const Face& face : Faces) {
-        for (std::int16_t q = 0; q < SquaresPerFace; ++q) {
+    for (const Face& face : FaceletFaces) {
+        for (std::int16_t q = 0; q < SquaresPerSide; ++q) {
             const std::int16_t color = cube.Side(face.side).Square(q)->ColorIndex();
-            facelets += *LetterOfColor(sideOfColor.at(static_cast<std::size_t>(color)));
+            facelets += *FaceLetter(sideOfColor.at(static_cast<std::size_t>(color)));
         }
     }
     return facelets;
@@ -133,7 +105,7 @@ std::optional<std::string> CentreFaceletString(const clsCube& cube) {
 
 void PaintInCentreColors(clsCube& cube, const std::array<std::int16_t, side::Count>& centres) {
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        for (std::int16_t q = 0; q < SquaresPerFace; ++q) {
+        for (std::int16_t q = 0; q < SquaresPerSide; ++q) {
             const SquarePtr& square = cube.Side(s).Square(q);
             square->SetColorIndex(centres.at(static_cast<std::size_t>(square->ColorIndex())));
         }

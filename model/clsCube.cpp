@@ -3,7 +3,6 @@
 #include "ColorMoves.h"
 
 #include <stdexcept>
-#include <string_view>
 
 namespace turnix {
 
@@ -11,63 +10,41 @@ namespace {
 
 using namespace side;
 
-struct SquareRef {
-    std::int16_t intSide;
-    std::int16_t intSquare;
+// Each link by the edge whose neighbour it reaches, in link order.
+struct LinkDirection {
+    clsSide::Link link;
+    Edge towards;
 };
-
-struct SideLabels {
-    std::string_view main;
-    std::string_view north;
-    std::string_view west;
-    std::string_view east;
-    std::string_view south;
-};
-
-// Each side's own name and the neighbours at its four edges, as the side is
-// seen from outside with its north edge up.
-constexpr std::array<SideLabels, side::Count> Labels{{
-    {"Top Side", "Back", "Left", "Right", "Front"},
-    {"Bottom Side", "Front", "Left", "Right", "Back"},
-    {"Front Side", "Top", "Left", "Right", "Bottom"},
-    {"Back Side", "Top", "Right", "Left", "Bottom"},
-    {"Left Side", "Top", "Back", "Front", "Bottom"},
-    {"Right Side", "Top", "Front", "Back", "Bottom"},
+constexpr std::array<LinkDirection, clsSide::LinkCount> LinkDirections{{
+    {clsSide::Link::North, Edge::North},
+    {clsSide::Link::East, Edge::East},
+    {clsSide::Link::South, Edge::South},
+    {clsSide::Link::West, Edge::West},
+    {clsSide::Link::NorthWestToNorth, Edge::North},
+    {clsSide::Link::NorthWestToWest, Edge::West},
+    {clsSide::Link::NorthEastToNorth, Edge::North},
+    {clsSide::Link::NorthEastToEast, Edge::East},
+    {clsSide::Link::SouthEastToEast, Edge::East},
+    {clsSide::Link::SouthEastToSouth, Edge::South},
+    {clsSide::Link::SouthWestToSouth, Edge::South},
+    {clsSide::Link::SouthWestToWest, Edge::West},
 }};
 
-// Square of the neighbour across each edge: North, East, South, West.
-constexpr std::array<std::array<SquareRef, 4>, side::Count> EdgeLinks{{
-    {{{Back, 1}, {Right, 1}, {Front, 1}, {Left, 1}}}, // Top
-    {{{Front, 7}, {Right, 7}, {Back, 7}, {Left, 7}}}, // Bottom
-    {{{Top, 7}, {Right, 3}, {Bottom, 1}, {Left, 5}}}, // Front
-    {{{Top, 1}, {Left, 3}, {Bottom, 7}, {Right, 5}}}, // Back
-    {{{Top, 3}, {Front, 3}, {Bottom, 3}, {Back, 5}}}, // Left
-    {{{Top, 5}, {Back, 3}, {Bottom, 5}, {Front, 5}}}, // Right
+// The square each link reaches on that neighbour, in the same order:
+// four edge links, then the corner links two by two, north-west first.
+// clang-format off
+constexpr std::array<std::array<std::int16_t, clsSide::LinkCount>, side::Count> LinkedSquares{{
+    {1, 1, 1, 1,   2, 0, 0, 2, 0, 2, 0, 2}, // Top
+    {7, 7, 7, 7,   6, 8, 8, 6, 8, 6, 8, 6}, // Bottom
+    {7, 3, 1, 5,   6, 2, 8, 0, 6, 2, 0, 8}, // Front
+    {1, 3, 7, 5,   2, 2, 0, 0, 6, 6, 8, 8}, // Back
+    {3, 3, 3, 5,   0, 2, 6, 0, 6, 0, 6, 8}, // Left
+    {5, 3, 5, 5,   8, 2, 2, 0, 6, 8, 2, 8}, // Right
 }};
-
-constexpr std::array<clsSide::Link, 4> EdgeLinkOrder{clsSide::Link::North, clsSide::Link::East,
-                                                     clsSide::Link::South, clsSide::Link::West};
-
-// The two other squares of each corner piece: NorthWestToNorth,
-// NorthWestToWest, NorthEastToNorth, NorthEastToEast, SouthEastToEast,
-// SouthEastToSouth, SouthWestToSouth, SouthWestToWest.
-constexpr std::array<std::array<SquareRef, 8>, side::Count> CornerLinks{{
-    {{{Back, 2}, {Left, 0}, {Back, 0}, {Right, 2}, {Right, 0}, {Front, 2}, {Front, 0}, {Left, 2}}},
-    {{{Front, 6}, {Left, 8}, {Front, 8}, {Right, 6}, {Right, 8}, {Back, 6}, {Back, 8}, {Left, 6}}},
-    {{{Top, 6}, {Left, 2}, {Top, 8}, {Right, 0}, {Right, 6}, {Bottom, 2}, {Bottom, 0}, {Left, 8}}},
-    {{{Top, 2}, {Right, 2}, {Top, 0}, {Left, 0}, {Left, 6}, {Bottom, 6}, {Bottom, 8}, {Right, 8}}},
-    {{{Top, 0}, {Back, 2}, {Top, 6}, {Front, 0}, {Front, 6}, {Bottom, 0}, {Bottom, 6}, {Back, 8}}},
-    {{{Top, 8}, {Front, 2}, {Top, 2}, {Back, 0}, {Back, 6}, {Bottom, 8}, {Bottom, 2}, {Front, 8}}},
-}};
-
-constexpr std::array<clsSide::Link, 8> CornerLinkOrder{
-    clsSide::Link::NorthWestToNorth, clsSide::Link::NorthWestToWest,
-    clsSide::Link::NorthEastToNorth, clsSide::Link::NorthEastToEast,
-    clsSide::Link::SouthEastToEast,  clsSide::Link::SouthEastToSouth,
-    clsSide::Link::SouthWestToSouth, clsSide::Link::SouthWestToWest};
+// clang-format on
 
 std::size_t CheckedSideIndex(std::int16_t intIndex) {
-    if (intIndex < 0 || intIndex >= side::Count) {
+    if (!IsSide(intIndex)) {
         throw std::out_of_range("side index must lie in 0..5");
     }
     return static_cast<std::size_t>(intIndex);
@@ -111,29 +88,29 @@ void clsCube::SetSide(std::int16_t intIndex, std::unique_ptr<clsSide> sidNewSide
     sides[CheckedSideIndex(intIndex)] = std::move(sidNewSide);
 }
 
+// Each side is named, and so are the neighbours at its four edges as it is
+// seen from outside with its north edge up.
 void clsCube::SetLabels() {
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        const SideLabels& labels = Labels[static_cast<std::size_t>(s)];
+        const auto neighbour = [s](Edge edge) {
+            return std::string(SideName(NeighbourAt(s, edge)));
+        };
         clsSide& sid = Side(s);
-        sid.SetMainLabel(std::string(labels.main));
-        sid.SetNorthLabel(std::string(labels.north));
-        sid.SetWestLabel(std::string(labels.west));
-        sid.SetEastLabel(std::string(labels.east));
-        sid.SetSouthLabel(std::string(labels.south));
+        sid.SetMainLabel(std::string(SideName(s)) + " Side");
+        sid.SetNorthLabel(neighbour(Edge::North));
+        sid.SetWestLabel(neighbour(Edge::West));
+        sid.SetEastLabel(neighbour(Edge::East));
+        sid.SetSouthLabel(neighbour(Edge::South));
     }
 }
 
 void clsCube::SetLinks() {
-    const auto square = [this](SquareRef ref) {
-        return Side(ref.intSide).Square(ref.intSquare);
-    };
-    for (std::size_t s = 0; s < sides.size(); ++s) {
-        clsSide& sid = *sides[s];
-        for (std::size_t k = 0; k < EdgeLinkOrder.size(); ++k) {
-            sid.SetLinkedSquare(EdgeLinkOrder[k], square(EdgeLinks[s][k]));
-        }
-        for (std::size_t k = 0; k < CornerLinkOrder.size(); ++k) {
-            sid.SetLinkedSquare(CornerLinkOrder[k], square(CornerLinks[s][k]));
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        clsSide& sid = Side(s);
+        const auto& squares = LinkedSquares[static_cast<std::size_t>(s)];
+        for (std::size_t k = 0; k < LinkDirections.size(); ++k) {
+            const std::int16_t neighbour = NeighbourAt(s, LinkDirections[k].towards);
+            sid.SetLinkedSquare(LinkDirections[k].link, Side(neighbour).Square(squares[k]));
         }
     }
 }

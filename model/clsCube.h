@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CubeVocabulary.h"
 #include "clsSide.h"
 
 #include <array>
@@ -7,17 +8,6 @@
 #include <memory>
 
 namespace turnix {
-
-// Side indices, fixed by position on the cube.
-namespace side {
-inline constexpr std::int16_t Top = 0;
-inline constexpr std::int16_t Bottom = 1;
-inline constexpr std::int16_t Front = 2;
-inline constexpr std::int16_t Back = 3;
-inline constexpr std::int16_t Left = 4;
-inline constexpr std::int16_t Right = 5;
-inline constexpr std::int16_t Count = 6;
-} // namespace side
 
 // The whole puzzle: six sides of nine squares, joined by 72 links that are
 // made once, here. A new cube is solved: every square of side s holds s.

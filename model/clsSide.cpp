@@ -10,7 +10,7 @@ namespace turnix {
 namespace {
 
 std::size_t CheckedSquareIndex(std::int16_t intIndex) {
-    if (intIndex < 0 || intIndex >= clsSide::SquareCount) {
+    if (!IsSquare(intIndex)) {
         throw std::out_of_range("square index must lie in 0..8");
     }
     return static_cast<std::size_t>(intIndex);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CubeVocabulary.h"
 #include "clsSquare.h"
 
 #include <array>
@@ -32,7 +33,7 @@ public:
         West,
     };
     static constexpr std::size_t LinkCount = 12;
-    static constexpr std::int16_t SquareCount = 9;
+    static constexpr std::int16_t SquareCount = SquaresPerSide;
 
     clsSide();
 

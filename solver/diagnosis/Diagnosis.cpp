@@ -9,13 +9,8 @@ namespace turnix {
 namespace {
 
 constexpr std::size_t ColorCount = side::Count;
-constexpr std::int16_t CenterSquare = 4;
-constexpr std::int16_t SquaresPerSide = 9;
-constexpr int SquaresPerColor = 9;
 constexpr std::size_t CornerCount = CornerSquares.size();
 constexpr std::size_t EdgeCount = EdgeSquares.size();
-constexpr std::array<std::int16_t, side::Count> ReportSideOrder{
-    side::Top, side::Right, side::Front, side::Bottom, side::Left, side::Back};
 
 // A piece as a position shows it: which piece (none when no piece has its
 // colours) and its twist or flip there.
@@ -118,7 +113,7 @@ private:
             return c >= 0 && static_cast<std::size_t>(c) < ColorCount;
         };
         for (std::int16_t s = 0; s < side::Count; ++s) {
-            const std::int16_t c = ColorAt({s, CenterSquare});
+            const std::int16_t c = ColorAt({s, square::Centre});
             if (isColor(c)) {
                 ++centersOf[static_cast<std::size_t>(c)];
                 sideOfColor[static_cast<std::size_t>(c)] = s;
@@ -126,9 +121,9 @@ private:
         }
         Finding finding = FindingOf(FindingKind::Centres);
         for (std::int16_t s = 0; s < side::Count; ++s) {
-            const std::int16_t c = ColorAt({s, CenterSquare});
+            const std::int16_t c = ColorAt({s, square::Centre});
             if (!isColor(c) || centersOf[static_cast<std::size_t>(c)] != 1) {
-                finding.squares.push_back({s, CenterSquare});
+                finding.squares.push_back({s, square::Centre});
             }
         }
         if (finding.squares.empty()) {
@@ -151,9 +146,10 @@ private:
                 }
             }
         }
-        for (const std::int16_t s : ReportSideOrder) {
+        for (const Face& face : FaceletFaces) {
+            const std::int16_t s = face.side;
             const int count = squaresOf[static_cast<std::size_t>(s)];
-            if (count != SquaresPerColor) {
+            if (count != SquaresPerSide) {
                 Finding finding = FindingOf(FindingKind::Count);
                 finding.side = s;
                 finding.count = count;

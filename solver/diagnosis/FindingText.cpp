@@ -6,9 +6,6 @@ namespace turnix {
 
 namespace {
 
-constexpr std::array<std::string_view, side::Count> SideNames{"Top",  "Bottom", "Front",
-                                                              "Back", "Left",   "Right"};
-
 [[nodiscard]] std::string Squares(int count) {
     return std::to_string(count) + (count == 1 ? " square" : " squares");
 }
@@ -47,11 +44,6 @@ constexpr std::array<std::string_view, side::Count> SideNames{"Top",  "Bottom", 
 }
 
 } // namespace
-
-std::string_view SideName(std::int16_t side) noexcept {
-    return side >= 0 && side < side::Count ? SideNames[static_cast<std::size_t>(side)]
-                                           : std::string_view();
-}
 
 std::string PositionWords(PiecePosition position) {
     return (IsCorner(position) ? "corner " : "edge ") + PlaceWords(position);

@@ -1,9 +1,9 @@
 #include "FewestTurns.h"
 
-#include "Diagnosis.h"
 #include "FewestSearch.h"
 #include "PieceAlgebra.h"
 #include "Tables.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <stdexcept>
 

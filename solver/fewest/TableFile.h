@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TableCache.h"
 #include "Tables.h"
+#include "cache/TableCache.h"
 
 #include <cstdint>
 #include <functional>

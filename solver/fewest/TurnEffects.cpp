@@ -9,8 +9,6 @@ namespace turnix::fewest {
 
 namespace {
 
-constexpr std::int16_t SquaresPerSide = 9;
-
 constexpr std::int16_t Mark(SquareAt at) {
     return static_cast<std::int16_t>(at.side * SquaresPerSide + at.square);
 }
@@ -22,9 +20,9 @@ struct PieceSquare {
 
 // For every mark, the piece position and square index it belongs to.
 template <std::size_t N, std::size_t M>
-std::array<PieceSquare, std::size_t{side::Count} * SquaresPerSide>
+std::array<PieceSquare, SquaresPerCube>
 SquareOwners(const std::array<std::array<SquareAt, M>, N>& squares) {
-    std::array<PieceSquare, std::size_t{side::Count} * SquaresPerSide> owners{};
+    std::array<PieceSquare, SquaresPerCube> owners{};
     for (std::size_t p = 0; p < N; ++p) {
         for (std::size_t k = 0; k < M; ++k) {
             owners[static_cast<std::size_t>(Mark(squares[p][k]))] = {static_cast<int>(p),

@@ -39,6 +39,9 @@ expect 2 "$lost" closed_out "$cli" --help
 expect 2 "$unread" folder_in "$cli" solve --batch
 expect 2 "$unread" folder_in "$cli" solve -
 expect 2 "$unread" closed_in "$cli" solve --batch
+# A device that takes no bytes fails the save.
+expect 2 "turnix-cli: /dev/full: cannot write the file: No space left on device" \
+    "$cli" save --facelets "$solved" /dev/full
 # Saving needs no standard output at all.
 expect 0 "" closed_out "$cli" save --facelets "$solved" "$work/closed.cub"
 

@@ -1,9 +1,9 @@
 #include "CliTestSupport.h"
-#include "Diagnosis.h"
 #include "PhotoMaker.h"
 #include "SolverTestSupport.h"
 #include "StickerSets.h"
 #include "TempFolder.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -4,6 +4,9 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 using namespace turnix;
 using namespace turnix::test;
@@ -48,6 +51,20 @@ TEST(Facelets, ReadingGivesTheStringBackOrNamesTheFirstBadPositionAndLeavesTheCu
     EXPECT_EQ(position(Solved.substr(0, 7)), 8U);
     EXPECT_EQ(position(Solved + "U"), 55U);
     EXPECT_EQ(FaceletString(cube), turned);
+}
+
+// Printable characters are quoted, the rest named by their byte, at both
+// ends of the printable range.
+TEST(Facelets, ABadCharacterIsQuotedWhenPrintableAndNamedByItsByteOtherwise) {
+    const std::vector<std::pair<char, std::string>> cases{
+        {' ', "' '"},          {'~', "'~'"},          {'u', "'u'"},       {'\x1F', "byte 0x1F"},
+        {'\x7F', "byte 0x7F"}, {'\xFF', "byte 0xFF"}, {'\0', "byte 0x00"}};
+    for (const auto& [bad, named] : cases) {
+        clsCube cube;
+        const auto error = ReadFacelets(Solved.substr(0, 4) + bad + Solved.substr(5), cube);
+        ASSERT_TRUE(error) << named;
+        EXPECT_EQ(error->reason, "position 5: " + named + " is not one of the letters U R F D L B");
+    }
 }
 
 TEST(Facelets, SquaresOutsideTheSixColoursHaveNoLetter) {

@@ -7,7 +7,7 @@
 #include "StepCodes.h"
 #include "WindowTestSupport.h"
 #include "appearance/TurnHint.h"
-#include "clsSolver.h"
+#include "layers/clsSolver.h"
 #include "mainwindow/TurnHintOverlay.h"
 #include "wholecube/CubeNet.h"
 

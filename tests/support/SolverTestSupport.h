@@ -3,7 +3,7 @@
 #include "CubeTestSupport.h"
 #include "Pieces.h"
 #include "StepCodes.h"
-#include "clsSolver.h"
+#include "layers/clsSolver.h"
 
 #include <algorithm>
 #include <array>
@@ -16,13 +16,8 @@ namespace turnix::test {
 
 using Steps = std::vector<std::int16_t>;
 
-// The active steps, walked with the public cursor from the first one.
-inline Steps ActiveSteps(clsSolver& solver) {
-    Steps steps;
-    for (solver.MoveFirst(); !solver.IsEOF(); solver.MoveNext()) {
-        steps.push_back(solver.CurrentStep());
-    }
-    return steps;
+inline Steps ActiveSteps(const clsSolver& solver) {
+    return solver.ActiveSteps().Codes();
 }
 
 // The colours of a copy of the cube after the steps.

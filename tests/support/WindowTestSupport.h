@@ -8,7 +8,7 @@
 #include "DialogScripts.h"
 #include "FakePlatform.h"
 #include "StepCodes.h"
-#include "clsSolver.h"
+#include "layers/clsSolver.h"
 #include "mainwindow/frmTurnix.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "CubeReading.h"
-#include "Diagnosis.h"
 #include "SolverTestSupport.h"
 #include "StickerSets.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Diagnosis.h"
-#include "FindingText.h"
 #include "ScreenColor.h"
+#include "diagnosis/Diagnosis.h"
+#include "diagnosis/FindingText.h"
 
 #include <QColor>
 #include <optional>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CubeVocabulary.h"
+
 #include <QColor>
 #include <array>
 #include <cstddef>
@@ -12,7 +14,7 @@ namespace turnix {
 using ScreenColor = std::int32_t;
 
 // The colour indices a cube uses, 0..ColorCount-1: one per side.
-inline constexpr std::int16_t ColorCount = 6;
+inline constexpr std::int16_t ColorCount = side::Count;
 
 // The screen colour of each colour index.
 using ColorScheme = std::array<ScreenColor, ColorCount>;

@@ -80,7 +80,7 @@ void AddHead(QPainterPath& path, QPointF tip, QPointF way, double length) {
 // The two ends of the row or column next to edge, through the middle of its
 // squares, from one end to the other in the order north to south or west to
 // east.
-[[nodiscard]] std::pair<QPointF, QPointF> EdgeLine(const QRectF& squares, GridEdge edge) {
+[[nodiscard]] std::pair<QPointF, QPointF> EdgeLine(const QRectF& squares, Edge edge) {
     const double third = squares.width() / 3;
     const double inset = EdgeInset * squares.width();
     const double left = squares.left() + inset;
@@ -88,13 +88,13 @@ void AddHead(QPainterPath& path, QPointF tip, QPointF way, double length) {
     const double top = squares.top() + inset;
     const double bottom = squares.bottom() - inset;
     switch (edge) {
-    case GridEdge::North:
+    case Edge::North:
         return {{left, squares.top() + third / 2}, {right, squares.top() + third / 2}};
-    case GridEdge::South:
+    case Edge::South:
         return {{left, squares.bottom() - third / 2}, {right, squares.bottom() - third / 2}};
-    case GridEdge::West:
+    case Edge::West:
         return {{squares.left() + third / 2, top}, {squares.left() + third / 2, bottom}};
-    case GridEdge::East:
+    case Edge::East:
         break;
     }
     return {{squares.right() - third / 2, top}, {squares.right() - third / 2, bottom}};
@@ -102,7 +102,7 @@ void AddHead(QPainterPath& path, QPointF tip, QPointF way, double length) {
 
 [[nodiscard]] QPainterPath EdgeArrow(const QRectF& squares, const TurnHint& hint) {
     auto [first, last] = EdgeLine(squares, hint.edge);
-    if (hint.towards == GridEdge::North || hint.towards == GridEdge::West) {
+    if (hint.towards == Edge::North || hint.towards == Edge::West) {
         std::swap(first, last);
     }
     QPainterPath path(first);

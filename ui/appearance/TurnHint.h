@@ -1,17 +1,12 @@
 #pragma once
 
+#include "CubeVocabulary.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace turnix {
-
-// The sense of a side turn, as seen looking straight at the turning side
-// from outside the cube.
-enum class TurnSense : std::uint8_t { Clockwise, Counterclockwise, Half };
-
-// An edge of a side as the grid shows it: north at the top.
-enum class GridEdge : std::uint8_t { North, East, South, West };
 
 // Where the turning side lies, seen from the side shown.
 enum class HintPlace : std::uint8_t { ShownSide, AlongEdge, Opposite };
@@ -27,15 +22,11 @@ struct TurnHint {
     // AlongEdge only: the edge whose row or column moves, and, for a
     // quarter turn, the edge its squares move towards. A half turn sends
     // them to the opposite side either way round, so it has no direction.
-    GridEdge edge{GridEdge::North};
-    std::optional<GridEdge> towards;
+    Edge edge{Edge::North};
+    std::optional<Edge> towards;
 
     bool operator==(const TurnHint&) const = default;
 };
-
-// The side that borders side (0..5) at edge of the grid, as the grid's
-// neighbour labels name it.
-[[nodiscard]] std::int16_t NeighbourAt(std::int16_t side, GridEdge edge);
 
 // The side and sense of a step code 0..17; nothing for other codes.
 struct StepTurn {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Diagnosis.h"
 #include "clsCube.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <QUndoCommand>
 #include <functional>

@@ -1,5 +1,6 @@
 #include "EditTexts.h"
 
+#include "diagnosis/FindingText.h"
 #include "language/CoreTexts.h"
 
 #include <QCoreApplication>

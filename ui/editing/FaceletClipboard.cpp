@@ -2,7 +2,7 @@
 
 #include "EditTexts.h"
 #include "Facelets.h"
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 #include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 

@@ -1,6 +1,6 @@
 #include "CoreTexts.h"
 
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -52,6 +52,8 @@ constexpr const char* CoreContext = "turnix::CoreTexts";
     QT_TRANSLATE_NOOP("turnix::CoreTexts", "Middle edges"),
     QT_TRANSLATE_NOOP("turnix::CoreTexts", "Bottom corners"),
     QT_TRANSLATE_NOOP("turnix::CoreTexts", "Bottom edges"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "Invalid Cube Configuration"),
+    QT_TRANSLATE_NOOP("turnix::CoreTexts", "Cube is already complete"),
     QT_TRANSLATE_NOOP("turnix::CoreTexts", "clockwise"),
     QT_TRANSLATE_NOOP("turnix::CoreTexts", "counterclockwise"),
     QT_TRANSLATE_NOOP("turnix::CoreTexts", "twice"),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FindingText.h"
+#include "diagnosis/FindingText.h"
 
 #include <QString>
 #include <QStringList>

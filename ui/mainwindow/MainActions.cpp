@@ -13,22 +13,15 @@ namespace turnix {
 
 namespace {
 
-struct SideEntry {
-    std::int16_t side;
-    const char* name; // as in the entries' names, e.g. "mnuSideShowTop"
-    const char* caption;
-    const char* notation; // the letter that turns the side clockwise
-};
-
-// The sides in the order of the "&Show" and "&Turn" submenus.
-constexpr std::array<SideEntry, side::Count> SideEntries{{
-    {side::Top, "Top", QT_TRANSLATE_NOOP("turnix::MainActions", "&Top"), "U"},
-    {side::Bottom, "Bottom", QT_TRANSLATE_NOOP("turnix::MainActions", "&Bottom"), "D"},
-    {side::Front, "Front", QT_TRANSLATE_NOOP("turnix::MainActions", "&Front"), "F"},
-    {side::Back, "Back", QT_TRANSLATE_NOOP("turnix::MainActions", "B&ack"), "B"},
-    {side::Left, "Left", QT_TRANSLATE_NOOP("turnix::MainActions", "&Left"), "L"},
-    {side::Right, "Right", QT_TRANSLATE_NOOP("turnix::MainActions", "&Right"), "R"},
-}};
+// The captions of the sides in the "&Show" and "&Turn" submenus, which list
+// the sides in index order.
+constexpr std::array<const char*, side::Count> SideCaptions{
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Top"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Bottom"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Front"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "B&ack"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Left"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Right")};
 
 struct TurnKind {
     const char* name;
@@ -61,6 +54,16 @@ constexpr std::array<RotateKind, 4> RotateKinds{{
 
 QString Name(const char* text) {
     return QString::fromLatin1(text);
+}
+
+// As in the entries' names, e.g. "mnuSideShowTop".
+QString Name(std::int16_t side) {
+    const std::string_view name = SideName(side);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString Caption(std::int16_t side) {
+    return MainActions::tr(SideCaptions.at(static_cast<std::size_t>(side)));
 }
 
 template <typename Parent>
@@ -161,18 +164,20 @@ void MainActions::CreateSideMenu(QMainWindow& window) {
     mnuSideShow = AddMenu(mnuSide, tr("&Show"), QStringLiteral("mnuSideShow"));
     mnuSideTurn = AddMenu(mnuSide, tr("&Turn"), QStringLiteral("mnuSideTurn"));
     std::size_t turnIndex = 0;
-    for (const SideEntry& entry : SideEntries) {
-        mnuSideShowEntries.at(static_cast<std::size_t>(entry.side)) =
-            AddEntry(mnuSideShow, MainActions::tr(entry.caption), "mnuSideShow" + Name(entry.name));
-        const QString sideName = "mnuSideTurn" + Name(entry.name);
-        QMenu* sideMenu = AddMenu(mnuSideTurn, MainActions::tr(entry.caption), sideName);
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        mnuSideShowEntries.at(static_cast<std::size_t>(s)) =
+            AddEntry(mnuSideShow, Caption(s), "mnuSideShow" + Name(s));
+        const QString sideName = "mnuSideTurn" + Name(s);
+        QMenu* sideMenu = AddMenu(mnuSideTurn, Caption(s), sideName);
         for (const TurnKind& kind : TurnKinds) {
             QAction* action =
                 AddEntry(sideMenu, MainActions::tr(kind.caption), sideName + Name(kind.name));
             if (kind.keys != nullptr) {
-                action->setShortcut(QKeySequence(Name(kind.keys) + Name(entry.notation)));
+                // The face letter turns the side clockwise.
+                action->setShortcut(
+                    QKeySequence(Name(kind.keys) + QChar::fromLatin1(*FaceLetter(s))));
             }
-            mnuSideTurnEntries.at(turnIndex++) = {action, entry.side, kind.turn};
+            mnuSideTurnEntries.at(turnIndex++) = {action, s, kind.turn};
         }
     }
 }
@@ -200,9 +205,9 @@ void MainActions::CreateToolbar(QMainWindow& window) {
     AddToolbarButton(*Toolbar, mnuFileSaveConfiguration, SaveConfigurationPicture(),
                      tr("Save Configuration"));
     AddToolbarSeparator(*Toolbar);
-    for (const SideEntry& entry : SideEntries) {
-        AddToolbarButton(*Toolbar, mnuSideShowEntries.at(static_cast<std::size_t>(entry.side)),
-                         QIcon(), tr("Show %1 Side").arg(SideWord(entry.side)));
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        AddToolbarButton(*Toolbar, mnuSideShowEntries.at(static_cast<std::size_t>(s)), QIcon(),
+                         MainActions::tr("Show %1 Side").arg(SideWord(s)));
     }
     AddToolbarSeparator(*Toolbar);
     AddToolbarButton(*Toolbar, mnuCubeSolve, QIcon(), tr("Solve"));

@@ -1,10 +1,10 @@
 #include "frmTurnix.h"
 
-#include "FewestTurns.h"
 #include "NeighbourLabel.h"
 #include "appearance/TurnHint.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmInstructions.h"
+#include "fewest/FewestTurns.h"
 #include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "reading/PhotoReadingController.h"
@@ -145,12 +145,10 @@ void frmTurnix::ConnectCommands() {
     connect(ui.cmdPreviousSteps, &QPushButton::clicked, this,
             [this, previous] { ShowStepList(previous, session.PreviousStepTexts()); });
     connect(ui.cmdClear, &QPushButton::clicked, this, &frmTurnix::DiscardSolution);
-    connect(ui.lblNorth, &NeighbourLabel::clicked, this,
-            [this] { ShowNeighbour(GridEdge::North); });
-    connect(ui.lblWest, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(GridEdge::West); });
-    connect(ui.lblEast, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(GridEdge::East); });
-    connect(ui.lblSouth, &NeighbourLabel::clicked, this,
-            [this] { ShowNeighbour(GridEdge::South); });
+    connect(ui.lblNorth, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(Edge::North); });
+    connect(ui.lblWest, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(Edge::West); });
+    connect(ui.lblEast, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(Edge::East); });
+    connect(ui.lblSouth, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(Edge::South); });
 }
 
 void frmTurnix::DisplaySide() {
@@ -188,7 +186,7 @@ void frmTurnix::ShowSide(std::int16_t intSide) {
     DisplaySide();
 }
 
-void frmTurnix::ShowNeighbour(GridEdge edge) {
+void frmTurnix::ShowNeighbour(Edge edge) {
     ShowSide(NeighbourAt(intCurrentSide, edge));
 }
 

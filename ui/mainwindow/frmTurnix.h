@@ -1,16 +1,16 @@
 #pragma once
 
+// CubeVocabulary.h is included rather than Edge declared: lupdate loses the
+// namespace after an opaque enum declaration.
+#include "CubeVocabulary.h"
 #include "MainActions.h"
 #include "MainControls.h"
 #include "appearance/ColorScheme.h"
 #include "appearance/ScreenColor.h"
-// Included rather than declared: lupdate loses the namespace after an
-// opaque enum declaration.
-#include "appearance/TurnHint.h"
 #include "clsCube.h"
-#include "clsSolver.h"
 #include "editing/FaceletClipboard.h"
 #include "language/SquareWords.h"
+#include "layers/clsSolver.h"
 #include "platform/Platform.h"
 #include "session/EditHistory.h"
 #include "session/FewestTurnsPreparer.h"
@@ -72,7 +72,7 @@ private:
     void StoreWindowState();
     void DisplaySide();
     void ShowSide(std::int16_t intSide);
-    void ShowNeighbour(GridEdge edge);
+    void ShowNeighbour(Edge edge);
     [[nodiscard]] QColor SquareColor(std::int16_t colorIndex) const;
     [[nodiscard]] bool HoldsKeyboardPlace() const;
     [[nodiscard]] bool LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const;

@@ -1,5 +1,5 @@
 #include "ConfigurationFile.h"
-#include "TurnedSides.h"
+#include "diagnosis/TurnedSides.h"
 #include "dialogs/ColorCommands.h"
 #include "editing/EditTexts.h"
 #include "frmTurnix.h"

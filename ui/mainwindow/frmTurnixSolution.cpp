@@ -1,6 +1,8 @@
 #include "SolutionStatusBar.h"
+#include "SolveMessages.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
+#include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
 #include "view3d/View3DController.h"
@@ -30,8 +32,8 @@ void frmTurnix::SolveWith(SolverKind kind) {
     ShowSessionState();
     platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
                                       outcome == SolveOutcome::Invalid
-                                          ? tr("Invalid Cube Configuration")
-                                          : tr("Cube is already complete"),
+                                          ? CoreText(InvalidCubeMessage)
+                                          : CoreText(AlreadyCompleteMessage),
                                       MessageIcon::Exclamation);
     ui.txtDummy->setFocus();
 }

@@ -1,5 +1,6 @@
 #include "CapturedSides.h"
 
+#include "CubeVocabulary.h"
 #include "ReadingColors.h"
 
 #include <QPainter>
@@ -13,7 +14,7 @@ namespace turnix {
 
 namespace {
 
-constexpr int Places = 6;
+constexpr int Places = side::Count;
 constexpr int Gap = 6;
 
 void DrawNine(QPainter& painter, const QRectF& place, const std::array<QColor, 9>& colors) {

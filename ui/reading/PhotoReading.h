@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CubeReading.h"
+#include "CubeVocabulary.h"
 #include "SideReading.h"
 
 #include <QStringList>
@@ -15,7 +16,7 @@ struct PhotoOutcome {
     QStringList problems;
 };
 
-inline constexpr int PhotoCount = 6;
+inline constexpr int PhotoCount = side::Count;
 
 // Reads the six photos at once, one thread each, and puts the cube
 // together. Any order and any quarter turn: the first photo's side becomes

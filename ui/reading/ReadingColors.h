@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CubeReading.h"
-#include "Diagnosis.h"
 #include "appearance/ScreenColor.h"
+#include "diagnosis/Diagnosis.h"
 #include "wholecube/EntryChecks.h"
 
 #include <QColor>

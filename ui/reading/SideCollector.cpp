@@ -17,7 +17,7 @@ constexpr double StillShare = 0.06;
 // light lie further apart.
 constexpr double SameCentre = 10.0;
 
-constexpr std::size_t Centre = 4;
+constexpr auto Centre = static_cast<std::size_t>(square::Centre);
 
 double Distance(vision::PointF a, vision::PointF b) {
     return std::hypot(a.x - b.x, a.y - b.y);

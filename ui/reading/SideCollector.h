@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CubeVocabulary.h"
 #include "SideReading.h"
 
 #include <chrono>
@@ -16,7 +17,7 @@ class SideCollector {
 public:
     using Clock = std::chrono::milliseconds;
 
-    static constexpr int SideCount = 6;
+    static constexpr int SideCount = side::Count;
     static constexpr Clock SteadyTime{500};
 
     enum class Event {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Diagnosis.h"
 #include "appearance/ScreenColor.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <QDialog>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "SolutionSession.h"
 
-#include "FewestTurns.h"
+#include "fewest/FewestTurns.h"
 #include "language/CoreTexts.h"
 
 namespace turnix {
@@ -142,22 +142,11 @@ SolutionProgress SolutionSession::Progress() const {
     return progress;
 }
 
-// The one walk over the list: every active step, and how many lie before
-// the cursor, which ends where it began.
+// Every active step, and how many lie before the cursor.
 SolutionSession::ActiveSteps SolutionSession::Walk() const {
     ActiveSteps steps;
-    const std::int16_t cursor = solMain.Index();
-    solMain.SaveBookMark();
-    for (solMain.MoveFirst(); !solMain.IsEOF(); solMain.MoveNext()) {
-        if (solMain.Index() == cursor) {
-            steps.done = steps.codes.size();
-        }
-        steps.codes.push_back(solMain.CurrentStep());
-    }
-    if (solMain.Index() == cursor) {
-        steps.done = steps.codes.size();
-    }
-    solMain.RestoreBookMark();
+    steps.codes = solMain.ActiveSteps().Codes();
+    steps.done = solMain.StepsBeforeCursor().size();
     return steps;
 }
 

@@ -3,7 +3,7 @@
 #include "ConfigurationFile.h"
 #include "StepCodes.h"
 #include "clsCube.h"
-#include "clsSolver.h"
+#include "layers/clsSolver.h"
 
 #include <QString>
 #include <QStringList>
@@ -86,8 +86,7 @@ private:
                                     std::size_t to) const;
 
     std::array<QString, StepCodeCount> strStepText;
-    // Walked to be read, and left where it stood.
-    mutable clsSolver solMain;
+    clsSolver solMain;
     bool blnSolutionMode{false};
     SolverKind solutionSolver{SolverKind::LayerByLayer};
     // From a solve until the cube is changed other than by its steps.

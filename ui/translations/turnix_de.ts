@@ -296,6 +296,14 @@
         <source>a facelet string has 54 letters, this one has %1</source>
         <translation>eine Facelet-Zeichenkette hat 54 Buchstaben, diese hat %1</translation>
     </message>
+    <message>
+        <source>Invalid Cube Configuration</source>
+        <translation>Ungültige Würfelkonfiguration</translation>
+    </message>
+    <message>
+        <source>Cube is already complete</source>
+        <translation>Der Würfel ist bereits gelöst</translation>
+    </message>
 </context>
 <context>
     <name>turnix::CubeFrame</name>
@@ -1203,14 +1211,6 @@
     <message>
         <source>Previous Steps</source>
         <translation>Bisherige Schritte</translation>
-    </message>
-    <message>
-        <source>Invalid Cube Configuration</source>
-        <translation>Ungültige Würfelkonfiguration</translation>
-    </message>
-    <message>
-        <source>Cube is already complete</source>
-        <translation>Der Würfel ist bereits gelöst</translation>
     </message>
     <message>
         <source>Cube File (*.cub)</source>

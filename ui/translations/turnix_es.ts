@@ -296,6 +296,14 @@
         <source>a facelet string has 54 letters, this one has %1</source>
         <translation>una cadena de facetas tiene 54 letras, esta tiene %1</translation>
     </message>
+    <message>
+        <source>Invalid Cube Configuration</source>
+        <translation>Configuración de cubo no válida</translation>
+    </message>
+    <message>
+        <source>Cube is already complete</source>
+        <translation>El cubo ya está resuelto</translation>
+    </message>
 </context>
 <context>
     <name>turnix::CubeFrame</name>
@@ -1203,14 +1211,6 @@
     <message>
         <source>Previous Steps</source>
         <translation>Pasos anteriores</translation>
-    </message>
-    <message>
-        <source>Invalid Cube Configuration</source>
-        <translation>Configuración de cubo no válida</translation>
-    </message>
-    <message>
-        <source>Cube is already complete</source>
-        <translation>El cubo ya está resuelto</translation>
     </message>
     <message>
         <source>Cube File (*.cub)</source>

@@ -296,6 +296,14 @@
         <source>a facelet string has 54 letters, this one has %1</source>
         <translation>une chaîne de facettes a 54 lettres, celle-ci en a %1</translation>
     </message>
+    <message>
+        <source>Invalid Cube Configuration</source>
+        <translation>Configuration de cube invalide</translation>
+    </message>
+    <message>
+        <source>Cube is already complete</source>
+        <translation>Le cube est déjà résolu</translation>
+    </message>
 </context>
 <context>
     <name>turnix::CubeFrame</name>
@@ -1203,14 +1211,6 @@
     <message>
         <source>Previous Steps</source>
         <translation>Étapes précédentes</translation>
-    </message>
-    <message>
-        <source>Invalid Cube Configuration</source>
-        <translation>Configuration de cube invalide</translation>
-    </message>
-    <message>
-        <source>Cube is already complete</source>
-        <translation>Le cube est déjà résolu</translation>
     </message>
     <message>
         <source>Cube File (*.cub)</source>

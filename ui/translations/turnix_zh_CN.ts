@@ -296,6 +296,14 @@
         <source>a facelet string has 54 letters, this one has %1</source>
         <translation>色块字符串应有 54 个字母，此字符串有 %1 个</translation>
     </message>
+    <message>
+        <source>Invalid Cube Configuration</source>
+        <translation>魔方配置无效</translation>
+    </message>
+    <message>
+        <source>Cube is already complete</source>
+        <translation>魔方已经还原</translation>
+    </message>
 </context>
 <context>
     <name>turnix::CubeFrame</name>
@@ -1203,14 +1211,6 @@
     <message>
         <source>Previous Steps</source>
         <translation>已完成步骤</translation>
-    </message>
-    <message>
-        <source>Invalid Cube Configuration</source>
-        <translation>魔方配置无效</translation>
-    </message>
-    <message>
-        <source>Cube is already complete</source>
-        <translation>魔方已经还原</translation>
     </message>
     <message>
         <source>Cube File (*.cub)</source>

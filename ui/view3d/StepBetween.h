@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Diagnosis.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,10 +1,10 @@
 #include "View3DController.h"
 
 #include "CubeView3D.h"
-#include "Diagnosis.h"
 #include "View3DPanel.h"
 #include "appearance/TurnixPictures.h"
 #include "clsCube.h"
+#include "diagnosis/Diagnosis.h"
 #include "platform/Platform.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "CubeNet.h"
 
-#include "FindingText.h"
 #include "appearance/FocusMark.h"
 #include "appearance/SquareLetterPainter.h"
 #include "appearance/TurnArrows.h"
+#include "diagnosis/FindingText.h"
 #include "language/CoreTexts.h"
 
 #include <QKeyEvent>

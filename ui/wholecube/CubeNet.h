@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Diagnosis.h"
 #include "NetGeometry.h"
 #include "accessibility/PaintedItems.h"
 #include "appearance/ScreenColor.h"
 #include "appearance/TurnHint.h"
+#include "diagnosis/Diagnosis.h"
 #include "language/SquareWords.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "EntryChecks.h"
 
-#include "FindingText.h"
 #include "appearance/CubeColorNames.h"
+#include "diagnosis/FindingText.h"
 #include "language/CoreTexts.h"
 #include "language/FindingWords.h"
 

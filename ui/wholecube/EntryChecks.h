@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Pieces.h"
-#include "TurnedSides.h"
 #include "appearance/ScreenColor.h"
+#include "diagnosis/TurnedSides.h"
 
 #include <QWidget>
 #include <cstdint>

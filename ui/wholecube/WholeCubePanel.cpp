@@ -2,8 +2,8 @@
 
 #include "ColorPalette.h"
 #include "CubeNet.h"
-#include "FindingText.h"
 #include "appearance/CubeColorNames.h"
+#include "diagnosis/FindingText.h"
 #include "language/FindingWords.h"
 
 #include <QAccessible>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Diagnosis.h"
 #include "EntryChecks.h"
 #include "appearance/ScreenColor.h"
 #include "clsCube.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <QWidget>
 #include <cstdint>

@@ -10,7 +10,7 @@
 
 namespace turnix::vision {
 
-inline constexpr std::size_t ColourCount = 6;
+inline constexpr std::size_t ColourCount = side::Count;
 
 // What it costs to take each square of the cube for each colour: by side,
 // square and the side whose centre shows the colour.

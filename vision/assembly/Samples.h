@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CubeVocabulary.h"
 #include "Lab.h"
 #include "SideReading.h"
 
@@ -9,10 +10,10 @@
 
 namespace turnix::vision {
 
-inline constexpr std::size_t PhotoCount = 6;
-inline constexpr std::size_t SquaresPerPhoto = 9;
+inline constexpr std::size_t PhotoCount = side::Count;
+inline constexpr std::size_t SquaresPerPhoto = SquaresPerSide;
 inline constexpr std::size_t SampleCount = PhotoCount * SquaresPerPhoto;
-inline constexpr std::size_t CentreSquare = 4;
+inline constexpr std::size_t CentreSquare = square::Centre;
 
 // One sticker as its photo shows it. Samples are numbered photo by photo,
 // each photo's squares in its own order: photo * 9 + square.

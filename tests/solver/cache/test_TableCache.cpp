@@ -1,5 +1,5 @@
-#include "TableCache.h"
 #include "TempFolder.h"
+#include "cache/TableCache.h"
 
 #include <algorithm>
 #include <cstdlib>

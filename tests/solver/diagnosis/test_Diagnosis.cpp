@@ -1,7 +1,7 @@
-#include "Diagnosis.h"
 #include "SolverTestSupport.h"
 #include "StepCodes.h"
-#include "clsSolver.h"
+#include "diagnosis/Diagnosis.h"
+#include "layers/clsSolver.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

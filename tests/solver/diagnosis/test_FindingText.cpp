@@ -1,5 +1,5 @@
-#include "FindingText.h"
 #include "Pieces.h"
+#include "diagnosis/FindingText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "FindingText.h"
 #include "SolverTestSupport.h"
-#include "TurnedSides.h"
+#include "diagnosis/FindingText.h"
+#include "diagnosis/TurnedSides.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,8 +1,8 @@
-#include "FewestSearch.h"
 #include "FewestTestSupport.h"
-#include "TableFile.h"
-#include "Tables.h"
 #include "TempFolder.h"
+#include "fewest/FewestSearch.h"
+#include "fewest/TableFile.h"
+#include "fewest/Tables.h"
 
 #include <fstream>
 #include <functional>

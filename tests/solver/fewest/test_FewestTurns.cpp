@@ -1,9 +1,9 @@
 #include "BruteForceDistance.h"
-#include "FewestSearch.h"
 #include "FewestTestSupport.h"
-#include "FewestTurns.h"
 #include "StepCodes.h"
-#include "clsSolver.h"
+#include "fewest/FewestSearch.h"
+#include "fewest/FewestTurns.h"
+#include "layers/clsSolver.h"
 
 #include <atomic>
 #include <gtest/gtest.h>

@@ -50,7 +50,7 @@ QString SidesOf(const std::vector<QPointF>& pixels, bool across) {
            (after > 0 ? (across ? "E" : "S") : "");
 }
 
-TurnHint AlongEdge(GridEdge edge, std::optional<GridEdge> towards) {
+TurnHint AlongEdge(Edge edge, std::optional<Edge> towards) {
     TurnHint hint;
     hint.place = HintPlace::AlongEdge;
     hint.edge = edge;
@@ -72,7 +72,7 @@ private slots:
     void anEdgeArrowPointsWhereTheRowGoes_data() {
         QTest::addColumn<TurnHint>("hint");
         QTest::addColumn<QString>("heads");
-        using enum GridEdge;
+        using enum Edge;
         QTest::newRow("north row to the east") << AlongEdge(North, East) << "E";
         QTest::newRow("north row to the west") << AlongEdge(North, West) << "W";
         QTest::newRow("south row to the east") << AlongEdge(South, East) << "E";
@@ -86,7 +86,7 @@ private slots:
     void anEdgeArrowPointsWhereTheRowGoes() {
         QFETCH(TurnHint, hint);
         QFETCH(QString, heads);
-        const bool across = hint.edge == GridEdge::North || hint.edge == GridEdge::South;
+        const bool across = hint.edge == Edge::North || hint.edge == Edge::South;
         const std::vector<QPointF> black = BlackPixels(hint);
         std::vector<double> offsets;
         offsets.reserve(black.size());
@@ -95,7 +95,7 @@ private slots:
         }
         const double shaft = Median(offsets);
         // On the row or column next to the edge.
-        const bool nearStart = hint.edge == GridEdge::North || hint.edge == GridEdge::West;
+        const bool nearStart = hint.edge == Edge::North || hint.edge == Edge::West;
         QVERIFY(std::abs(shaft - (nearStart ? Size / 6.0 : Size * 5 / 6.0)) < 2);
         std::vector<QPointF> wings;
         std::copy_if(

@@ -14,38 +14,38 @@ using namespace turnix::test;
 
 namespace {
 
-const QStringList SideNames{"Top", "Bottom", "Front", "Back", "Left", "Right"};
+const QStringList NamesOfSides{"Top", "Bottom", "Front", "Back", "Left", "Right"};
 
 // The squares of the row or column next to an edge, in the grid's numbering.
-std::set<std::int16_t> EdgeSquares(GridEdge edge) {
+std::set<std::int16_t> EdgeSquares(Edge edge) {
     switch (edge) {
-    case GridEdge::North:
+    case Edge::North:
         return {0, 1, 2};
-    case GridEdge::East:
+    case Edge::East:
         return {2, 5, 8};
-    case GridEdge::South:
+    case Edge::South:
         return {6, 7, 8};
-    case GridEdge::West:
+    case Edge::West:
         break;
     }
     return {0, 3, 6};
 }
 
 // The side named by the shown side's label at an edge, as the grid labels it.
-std::int16_t SideAtEdge(const clsCube& cube, std::int16_t shown, GridEdge edge) {
+std::int16_t SideAtEdge(const clsCube& cube, std::int16_t shown, Edge edge) {
     const clsSide& side = cube.Side(shown);
-    const std::string label = edge == GridEdge::North   ? side.NorthLabel()
-                              : edge == GridEdge::East  ? side.EastLabel()
-                              : edge == GridEdge::South ? side.SouthLabel()
-                                                        : side.WestLabel();
-    return static_cast<std::int16_t>(SideNames.indexOf(QString::fromStdString(label)));
+    const std::string label = edge == Edge::North   ? side.NorthLabel()
+                              : edge == Edge::East  ? side.EastLabel()
+                              : edge == Edge::South ? side.SouthLabel()
+                                                    : side.WestLabel();
+    return static_cast<std::int16_t>(NamesOfSides.indexOf(QString::fromStdString(label)));
 }
 
 // The side that none of the shown side's labels names.
 std::int16_t FacingAway(const clsCube& cube, std::int16_t shown) {
     std::set<std::int16_t> others{0, 1, 2, 3, 4, 5};
     others.erase(shown);
-    for (const GridEdge edge : {GridEdge::North, GridEdge::East, GridEdge::South, GridEdge::West}) {
+    for (const Edge edge : {Edge::North, Edge::East, Edge::South, Edge::West}) {
         others.erase(SideAtEdge(cube, shown, edge));
     }
     return others.size() == 1 ? *others.begin() : std::int16_t{-1};
@@ -100,7 +100,7 @@ private slots:
         for (std::int16_t code = 0; code < SideTurnCount; ++code) {
             for (int shown = 0; shown < 6; ++shown) {
                 QTest::addRow("%s from %s", StepNotation(code).data(),
-                              qPrintable(SideNames.at(shown)))
+                              qPrintable(NamesOfSides.at(shown)))
                     << int(code) << shown;
             }
         }

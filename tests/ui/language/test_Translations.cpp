@@ -1,5 +1,5 @@
-#include "FindingText.h"
 #include "WindowTestSupport.h"
+#include "diagnosis/FindingText.h"
 #include "language/CoreTexts.h"
 #include "language/FindingWords.h"
 #include "language/Translations.h"

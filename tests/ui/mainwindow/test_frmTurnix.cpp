@@ -18,7 +18,7 @@ using namespace turnix::test;
 
 namespace {
 
-const QStringList SideNames{"Top", "Bottom", "Front", "Back", "Left", "Right"};
+const QStringList NamesOfSides{"Top", "Bottom", "Front", "Back", "Left", "Right"};
 
 // The one instructions window, a window of its own.
 frmInstructions* OpenInstructions() {
@@ -146,17 +146,17 @@ private slots:
             QTest::mouseClick(toolbar.widgetForAction(buttons.at(3 + side)), Qt::LeftButton);
             QCOMPARE(window.CurrentSide(), side);
             Trigger(window, "mnuSideShowFront");
-            Trigger(window, "mnuSideShow" + SideNames.at(side));
+            Trigger(window, "mnuSideShow" + NamesOfSides.at(side));
             QCOMPARE(window.CurrentSide(), side);
             for (const char* name : {"lblNorth", "lblSouth", "lblWest", "lblEast"}) {
-                Trigger(window, "mnuSideShow" + SideNames.at(side));
+                Trigger(window, "mnuSideShow" + NamesOfSides.at(side));
                 auto& label = Child<QLabel>(window, name);
                 const QString named = label.text();
                 QTest::mouseClick(&label, Qt::RightButton);
                 QCOMPARE(window.CurrentSide(), side);
                 QTest::mouseClick(&label, Qt::LeftButton);
                 QCOMPARE(Child<QLabel>(window, "lblMain").text(), named + " Side");
-                QCOMPARE(SideNames.at(window.CurrentSide()), named);
+                QCOMPARE(NamesOfSides.at(window.CurrentSide()), named);
             }
         }
     }

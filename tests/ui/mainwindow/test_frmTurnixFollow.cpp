@@ -2,9 +2,9 @@
 // fewest-turns solve. The stress test steps both ways through solutions and
 // checks the cube, the controls, the lists and the texts after every step.
 
-#include "FewestTurns.h"
 #include "FollowTestSupport.h"
 #include "dialogs/frmSolutionSteps.h"
+#include "fewest/FewestTurns.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -3,11 +3,11 @@
 // edit history kept here on the side.
 
 #include "Facelets.h"
-#include "FewestTurns.h"
-#include "FindingText.h"
 #include "FollowTestSupport.h"
 #include "appearance/CubeColorNames.h"
+#include "diagnosis/FindingText.h"
 #include "dialogs/frmSolutionSteps.h"
+#include "fewest/FewestTurns.h"
 #include "view3d/CubeView3D.h"
 #include "view3d/View3DController.h"
 #include "wholecube/ColorPalette.h"

@@ -1,9 +1,9 @@
 // Reading a cube from photos and the camera in the main window, and mending
 // a side entered turned.
 
-#include "Diagnosis.h"
-#include "TurnedSides.h"
 #include "WindowTestSupport.h"
+#include "diagnosis/Diagnosis.h"
+#include "diagnosis/TurnedSides.h"
 #include "reading/SideCollector.h"
 
 #include <QAbstractButton>

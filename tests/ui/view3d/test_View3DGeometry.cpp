@@ -265,8 +265,8 @@ private slots:
                 QCOMPARE(arrow->behind, !camera.Sees(middle, frame.normal));
                 // The camera stands above and right of the shown side.
                 QCOMPARE(arrow->behind, turning == (shown ^ 1) ||
-                                            turning == NeighbourAt(shown, GridEdge::West) ||
-                                            turning == NeighbourAt(shown, GridEdge::South));
+                                            turning == NeighbourAt(shown, Edge::West) ||
+                                            turning == NeighbourAt(shown, Edge::South));
                 CheckArrowIsDrawnInItsView(code, shown, arrow->behind);
             }
         }

@@ -8,6 +8,22 @@
 
 namespace turnix {
 
+std::size_t ActiveStepView::size() const noexcept {
+    std::size_t count = 0;
+    for (auto step = begin(); step != end(); ++step) {
+        ++count;
+    }
+    return count;
+}
+
+std::vector<std::int16_t> ActiveStepView::Codes() const {
+    std::vector<std::int16_t> result;
+    for (const ActiveStep step : *this) {
+        result.push_back(step.code);
+    }
+    return result;
+}
+
 namespace {
 
 // Room for the longest solutions, so that the first solve does not grow

@@ -91,24 +91,16 @@ private:
     std::string_view text;
 };
 
-// A square of the cube, as a table key.
-struct Place {
-    std::int16_t side;
-    std::int16_t square;
-
-    friend constexpr bool operator==(const Place&, const Place&) = default;
-};
-
-[[nodiscard]] constexpr Place PlaceOf(const SquareLocation& location) noexcept {
+[[nodiscard]] constexpr SquareAt PlaceOf(const SquareLocation& location) noexcept {
     return {location.Side, location.Square};
 }
 
 // One bit per square, first square highest: set where the square shows the
 // bottom colour. Keys the stage 4 and 5 tables.
 [[nodiscard]] inline std::uint16_t BottomColorPattern(const clsCube& cube, std::int16_t bottomColor,
-                                                      std::span<const Place> squares) {
+                                                      std::span<const SquareAt> squares) {
     unsigned pattern = 0;
-    for (const Place& place : squares) {
+    for (const SquareAt& place : squares) {
         const bool bottomColored =
             cube.Side(place.side).Square(place.square)->ColorIndex() == bottomColor;
         pattern = (pattern << 1U) | (bottomColored ? 1U : 0U);

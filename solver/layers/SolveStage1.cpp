@@ -26,7 +26,7 @@ constexpr Pass Fourth = Pass::Fourth;
 // before; the Later moves turn the top layer out of the way and back, and
 // the Fourth move puts back the piece that a left turn took from square 3.
 struct Stage1Row {
-    Place key;
+    SquareAt key;
     FixedList<PassMove, 4> moves;
 };
 constexpr std::array<Stage1Row, 24> Stage1Moves{{
@@ -76,7 +76,7 @@ constexpr int PassCount = 4;
 
 void clsSolver::SolveStage1() {
     ReadCenterColors();
-    const auto isAt = [this](std::int16_t color, Place place) {
+    const auto isAt = [this](std::int16_t color, SquareAt place) {
         return PlaceOf(FindEdge(intTopColor, color)) == place;
     };
     if (isAt(intFrontColor, {Top, 7}) && isAt(intLeftColor, {Top, 3}) &&

@@ -8,19 +8,6 @@
 
 namespace turnix {
 
-// A step code names one side turn (0..17: 3 × group + kind, groups Front,
-// Left, Back, Right, Top, Bottom; kinds clockwise, counterclockwise, twice)
-// or one whole-cube rotation (18..21).
-inline constexpr std::int16_t StepCodeCount = 22;
-inline constexpr std::int16_t SideTurnCount = 18;
-
-namespace step {
-inline constexpr std::int16_t RotateUp = 18;
-inline constexpr std::int16_t RotateDown = 19;
-inline constexpr std::int16_t RotateLeft = 20;
-inline constexpr std::int16_t RotateRight = 21;
-} // namespace step
-
 // The words shown for each step, indexed by code.
 inline constexpr std::array<std::string_view, StepCodeCount> StepDescriptions{
     "Turn front side clockwise",
@@ -59,10 +46,6 @@ inline constexpr std::array<std::string_view, StepCodeCount> StepNotations{
 
 // The notation of a code; empty outside 0..21.
 [[nodiscard]] std::string_view StepNotation(std::int16_t code) noexcept;
-
-// The code that undoes a code: the opposite quarter turn or rotation, the
-// same half turn; a code outside 0..21 is returned as it is.
-[[nodiscard]] std::int16_t InverseStep(std::int16_t code) noexcept;
 
 // Performs a code's turn or rotation on the cube; codes outside 0..21 do
 // nothing.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <random>
 #include <stdexcept>
 
 using namespace turnix;
@@ -76,6 +77,42 @@ TEST(StepList, TheCursorSkipsRemovedStepsAndStopsAtBothEndsAndClearingKeepsTheBo
     EXPECT_EQ(solver.Index(), 0);
     solver.RestoreBookMark();
     EXPECT_EQ(solver.Index(), 3);
+}
+
+// Random records with many neighbouring turns of one side, so that the
+// optimisation leaves gaps, also at the start; the views must split the
+// cursor's own walk at every position it stops at, and reading them must
+// leave the cursor where it is.
+TEST(StepList, TheViewsOfTheActiveStepsSplitTheCursorsWalkWhereverItStands) {
+    std::mt19937 random(19);
+    for (int round = 0; round < 200; ++round) {
+        Steps recorded(random() % 12);
+        for (std::int16_t& code : recorded) {
+            code = static_cast<std::int16_t>(random() % 6); // front and left only
+        }
+        clsSolver solver;
+        Record(solver, recorded);
+        SolverProbe::OptimizeSteps(solver);
+        std::vector<ActiveStep> walked;
+        for (solver.MoveFirst(); !solver.IsEOF(); solver.MoveNext()) {
+            walked.push_back({solver.Index(), solver.CurrentStep()});
+        }
+        const auto steps = [](const ActiveStepView& view) {
+            return std::vector<ActiveStep>(view.begin(), view.end());
+        };
+        ASSERT_EQ(steps(solver.ActiveSteps()), walked);
+        solver.MoveFirst();
+        for (std::size_t done = 0; done <= walked.size(); ++done, solver.MoveNext()) {
+            const std::int16_t cursor = solver.Index();
+            EXPECT_EQ(steps(solver.StepsBeforeCursor()),
+                      std::vector<ActiveStep>(walked.begin(), walked.begin() + long(done)));
+            EXPECT_EQ(steps(solver.StepsFromCursor()),
+                      std::vector<ActiveStep>(walked.begin() + long(done), walked.end()));
+            EXPECT_EQ(solver.StepsBeforeCursor().size() + solver.StepsFromCursor().size(),
+                      walked.size());
+            ASSERT_EQ(solver.Index(), cursor);
+        }
+    }
 }
 
 TEST(StepList, TheListHoldsAtMost32767StepsAndFailsLoudlyBeyond) {

@@ -16,7 +16,7 @@ using namespace side;
 // One bottom turn takes a bottom edge to an insertion location: (4, 7),
 // right colour facing down, or (1, 7), front colour facing down.
 struct BottomTurnRow {
-    Place key;
+    SquareAt key;
     MoveSequence<1> moves;
 };
 constexpr std::array<BottomTurnRow, 8> ToInsertion{{
@@ -33,7 +33,7 @@ constexpr std::array<BottomTurnRow, 8> ToInsertion{{
 // Out of the middle layer, wrong position or flipped, down to an insertion
 // location; the top layer and finished middle edges stay as they were.
 struct ExtractionRow {
-    Place key;
+    SquareAt key;
     MoveSequence<8> moves;
 };
 constexpr std::array<ExtractionRow, 7> Extraction{{
@@ -46,8 +46,8 @@ constexpr std::array<ExtractionRow, 7> Extraction{{
     {{Back, 3}, Moves("B' D B D R D' R'")},
 }};
 
-constexpr Place TargetPlace{Front, 5};
-constexpr Place LeftInsertion{Left, 7};
+constexpr SquareAt TargetPlace{Front, 5};
+constexpr SquareAt LeftInsertion{Left, 7};
 constexpr MoveSequence<7> InsertFromLeft = Moves("R' D R D F D' F'");
 constexpr MoveSequence<7> InsertFromBottom = Moves("F D' F' D' R' D R");
 
@@ -58,15 +58,15 @@ constexpr MoveSequence<7> InsertFromBottom = Moves("F D' F' D' R' D R");
 // with remaining.
 void clsSolver::SolveStage3() {
     ReadCenterColors();
-    if (PlaceOf(FindEdge(intRightColor, intFrontColor)) == Place{Right, 3} &&
-        PlaceOf(FindEdge(intFrontColor, intLeftColor)) == Place{Front, 3} &&
-        PlaceOf(FindEdge(intLeftColor, intBackColor)) == Place{Left, 3} &&
-        PlaceOf(FindEdge(intBackColor, intRightColor)) == Place{Back, 3}) {
+    if (PlaceOf(FindEdge(intRightColor, intFrontColor)) == SquareAt{Right, 3} &&
+        PlaceOf(FindEdge(intFrontColor, intLeftColor)) == SquareAt{Front, 3} &&
+        PlaceOf(FindEdge(intLeftColor, intBackColor)) == SquareAt{Left, 3} &&
+        PlaceOf(FindEdge(intBackColor, intRightColor)) == SquareAt{Back, 3}) {
         return;
     }
     UprightPositions positions(cubWork);
     while (positions.AnyLeft()) {
-        const Place at = PlaceOf(FindEdge(intFrontColor, intRightColor));
+        const SquareAt at = PlaceOf(FindEdge(intFrontColor, intRightColor));
         if (at == TargetPlace) {
             positions.FoundInPlace();
         } else {

@@ -12,8 +12,8 @@ using namespace side;
 
 // Bottom edge positions front, left, back and right, each by the two
 // squares where the piece's side-coloured square may show, either flip.
-enum Edge : std::uint8_t { FrontEdge, LeftEdge, BackEdge, RightEdge, EdgeCount };
-constexpr std::array<std::array<Place, 2>, EdgeCount> BottomEdgeSquares{{
+enum BottomEdge : std::uint8_t { FrontEdge, LeftEdge, BackEdge, RightEdge, EdgeCount };
+constexpr std::array<std::array<SquareAt, 2>, EdgeCount> BottomEdgeSquares{{
     {{{Front, 7}, {Bottom, 1}}},
     {{{Left, 7}, {Bottom, 3}}},
     {{{Back, 7}, {Bottom, 7}}},
@@ -56,7 +56,7 @@ constexpr MoveSequence<13> TwoNeighbourFlip = Moves(
 // Edge pattern: which of these squares show the bottom colour. The side
 // squares of the four bottom edges (front, right, back, left), then their
 // bottom squares in the same order.
-constexpr std::array<Place, 8> EdgePatternSquares{{
+constexpr std::array<SquareAt, 8> EdgePatternSquares{{
     {Front, 7},
     {Right, 7},
     {Back, 7},
@@ -143,7 +143,7 @@ bool clsSolver::PlaceBottomEdges() {
         const std::array<std::int16_t, EdgeCount> colors{intFrontColor, intLeftColor, intBackColor,
                                                          intRightColor};
         for (std::size_t piece = 0; piece < EdgeCount; ++piece) {
-            const Place at = PlaceOf(FindEdge(colors[piece], intBottomColor));
+            const SquareAt at = PlaceOf(FindEdge(colors[piece], intBottomColor));
             std::size_t position = 0;
             while (position < EdgeCount && std::ranges::find(BottomEdgeSquares[position], at) ==
                                                BottomEdgeSquares[position].end()) {
@@ -152,7 +152,7 @@ bool clsSolver::PlaceBottomEdges() {
             positionOf[piece] = position;
         }
     };
-    const auto home = [&positionOf](Edge piece) {
+    const auto home = [&positionOf](BottomEdge piece) {
         return positionOf[piece] == piece;
     };
     const auto allHome = [&home] {

@@ -145,10 +145,10 @@ struct IndexedStep {
     std::int16_t stage;
 };
 
-[[nodiscard]] std::vector<IndexedStep> StagedSteps(clsSolver& solver) {
+[[nodiscard]] std::vector<IndexedStep> StagedSteps(const clsSolver& solver) {
     std::vector<IndexedStep> steps;
-    for (solver.MoveFirst(); !solver.IsEOF(); solver.MoveNext()) {
-        steps.push_back({solver.Index(), solver.CurrentStep(), *solver.StageOf(solver.Index())});
+    for (const ActiveStep step : solver.ActiveSteps()) {
+        steps.push_back({step.index, step.code, *solver.StageOf(step.index)});
     }
     return steps;
 }

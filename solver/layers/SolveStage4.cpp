@@ -14,7 +14,7 @@ using namespace side;
 
 // Bottom corner positions 1 to 4 (front-left, front-right, back-right,
 // back-left) by their three squares; piece p belongs in position p.
-constexpr std::array<std::array<Place, 3>, 4> BottomCornerSquares{{
+constexpr std::array<std::array<SquareAt, 3>, 4> BottomCornerSquares{{
     {{{Front, 6}, {Bottom, 0}, {Left, 8}}},
     {{{Front, 8}, {Right, 6}, {Bottom, 2}}},
     {{{Back, 6}, {Bottom, 8}, {Right, 8}}},
@@ -71,7 +71,7 @@ constexpr PlacementRow OtherPlacement{0, {}, Exchange::Front};
 // Corner pattern: which of these squares show the bottom colour. The side
 // squares of the bottom row (front, right, back, left; square 6 before 8),
 // then the bottom's corners 0, 2, 8, 6.
-constexpr std::array<Place, 12> CornerPatternSquares{{
+constexpr std::array<SquareAt, 12> CornerPatternSquares{{
     {Front, 6},
     {Front, 8},
     {Right, 6},
@@ -146,7 +146,7 @@ bool clsSolver::SolveStage4() {
     std::array<std::uint16_t, 3> pieceIn{0, 0, 0};
     for (std::size_t p = 1; p <= pieces.size(); ++p) {
         const auto& [c1, c2, c3] = pieces[p - 1U];
-        const Place at = PlaceOf(FindCorner(c1, c2, c3));
+        const SquareAt at = PlaceOf(FindCorner(c1, c2, c3));
         for (std::size_t k = 0; k < pieceIn.size(); ++k) {
             if (std::ranges::find(BottomCornerSquares[k], at) != BottomCornerSquares[k].end()) {
                 pieceIn[k] = static_cast<std::uint16_t>(p);

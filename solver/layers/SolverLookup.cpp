@@ -8,8 +8,6 @@ namespace {
 
 using Link = clsSide::Link;
 
-constexpr std::int16_t CenterSquare = 4;
-
 // Edge squares in search order (north, east, south, west), each with the
 // link to the other square of its edge piece.
 struct EdgeProbe {
@@ -17,10 +15,10 @@ struct EdgeProbe {
     Link across;
 };
 constexpr std::array<EdgeProbe, 4> EdgeProbes{{
-    {1, Link::North},
-    {5, Link::East},
-    {7, Link::South},
-    {3, Link::West},
+    {square::North, Link::North},
+    {square::East, Link::East},
+    {square::South, Link::South},
+    {square::West, Link::West},
 }};
 
 // Corner squares in search order, each with the links to the other two
@@ -31,10 +29,10 @@ struct CornerProbe {
     Link second;
 };
 constexpr std::array<CornerProbe, 4> CornerProbes{{
-    {0, Link::NorthWestToWest, Link::NorthWestToNorth},
-    {2, Link::NorthEastToNorth, Link::NorthEastToEast},
-    {8, Link::SouthEastToEast, Link::SouthEastToSouth},
-    {6, Link::SouthWestToSouth, Link::SouthWestToWest},
+    {square::NorthWest, Link::NorthWestToWest, Link::NorthWestToNorth},
+    {square::NorthEast, Link::NorthEastToNorth, Link::NorthEastToEast},
+    {square::SouthEast, Link::SouthEastToEast, Link::SouthEastToSouth},
+    {square::SouthWest, Link::SouthWestToSouth, Link::SouthWestToWest},
 }};
 
 [[nodiscard]] std::int16_t ColorAt(const clsSide& sid, std::int16_t square) {
@@ -49,7 +47,7 @@ constexpr std::array<CornerProbe, 4> CornerProbes{{
 
 void clsSolver::ReadCenterColors() noexcept {
     const auto center = [this](std::int16_t s) {
-        return cubWork.Side(s).Square(CenterSquare)->ColorIndex();
+        return cubWork.Side(s).Square(square::Centre)->ColorIndex();
     };
     intFrontColor = center(side::Front);
     intBackColor = center(side::Back);
@@ -61,8 +59,8 @@ void clsSolver::ReadCenterColors() noexcept {
 
 SquareLocation clsSolver::FindCenter(std::int16_t intColor) const {
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        if (ColorAt(cubWork.Side(s), CenterSquare) == intColor) {
-            return {s, CenterSquare, true};
+        if (ColorAt(cubWork.Side(s), square::Centre) == intColor) {
+            return {s, square::Centre, true};
         }
     }
     return {};

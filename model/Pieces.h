@@ -7,13 +7,6 @@
 
 namespace turnix {
 
-struct SquareAt {
-    std::int16_t side;
-    std::int16_t square;
-
-    friend constexpr bool operator==(const SquareAt&, const SquareAt&) = default;
-};
-
 // The movable pieces by position, in the order and with the names other cube
 // tools use. Corners URF, UFL, ULB, UBR, DFR, DLF, DBL, DRB, each by its
 // three squares clockwise from its Top or Bottom square; edges UR, UF, UL, UB,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clsSolver.h"
+#include "layers/clsSolver.h"
 
 #include <cstddef>
 #include <cstdint>

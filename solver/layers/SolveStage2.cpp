@@ -19,7 +19,7 @@ enum class Layer : std::uint8_t { Top, Bottom };
 // top piece to its place.
 struct CornerPosition {
     Layer layer;
-    std::array<Place, 3> places;
+    std::array<SquareAt, 3> places;
     MoveSequence<3> toInsertion;
 };
 constexpr std::array<CornerPosition, 8> CornerPositions{{
@@ -36,7 +36,7 @@ constexpr std::array<CornerPosition, 8> CornerPositions{{
 // Insertion into the top front right position, by the location of the
 // top-coloured square.
 struct InsertionRow {
-    Place key;
+    SquareAt key;
     MoveSequence<6> moves;
 };
 constexpr std::array<InsertionRow, 5> CornerInsertion{{
@@ -47,11 +47,11 @@ constexpr std::array<InsertionRow, 5> CornerInsertion{{
     {{Front, 8}, Moves("F D F'")},          // top colour on the front
 }};
 
-constexpr Place TargetPlace{Top, 8};
+constexpr SquareAt TargetPlace{Top, 8};
 
-[[nodiscard]] const CornerPosition* PositionOf(Place place) noexcept {
+[[nodiscard]] const CornerPosition* PositionOf(SquareAt place) noexcept {
     for (const CornerPosition& position : CornerPositions) {
-        for (const Place& candidate : position.places) {
+        for (const SquareAt& candidate : position.places) {
             if (candidate == place) {
                 return &position;
             }
@@ -68,15 +68,15 @@ constexpr Place TargetPlace{Top, 8};
 // goes up in fewer moves; tries catching up with remaining ends the wait.
 void clsSolver::SolveStage2() {
     ReadCenterColors();
-    if (PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor)) == Place{Top, 8} &&
-        PlaceOf(FindCorner(intTopColor, intFrontColor, intLeftColor)) == Place{Top, 6} &&
-        PlaceOf(FindCorner(intTopColor, intLeftColor, intBackColor)) == Place{Top, 0} &&
-        PlaceOf(FindCorner(intTopColor, intBackColor, intRightColor)) == Place{Top, 2}) {
+    if (PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor)) == SquareAt{Top, 8} &&
+        PlaceOf(FindCorner(intTopColor, intFrontColor, intLeftColor)) == SquareAt{Top, 6} &&
+        PlaceOf(FindCorner(intTopColor, intLeftColor, intBackColor)) == SquareAt{Top, 0} &&
+        PlaceOf(FindCorner(intTopColor, intBackColor, intRightColor)) == SquareAt{Top, 2}) {
         return;
     }
     UprightPositions positions(cubWork);
     while (positions.AnyLeft()) {
-        const Place at = PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor));
+        const SquareAt at = PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor));
         if (at == TargetPlace) {
             positions.FoundInPlace();
         } else {
@@ -87,7 +87,8 @@ void clsSolver::SolveStage2() {
                 if (position != nullptr) {
                     Play(position->toInsertion.Span());
                 }
-                const Place from = PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor));
+                const SquareAt from =
+                    PlaceOf(FindCorner(intTopColor, intRightColor, intFrontColor));
                 if (const InsertionRow* row = FindRow(CornerInsertion, from)) {
                     Play(row->moves.Span());
                 }

@@ -2,6 +2,7 @@
 
 #include "clsCube.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +26,70 @@ struct SquareLocation {
 inline constexpr std::size_t StageCount = 5;
 inline constexpr std::array<std::string_view, StageCount> StageNames{
     "Top edges", "Top corners", "Middle edges", "Bottom corners", "Bottom edges"};
+
+// One active step of a list: its position and its code.
+struct ActiveStep {
+    std::int16_t index;
+    std::int16_t code;
+
+    friend bool operator==(const ActiveStep&, const ActiveStep&) = default;
+};
+
+// Active steps of a list, in order, from a first position up to an end
+// position; the first counts whatever its flag, as a walk with the cursor
+// counts it. Reading never moves the cursor. Valid until the list changes.
+class ActiveStepView {
+public:
+    class Iterator {
+    public:
+        using value_type = ActiveStep;
+        using difference_type = std::ptrdiff_t;
+
+        Iterator() = default;
+        Iterator(const ActiveStepView& view, std::int16_t index) noexcept
+            : codes(view.codes), active(view.active), last(view.last), at(index) {}
+        [[nodiscard]] ActiveStep operator*() const noexcept {
+            return {at, (*codes)[static_cast<std::size_t>(at)]};
+        }
+        Iterator& operator++() noexcept {
+            do {
+                ++at;
+            } while (at < last && !(*active)[static_cast<std::size_t>(at)]);
+            return *this;
+        }
+        Iterator operator++(int) noexcept {
+            Iterator old = *this;
+            ++*this;
+            return old;
+        }
+        friend bool operator==(const Iterator& a, const Iterator& b) noexcept {
+            return a.at == b.at;
+        }
+
+    private:
+        const std::vector<std::int16_t>* codes{nullptr};
+        const std::vector<bool>* active{nullptr};
+        std::int16_t last{0};
+        std::int16_t at{0};
+    };
+
+    ActiveStepView(const std::vector<std::int16_t>& stepCodes, const std::vector<bool>& flags,
+                   std::int16_t from, std::int16_t to) noexcept
+        : codes(&stepCodes), active(&flags), first(from), last(std::max(from, to)) {}
+
+    [[nodiscard]] Iterator begin() const noexcept { return {*this, first}; }
+    [[nodiscard]] Iterator end() const noexcept { return {*this, last}; }
+    [[nodiscard]] bool empty() const noexcept { return first == last; }
+    // Counts by walking.
+    [[nodiscard]] std::size_t size() const noexcept;
+    [[nodiscard]] std::vector<std::int16_t> Codes() const;
+
+private:
+    const std::vector<std::int16_t>* codes;
+    const std::vector<bool>* active;
+    std::int16_t first;
+    std::int16_t last;
+};
 
 // Solves a copy of the cube layer by layer and keeps the result as a list
 // of side turns in the caller's orientation, walked with a cursor that skips
@@ -51,6 +116,18 @@ public:
     void MovePrevious() noexcept;
     void SaveBookMark() noexcept { intBookMark = intCursor; }
     void RestoreBookMark() noexcept { intCursor = intBookMark; }
+
+    // The active steps, first to last, as MoveFirst and MoveNext visit
+    // them; those before the cursor; those from the cursor on.
+    [[nodiscard]] ActiveStepView ActiveSteps() const noexcept {
+        return {intSteps, blnActive, intFirstStep, intLastStep};
+    }
+    [[nodiscard]] ActiveStepView StepsBeforeCursor() const noexcept {
+        return {intSteps, blnActive, intFirstStep, intCursor};
+    }
+    [[nodiscard]] ActiveStepView StepsFromCursor() const noexcept {
+        return {intSteps, blnActive, intCursor, intLastStep};
+    }
 
     // The stage (0..4, as in StageNames) whose steps the step at the index
     // finishes: the stage that recorded it, or the earlier one for a turn

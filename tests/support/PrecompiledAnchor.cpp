@@ -1,1 +1,0 @@
-// The source of a target that exists only to own a precompiled header.
