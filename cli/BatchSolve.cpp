@@ -65,6 +65,13 @@ struct Chunk {
         answer.status = ExitStatus::BadInput;
     } else if (const auto steps = solver.Solve(cube)) {
         AppendSteps(*steps, format, answer.text);
+        if (!solver.Remark().empty()) {
+            answer.message = "line " + std::to_string(number) + ": " + solver.Remark();
+        }
+    } else if (!solver.Problem().empty()) {
+        answer.text = "ERROR";
+        answer.message = "line " + std::to_string(number) + ": " + solver.Problem();
+        answer.status = ExitStatus::BadInput;
     } else {
         answer.text = "INVALID";
         answer.status = ExitStatus::InvalidCube;
@@ -83,7 +90,7 @@ class Pipeline {
 public:
     Pipeline(const SolverChoice& solver, OutputFormat answerFormat, unsigned threads)
         : choice(solver), format(answerFormat), jobs(threads),
-          linesPerChunk(solver.fewestTurns ? 1 : LayerLinesPerChunk),
+          linesPerChunk(solver.fewestTurns || solver.optimal ? 1 : LayerLinesPerChunk),
           ring(ChunksInFlightPerJob * threads) {
         choice.limits.stop = &cancelled;
     }

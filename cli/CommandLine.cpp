@@ -21,30 +21,35 @@ struct Words {
     std::optional<std::string> timeLimit;
     std::optional<std::string> jobs;
     std::optional<std::string> threads;
+    std::optional<std::string> scramble;
     bool batch{false};
     bool fewestTurns{false};
+    bool optimal{false};
     bool anyOrder{false};
     std::vector<std::string> operands;
 
     // Any option that only solve takes.
     [[nodiscard]] bool SolveOptions() const {
-        return batch || fewestTurns || format || maxTurns || timeLimit || jobs || threads;
+        return batch || fewestTurns || optimal || format || maxTurns || timeLimit || jobs ||
+               threads;
     }
 };
 
-constexpr std::array<std::pair<std::string_view, bool Words::*>, 3> Flags{{
+constexpr std::array<std::pair<std::string_view, bool Words::*>, 4> Flags{{
     {"--batch", &Words::batch},
     {"--short", &Words::fewestTurns},
+    {"--optimal", &Words::optimal},
     {"--any-order", &Words::anyOrder},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::optional<std::string> Words::*>, 6> Values{{
+constexpr std::array<std::pair<std::string_view, std::optional<std::string> Words::*>, 7> Values{{
     {"--format", &Words::format},
     {"--facelets", &Words::facelets},
     {"--max-turns", &Words::maxTurns},
     {"--time-limit", &Words::timeLimit},
     {"--jobs", &Words::jobs},
     {"--threads", &Words::threads},
+    {"--scramble", &Words::scramble},
 }};
 
 // Beyond 30 turns the search has nothing to find; ten minutes is as long
@@ -123,11 +128,21 @@ template <typename Member, std::size_t N>
 [[nodiscard]] std::optional<UsageError> ReadSolverOptions(const Words& words,
                                                           SolveCommand& command) {
     command.solver.fewestTurns = words.fewestTurns;
-    if (!words.fewestTurns && (words.maxTurns || words.timeLimit || words.threads)) {
+    command.solver.optimal = words.optimal;
+    if (words.fewestTurns && words.optimal) {
+        return UsageError{"--short and --optimal are two solvers; choose one"};
+    }
+    if (words.optimal) {
+        // No limit unless one is given: the answer is then proven.
+        command.solver.limits.timeLimit = std::chrono::milliseconds{0};
+        if (words.maxTurns) {
+            return UsageError{"--max-turns goes with --short; --optimal finds the fewest turns"};
+        }
+    } else if (!words.fewestTurns && (words.maxTurns || words.timeLimit || words.threads)) {
         return UsageError{std::string(words.maxTurns    ? "--max-turns"
                                       : words.timeLimit ? "--time-limit"
                                                         : "--threads") +
-                          " goes with --short, the solver it sets"};
+                          " goes with --short or --optimal, the solver it sets"};
     }
     if (words.jobs && !words.batch) {
         return UsageError{"--jobs goes with --batch; --threads sets the threads of one cube"};
@@ -149,7 +164,8 @@ template <typename Member, std::size_t N>
         }
         command.solver.limits.timeLimit = std::chrono::milliseconds{*milliseconds};
     }
-    if (command.solver.limits.maxTurns == 0 && command.solver.limits.timeLimit.count() == 0) {
+    if (!words.optimal && command.solver.limits.maxTurns == 0 &&
+        command.solver.limits.timeLimit.count() == 0) {
         return UsageError{"--max-turns 0 searches until the time is up; give it a --time-limit"};
     }
     for (const auto& [option, text, count] :
@@ -220,12 +236,18 @@ template <typename Member, std::size_t N>
 
 [[nodiscard]] Command ParseFacelets(const Words& words) {
     if (words.SolveOptions() || words.facelets) {
-        return UsageError{"facelets takes a file and no option"};
+        return UsageError{"facelets takes FILE or --scramble TURNS and no other option"};
+    }
+    if (words.scramble) {
+        if (!words.operands.empty()) {
+            return UsageError{"facelets takes one of FILE or --scramble"};
+        }
+        return FaceletsCommand{std::nullopt, words.scramble};
     }
     if (words.operands.size() != 1) {
-        return UsageError{"facelets needs exactly one FILE"};
+        return UsageError{"facelets needs exactly one FILE or --scramble TURNS"};
     }
-    return FaceletsCommand{words.operands.front()};
+    return FaceletsCommand{words.operands.front(), std::nullopt};
 }
 
 [[nodiscard]] Command ParseSave(const Words& words) {
@@ -276,6 +298,9 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
     if (read.anyOrder && command != "scan") {
         return UsageError{"--any-order goes with scan"};
     }
+    if (read.scramble && command != "facelets") {
+        return UsageError{"--scramble goes with facelets"};
+    }
     if (command == "solve") {
         return ParseSolve(read);
     }
@@ -296,20 +321,21 @@ Command ParseCommandLine(std::span<const std::string_view> arguments) {
 
 std::string_view UsageText() noexcept {
     return R"(Usage: turnix-cli solve [SOLVER] [--format FORMAT] FILE.cub
-       turnix-cli solve [SOLVER] [--format FORMAT] -
-       turnix-cli solve [SOLVER] [--format FORMAT] --facelets STRING
-       turnix-cli solve [SOLVER] --batch [--jobs N] [--format codes|notation]
-       turnix-cli check FILE.cub | - | --facelets STRING
-       turnix-cli facelets FILE.cub
-       turnix-cli save --facelets STRING FILE.cub
-       turnix-cli scan [--any-order] PHOTO PHOTO PHOTO PHOTO PHOTO PHOTO
-       turnix-cli --help | --version
+  or:  turnix-cli solve [SOLVER] [--format FORMAT] -
+  or:  turnix-cli solve [SOLVER] [--format FORMAT] --facelets STRING
+  or:  turnix-cli solve [SOLVER] --batch [--jobs N] [--format codes|notation]
+  or:  turnix-cli check FILE.cub | - | --facelets STRING
+  or:  turnix-cli facelets FILE.cub | --scramble TURNS
+  or:  turnix-cli save --facelets STRING FILE.cub
+  or:  turnix-cli scan [--any-order] PHOTO PHOTO PHOTO PHOTO PHOTO PHOTO
+  or:  turnix-cli --help | --version
 
 Solves a 3x3x3 cube the way Turnix does and prints the side turns that
 solve it, from the first to the last. SOLVER is nothing for the program's
-layer-by-layer solver (about 113 turns, in stages a person can learn), or
+layer-by-layer solver (about 113 turns, in stages a person can learn),
 --short [--max-turns N] [--time-limit MS] [--threads N] for the fewest-turns
-solver (about 20 turns).
+solver (about 20 turns), or --optimal [--time-limit MS] [--threads N] for a
+solution proven the shortest (about 18 turns).
 
   solve FILE.cub     the cube of a Turnix configuration file; - reads one
                      from standard input
@@ -331,8 +357,16 @@ solver (about 20 turns).
                      the shortest solution found by then (default 50); 0 is no
                      limit, the same answer every time, but with N below what
                      the cube needs the search goes on for very long
-  --threads N        with --short: search each cube on N threads, 1 to 256
-                     (default: one per core for one cube, 1 in a batch)
+  --optimal          the optimal solver: the fewest turns there are, proven by
+                     a search that takes seconds to minutes a cube; the first
+                     run makes a table of about 300 MB in a few minutes and
+                     keeps it in ~/.cache/turnix
+                     With --time-limit MS: the shortest solution found by
+                     then, with a line on standard error when it is not
+                     proven (default: no limit)
+  --threads N        with --short or --optimal: search each cube on N
+                     threads, 1 to 256 (default: one per core for one cube,
+                     1 in a batch)
   --format FORMAT    text: one description per line (the default);
                      codes: step codes 0..17 on one line (the default for
                      --batch); notation: F, F', F2, L, B, R, U, D on one line
@@ -345,6 +379,10 @@ solver (about 20 turns).
                      twist, flip or swap (a corner twisted, an edge flipped,
                      two pieces swapped); POS is UR, UF, ... URF, UFL, ...
   facelets FILE.cub  prints the facelet string of a configuration file
+  --scramble TURNS   with facelets: instead of a file, the cube these turns
+                     make of a solved one, in standard notation: U D F B L R
+                     alone (clockwise), with ' (counterclockwise) or with 2
+                     (half turn), and the whole-cube rotations x y z
   save               writes a facelet string as a configuration file
   scan               reads the cube from six photos, one of each side, in the
                      order U R F D L B, each upright as in the net (U with B

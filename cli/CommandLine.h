@@ -37,8 +37,11 @@ struct CheckCommand {
     std::optional<std::string> facelets;
 };
 
+// Exactly one source: a file ("-" for standard input) or the turns of a
+// scramble from solved.
 struct FaceletsCommand {
-    std::string file;
+    std::optional<std::string> file;
+    std::optional<std::string> scramble;
 };
 
 struct SaveCommand {

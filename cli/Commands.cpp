@@ -8,6 +8,7 @@
 #include "Facelets.h"
 #include "Messages.h"
 #include "SidePhoto.h"
+#include "TurnNotation.h"
 #include "TurnixVersion.h"
 #include "diagnosis/Diagnosis.h"
 
@@ -63,10 +64,26 @@ namespace {
                                   std::ostream& out, std::ostream& err) {
     SolverChoice solver = command.solver;
     solver.limits.threads = command.threads.value_or(DefaultJobCount());
-    const auto steps = CubeSolver(solver).Solve(cube);
+    int reported = -1;
+    solver.tableProgress = [&err, &reported](int percent) {
+        // Every tenth, so that a log holds a few lines, not hundreds.
+        if (percent / 10 != reported / 10) {
+            reported = percent;
+            err << Program << "making the optimal solver's table, kept for later runs: " << percent
+                << "%" << std::endl;
+        }
+    };
+    CubeSolver cubeSolver(solver);
+    const auto steps = cubeSolver.Solve(cube);
+    if (!steps && !cubeSolver.Problem().empty()) {
+        return Fail(err, cubeSolver.Problem());
+    }
     if (!steps) {
         err << InvalidCubeMessage << '\n';
         return ExitStatus::InvalidCube;
+    }
+    if (!cubeSolver.Remark().empty()) {
+        err << Program << cubeSolver.Remark() << '\n';
     }
     if (steps->empty()) {
         err << AlreadyCompleteMessage << '\n';
@@ -127,12 +144,16 @@ ExitStatus Run(const CheckCommand& command, std::istream& in, std::ostream& out,
 ExitStatus Run(const FaceletsCommand& command, std::istream& in, std::ostream& out,
                std::ostream& err) {
     clsCube cube;
-    if (const auto error = ReadCube(command.file, in, cube)) {
+    if (command.scramble) {
+        if (const auto error = ApplyNotation(*command.scramble, cube)) {
+            return Fail(err, "scramble: " + NotationErrorText(*error));
+        }
+    } else if (const auto error = ReadCube(*command.file, in, cube)) {
         return Fail(err, *error);
     }
     if (const auto square = FirstSquareWithoutFacelet(cube)) {
         const std::string name =
-            command.file == "-" ? std::string(StandardInputName) : command.file;
+            command.file == "-" ? std::string(StandardInputName) : command.file.value_or("");
         return Fail(
             err, name + ": square " + std::to_string(square->square) + " of side " +
                      std::to_string(square->side) + " holds colour index " +

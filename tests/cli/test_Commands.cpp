@@ -58,7 +58,8 @@ TEST(Cli, HelpGoesToStandardOutputAndUsageErrorsPointToItWithStatus2) {
         {"solve", "--batch", "--jobs", "0"}, {"solve", "--short", "--threads=0", "-"},
         {"solve", "--threads", "2", "-"}, {"solve", "--short", "--max-turns", "0", "--time-limit=0", "-"},
         {"check", "--short", "-"}, {"facelets", "--jobs", "2", "x.cub"},
-        {"save", "--max-turns", "9", "--facelets", Solved, "x.cub"}};
+        {"save", "--max-turns", "9", "--facelets", Solved, "x.cub"},
+        {"facelets", "--scramble", "R", "x.cub"}, {"solve", "--scramble", "R"}};
     // clang-format on
     for (const std::vector<std::string_view>& arguments : mistakes) {
         const Result result = Cli(arguments);
@@ -80,12 +81,31 @@ TEST(Cli, SolverOptionsReachTheCommandOrAreRefusedWithTheReason) {
     EXPECT_EQ(command.solver.limits.timeLimit.count(), 0);
     EXPECT_EQ(command.jobs, 3U);
     EXPECT_EQ(command.threads, 4U);
+    // The optimal solver has no time limit unless one is given.
+    for (const auto& [limit, milliseconds] :
+         {std::pair{"--time-limit=0", 0}, {"--time-limit=900", 900}}) {
+        const std::vector<std::string_view> optimal{"solve", "--optimal", "--batch", limit};
+        const auto parsed = std::get<SolveCommand>(ParseCommandLine(optimal));
+        EXPECT_TRUE(parsed.solver.optimal);
+        EXPECT_FALSE(parsed.solver.fewestTurns);
+        EXPECT_EQ(parsed.solver.limits.timeLimit.count(), milliseconds);
+    }
+    const std::vector<std::string_view> untimed{"solve", "--optimal", "-"};
+    EXPECT_EQ(std::get<SolveCommand>(ParseCommandLine(untimed)).solver.limits.timeLimit.count(), 0);
 
     const std::string turns = "--max-turns takes a number of turns from 0 (no target) to 30, not ";
     const std::string time = "--time-limit takes milliseconds from 0 (no limit) to 600000, not ";
     const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases{
-        {{"solve", "--max-turns", "20", "-"}, "--max-turns goes with --short, the solver it sets"},
-        {{"solve", "--batch", "--threads", "2"}, "--threads goes with --short, the solver it sets"},
+        {{"solve", "--max-turns", "20", "-"},
+         "--max-turns goes with --short or --optimal, the solver it sets"},
+        {{"solve", "--batch", "--threads", "2"},
+         "--threads goes with --short or --optimal, the solver it sets"},
+        {{"solve", "--short", "--optimal", "-"},
+         "--short and --optimal are two solvers; choose one"},
+        {{"solve", "--optimal", "--max-turns", "19", "-"},
+         "--max-turns goes with --short; --optimal finds the fewest turns"},
+        {{"check", "--optimal", "-"},
+         "check takes FILE, - or --facelets STRING and no other option"},
         {{"solve", "--short", "--jobs", "2", "-"},
          "--jobs goes with --batch; --threads sets the threads of one cube"},
         {{"solve", "--short", "--max-turns", "-1", "-"}, turns + "'-1'"},
@@ -245,6 +265,16 @@ TEST(Cli, SaveThenFaceletsGivesTheStringBackAndSolveReadsTheFile) {
     EXPECT_EQ(Cli({"facelets", file}).out, Scrambled + "\n");
     EXPECT_EQ(Cli({"facelets", "-"}, bytes).out, Scrambled + "\n");
     EXPECT_TRUE(CodesSolve(Scrambled, Cli({"solve", "--format", "codes", "-"}, bytes).out));
+}
+
+TEST(Cli, FaceletsOfAScrambleAreThoseOfTheCubeItGivesFromSolved) {
+    EXPECT_EQ(Cli({"facelets", "--scramble", "R"}).out,
+              "UUFUUFUUFRRRRRRRRRFFDFFDFFDDDBDDBDDBLLLLLLLLLUBBUBBUBB\n");
+    EXPECT_EQ(Cli({"facelets", "--scramble", "x y z z' y' x'"}).out, Solved + "\n");
+    EXPECT_EQ(Cli({"facelets", "--scramble=R U3 F"}),
+              (Result{ExitStatus::BadInput, "",
+                      "turnix-cli: scramble: 'U3' at position 3 is not a turn: use U D F B L R "
+                      "or x y z, each with ' or 2 or nothing\n"}));
 }
 
 TEST(Cli, BadFilesAndFaceletStringsAreNamedWithStatus2) {

@@ -103,6 +103,7 @@ public:
     std::map<QString, QString> programs; // name -> full path
     bool startSucceeds{true};
     QStringList started;
+    QString stateFolder; // empty: the window keeps no state
 
     [[nodiscard]] QString InstallFolder() const override { return installFolder; }
     [[nodiscard]] QString FindProgram(const QString& strName) const override {
@@ -113,6 +114,7 @@ public:
         started << strPath;
         return startSucceeds;
     }
+    [[nodiscard]] QString StateFolder() const override { return stateFolder; }
 };
 
 // Runs each modal dialog through the next script, which plays the user's part

@@ -13,13 +13,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUrl>
 #include <functional>
 #include <random>
 #include <stdexcept>
@@ -162,6 +165,21 @@ inline QString ModeControls(bool editing, bool previous, bool toCompletion) {
 
 inline const QString EditNoSolution = ModeControls(true, false, false);
 inline const QString EditFinishedList = ModeControls(true, true, false);
+
+// Whether the window took the files when they were dragged over it.
+inline bool Drop(QWidget& window, const QStringList& files) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files) {
+        urls << QUrl::fromLocalFile(file);
+    }
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    return enter.isAccepted();
+}
 
 // A main window on fake services, with a folder for its files. Set the fakes
 // up, then Start().

@@ -31,6 +31,9 @@ public:
     [[nodiscard]] int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
 
+    [[nodiscard]] const CubeColorValues& Before() const noexcept { return before; }
+    [[nodiscard]] const CubeColorValues& After() const noexcept { return after; }
+
 private:
     CubeColorValues before;
     CubeColorValues after;

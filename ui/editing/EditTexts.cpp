@@ -50,6 +50,10 @@ QString ReadCubeEditText() {
     return EditWords::tr("Read Cube");
 }
 
+QString ApplyTurnsEditText() {
+    return QStringLiteral("Apply Turns");
+}
+
 QString TurnBackEditText(std::int16_t side) {
     return EditWords::tr("Turn Back %1 Side").arg(SideWord(side));
 }

@@ -20,6 +20,7 @@ namespace turnix {
 [[nodiscard]] QString OpenConfigurationEditText();
 [[nodiscard]] QString PasteFaceletsEditText();
 [[nodiscard]] QString ReadCubeEditText();
+[[nodiscard]] QString ApplyTurnsEditText();
 // "Turn Back Bottom Side": a side entered turned, turned back.
 [[nodiscard]] QString TurnBackEditText(std::int16_t side);
 // A doubtful square of a reading given its other likely colour.

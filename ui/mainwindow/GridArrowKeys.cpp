@@ -34,10 +34,20 @@ GridArrowKeys::GridArrowKeys(const std::array<QPushButton*, 9>& gridSquares, QOb
     for (QPushButton* square : squares) {
         square->installEventFilter(this);
     }
+    TakeTabStop(squares.front());
+}
+
+void GridArrowKeys::TakeTabStop(const QPushButton* square) const {
+    for (QPushButton* other : squares) {
+        other->setFocusPolicy(other == square ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 bool GridArrowKeys::eventFilter(QObject* watched, QEvent* event) {
     const auto square = std::find(squares.cbegin(), squares.cend(), watched);
+    if (event->type() == QEvent::FocusIn && square != squares.cend()) {
+        TakeTabStop(*square);
+    }
     if (event->type() != QEvent::KeyPress || square == squares.cend()) {
         return QObject::eventFilter(watched, event);
     }

@@ -127,6 +127,8 @@ void MainActions::CreateFileMenu(QMainWindow& window) {
     mnuFileNewConfiguration->setShortcut(QKeySequence::New);
     mnuFileOpenConfiguration->setShortcut(QKeySequence::Open);
     mnuFileSaveConfiguration->setShortcut(QKeySequence::Save);
+    // Not every desktop names a Quit key; Ctrl+Q is the one users expect.
+    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 // Undo and redo follow the history: "Undo Paint", "Redo Turn Top Side
@@ -139,6 +141,9 @@ void MainActions::CreateEditMenu(QMainWindow& window, QAction* undo, QAction* re
         AddEntry(mnuEdit, tr("&Copy Facelets"), QStringLiteral("mnuEditCopyFacelets"));
     mnuEditPasteFacelets =
         AddEntry(mnuEdit, tr("&Paste Facelets"), QStringLiteral("mnuEditPasteFacelets"));
+    mnuEditApplyTurns = AddEntry(mnuEdit, tr("Apply &Turns…"), QStringLiteral("mnuEditApplyTurns"));
+    mnuEditCopyFacelets->setShortcuts(QKeySequence::Copy);
+    mnuEditPasteFacelets->setShortcuts(QKeySequence::Paste);
 }
 
 void MainActions::CreateCubeMenu(QMainWindow& window) {
@@ -146,8 +151,11 @@ void MainActions::CreateCubeMenu(QMainWindow& window) {
     mnuCubeSolve = AddEntry(mnuCube, tr("&Solve"), QStringLiteral("mnuCubeSolve"));
     mnuCubeSolveInFewestTurns = AddEntry(mnuCube, tr("Solve in &Fewest Turns"),
                                          QStringLiteral("mnuCubeSolveInFewestTurns"));
+    mnuCubeSolveOptimally =
+        AddEntry(mnuCube, tr("Solve &Optimally"), QStringLiteral("mnuCubeSolveOptimally"));
     mnuCubeStepBack = AddEntry(mnuCube, tr("Step &Back"), QStringLiteral("mnuCubeStepBack"));
     mnuCubeStepBack->setShortcut(Qt::Key_Backspace);
+    mnuCubeClearSteps = AddEntry(mnuCube, tr("&Clear Steps"), QStringLiteral("mnuCubeClearSteps"));
     mnuCubeRotate = AddMenu(mnuCube, tr("&Rotate"), QStringLiteral("mnuCubeRotate"));
     mnuCubeDefine = AddEntry(mnuCube, tr("&Define Colors"), QStringLiteral("mnuCubeDefine"));
     for (std::size_t i = 0; i < RotateKinds.size(); ++i) {
@@ -225,6 +233,8 @@ void MainActions::DrawSchemePictures(QMainWindow& window, const ColorScheme& col
 void MainActions::SetEditCommandsEnabled(bool editing, bool solvable) const {
     mnuCubeSolve->setEnabled(solvable);
     mnuCubeSolveInFewestTurns->setEnabled(solvable);
+    mnuEditApplyTurns->setEnabled(editing);
+    mnuCubeSolveOptimally->setEnabled(solvable);
     // The entries too, not only their menus, so that their keys do nothing.
     for (QMenu* menu : {mnuCubeRotate, mnuSideTurn}) {
         menu->setEnabled(editing);

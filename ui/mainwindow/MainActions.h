@@ -41,7 +41,7 @@ public:
     // The toolbar's side pictures, the Solve picture and the window icon
     // are drawn in the screen colours.
     void DrawSchemePictures(QMainWindow& window, const ColorScheme& colors) const;
-    // Turning, rotating and solving belong to edit mode; a solve that waits
+    // Turning (by hand or typed), rotating and solving belong to edit mode; a solve that waits
     // for its tables keeps the solve entries off.
     void SetEditCommandsEnabled(bool editing, bool solvable) const;
 
@@ -54,10 +54,13 @@ public:
     QMenu* mnuEdit{};
     QAction* mnuEditCopyFacelets{};
     QAction* mnuEditPasteFacelets{};
+    QAction* mnuEditApplyTurns{};
     QMenu* mnuCube{};
     QAction* mnuCubeSolve{};
     QAction* mnuCubeSolveInFewestTurns{};
+    QAction* mnuCubeSolveOptimally{};
     QAction* mnuCubeStepBack{};
+    QAction* mnuCubeClearSteps{};
     QMenu* mnuCubeRotate{};
     QAction* mnuCubeDefine{};
     QMenu* mnuSide{};

@@ -204,14 +204,16 @@ void MainControls::CreateWholeCubePanel(QMainWindow& window, QMenu& viewMenu) {
     viewMenu.addAction(toggle);
 }
 
-// Tab from the resting place goes round the side view in reading order, then
-// the solution controls and the panel.
+// Tab from the resting place reaches the grid, the palette and the net
+// first, each one stop (the arrow keys move inside them), then the labels
+// and the solution controls. The resting place itself takes no Tab stop.
 void MainControls::SetTabOrder(QWidget& window) const {
-    std::vector<QWidget*> order{txtDummy, lblNorth, lblWest};
+    txtDummy->setFocusPolicy(Qt::NoFocus);
+    std::vector<QWidget*> order{txtDummy};
     order.insert(order.end(), cmdColor.cbegin(), cmdColor.cend());
     order.insert(order.end(),
-                 {lblEast, lblSouth, txtSolution, cmdOneStep, cmdStepsToCompletion,
-                  cmdPreviousSteps, cmdClear, &wholeCube->Palette(), &wholeCube->Net()});
+                 {&wholeCube->Palette(), &wholeCube->Net(), lblNorth, lblWest, lblEast, lblSouth,
+                  txtSolution, cmdOneStep, cmdStepsToCompletion, cmdPreviousSteps, cmdClear});
     for (std::size_t i = 1; i < order.size(); ++i) {
         window.setTabOrder(order.at(i - 1), order.at(i));
     }
@@ -219,6 +221,7 @@ void MainControls::SetTabOrder(QWidget& window) const {
 
 void MainControls::SetDefaultGeometry(QMainWindow& window) const {
     window.resize((DefaultClientSize + WholeCubeRoom(window)).expandedTo(window.sizeHint()));
+    window.setGeometry(FittedOnScreen(window, window.geometry()));
     CenterOnScreen(window);
 }
 

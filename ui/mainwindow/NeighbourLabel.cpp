@@ -15,9 +15,9 @@ NeighbourLabel::NeighbourLabel(const QString& text, QWidget* parent) : QLabel(te
     font.setUnderline(true);
     setFont(font);
 
-    QPalette colors = palette();
-    colors.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(colors);
+    // The palette's link colour: blue on a light palette, a light blue that
+    // still reads on a dark one.
+    setForegroundRole(QPalette::Link);
 
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);

@@ -45,7 +45,15 @@ QString SolutionStatusBar::StepMessage(const SolutionProgress& progress) {
 }
 
 QString SolutionStatusBar::SolverName(SolverKind solver) {
-    return solver == SolverKind::FewestTurns ? tr("Fewest turns") : tr("Layer by layer");
+    switch (solver) {
+    case SolverKind::FewestTurns:
+        return tr("Fewest turns");
+    case SolverKind::Optimal:
+        return tr("Optimal");
+    case SolverKind::LayerByLayer:
+        break;
+    }
+    return tr("Layer by layer");
 }
 
 } // namespace turnix

@@ -1,19 +1,25 @@
 #include "frmTurnix.h"
 
+#include "DockGrowth.h"
 #include "NeighbourLabel.h"
 #include "appearance/TurnHint.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmInstructions.h"
 #include "fewest/FewestTurns.h"
 #include "language/CoreTexts.h"
+#include "mainwindow/RecentFilesMenu.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/WindowPlacement.h"
 #include "reading/PhotoReadingController.h"
+#include "session/OptimalSolveRun.h"
+#include "session/SessionKeeper.h"
 #include "view3d/View3DController.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,8 +60,20 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     view3d =
         new View3DController(*this, platform.settings, *actions.mnuView, *actions.mnuCube,
                              *actions.Toolbar, *ui.txtDummy, [this] { ui.cmdOneStep->click(); });
+    // Under Open: the files last opened or saved.
+    mnuFileOpenRecent = new RecentFilesMenu(recentFiles, actions.mnuFile);
+    actions.mnuFile->insertMenu(
+        fileEntries.at(fileEntries.indexOf(actions.mnuFileOpenConfiguration) + 1),
+        mnuFileOpenRecent);
+    CreateOptimalSolve();
     ConnectCommands();
     CreateLetterEntries();
+    new DockGrowth(*this);
+    // The 3-D view comes after the net, so that Tab still reaches the net
+    // in three presses.
+    if (auto* view = findChild<QWidget*>(QStringLiteral("CubeView3D"))) {
+        setTabOrder(&ui.wholeCube->Net(), view);
+    }
 
     // Start-up proper, in its fixed order: the colour scheme (and the
     // pictures drawn in it), the shown side of the new cube, the
@@ -68,10 +86,15 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
     ui.SetDefaultGeometry(*this);
     ProbeInstructions();
     ShowSessionState();
+    CreateSessionKeeping();
+    RestoreSession();
     ui.txtDummy->setFocus();
 }
 
 frmTurnix::~frmTurnix() {
+    // Its worker reports to us: stop it before our members go.
+    delete optimalSolve;
+    sessionKeeper->Stop();
     CloseInstructions();
 }
 
@@ -87,9 +110,16 @@ void frmTurnix::ConnectCommands() {
         ui.txtDummy->setFocus();
     });
     connect(a.mnuEditPasteFacelets, &QAction::triggered, this, &frmTurnix::PasteFacelets);
+    connect(a.mnuEditApplyTurns, &QAction::triggered, this, &frmTurnix::ApplyTurns);
+    connect(mnuFileOpenRecent, &RecentFilesMenu::fileChosen, this,
+            &frmTurnix::OpenConfigurationFile);
+    connect(reading, &PhotoReadingController::cubeFileDropped, this,
+            &frmTurnix::OpenConfigurationFile);
     connect(a.mnuCubeSolve, &QAction::triggered, this, &frmTurnix::SolveCube);
     connect(a.mnuCubeSolveInFewestTurns, &QAction::triggered, this, &frmTurnix::SolveInFewestTurns);
+    connect(a.mnuCubeSolveOptimally, &QAction::triggered, this, &frmTurnix::SolveOptimally);
     connect(a.mnuCubeStepBack, &QAction::triggered, this, &frmTurnix::StepBack);
+    connect(a.mnuCubeClearSteps, &QAction::triggered, this, &frmTurnix::DiscardSolution);
     connect(a.mnuCubeDefine, &QAction::triggered, this, &frmTurnix::DefineColorScheme);
     for (const MainActions::RotateEntry& entry : a.mnuCubeRotateEntries) {
         connect(entry.action, &QAction::triggered, this,
@@ -169,6 +199,9 @@ void frmTurnix::DisplaySide() {
     ui.wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     view3d->ShowCube(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();
+    if (sessionKeeper != nullptr) {
+        sessionKeeper->Changed();
+    }
     ui.txtDummy->setFocus();
 }
 
@@ -199,6 +232,11 @@ bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
+    if (event->type() == QEvent::ShortcutOverride &&
+        TextBoxKeepsKey(watched, *static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     const auto square = std::find(ui.cmdColor.cbegin(), ui.cmdColor.cend(), watched);
     if (square == ui.cmdColor.cend()) {
         return QMainWindow::eventFilter(watched, event);
@@ -217,6 +255,14 @@ bool frmTurnix::eventFilter(QObject* watched, QEvent* event) {
 // resting place the turning letters, from the window's shortcuts.
 bool frmTurnix::LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const {
     return watched == ui.txtDummy || (watched == ui.txtSolution && key.key() == Qt::Key_Backspace);
+}
+
+// A text box other than the hidden resting place keeps the clipboard keys
+// for its own text, even a read-only one that can only copy.
+bool frmTurnix::TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const {
+    return watched != ui.txtDummy && qobject_cast<const QLineEdit*>(watched) != nullptr &&
+           (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) ||
+            key.matches(QKeySequence::Cut));
 }
 
 // Reached only when the control with the focus leaves Enter alone; the step
@@ -258,6 +304,8 @@ void frmTurnix::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmTurnix::closeEvent(QCloseEvent* event) {
     StoreColorScheme(platform.settings, lngColors);
+    // First: storing the docks may show one for a moment.
+    sessionKeeper->SaveNow();
     StoreWindowState();
     CloseInstructions();
     event->accept();
@@ -279,9 +327,29 @@ void frmTurnix::RestoreWindowState() {
     }
 }
 
+void frmTurnix::HideDocksForRoom(QSize room) {
+    for (QDockWidget* dock : HideDocksBeyond(*this, room)) {
+        docksHiddenForRoom.append(dock);
+        connect(dock->toggleViewAction(), &QAction::triggered, this,
+                [this, dock] { docksHiddenForRoom.removeAll(dock); });
+    }
+}
+
+// A dock hidden only because the screen was small is stored as shown, so
+// that a larger screen shows it again.
 void frmTurnix::StoreWindowState() {
+    QList<QDockWidget*> shown;
+    for (const QPointer<QDockWidget>& dock : docksHiddenForRoom) {
+        if (dock != nullptr && dock->isHidden()) {
+            dock->show();
+            shown.append(dock);
+        }
+    }
     platform.settings.SetValue(WindowSection, StateKey,
                                QString::fromLatin1(saveState(StateVersion).toBase64()));
+    for (QDockWidget* dock : shown) {
+        dock->hide();
+    }
 }
 
 void frmTurnix::ShowAbout() {

@@ -12,6 +12,7 @@
 #include "language/SquareWords.h"
 #include "layers/clsSolver.h"
 #include "platform/Platform.h"
+#include "platform/RecentFiles.h"
 #include "session/EditHistory.h"
 #include "session/FewestTurnsPreparer.h"
 #include "session/SolutionSession.h"
@@ -30,8 +31,13 @@
 namespace turnix {
 
 class PhotoReadingController;
+class SessionKeeper;
+struct SessionState;
 class View3DController;
+class RecentFilesMenu;
 class frmInstructions;
+class OptimalSolveRun;
+struct OptimalResult;
 struct TurnedSide;
 
 // The main window: shows one side of the cube, names its neighbours, and
@@ -57,6 +63,13 @@ public:
     [[nodiscard]] const QString& InstallFolder() const noexcept { return strInstallFolder; }
     [[nodiscard]] const clsSolver& Solver() const noexcept { return session.Solver(); }
     [[nodiscard]] bool SolutionMode() const noexcept { return session.SolutionMode(); }
+    // "Solve Optimally"'s runs; a test hands its search a fake.
+    [[nodiscard]] OptimalSolveRun& OptimalSolver() const noexcept { return *optimalSolve; }
+
+    // Opens a cube file named from outside the open dialog: on the command
+    // line, in "Open Recent" or dropped. One that cannot be read is named
+    // in a message and changes nothing.
+    void OpenConfigurationFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,6 +89,8 @@ private:
     [[nodiscard]] QColor SquareColor(std::int16_t colorIndex) const;
     [[nodiscard]] bool HoldsKeyboardPlace() const;
     [[nodiscard]] bool LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const;
+    [[nodiscard]] bool TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const;
+    void HideDocksForRoom(QSize room);
     void ShowAbout();
     void ProbeInstructions();
     void CloseInstructions();
@@ -95,16 +110,29 @@ private:
     void SaveConfiguration(const QString& strFileName,
                            const std::optional<QString>& vFolder = std::nullopt);
     void PasteFacelets();
+    void ApplyTurns();
     void ApplyReading(const CubeColorValues& values, const std::vector<SquareDoubt>& doubts);
     void TurnSideBack(TurnedSide turned);
     void ChangeDoubtfulSquare(SquareAt at, std::int16_t color);
     void ClearDoubts();
     void DefineColorScheme();
 
+    // Where the user left off, kept for the next run (frmTurnixState.cpp).
+    void CreateSessionKeeping();
+    [[nodiscard]] SessionState CaptureSession() const;
+    void RestoreSession();
+    void RestoreHistory(const SessionState& state);
+    void RestoreGeometry(const SessionState& state);
+
     // Solving and stepping (frmTurnixSolution.cpp).
     void SolveCube();
-    void SolveWith(SolverKind kind);
+    void SolveWith(SolverKind kind, const std::vector<std::int16_t>* found = nullptr);
     void SolveInFewestTurns();
+
+    // The optimal solver (frmTurnixOptimal.cpp).
+    void CreateOptimalSolve();
+    void SolveOptimally();
+    void OptimalSolveFinished(const OptimalResult& result);
     void DiscardSolution();
     void ApplyStep(std::int16_t intStep);
     void OneStep();
@@ -121,6 +149,7 @@ private:
     void ShowNextTurn();
 
     Platform platform;
+    RecentFiles recentFiles{platform.settings};
 
     ColorScheme lngColors{DefaultScreenColors};
     SquareLetters sideLetters{SquareLetters::None};
@@ -139,9 +168,15 @@ private:
     MainControls ui;
     PhotoReadingController* reading{};
     View3DController* view3d{};
+    RecentFilesMenu* mnuFileOpenRecent{};
+    OptimalSolveRun* optimalSolve{};
     // The open instructions window, if any; it closes with this window and
     // deletes itself.
     QPointer<frmInstructions> instructionsWindow;
+    SessionKeeper* sessionKeeper{};
+    // Docks hidden at start for want of room on the screen, and not shown
+    // or hidden by the user since; they are stored as shown.
+    QList<QPointer<QDockWidget>> docksHiddenForRoom;
 };
 
 } // namespace turnix

@@ -2,7 +2,9 @@
 #include "diagnosis/TurnedSides.h"
 #include "dialogs/ColorCommands.h"
 #include "editing/EditTexts.h"
+#include "editing/frmApplyTurns.h"
 #include "frmTurnix.h"
+#include "platform/ApplicationTitle.h"
 #include "platform/FileSaving.h"
 #include "wholecube/WholeCubePanel.h"
 
@@ -20,6 +22,23 @@ namespace {
 
 FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& strFileName) {
     return {strTitle, strFileName, frmTurnix::tr("Cube File (*.cub)"), QStringLiteral("cub")};
+}
+
+// Why a file named outside the open dialog, which checks the name itself,
+// cannot be opened; nothing when it may be read. Only a regular file: a
+// pipe or a device could block or never end.
+std::optional<QString> WhyNotOpened(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return QStringLiteral("No such file");
+    }
+    if (info.isDir()) {
+        return QStringLiteral("Is a folder");
+    }
+    if (!info.isFile()) {
+        return QStringLiteral("Not a regular file");
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -110,10 +129,32 @@ void frmTurnix::OpenConfiguration() {
     }
     ReplaceCube(OpenConfigurationEditText(), [&] {
         // Only a regular file: a chosen pipe or device could block or never end.
-        if (QFileInfo(*fileName).isFile()) {
-            ReadConfigurationFile(LocalPath(*fileName), cubMain);
+        if (QFileInfo(*fileName).isFile() && ReadConfigurationFile(LocalPath(*fileName), cubMain)) {
+            recentFiles.Add(*fileName);
         }
     });
+}
+
+// As Open does once a file is chosen, but read in full before anything
+// changes, so that a file that fails leaves the cube and a listed solution
+// alone.
+void frmTurnix::OpenConfigurationFile(const QString& path) {
+    clsCube read;
+    cubMain.Copy(read);
+    std::optional<QString> problem = WhyNotOpened(path);
+    if (!problem && !ReadConfigurationFile(LocalPath(path), read)) {
+        problem = QStringLiteral("Cannot read the file");
+    }
+    if (problem) {
+        platform.messageBoxes.ShowMessage(
+            this, ApplicationTitle(),
+            QStringLiteral("The file could not be opened.\n\n%1: %2").arg(path, *problem),
+            MessageIcon::Exclamation);
+        ui.txtDummy->setFocus();
+        return;
+    }
+    ReplaceCube(OpenConfigurationEditText(), [&] { read.Copy(cubMain); });
+    recentFiles.Add(path);
 }
 
 // Without a folder the user chooses the file, starting from strFileName.
@@ -130,8 +171,11 @@ void frmTurnix::SaveConfiguration(const QString& strFileName,
     const std::optional<QString> chosen = platform.fileDialogs.SaveFileName(
         this, ConfigurationDialog(tr("Save Configuration"), strFileName));
     if (chosen) {
-        ReportSaveFailure(platform.messageBoxes, this, *chosen,
-                          WriteConfigurationFile(LocalPath(*chosen), cubMain));
+        const WriteResult written = WriteConfigurationFile(LocalPath(*chosen), cubMain);
+        ReportSaveFailure(platform.messageBoxes, this, *chosen, written);
+        if (written) {
+            recentFiles.Add(*chosen);
+        }
     }
 }
 
@@ -143,6 +187,23 @@ void frmTurnix::PasteFacelets() {
         return;
     }
     ReplaceCube(PasteFaceletsEditText(), [&] { pasted->Copy(cubMain); });
+}
+
+// Turns by hand, written down: like the "Turn" entries, only in edit mode,
+// and the whole line is one step of the history.
+void frmTurnix::ApplyTurns() {
+    if (session.SolutionMode()) {
+        return;
+    }
+    frmApplyTurns dialog(this);
+    if (platform.modalRunner.Exec(dialog) == QDialog::Accepted) {
+        EditCube(ApplyTurnsEditText(), [&] {
+            for (const NotationMove& move : dialog.Moves()) {
+                ApplyMove(move, cubMain);
+            }
+        });
+    }
+    ui.txtDummy->setFocus();
 }
 
 // Replaces the cube like Open, as one step of the history; the doubts go

@@ -5,6 +5,7 @@
 #include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
+#include "session/SessionKeeper.h"
 #include "view3d/View3DController.h"
 
 #include <QAction>
@@ -20,11 +21,11 @@ void frmTurnix::SolveCube() {
 
 // The cube goes to "SaveLast.cub" before every attempt, so that a cube the
 // solver refuses can be opened again and checked.
-void frmTurnix::SolveWith(SolverKind kind) {
+void frmTurnix::SolveWith(SolverKind kind, const std::vector<std::int16_t>* found) {
     if (!strInstallFolder.isEmpty()) {
         SaveConfiguration(QStringLiteral("SaveLast.cub"), strInstallFolder);
     }
-    const SolveOutcome outcome = session.Solve(kind, cubMain);
+    const SolveOutcome outcome = session.Solve(kind, cubMain, found);
     if (outcome == SolveOutcome::Started) {
         EnterSolutionMode();
         return;
@@ -91,8 +92,9 @@ void frmTurnix::StepBack() {
     if (const auto undone = session.TakeStepBack()) {
         if (entering) {
             EnterSolutionMode();
+        } else {
+            ShowSessionState();
         }
-        ShowSessionState();
         ApplyStep(InverseStep(*undone));
     }
 }
@@ -126,6 +128,7 @@ void frmTurnix::ShowSessionState() {
     ui.cmdStepsToCompletion->setEnabled(session.HasStepsToMake());
     ui.cmdPreviousSteps->setEnabled(session.HasStepsMade());
     ui.cmdClear->setEnabled(session.HasStepList());
+    actions.mnuCubeClearSteps->setEnabled(session.HasStepList());
     ui.fraSolution->setEnabled(session.HasStepList());
     ui.ShowStepText(editing ? std::nullopt : std::optional(session.LastStepText()));
     if (editing) {
@@ -134,6 +137,9 @@ void frmTurnix::ShowSessionState() {
         ui.statusSolution->Show(session.Progress());
     }
     ShowNextTurn();
+    if (sessionKeeper != nullptr) {
+        sessionKeeper->Changed();
+    }
 }
 
 // The step that One Step would make, drawn before it is made.

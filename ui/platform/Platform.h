@@ -80,6 +80,8 @@ public:
     [[nodiscard]] virtual QString FindProgram(const QString& strName) const = 0;
     // Starts a program on its own; false when it could not be started.
     virtual bool StartProgram(const QString& strPath) = 0;
+    // The per-user folder for where the user left off; empty keeps nothing.
+    [[nodiscard]] virtual QString StateFolder() const = 0;
 };
 
 // Shows a dialog modally and returns its QDialog::DialogCode.

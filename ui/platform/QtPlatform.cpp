@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -115,6 +116,16 @@ QString QtSystemServices::FindProgram(const QString& strName) const {
 
 bool QtSystemServices::StartProgram(const QString& strPath) {
     return QProcess::startDetached(strPath, {});
+}
+
+// The XDG base directories' place for state that outlives a run but is no
+// document or setting.
+QString QtSystemServices::StateFolder() const {
+    const QString configured = qEnvironmentVariable("XDG_STATE_HOME");
+    const QString base = QDir::isAbsolutePath(configured)
+                             ? configured
+                             : QDir::home().filePath(QStringLiteral(".local/state"));
+    return QDir(base).filePath(QStringLiteral("turnix"));
 }
 
 int QtModalRunner::Exec(QDialog& dialog) {

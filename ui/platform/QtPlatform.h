@@ -38,6 +38,7 @@ public:
     [[nodiscard]] QString InstallFolder() const override;
     [[nodiscard]] QString FindProgram(const QString& strName) const override;
     bool StartProgram(const QString& strPath) override;
+    [[nodiscard]] QString StateFolder() const override;
 };
 
 class QtModalRunner final : public IModalRunner {

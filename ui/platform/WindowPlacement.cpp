@@ -37,7 +37,44 @@ QRect AvailableArea(const QScreen* screen) {
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
+// Before the window manager has framed a window, room for a title bar and
+// borders of the usual size, in the screen's own pixels.
+QMargins FrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    if (frame != inner) {
+        return {inner.left() - frame.left(), inner.top() - frame.top(),
+                frame.right() - inner.right(), frame.bottom() - inner.bottom()};
+    }
+    constexpr int TitleBar = 32;
+    constexpr int Border = 4;
+    const qreal ratio = window.devicePixelRatioF();
+    const int border = static_cast<int>(Border / ratio);
+    return {border, static_cast<int>(TitleBar / ratio), border, border};
+}
+
+QRect AreaFor(const QWidget& window, const QRect& client) {
+    const QScreen* screen = QGuiApplication::screenAt(client.center());
+    return AvailableArea(screen != nullptr ? screen : window.screen());
+}
+
 } // namespace
+
+QRect FittedInto(const QRect& client, const QMargins& frame, const QRect& area) {
+    const QRect outer = client.marginsAdded(frame);
+    const QSize size = outer.size().boundedTo(area.size());
+    return QRect(KeptInside(QRect(outer.topLeft(), size), area), size).marginsRemoved(frame);
+}
+
+QRect FittedOnScreen(const QWidget& window, const QRect& client) {
+    const QRect area = AreaFor(window, client);
+    return area.isEmpty() ? client : FittedInto(client, FrameMargins(window), area);
+}
+
+QSize RoomOnScreen(const QWidget& window, const QRect& client) {
+    const QRect area = AreaFor(window, client);
+    return area.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : area.size();
+}
 
 QPoint CenteredIn(QSize frame, const QRect& area) {
     return {area.left() + (area.width() - frame.width()) / 2,

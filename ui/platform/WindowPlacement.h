@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -26,6 +27,19 @@ namespace turnix {
 // on either side, else the width of the wider side when that is at least
 // narrowest, else its own width.
 [[nodiscard]] int WidthBeside(int width, int narrowest, const QRect& owner, const QRect& area);
+
+// The window rect nearest to client whose frame (client with frame around
+// it) lies wholly inside area: made smaller where it must, then moved in.
+[[nodiscard]] QRect FittedInto(const QRect& client, const QMargins& frame, const QRect& area);
+
+// FittedInto the available area of the screen that holds client's middle,
+// else of window's own screen, with window's frame as the window manager
+// drew it, or as a title bar is likely to be before it has.
+[[nodiscard]] QRect FittedOnScreen(const QWidget& window, const QRect& client);
+
+// The free area of the screen FittedOnScreen would use: no window larger
+// than this can fit, whatever its frame.
+[[nodiscard]] QSize RoomOnScreen(const QWidget& window, const QRect& client);
 
 // Centres a window that is not yet shown on its parent's screen, or on the
 // primary screen when it has no parent.

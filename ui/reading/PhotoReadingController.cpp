@@ -36,6 +36,16 @@ QStringList DroppedPhotos(const QMimeData& data) {
     return files.size() == PhotoCount ? files : QStringList();
 }
 
+// The local file dropped, when it is one cube file.
+QString DroppedCubeFile(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile() ||
+        QFileInfo(urls.first().toLocalFile()).suffix().toLower() != QStringLiteral("cub")) {
+        return {};
+    }
+    return urls.first().toLocalFile();
+}
+
 } // namespace
 
 PhotoReadingController::PhotoReadingController(Platform services, QWidget& mainWindow,
@@ -64,11 +74,14 @@ bool PhotoReadingController::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* drop = static_cast<QDropEvent*>(event);
     const QStringList files = DroppedPhotos(*drop->mimeData());
-    if (!files.isEmpty()) {
+    const QString cubeFile = DroppedCubeFile(*drop->mimeData());
+    if (!files.isEmpty() || !cubeFile.isEmpty()) {
         drop->acceptProposedAction();
-        if (event->type() == QEvent::Drop) {
-            ReadFiles(files);
-        }
+    }
+    if (event->type() == QEvent::Drop && !files.isEmpty()) {
+        ReadFiles(files);
+    } else if (event->type() == QEvent::Drop && !cubeFile.isEmpty()) {
+        emit cubeFileDropped(cubeFile);
     }
     return true;
 }

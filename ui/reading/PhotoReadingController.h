@@ -21,7 +21,8 @@ namespace turnix {
 // the two File entries, the photos read on worker threads, the choice among
 // several cubes that fit, and the report of a reading that failed. The cube
 // read goes to the window through cubeRead, which replaces its cube. Six
-// photos dropped on the window are read as well.
+// photos dropped on the window are read as well; one cube file dropped
+// there is handed on through cubeFileDropped.
 class PhotoReadingController : public QObject {
     Q_OBJECT
 
@@ -39,6 +40,7 @@ signals:
     void cubeRead(const CubeColorValues& values, const std::vector<SquareDoubt>& doubts);
     // Nothing changed: the reading failed or the choice was cancelled.
     void dismissed();
+    void cubeFileDropped(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,8 @@
 #include "fewest/FewestTurns.h"
 #include "language/CoreTexts.h"
 
+#include <algorithm>
+
 namespace turnix {
 
 namespace {
@@ -10,6 +12,18 @@ namespace {
 // Shown in the user's language; files get the core's English.
 QString SessionText(std::string_view text) {
     return CoreText(text);
+}
+
+bool EverySideOneColour(const clsCube& cube) {
+    for (std::int16_t s = 0; s < side::Count; ++s) {
+        const clsSide& face = cube.Side(s);
+        for (std::int16_t q = 0; q < clsSide::SquareCount; ++q) {
+            if (face.Square(q)->ColorIndex() != face.Square(4)->ColorIndex()) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -46,9 +60,13 @@ std::optional<std::int16_t> SolutionSession::NextStep() const noexcept {
 
 // The fewest-turns solver keeps the old list when it fails; it goes all the
 // same.
-SolveOutcome SolutionSession::Solve(SolverKind kind, const clsCube& cube) {
+SolveOutcome SolutionSession::Solve(SolverKind kind, const clsCube& cube,
+                                    const std::vector<std::int16_t>* found) {
     bool solved = false;
-    if (kind == SolverKind::FewestTurns) {
+    if (found != nullptr) {
+        solMain.LoadSteps(*found);
+        solved = true;
+    } else if (kind == SolverKind::FewestTurns) {
         if (const auto codes = SolveFewestTurns(cube)) {
             solMain.LoadSteps(*codes);
             solved = true;
@@ -96,6 +114,53 @@ void SolutionSession::CubeChanged(const clsCube& cube) {
     if (!blnSolutionMode && listFollowsCube && EncodeConfiguration(cube) != finishedCube) {
         listFollowsCube = false;
     }
+}
+
+std::optional<SessionSolution> SolutionSession::Kept() const {
+    if (!HasStepList()) {
+        return std::nullopt;
+    }
+    ActiveSteps steps = Walk();
+    return SessionSolution{solutionSolver == SolverKind::FewestTurns, std::move(steps.codes),
+                           steps.done, blnSolutionMode, listFollowsCube};
+}
+
+// The layer solver's own list comes back with its stages when it solves
+// the cube from before the steps the same way again; any other list is
+// loaded as a plain list of turns.
+bool SolutionSession::Restore(const SessionSolution& kept, const clsCube& cube) {
+    Discard();
+    clsCube start;
+    clsCube end;
+    cube.Copy(start);
+    cube.Copy(end);
+    for (std::size_t i = kept.done; i > 0; --i) {
+        ApplyStep(start, InverseStep(kept.codes.at(i - 1)));
+    }
+    for (std::size_t i = kept.done; i < kept.codes.size(); ++i) {
+        ApplyStep(end, kept.codes.at(i));
+    }
+    const bool follows = kept.presented || kept.followsCube;
+    if (follows && !EverySideOneColour(end)) {
+        return false;
+    }
+    const bool sameAgain = !kept.fewestTurns && solMain.Solve(start) && Walk().codes == kept.codes;
+    if (!sameAgain) {
+        if (std::ranges::any_of(kept.codes,
+                                [](std::int16_t code) { return code >= SideTurnCount; })) {
+            Discard();
+            return false;
+        }
+        solMain.LoadSteps(kept.codes);
+    }
+    for (std::size_t i = 0; i < kept.done; ++i) {
+        solMain.MoveNext();
+    }
+    solutionSolver = kept.fewestTurns ? SolverKind::FewestTurns : SolverKind::LayerByLayer;
+    blnSolutionMode = kept.presented;
+    listFollowsCube = follows;
+    finishedCube = EncodeConfiguration(cube);
+    return true;
 }
 
 QString SolutionSession::StepText(std::int16_t code) const {

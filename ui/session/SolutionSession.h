@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigurationFile.h"
+#include "SessionState.h"
 #include "StepCodes.h"
 #include "clsCube.h"
 #include "layers/clsSolver.h"
@@ -14,7 +15,7 @@
 namespace turnix {
 
 // Which solver made a list of steps.
-enum class SolverKind { LayerByLayer, FewestTurns };
+enum class SolverKind { LayerByLayer, FewestTurns, Optimal };
 
 // Where a presented solution stands.
 struct SolutionProgress {
@@ -51,8 +52,10 @@ public:
     [[nodiscard]] std::optional<std::int16_t> NextStep() const noexcept;
 
     // Solves the cube; an attempt that fails or finds nothing to do leaves
-    // no list behind, not even a finished one from before.
-    SolveOutcome Solve(SolverKind kind, const clsCube& cube);
+    // no list behind, not even a finished one from before. With `found`, the
+    // steps a search has already found stand for the solver's.
+    SolveOutcome Solve(SolverKind kind, const clsCube& cube,
+                       const std::vector<std::int16_t>* found = nullptr);
     void Discard();
     // The step to make now, the cursor moved past it. After the last step
     // the session returns to edit mode with the finished list, remembers the
@@ -66,6 +69,14 @@ public:
     void CubeChanged(const clsCube& cube);
     // A list about to be replaced is not followed back.
     void StopFollowing() noexcept { listFollowsCube = false; }
+
+    // The list and how far it was followed, for the next run; nothing
+    // without a list.
+    [[nodiscard]] std::optional<SessionSolution> Kept() const;
+    // Brings a kept list back on cube, which stands where it was left. A
+    // list that still belongs to the cube must solve it; false, with no
+    // list, when it does not.
+    bool Restore(const SessionSolution& kept, const clsCube& cube);
 
     [[nodiscard]] QString StepText(std::int16_t code) const;
     // The words of the step just made; empty before the first.

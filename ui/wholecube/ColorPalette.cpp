@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QPen>
 #include <algorithm>
 
 namespace turnix {
@@ -22,6 +22,18 @@ constexpr QSize SmallestSwatch{22, 20};
 // Black or white, whichever reads better on the colour.
 [[nodiscard]] QColor TextOn(const QColor& color) {
     return qGray(color.rgb()) > 128 ? Qt::black : Qt::white;
+}
+
+// Over the selection mark too: the digit sits on a plate of the swatch's
+// own colour, in black or white, whichever reads on it.
+// The key's digit, and the colour's letter when letters are shown.
+void DrawKeyText(QPainter& painter, const QRect& swatch, const QString& text, const QColor& color) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRect plate(QPoint(), QSize(metrics.horizontalAdvance(text) + 4, metrics.height()));
+    plate.moveCenter(swatch.center());
+    painter.fillRect(plate.intersected(swatch.adjusted(1, 1, -1, -1)), color);
+    painter.setPen(TextOn(color));
+    painter.drawText(swatch, Qt::AlignCenter, text);
 }
 
 [[nodiscard]] QSize RowOf(QSize swatch) {
@@ -119,20 +131,20 @@ void ColorPalette::paintEvent(QPaintEvent* /*event*/) {
         const QColor color = ToQColor(colors.at(SlotOf(i)));
         painter.fillRect(swatch, palette().color(QPalette::Dark));
         painter.fillRect(swatch.adjusted(1, 1, -1, -1), color);
-        painter.setPen(TextOn(color));
-        const QString& letter = letters.at(SlotOf(i));
-        painter.drawText(swatch, Qt::AlignCenter,
-                         letter.isEmpty() ? QString::number(i + 1)
-                                          : QStringLiteral("%1 %2").arg(i + 1).arg(letter));
         if (i == selected) {
             DrawFocusMark(painter, swatch);
         }
+        const QString& letter = letters.at(SlotOf(i));
+        DrawKeyText(painter, swatch,
+                    letter.isEmpty() ? QString::number(i + 1)
+                                     : QStringLiteral("%1 %2").arg(i + 1).arg(letter),
+                    color);
     }
+    // The style's own focus frame is a faint dotted line in some styles.
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), FocusRoom - 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

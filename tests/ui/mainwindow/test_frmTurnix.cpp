@@ -3,8 +3,6 @@
 #include "dialogs/frmInstructions.h"
 #include "platform/FileSaving.h"
 #include "platform/WindowPlacement.h"
-#include "wholecube/ColorPalette.h"
-#include "wholecube/CubeNet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -294,36 +292,6 @@ private slots:
 
     // Any mouse button, or Space, on a square opens the picker; Cancel
     // changes nothing. (The stress test picks, cancels and double-clicks.)
-    // What Undo calls a rotation, a side turn, and painting a centre on the
-    // net, which recolours the side's name but is a paint like any other.
-    void undoNamesEachKindOfEdit_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("rotation") << "mnuCubeRotateUp"
-                                  << "&Undo Rotate Cube Up";
-        QTest::newRow("side turn") << "mnuSideTurnBackCounterclockwise"
-                                   << "&Undo Turn Back Side Counterclockwise";
-        QTest::newRow("paint a centre") << ""
-                                        << "&Undo Paint";
-    }
-
-    void undoNamesEachKindOfEdit() {
-        QFETCH(QString, command);
-        QFETCH(QString, text);
-        Session s;
-        frmTurnix& window = s.Start();
-        if (command.isEmpty()) {
-            auto& net = Child<CubeNet>(window, "WholeCubeNet");
-            Child<ColorPalette>(window, "WholeCubePalette").SelectColor(side::Top);
-            QTest::mouseClick(&net, Qt::LeftButton, {},
-                              net.Geometry().SquareRect({side::Front, 4}).center());
-            QCOMPARE(window.Cube().Side(side::Front).Square(4)->ColorIndex(), side::Top);
-        } else {
-            Trigger(window, command);
-        }
-        QCOMPARE(Child<QAction>(window, "mnuEditUndo").text(), text);
-    }
-
     void anyButtonOrSpaceOnASquarePicksItsColor() {
         Session s;
         const frmTurnix& window = s.Start();

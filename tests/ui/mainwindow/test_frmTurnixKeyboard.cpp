@@ -1,7 +1,9 @@
 // The main window from the keyboard: where Enter goes, Tab and the arrow
 // keys, and the mark on the control that has the focus.
 
+#include "Facelets.h"
 #include "FollowTestSupport.h"
+#include "wholecube/ColorPalette.h"
 
 #include <QtTest>
 
@@ -12,6 +14,27 @@ namespace {
 
 bool ShowsFocusMark(QWidget& control) {
     return ShowsMark(control.grab().toImage(), control.rect());
+}
+
+double Luminance(const QColor& color) {
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+// As the web's accessibility guidelines measure it: 1 (none) to 21.
+double Contrast(const QColor& a, const QColor& b) {
+    const double first = Luminance(a);
+    const double second = Luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QPalette Dark() {
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x25, 0x25, 0x25));
+    dark.setColor(QPalette::Link, QColor(0x4f, 0xa3, 0xf7));
+    return dark;
 }
 
 } // namespace
@@ -73,18 +96,26 @@ private slots:
         QVERIFY(s->fake.messageBoxes.shown.empty());
     }
 
-    // Tab goes round the side view in reading order; the arrow keys move
-    // across the grid and stop at its edges.
-    void tabAndTheArrowKeysMoveTheFocusAroundTheSideView() {
+    // Tab stops once at the grid, the palette and the net, so the net is
+    // three presses away; it goes round without the hidden resting place.
+    // The grid's stop is the square the keyboard was last on.
+    void tabReachesTheNetInThreePressesAndGoesRound() {
         QStringList order;
-        for (int i = 0; i < 13; ++i) {
+        for (int i = 0; i < 10; ++i) {
             QTest::keyClick(Focused(), Qt::Key_Tab);
             order << Focused()->objectName();
         }
-        QCOMPARE(order, (QStringList{"lblNorth", "lblWest", "cmdColor0", "cmdColor1", "cmdColor2",
-                                     "cmdColor3", "cmdColor4", "cmdColor5", "cmdColor6",
-                                     "cmdColor7", "cmdColor8", "lblEast", "lblSouth"}));
-
+        QCOMPARE(order, (QStringList{"cmdColor0", "WholeCubePalette", "WholeCubeNet", "CubeView3D",
+                                     "lblNorth", "lblWest", "lblEast", "lblSouth", "cmdColor0",
+                                     "WholeCubePalette"}));
+        QTest::keyClick(Focused(), Qt::Key_Backtab);
+        QTest::keyClick(Focused(), Qt::Key_Right);
+        QTest::keyClick(Focused(), Qt::Key_Down);
+        QTest::keyClick(Focused(), Qt::Key_Tab);
+        QTest::keyClick(Focused(), Qt::Key_Backtab);
+        QCOMPARE(Focused(), &Square(4));
+        QTest::keyClick(Focused(), Qt::Key_Backtab);
+        QCOMPARE(Focused()->objectName(), QString("lblSouth"));
         Square(4).setFocus(Qt::TabFocusReason);
         QStringList path;
         for (const Qt::Key key :
@@ -156,7 +187,79 @@ private slots:
         }
     }
 
+    // Wherever the focus rests but in a text box, Ctrl+C and Ctrl+V copy
+    // and paste the facelets; the step text keeps both keys to itself.
+    void theClipboardKeysCopyAndPasteFaceletsOutsideTextBoxes() {
+        for (const char* place :
+             {"txtDummy", "cmdColor4", "lblWest", "WholeCubePalette", "WholeCubeNet"}) {
+            const clsCube scrambled = Scrambled(static_cast<unsigned>(qHash(QString(place))));
+            s->fake.clipboard.text = QString::fromStdString(FaceletString(scrambled));
+            PressOn(place, QKeySequence::Paste);
+            QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(scrambled));
+            s->fake.clipboard.text.clear();
+            PressOn(place, QKeySequence::Copy);
+            QCOMPARE(s->fake.clipboard.text, QString::fromStdString(FaceletString(scrambled)));
+        }
+        Trigger(Window(), "mnuCubeSolve");
+        Button("cmdOneStep").click();
+        clsCube stepped;
+        Window().Cube().Copy(stepped);
+        s->fake.clipboard.text = QString::fromStdString(FaceletString(clsCube()));
+        for (const QKeySequence key : {QKeySequence::Copy, QKeySequence::Paste}) {
+            PressOn("txtSolution", key);
+        }
+        QCOMPARE(s->fake.clipboard.text, QString::fromStdString(FaceletString(clsCube())));
+        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(stepped));
+        QVERIFY(Window().SolutionMode());
+        QVERIFY(s->fake.messageBoxes.shown.empty());
+    }
+
+    // "Clear Steps" in the Cube menu is enabled with the button and does
+    // what it does; Ctrl+Q closes the window as Exit does.
+    void clearStepsIsInTheCubeMenuAndCtrlQExits() {
+        auto& clear = Child<QAction>(Window(), "mnuCubeClearSteps");
+        QCOMPARE(Child<QMenu>(Window(), "mnuCube").actions().count(&clear), 1);
+        QVERIFY(!clear.isEnabled());
+        s->Load(Scrambled(5));
+        Trigger(Window(), "mnuCubeSolve");
+        QVERIFY(clear.isEnabled());
+        clear.trigger();
+        QCOMPARE(Controls(Window()), EditNoSolution);
+        QVERIFY(!clear.isEnabled());
+
+        PressOn("cmdColor0", QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QVERIFY(!Window().isVisible());
+    }
+
+    // On a light and a dark palette the neighbour labels read, and the
+    // palette's focus mark stands out from the panel.
+    void labelsAndMarksReadOnLightAndDarkPalettes() {
+        for (const QPalette& palette : {QPalette(Qt::white, QColor(0xef, 0xef, 0xef)), Dark()}) {
+            QApplication::setPalette(palette);
+            const QColor background = Window().palette().color(QPalette::Window);
+            for (const char* name : {"lblNorth", "lblWest", "lblEast", "lblSouth"}) {
+                const auto& label = Child<QLabel>(Window(), name);
+                QVERIFY2(Contrast(label.palette().color(label.foregroundRole()), background) >= 3,
+                         name);
+            }
+            auto& swatches = Child<ColorPalette>(Window(), "WholeCubePalette");
+            Resting().setFocus();
+            const QColor resting = swatches.grab().toImage().pixelColor(1, 1);
+            swatches.setFocus(Qt::TabFocusReason);
+            const QColor focused = swatches.grab().toImage().pixelColor(1, 1);
+            QVERIFY(focused != resting && Contrast(focused, background) >= 1.5);
+        }
+        QApplication::setPalette(QPalette());
+    }
+
 private:
+    // A standard key pressed with the focus on the named control.
+    void PressOn(const char* name, const QKeySequence& key) {
+        QWidget& control = Child(Window(), name);
+        control.setFocus(Qt::TabFocusReason);
+        QTest::keySequence(&control, key);
+    }
+
     frmTurnix& Window() { return *s->window; }
     QPushButton& Button(const char* name) { return s->Button(name); }
     QPushButton& Square(int i) { return s->Button(QString("cmdColor%1").arg(i)); }

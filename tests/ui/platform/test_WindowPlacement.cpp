@@ -97,6 +97,42 @@ private slots:
             QVERIFY(!QRect(BesideFrame(frame, owner, area), frame).intersects(owner));
         }
     }
+
+    // A window put back where it was, or opened at its default size, on a
+    // screen that may be smaller than the one it came from. The frame is a
+    // 30 pixel title bar and 2 pixel borders.
+    void fittedInto_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("client");
+        QTest::addColumn<QRect>("expected");
+
+        const QRect full(0, 0, 1920, 1080);
+        QTest::newRow("fits: stays")
+            << full << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
+        QTest::newRow("title bar above the screen: moved down")
+            << full << QRect(100, 10, 800, 600) << QRect(100, 30, 800, 600);
+        QTest::newRow("off the right edge: moved in")
+            << full << QRect(1500, 100, 800, 600) << QRect(1118, 100, 800, 600);
+        QTest::newRow("on a monitor now gone: moved in")
+            << full << QRect(2500, 1300, 800, 600) << QRect(1118, 478, 800, 600);
+        QTest::newRow("1000 px tall at twice the scale: shortened")
+            << QRect(0, 0, 800, 500) << QRect(0, 0, 700, 498) << QRect(2, 30, 700, 468);
+        QTest::newRow("wider and taller than the screen: both")
+            << QRect(0, 24, 1024, 744) << QRect(-50, -50, 1600, 1200) << QRect(2, 54, 1020, 712);
+        QTest::newRow("second monitor left of the primary")
+            << QRect(-1280, 0, 1280, 1024) << QRect(-300, 500, 600, 600)
+            << QRect(-602, 422, 600, 600);
+    }
+
+    void fittedInto() {
+        QFETCH(QRect, area);
+        QFETCH(QRect, client);
+        QFETCH(QRect, expected);
+        const QMargins frame(2, 30, 2, 2);
+        const QRect fitted = FittedInto(client, frame, area);
+        QCOMPARE(fitted, expected);
+        QVERIFY(area.contains(fitted.marginsAdded(frame)));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestWindowPlacement)

@@ -49,21 +49,6 @@ QStringList WrittenPhotos(const clsCube& cube, const QTemporaryDir& folder) {
     return files;
 }
 
-// Whether the window took the files when they were dragged over it.
-bool Drop(QWidget& window, const QStringList& files) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& file : files) {
-        urls << QUrl::fromLocalFile(file);
-    }
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &enter);
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &drop);
-    return enter.isAccepted();
-}
-
 QString UndoText(const QWidget& window) {
     return Child<QAction>(window, "mnuEditUndo").text();
 }

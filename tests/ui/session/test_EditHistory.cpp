@@ -4,7 +4,6 @@
 #include "editing/EditTexts.h"
 #include "session/EditHistory.h"
 
-#include <QAction>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -92,20 +91,6 @@ private slots:
             }
             QCOMPARE(restored.back(), Colors(changes.back().to));
         }
-    }
-
-    void theEntriesNameTheSteps() {
-        EditHistory history([](const CubeColorValues&) {});
-        QObject owner;
-        QAction* undo = history.CreateUndoAction(&owner);
-        QAction* redo = history.CreateRedoAction(&owner);
-        QVERIFY(!undo->isEnabled());
-        history.Record(TurnEditText(side::Top, &clsSide::RotateClockwise), Colors(0), Colors(1));
-        QCOMPARE(undo->text(), "&Undo Turn Top Side Clockwise");
-        history.Stack().undo();
-        QCOMPARE(redo->text(), "&Redo Turn Top Side Clockwise");
-        history.Clear();
-        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
     }
 
     // The watch fires once, when its edit is undone or the history cleared;

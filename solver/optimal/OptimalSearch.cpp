@@ -1,0 +1,235 @@
+#include "OptimalSearch.h"
+
+#include "fewest/PieceAlgebra.h"
+#include "fewest/TurnOrder.h"
+
+#include <algorithm>
+#include <limits>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+namespace turnix::optimal {
+
+namespace {
+
+// The limits are looked at once every 65,536 nodes.
+constexpr std::uint64_t CheckInterval = 0xFFFF;
+constexpr std::size_t NoneFound = std::numeric_limits<std::size_t>::max();
+
+template <typename T>
+constexpr std::size_t At(T value) {
+    return static_cast<std::size_t>(value);
+}
+
+// First turns fixed before the threads share out the rest: enough shares
+// that two or more threads finish close together, few enough that a shallow
+// search does not spend its time on them.
+constexpr int PrefixLength(int depth) {
+    return std::min(depth, depth >= 9 ? 3 : 2);
+}
+
+} // namespace
+
+OptimalSearch::OptimalSearch(const fewest::Tables& tablesIn, const DistanceTable& distanceIn,
+                             const Arrangement& cubeIn)
+    : tables(tablesIn), distance(distanceIn), cube(cubeIn) {
+    for (std::size_t f = 0; f < Frames; ++f) {
+        for (std::size_t m = 0; m < fewest::TurnCount; ++m) {
+            frameTurn[f][tables.frames.cubeTurn[f][m]] = static_cast<std::uint8_t>(m);
+        }
+    }
+    start = LevelOf(cube);
+}
+
+OptimalSearch::Level OptimalSearch::LevelOf(const Arrangement& a) const {
+    Level level;
+    for (int f = 0; f < Frames; ++f) {
+        const fewest::Coset coset = fewest::CosetOf(tables, tables.frames.Seen(f, a));
+        level.frames[At(f)] = coset;
+        level.distance[At(f)] = distance.Distance(coset.twist, coset.flip, coset.slice);
+    }
+    level.corners = fewest::CornerPerm(a);
+    return level;
+}
+
+int OptimalSearch::LowerBound() const {
+    int bound = tables.cornerDepth[At(start.corners)];
+    for (std::size_t f = 0; f < Frames; ++f) {
+        bound = std::max({bound, start.frames[f].Bound(), start.distance[f]});
+    }
+    return bound;
+}
+
+// The small tables first: they stay in the processor's cache, and most
+// turns end there.
+bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const noexcept {
+    to.corners = tables.cornerMoves[At(from.corners * fewest::TurnCount + code)];
+    if (tables.cornerDepth[At(to.corners)] > rest) {
+        return false;
+    }
+    for (std::size_t f = 0; f < Frames; ++f) {
+        if (!fewest::TurnCoset(tables, from.frames[f], frameTurn[f][At(code)], rest,
+                               to.frames[f])) {
+            return false;
+        }
+    }
+    for (std::size_t f = 0; f < Frames; ++f) {
+        const fewest::Coset& c = to.frames[f];
+        to.distance[f] = distance.Distance(c.twist, c.flip, c.slice);
+        if (to.distance[f] > rest) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool OptimalSearch::Solves(const Path& path, int length) const {
+    Arrangement a = cube;
+    for (int k = 0; k < length; ++k) {
+        a = fewest::Then(a, tables.turns[path[At(k)]]);
+    }
+    return a == Arrangement{};
+}
+
+void OptimalSearch::Prefixes(int depth, int length, std::vector<Path>& paths) const {
+    std::array<Level, MostTurns + 1> levels{};
+    levels[0] = start;
+    Path path{};
+    const auto extend = [&](const auto& self, int k, int last) -> void {
+        if (k == length) {
+            paths.push_back(path);
+            return;
+        }
+        for (int code = 0; code < fewest::TurnCount; ++code) {
+            if (fewest::MayFollow(last, code) &&
+                Turn(levels[At(k)], code, depth - k - 1, levels[At(k + 1)])) {
+                path[At(k)] = static_cast<std::uint8_t>(code);
+                self(self, k + 1, code);
+            }
+        }
+    };
+    extend(extend, 0, fewest::NoTurn);
+}
+
+// One thread's search of one share at a time.
+class OptimalSearch::Worker {
+public:
+    Worker(const OptimalSearch& searchIn, const SearchLimits& limitsIn,
+           const std::atomic<std::size_t>& firstFoundIn)
+        : search(searchIn), limits(limitsIn), firstFound(firstFoundIn) {}
+
+    // Whether the share that starts with `prefix` holds a solution of
+    // `depth` turns; it is then in `path`.
+    bool Run(std::size_t shareIndex, const Path& prefix, int length, int depth) {
+        share = shareIndex;
+        path = prefix;
+        levels[0] = search.start;
+        for (int k = 0; k < length; ++k) {
+            // The prefix passed these bounds when it was made.
+            static_cast<void>(
+                search.Turn(levels[At(k)], path[At(k)], depth - k - 1, levels[At(k + 1)]));
+        }
+        return Dfs(length, depth - length, length > 0 ? path[At(length - 1)] : fewest::NoTurn);
+    }
+
+    [[nodiscard]] bool Stopped() const noexcept { return stopped; }
+    [[nodiscard]] const Path& Solution() const noexcept { return path; }
+
+private:
+    bool Dfs(int k, int togo, int last) {
+        const Level& at = levels[At(k)];
+        if (togo == 0) {
+            return at.corners == 0 &&
+                   std::ranges::all_of(at.distance, [](int d) { return d == 0; }) &&
+                   search.Solves(path, k);
+        }
+        if (GivingUp()) {
+            return false;
+        }
+        const int rest = togo - 1;
+        Level& next = levels[At(k + 1)];
+        for (int code = 0; code < fewest::TurnCount; ++code) {
+            if (!fewest::MayFollow(last, code) || !search.Turn(at, code, rest, next)) {
+                continue;
+            }
+            path[At(k)] = static_cast<std::uint8_t>(code);
+            if (Dfs(k + 1, rest, code)) {
+                return true;
+            }
+            if (stopped || abandoned) {
+                return false;
+            }
+        }
+        return false;
+    }
+
+    // Stopped by the limits, or no longer needed because an earlier share
+    // has a solution.
+    bool GivingUp() noexcept {
+        if ((++nodes & CheckInterval) != 0) {
+            return stopped || abandoned;
+        }
+        stopped = (limits.cancel != nullptr && limits.cancel->load(std::memory_order_relaxed)) ||
+                  (limits.deadline && std::chrono::steady_clock::now() >= *limits.deadline);
+        abandoned = firstFound.load(std::memory_order_relaxed) < share;
+        return stopped || abandoned;
+    }
+
+    const OptimalSearch& search;
+    const SearchLimits& limits;
+    const std::atomic<std::size_t>& firstFound;
+    std::array<Level, MostTurns + 1> levels{};
+    Path path{};
+    std::size_t share = 0;
+    std::uint64_t nodes = 0;
+    bool stopped = false;
+    bool abandoned = false;
+};
+
+OptimalSearch::Outcome OptimalSearch::Search(int depth, unsigned threads,
+                                             const SearchLimits& limits) const {
+    const int length = PrefixLength(depth);
+    std::vector<Path> prefixes;
+    Prefixes(depth, length, prefixes);
+    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> firstFound{NoneFound};
+    std::atomic<bool> stopped{false};
+    std::mutex found;
+    Path best{};
+    const auto work = [&] {
+        Worker worker(*this, limits, firstFound);
+        for (std::size_t i = next++; i < prefixes.size() && i < firstFound.load(); i = next++) {
+            if (worker.Run(i, prefixes[i], length, depth)) {
+                const std::scoped_lock lock(found);
+                if (i < firstFound.load()) {
+                    best = worker.Solution();
+                    firstFound = i;
+                }
+            }
+            if (worker.Stopped()) {
+                stopped = true;
+                return;
+            }
+        }
+    };
+    std::vector<std::jthread> helpers;
+    try {
+        for (unsigned k = 1; k < threads; ++k) {
+            helpers.emplace_back(work);
+        }
+    } catch (const std::system_error&) {
+        // Those that started, and this thread, do the work.
+    }
+    work();
+    helpers.clear();
+    Outcome outcome;
+    if (firstFound.load() != NoneFound) {
+        outcome.solution = std::vector<std::int16_t>(best.begin(), best.begin() + depth);
+    } else {
+        outcome.stopped = stopped.load();
+    }
+    return outcome;
+}
+
+} // namespace turnix::optimal

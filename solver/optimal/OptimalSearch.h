@@ -1,0 +1,72 @@
+#pragma once
+
+#include "DistanceTable.h"
+#include "fewest/Coset.h"
+#include "fewest/Tables.h"
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace turnix::optimal {
+
+// Every cube is solved in at most this many turns.
+inline constexpr int MostTurns = 20;
+
+// When a search must end early.
+struct SearchLimits {
+    const std::atomic<bool>* cancel = nullptr;
+    std::optional<std::chrono::steady_clock::time_point> deadline;
+};
+
+// A depth-first search for solutions of exactly a given length, over all 18
+// turns, split among threads by the first turns. What a cube still needs is
+// bounded below by the corners' table, by the first phase's small tables and
+// by the distance table, with each axis upright. The tables are only read.
+class OptimalSearch {
+public:
+    OptimalSearch(const fewest::Tables& tables, const DistanceTable& distance,
+                  const Arrangement& cube);
+
+    // The fewest turns that the bounds allow.
+    [[nodiscard]] int LowerBound() const;
+
+    struct Outcome {
+        // A solution of `depth` turns, the first in the order of turn codes.
+        std::optional<std::vector<std::int16_t>> solution;
+        // The limits ended the search before it was through.
+        bool stopped = false;
+    };
+    // Searches all solutions of `depth` turns on `threads` threads; the
+    // answer does not depend on their number.
+    [[nodiscard]] Outcome Search(int depth, unsigned threads, const SearchLimits& limits) const;
+
+private:
+    static constexpr int Frames = fewest::FrameCount;
+
+    struct Level {
+        std::array<fewest::Coset, Frames> frames;
+        std::array<int, Frames> distance{};
+        int corners = 0;
+    };
+    using Path = std::array<std::uint8_t, MostTurns>;
+    class Worker;
+
+    [[nodiscard]] Level LevelOf(const Arrangement& cube) const;
+    // The level after turn `code`; false as soon as a bound is beyond `rest`.
+    [[nodiscard]] bool Turn(const Level& from, int code, int rest, Level& to) const noexcept;
+    [[nodiscard]] bool Solves(const Path& path, int length) const;
+    // The first turns that each thread's share starts with, with their levels.
+    void Prefixes(int depth, int length, std::vector<Path>& paths) const;
+
+    const fewest::Tables& tables;
+    const DistanceTable& distance;
+    Arrangement cube;
+    Level start;
+    std::array<std::array<std::uint8_t, fewest::TurnCount>, Frames> frameTurn{};
+};
+
+} // namespace turnix::optimal

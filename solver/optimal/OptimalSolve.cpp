@@ -1,0 +1,160 @@
+#include "OptimalSolve.h"
+
+#include "DistanceTable.h"
+#include "FreeMemory.h"
+#include "OptimalSearch.h"
+#include "TableStore.h"
+#include "diagnosis/Diagnosis.h"
+#include "fewest/FewestTurns.h"
+#include "fewest/PieceAlgebra.h"
+#include "fewest/Tables.h"
+
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+namespace turnix {
+
+namespace {
+
+using optimal::DistanceTable;
+
+// The tables, once made, for the rest of the program's run; a build that
+// was stopped leaves nothing, and the next solve starts it again.
+struct Held {
+    std::mutex mutex;
+    std::unique_ptr<const DistanceTable> table;
+};
+
+Held& HeldTable(DistanceTable::Kind kind) {
+    static Held full;
+    static Held small;
+    return kind == DistanceTable::Kind::Full ? full : small;
+}
+
+// Most cubes need 17 or 18 turns; a first answer of 18 within a second is
+// common.
+constexpr int FirstAnswerTarget = 17;
+constexpr std::chrono::milliseconds FirstAnswerTime{1000};
+
+unsigned ThreadsOf(const OptimalOptions& options) {
+    if (options.threads > 0) {
+        return options.threads;
+    }
+    return std::max(1U, std::thread::hardware_concurrency());
+}
+
+void Report(const OptimalOptions& options, const OptimalProgress& progress) {
+    if (options.progress) {
+        options.progress(progress);
+    }
+}
+
+// The table, loaded or built when this is the first solve to need it; the
+// result's outcome says why there is none.
+const DistanceTable* TableFor(const OptimalOptions& options, OptimalResult& result) {
+    const auto kind = options.smallTable ? DistanceTable::Kind::Small : DistanceTable::Kind::Full;
+    Held& held = HeldTable(kind);
+    const std::scoped_lock lock(held.mutex);
+    if (held.table) {
+        return held.table.get();
+    }
+    const std::uint64_t needed = DistanceTable::BytesOf(kind);
+    std::optional<std::uint64_t> available = optimal::FreeMemory();
+    if (options.memoryBudget > 0) {
+        available = std::min(available.value_or(options.memoryBudget), options.memoryBudget);
+    }
+    if (available && *available < needed) {
+        result.outcome = OptimalResult::Outcome::NoMemory;
+        result.bytesNeeded = needed;
+        result.bytesFree = *available;
+        return nullptr;
+    }
+    const fewest::Tables& tables = fewest::Tables::Get();
+    const auto build = [&]() {
+        return DistanceTable::Build(kind, tables, ThreadsOf(options), options.cancel,
+                                    [&](int percent) {
+                                        Report(options, OptimalProgress{percent, -1, -1});
+                                    });
+    };
+    std::optional<DistanceTable> made =
+        kind == DistanceTable::Kind::Full
+            ? optimal::LoadOrBuildDistanceTable(TableCache(TableCache::UserFolder(), std::cerr),
+                                                kind, tables, build)
+            : build();
+    if (!made) {
+        return nullptr;
+    }
+    held.table = std::make_unique<const DistanceTable>(*std::move(made));
+    return held.table.get();
+}
+
+int TurnsOf(const std::optional<std::vector<std::int16_t>>& steps) {
+    return steps ? static_cast<int>(steps->size()) : -1;
+}
+
+} // namespace
+
+std::uint64_t OptimalTableBytes() {
+    return DistanceTable::BytesOf(DistanceTable::Kind::Full);
+}
+
+// One depth after another, each searched through before the next, so the
+// first solution found is a shortest one. A first answer from the
+// fewest-turns solver means the last depth to search is one below it.
+OptimalResult SolveOptimal(const Arrangement& cube, const OptimalOptions& options) {
+    if (!fewest::IsSolvable(cube)) {
+        throw std::invalid_argument("no turns can solve this arrangement");
+    }
+    OptimalResult result;
+    const DistanceTable* table = TableFor(options, result);
+    if (table == nullptr) {
+        return result;
+    }
+    const auto started = std::chrono::steady_clock::now();
+    optimal::SearchLimits limits{options.cancel, std::nullopt};
+    if (options.timeLimit.count() > 0) {
+        limits.deadline = started + options.timeLimit;
+    }
+    if (options.startFromFewestTurns) {
+        // Every turn it saves spares the search its longest depth, so it is
+        // given time to find a short one.
+        FewestTurnsLimits fewestLimits;
+        fewestLimits.maxTurns = FirstAnswerTarget;
+        fewestLimits.timeLimit = FirstAnswerTime;
+        fewestLimits.threads = ThreadsOf(options);
+        fewestLimits.stop = options.cancel;
+        result.steps = SolveFewestTurns(cube, fewestLimits);
+    }
+    const optimal::OptimalSearch search(fewest::Tables::Get(), *table, cube);
+    const int ceiling = result.steps ? TurnsOf(result.steps) - 1 : optimal::MostTurns;
+    result.depthSearched = search.LowerBound() - 1;
+    Report(options, OptimalProgress{-1, result.depthSearched, TurnsOf(result.steps)});
+    for (int depth = result.depthSearched + 1; depth <= ceiling; ++depth) {
+        optimal::OptimalSearch::Outcome outcome = search.Search(depth, ThreadsOf(options), limits);
+        if (outcome.solution) {
+            result.steps = std::move(outcome.solution);
+            break;
+        }
+        if (outcome.stopped) {
+            return result;
+        }
+        result.depthSearched = depth;
+        Report(options, OptimalProgress{-1, result.depthSearched, TurnsOf(result.steps)});
+    }
+    result.outcome = OptimalResult::Outcome::Proven;
+    return result;
+}
+
+std::optional<OptimalResult> SolveOptimal(const clsCube& cube, const OptimalOptions& options) {
+    const std::optional<Arrangement> arrangement = ArrangementOf(cube);
+    if (!arrangement) {
+        return std::nullopt;
+    }
+    return SolveOptimal(*arrangement, options);
+}
+
+} // namespace turnix

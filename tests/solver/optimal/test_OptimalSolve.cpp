@@ -1,0 +1,197 @@
+#include "BruteForceDistance.h"
+#include "FewestTestSupport.h"
+#include "StepCodes.h"
+#include "optimal/OptimalSolve.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <stdexcept>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+bool Opposite(int a, int b) {
+    return a != b && (a >= 4 ? b >= 4 : b < 4 && a % 2 == b % 2);
+}
+
+// Empty when the steps solve the cube in the fewest-turns solver's form,
+// else why not.
+std::string Fault(const Arrangement& a, const Steps& steps) {
+    for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
+        const int first = steps[i] / 3;
+        const int second = steps[i + 1] / 3;
+        if (first == second || (Opposite(first, second) && second < first)) {
+            return "neighbours out of order at " + std::to_string(i);
+        }
+    }
+    for (const std::int16_t code : steps) {
+        if (code < 0 || code >= SideTurnCount) {
+            return "not a side turn: " + std::to_string(code);
+        }
+    }
+    return IsSolved(Turned(a, steps)) ? "" : "not solved";
+}
+
+Steps Scramble(int length, bool halfTurns, std::mt19937& random) {
+    std::uniform_int_distribution<int> side(0, 5);
+    std::uniform_int_distribution<int> kind(0, 2);
+    Steps scramble;
+    for (int last = -1; static_cast<int>(scramble.size()) < length;) {
+        const int next = side(random);
+        if (next != last) {
+            scramble.push_back(
+                static_cast<std::int16_t>(3 * next + (halfTurns ? 2 : kind(random))));
+            last = next;
+        }
+    }
+    return scramble;
+}
+
+Arrangement Scrambled(const Steps& steps) {
+    return test::ArrangementOf(Turned(Arrangement{}, steps));
+}
+
+OptimalOptions SmallTable(bool fromFewest, unsigned threads = 2) {
+    OptimalOptions options;
+    options.smallTable = true;
+    options.startFromFewestTurns = fromFewest;
+    options.threads = threads;
+    return options;
+}
+
+// The search alone (no first answer) and from the fewest-turns answer, on
+// one thread and two: each a proven solution of the brute force's length,
+// and the search's own the same on any number of threads.
+void ExpectOptimal(const Arrangement& cube, int distance, bool large) {
+    std::optional<Steps> alone;
+    for (const bool fromFewest : {false, true}) {
+        for (const unsigned threads : {1U, 2U}) {
+            OptimalOptions options = SmallTable(fromFewest, threads);
+            options.smallTable = !large;
+            const OptimalResult result = SolveOptimal(cube, options);
+            ASSERT_EQ(result.outcome, OptimalResult::Outcome::Proven);
+            ASSERT_TRUE(result.steps);
+            EXPECT_EQ(static_cast<int>(result.steps->size()), distance);
+            EXPECT_EQ(Fault(cube, *result.steps), "");
+            EXPECT_EQ(result.depthSearched, distance - 1);
+            if (!fromFewest) {
+                if (alone) {
+                    EXPECT_EQ(*result.steps, *alone);
+                }
+                alone = result.steps;
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST(OptimalSolve, ScramblesOfUpToSevenTurnsGetTheBruteForceLength) {
+    const BruteForceDistance brute;
+    std::mt19937 random(7);
+    for (int length = 0; length <= BruteForceDistance::Reach; ++length) {
+        for (const bool halfTurns : {false, true}) {
+            const Steps scramble = Scramble(length, halfTurns, random);
+            const Arrangement cube = Scrambled(scramble);
+            SCOPED_TRACE(length);
+            ExpectOptimal(cube, *brute.Distance(CubeOf(cube)), false);
+        }
+    }
+}
+
+TEST(OptimalSolve, TheSolvedCubeNeedsNoTurns) {
+    const OptimalResult result = SolveOptimal(Arrangement{}, SmallTable(false));
+    EXPECT_EQ(result.outcome, OptimalResult::Outcome::Proven);
+    EXPECT_EQ(result.steps, Steps{});
+}
+
+TEST(OptimalSolve, ProgressReportsEachDepthSearchedAndTheBestSoFar) {
+    std::mt19937 random(3);
+    const Arrangement cube = Scrambled(Scramble(6, false, random));
+    OptimalOptions options = SmallTable(true);
+    std::vector<OptimalProgress> reports;
+    options.progress = [&](const OptimalProgress& p) {
+        reports.push_back(p);
+    };
+    const OptimalResult result = SolveOptimal(cube, options);
+    ASSERT_FALSE(reports.empty());
+    for (std::size_t n = 0; n < reports.size(); ++n) {
+        EXPECT_EQ(reports[n].tablePercent, -1);
+        EXPECT_EQ(reports[n].bestTurns, static_cast<int>(result.steps->size()));
+        if (n > 0) {
+            EXPECT_EQ(reports[n].depthSearched, reports[n - 1].depthSearched + 1);
+        }
+    }
+    EXPECT_EQ(reports.back().depthSearched, result.depthSearched);
+}
+
+// A random cube is far beyond what the small table searches in a moment.
+TEST(OptimalSolve, StoppedSearchesKeepTheBestFoundAndSayNotProven) {
+    std::mt19937 random(11);
+    const Arrangement cube = RandomArrangement(random, true);
+    const std::atomic<bool> cancelled{true};
+    OptimalOptions cancel = SmallTable(false);
+    cancel.cancel = &cancelled;
+    OptimalOptions timed = SmallTable(true);
+    timed.timeLimit = std::chrono::milliseconds(100);
+    for (const OptimalOptions& options : {cancel, timed}) {
+        const OptimalResult result = SolveOptimal(cube, options);
+        EXPECT_EQ(result.outcome, OptimalResult::Outcome::Stopped);
+        EXPECT_EQ(result.steps.has_value(), options.startFromFewestTurns);
+        if (result.steps) {
+            EXPECT_EQ(Fault(cube, *result.steps), "");
+            EXPECT_LT(result.depthSearched, static_cast<int>(result.steps->size()));
+        }
+    }
+}
+
+TEST(OptimalSolve, ATableBeyondTheMemoryIsRefusedWithTheSizes) {
+    OptimalOptions options;
+    options.memoryBudget = 1000;
+    const OptimalResult result = SolveOptimal(Arrangement{}, options);
+    EXPECT_EQ(result.outcome, OptimalResult::Outcome::NoMemory);
+    EXPECT_EQ(result.bytesNeeded, OptimalTableBytes());
+    EXPECT_EQ(result.bytesFree, 1000U);
+    EXPECT_FALSE(result.steps);
+}
+
+TEST(OptimalSolve, CubesTurningCannotReachAreRefused) {
+    Arrangement twisted;
+    twisted.twist[0] = 1;
+    EXPECT_THROW(static_cast<void>(SolveOptimal(twisted, SmallTable(false))),
+                 std::invalid_argument);
+    clsCube cube;
+    cube.Side(0).Square(0)->SetColorIndex(1);
+    EXPECT_EQ(SolveOptimal(cube, SmallTable(false)), std::nullopt);
+}
+
+// The large table: built once (minutes) into the test cache, then loaded.
+TEST(OptimalSolveLarge, ScramblesGetTheBruteForceLength) {
+    const BruteForceDistance brute;
+    std::mt19937 random(19);
+    for (int length = 3; length <= BruteForceDistance::Reach; ++length) {
+        const Arrangement cube = Scrambled(Scramble(length, false, random));
+        ExpectOptimal(cube, *brute.Distance(CubeOf(cube)), true);
+    }
+}
+
+// The superflip needs 20 turns. Proving it means searching all of depth
+// 19, days with this table; in a minute every depth searched must come out
+// empty, and a proof, if there is one, must be of 20.
+TEST(OptimalSolveLarge, TheSuperflipGetsNoSolutionBelowTwenty) {
+    Arrangement superflip;
+    superflip.flip.fill(1);
+    OptimalOptions options;
+    options.timeLimit = std::chrono::minutes(1);
+    const OptimalResult result = SolveOptimal(superflip, options);
+    ASSERT_TRUE(result.steps);
+    EXPECT_EQ(Fault(superflip, *result.steps), "");
+    EXPECT_GE(result.steps->size(), 20U);
+    EXPECT_LT(result.depthSearched, 20);
+    EXPECT_GE(result.depthSearched, 13);
+    if (result.outcome == OptimalResult::Outcome::Proven) {
+        EXPECT_EQ(result.steps->size(), 20U);
+    }
+}
