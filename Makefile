@@ -14,11 +14,12 @@ PACKAGES := g++ make cmake ninja-build pkg-config \
             libopencv-imgproc-dev libopencv-imgcodecs-dev qt6-multimedia-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy \
             xvfb x11-utils dpkg-dev desktop-file-utils appstream \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
             help2man man-db lintian
 
 SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null || find model solver vision ui cli tests bench -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps build run test test-asan bench format format-check tidy package install uninstall clean
+.PHONY: all deps build run test test-asan bench translations format format-check tidy package install uninstall clean
 
 all: build
 
@@ -78,6 +79,11 @@ tidy: deps
 	cmake -S . -B $(TIDY_DIR) -G Ninja -DTURNIX_UNITY_BUILD=OFF -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON
 	cmake --build $(TIDY_DIR) --target $$(ninja -C $(TIDY_DIR) -t targets all | sed -n 's/^\([A-Za-z0-9_-]*_autogen\): phony$$/\1/p')
 	run-clang-tidy -quiet -p $(TIDY_DIR) -j2 '^$(CURDIR)/(model|solver|vision|cli|ui|tests|bench)/.*\.cpp$$'
+
+# Gathers the window's new texts into ui/translations/*.ts, keeping every
+# translation made; texts that are gone are dropped.
+translations: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) --target update_translations
 
 format: deps
 	clang-format -i $(SOURCES)

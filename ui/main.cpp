@@ -1,3 +1,4 @@
+#include "language/Translations.h"
 #include "mainwindow/frmTurnix.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/ProgramArguments.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(turnix::ApplicationTitle());
+    turnix::InstallTranslations(app);
     // Qt's own options are gone from the arguments by now.
     const turnix::ProgramStart start = turnix::ReadProgramArguments(QApplication::arguments());
     if (start.kind == turnix::ProgramStart::Kind::Refused) {

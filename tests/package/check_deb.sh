@@ -19,7 +19,8 @@ for path in ./usr/lib/turnix/turnix ./usr/lib/turnix/Instructions.rtf ./usr/bin/
             ./usr/share/icons/hicolor/scalable/apps/turnix.svg \
             ./usr/share/metainfo/org.turnix.turnix.metainfo.xml \
             ./usr/share/mime/packages/turnix.xml \
-            ./usr/share/man/man1/turnix.1.gz ./usr/share/man/man1/turnix-cli.1.gz; do
+            ./usr/share/man/man1/turnix.1.gz ./usr/share/man/man1/turnix-cli.1.gz \
+            ./usr/lib/turnix/translations/turnix_de.qm ./usr/lib/turnix/translations/turnix_zh_CN.qm; do
     printf '%s\n' "$files" | grep -qx "$path" || { echo "missing from the package: $path"; fail=1; }
 done
 link=$(dpkg-deb -c "$deb" | awk '$6 == "./usr/bin/turnix" {print $8}')

@@ -1,5 +1,8 @@
 #include "ColorSwatch.h"
 
+#include "appearance/CubeColorNames.h"
+#include "language/CoreTexts.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,8 +17,12 @@ ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+// A screen reader says which colour the swatch holds: its common name, or
+// its value where it has none.
 void ColorSwatch::SetColor(ScreenColor newColor) {
     color = newColor & 0xFFFFFF;
+    const auto name = CubeColorName(color);
+    setAccessibleDescription(name ? CoreText(*name).toLower() : ToQColor(color).name());
     update();
 }
 

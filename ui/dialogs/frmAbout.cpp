@@ -32,7 +32,7 @@ constexpr std::array SystemInfoTools{
 constexpr int PictureSize = 64;
 
 QString VersionText() {
-    return QStringLiteral("Version %1.%2.%3")
+    return frmAbout::tr("Version %1.%2.%3")
         .arg(version::Major)
         .arg(version::Minor)
         .arg(version::Patch);
@@ -59,7 +59,7 @@ frmAbout::frmAbout(Platform services, const ColorScheme& colors, QWidget* parent
     : QDialog(parent), platform(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
-    setWindowTitle(QStringLiteral("About ") + ApplicationTitle());
+    setWindowTitle(tr("About %1").arg(ApplicationTitle()));
 
     auto* picture = AddLabel(*this, QString(), QStringLiteral("picIcon"));
     picture->setPixmap(DrawCubePicture(PictureSize, colors));
@@ -71,21 +71,20 @@ frmAbout::frmAbout(Platform services, const ColorScheme& colors, QWidget* parent
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblVersion = AddLabel(*this, VersionText(), QStringLiteral("lblVersion"));
-    lblDescription =
-        AddLabel(*this,
-                 QStringLiteral("Finds the turns that solve your scrambled 3\u00d73\u00d73 cube "
-                                "and shows them one step at a time."),
-                 QStringLiteral("lblDescription"));
+    lblDescription = AddLabel(*this,
+                              tr("Finds the turns that solve your scrambled 3×3×3 cube "
+                                 "and shows them one step at a time."),
+                              QStringLiteral("lblDescription"));
     lblDisclaimer = AddLabel(*this,
-                             QStringLiteral("This program is provided as is, without warranty of "
-                                            "any kind. If you pass it on, please pass on the "
-                                            "whole program together with its instructions."),
+                             tr("This program is provided as is, without warranty of "
+                                "any kind. If you pass it on, please pass on the "
+                                "whole program together with its instructions."),
                              QStringLiteral("lblDisclaimer"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
@@ -126,9 +125,9 @@ void frmAbout::StartSysInfo() {
             return;
         }
     }
-    platform.messageBoxes.ShowMessage(
-        this, ApplicationTitle(), QStringLiteral("System Information Is Unavailable At This Time"),
-        MessageIcon::None);
+    platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
+                                      tr("System Information Is Unavailable At This Time"),
+                                      MessageIcon::None);
 }
 
 } // namespace turnix

@@ -28,18 +28,18 @@ QPushButton* AddButton(QHBoxLayout& row, QWidget& owner, const QString& caption,
 
 frmDefineColors::frmDefineColors(Platform services, QWidget* parent)
     : QDialog(parent), platform(services) {
-    setWindowTitle(QStringLiteral("Define Colors"));
+    setWindowTitle(tr("Define Colors"));
     setObjectName(QStringLiteral("frmDefineColors"));
 
     // Two columns of three, numbered down each column.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     for (std::int16_t i = 0; i < ColorCount; ++i) {
-        auto* label = new QLabel(QStringLiteral("Color %1:").arg(i + 1), this);
+        auto* label = new QLabel(tr("Color %1:").arg(i + 1), this);
         label->setObjectName(QStringLiteral("lblDefineColors%1").arg(i));
         auto* swatch = new ColorSwatch(this);
         swatch->setObjectName(QStringLiteral("picColor%1").arg(i));
-        swatch->setToolTip(QStringLiteral("Click to choose this color"));
+        swatch->setToolTip(tr("Click to choose this color"));
         swatch->setAccessibleName(label->text().chopped(1));
         swatch->SetColor(DefaultScreenColors.at(SlotOf(i)));
         label->setBuddy(swatch);
@@ -51,15 +51,14 @@ frmDefineColors::frmDefineColors(Platform services, QWidget* parent)
     }
 
     auto* buttons = new QHBoxLayout;
-    cmdDefaults = AddButton(*buttons, *this, QStringLiteral("Defaults"), "cmdDefaults");
-    cmdStandard =
-        AddButton(*buttons, *this, QStringLiteral("Standard Cube Colours"), "cmdStandard");
+    cmdDefaults = AddButton(*buttons, *this, tr("Defaults"), "cmdDefaults");
+    cmdStandard = AddButton(*buttons, *this, tr("Standard Cube Colours"), "cmdStandard");
     cmdStandard->setToolTip(
-        QStringLiteral("White on top, yellow below, green in front, blue behind, orange on the "
-                       "left and red on the right, as on cubes sold today"));
+        tr("White on top, yellow below, green in front, blue behind, orange on the "
+           "left and red on the right, as on cubes sold today"));
     buttons->addStretch();
-    cmdOK = AddButton(*buttons, *this, QStringLiteral("OK"), "cmdOK");
-    cmdCancel = AddButton(*buttons, *this, QStringLiteral("Cancel"), "cmdCancel");
+    cmdOK = AddButton(*buttons, *this, tr("OK"), "cmdOK");
+    cmdCancel = AddButton(*buttons, *this, tr("Cancel"), "cmdCancel");
     cmdOK->setDefault(true);
     connect(cmdDefaults, &QPushButton::clicked, this, &frmDefineColors::SetDefaults);
     connect(cmdStandard, &QPushButton::clicked, this, [this] { SetScheme(StandardCubeColors); });
@@ -104,9 +103,8 @@ void frmDefineColors::SetScheme(const ColorScheme& scheme) {
 
 void frmDefineColors::Confirm() {
     if (!ColorsAreUnique()) {
-        platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
-                                          QStringLiteral("Error: All colors must be unique"),
-                                          MessageIcon::None);
+        platform.messageBoxes.ShowMessage(
+            this, ApplicationTitle(), tr("Error: All colors must be unique"), MessageIcon::None);
         return;
     }
     blnOK = true;

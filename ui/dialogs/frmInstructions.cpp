@@ -25,7 +25,7 @@ constexpr int NarrowestBeside = 380;
 
 frmInstructions::frmInstructions(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmInstructions"));
-    setWindowTitle(QStringLiteral("Instructions"));
+    setWindowTitle(tr("Instructions"));
     setModal(false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
@@ -34,7 +34,7 @@ frmInstructions::frmInstructions(QWidget* parent) : QDialog(parent) {
     rtxInstructions->setObjectName(QStringLiteral("rtxInstructions"));
     rtxInstructions->setOpenLinks(false);
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
@@ -53,11 +53,11 @@ frmInstructions::frmInstructions(QWidget* parent) : QDialog(parent) {
 bool frmInstructions::LoadFile(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        ShowProblem(QStringLiteral("The instructions file \"%1\" cannot be opened.").arg(path));
+        ShowProblem(tr("The instructions file \"%1\" cannot be opened.").arg(path));
         return false;
     }
     if (file.size() > MaxFileSize) {
-        ShowProblem(QStringLiteral("The instructions file \"%1\" is too large to show.").arg(path));
+        ShowProblem(tr("The instructions file \"%1\" is too large to show.").arg(path));
         return false;
     }
     const QByteArray content = file.read(MaxFileSize);

@@ -23,15 +23,15 @@ constexpr QPoint PointerOffset{4, 4};
 } // namespace
 
 frmPickColor::frmPickColor(Platform /*platform*/, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Pick a Color"));
+    setWindowTitle(tr("Pick a Color"));
     setObjectName(QStringLiteral("frmPickColor"));
 
     auto* grid = new QGridLayout;
     for (std::int16_t i = 0; i < ColorCount; ++i) {
         auto* swatch = new ColorSwatch(this);
         swatch->setObjectName(QStringLiteral("picColor%1").arg(i));
-        swatch->setToolTip(QStringLiteral("Click to select, double-click to choose at once"));
-        swatch->setAccessibleName(QStringLiteral("Color %1").arg(i + 1));
+        swatch->setToolTip(tr("Click to select, double-click to choose at once"));
+        swatch->setAccessibleName(tr("Color %1").arg(i + 1));
         swatch->SetColor(DefaultScreenColors.at(SlotOf(i)));
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { Select(i); });
         connect(swatch, &ColorSwatch::doubleClicked, this, [this, i] { Choose(i); });
@@ -40,22 +40,22 @@ frmPickColor::frmPickColor(Platform /*platform*/, QWidget* parent) : QDialog(par
     }
 
     auto* current = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("Current Color:"), this);
+    auto* label = new QLabel(tr("Current Color:"), this);
     label->setObjectName(QStringLiteral("lblCurrentColor"));
     picCurrentColor = new ColorSwatch(this);
     picCurrentColor->setObjectName(QStringLiteral("picCurrentColor"));
     picCurrentColor->setFocusPolicy(Qt::NoFocus);
-    picCurrentColor->setAccessibleName(QStringLiteral("Current Color"));
+    picCurrentColor->setAccessibleName(tr("Current Color"));
     current->addWidget(label);
     current->addWidget(picCurrentColor);
     current->addStretch();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);

@@ -31,7 +31,7 @@ WriteResult WriteStepsFile(const QString& path, const QString& steps) {
 
 frmSolutionSteps::frmSolutionSteps(Platform services, QWidget* parent)
     : QDialog(parent), platform(services) {
-    setWindowTitle(QStringLiteral("Solution Steps"));
+    setWindowTitle(tr("Solution Steps"));
     BuildControls();
     resize(DefaultSize);
     // Centred on the screen rather than over the main window, where a modal
@@ -52,12 +52,12 @@ void frmSolutionSteps::BuildControls() {
     txtSteps->setTabChangesFocus(true);
     txtSteps->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
-    cmdSave = new QPushButton(QStringLiteral("Save"), this);
+    cmdSave = new QPushButton(tr("Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdPrint = new QPushButton(QStringLiteral("Print"), this);
+    cmdPrint = new QPushButton(tr("Print"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
 
     auto* buttons = new QHBoxLayout;
@@ -83,14 +83,15 @@ void frmSolutionSteps::BuildControls() {
 
 void frmSolutionSteps::SaveSteps() {
     const FileDialogOptions options{
-        .strTitle = QStringLiteral("Save Completion Steps"),
+        .strTitle = tr("Save Completion Steps"),
         .strFileName = QStringLiteral("Solution.txt"),
-        .strFilter = QStringLiteral("Text File (*.txt)"),
+        .strFilter = tr("Text File (*.txt)"),
         .strDefaultSuffix = QStringLiteral("txt"),
     };
     // A cancel ends the save silently; a failed write is reported.
     if (const auto path = platform.fileDialogs.SaveFileName(this, options)) {
-        ReportSaveFailure(platform.messageBoxes, this, *path, WriteStepsFile(*path, vSteps));
+        ReportSaveFailure(platform.messageBoxes, this, *path,
+                          WriteStepsFile(*path, fileSteps.isNull() ? vSteps : fileSteps));
     }
     ReturnToList();
 }
@@ -102,13 +103,13 @@ void frmSolutionSteps::PrintStepList() {
         (job.status == IPrinting::Status::Ready && !job.surface)) {
         ShowPrintFailure(job.strReason);
     } else if (job.status == IPrinting::Status::Ready && !PrintSteps(*job.surface, title, vSteps)) {
-        ShowPrintFailure(QStringLiteral("The printer or the output file could not be written."));
+        ShowPrintFailure(tr("The printer or the output file could not be written."));
     }
     ReturnToList();
 }
 
 void frmSolutionSteps::ShowPrintFailure(const QString& reason) {
-    QString text = QStringLiteral("The steps could not be printed.");
+    QString text = tr("The steps could not be printed.");
     if (!reason.isEmpty()) {
         text += QStringLiteral("\n\n") + reason;
     }

@@ -22,6 +22,9 @@ public:
     // Step descriptions separated by "\r\n", with none after the last.
     [[nodiscard]] QString Steps() const { return vSteps; }
     void SetSteps(const QString& vNewValue);
+    // What Save writes instead, when the list is shown in another language
+    // than files are written in.
+    void SetFileSteps(const QString& steps) { fileSteps = steps; }
 
 private:
     void BuildControls();
@@ -32,6 +35,7 @@ private:
 
     Platform platform;
     QString vSteps;
+    QString fileSteps;
     QPlainTextEdit* txtSteps{nullptr};
     QPushButton* cmdClose{nullptr};
     QPushButton* cmdSave{nullptr};

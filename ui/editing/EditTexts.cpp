@@ -1,8 +1,19 @@
 #include "EditTexts.h"
 
 #include "diagnosis/FindingText.h"
+#include "language/CoreTexts.h"
+
+#include <QCoreApplication>
 
 namespace turnix {
+
+namespace {
+
+struct EditWords {
+    Q_DECLARE_TR_FUNCTIONS(turnix::EditWords)
+};
+
+} // namespace
 
 QString WithFullStop(const QString& text) {
     return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
@@ -16,27 +27,27 @@ QString AsSentence(QString reason) {
 }
 
 QString PickColorEditText() {
-    return QStringLiteral("Pick Color");
+    return EditWords::tr("Pick Color");
 }
 
 QString PaintEditText() {
-    return QStringLiteral("Paint");
+    return EditWords::tr("Paint");
 }
 
 QString NewConfigurationEditText() {
-    return QStringLiteral("New Configuration");
+    return EditWords::tr("New Configuration");
 }
 
 QString OpenConfigurationEditText() {
-    return QStringLiteral("Open Configuration");
+    return EditWords::tr("Open Configuration");
 }
 
 QString PasteFaceletsEditText() {
-    return QStringLiteral("Paste Facelets");
+    return EditWords::tr("Paste Facelets");
 }
 
 QString ReadCubeEditText() {
-    return QStringLiteral("Read Cube");
+    return EditWords::tr("Read Cube");
 }
 
 QString ApplyTurnsEditText() {
@@ -44,31 +55,27 @@ QString ApplyTurnsEditText() {
 }
 
 QString TurnBackEditText(std::int16_t side) {
-    const std::string_view name = SideName(side);
-    return QStringLiteral("Turn Back %1 Side")
-        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return EditWords::tr("Turn Back %1 Side").arg(SideWord(side));
 }
 
 QString ChangeSquareEditText() {
-    return QStringLiteral("Change Square");
+    return EditWords::tr("Change Square");
 }
 
 QString TurnEditText(std::int16_t side, void (clsSide::*turn)() noexcept) {
-    const std::string_view name = SideName(side);
-    const QString how = turn == &clsSide::RotateClockwise ? QStringLiteral("Clockwise")
+    const QString how = turn == &clsSide::RotateClockwise ? EditWords::tr("Clockwise")
                         : turn == &clsSide::RotateCounterclockwise
-                            ? QStringLiteral("Counterclockwise")
-                            : QStringLiteral("Twice");
-    return QStringLiteral("Turn %1 Side %2")
-        .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), how);
+                            ? EditWords::tr("Counterclockwise")
+                            : EditWords::tr("Twice");
+    return EditWords::tr("Turn %1 Side %2").arg(SideWord(side), how);
 }
 
 QString RotationEditText(void (clsCube::*rotation)() noexcept) {
-    const QString where = rotation == &clsCube::RotateLeft    ? QStringLiteral("Left")
-                          : rotation == &clsCube::RotateRight ? QStringLiteral("Right")
-                          : rotation == &clsCube::RotateUp    ? QStringLiteral("Up")
-                                                              : QStringLiteral("Down");
-    return QStringLiteral("Rotate Cube ") + where;
+    const QString where = rotation == &clsCube::RotateLeft    ? EditWords::tr("Left")
+                          : rotation == &clsCube::RotateRight ? EditWords::tr("Right")
+                          : rotation == &clsCube::RotateUp    ? EditWords::tr("Up")
+                                                              : EditWords::tr("Down");
+    return EditWords::tr("Rotate Cube %1").arg(where);
 }
 
 } // namespace turnix

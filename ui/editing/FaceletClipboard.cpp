@@ -3,6 +3,7 @@
 #include "EditTexts.h"
 #include "Facelets.h"
 #include "diagnosis/FindingText.h"
+#include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 
 namespace turnix {
@@ -12,12 +13,11 @@ FaceletClipboard::FaceletClipboard(Platform services, QWidget& window)
 
 void FaceletClipboard::Copy(const clsCube& cube) const {
     if (const auto square = FirstSquareWithoutFacelet(cube)) {
-        const std::string_view side = SideName(square->side);
         platform.messageBoxes.ShowMessage(
             &parent, ApplicationTitle(),
-            QStringLiteral("The cube cannot be copied as facelets: a square of the %1 side shows "
-                           "none of the six colours.")
-                .arg(QString::fromUtf8(side.data(), static_cast<qsizetype>(side.size()))),
+            tr("The cube cannot be copied as facelets: a square of the %1 side shows "
+               "none of the six colours.")
+                .arg(SideWord(square->side)),
             MessageIcon::Exclamation);
         return;
     }
@@ -31,8 +31,8 @@ std::optional<clsCube> FaceletClipboard::Paste(const clsCube& current) const {
             ReadFacelets(platform.clipboard.Text().trimmed().toStdString(), pasted)) {
         platform.messageBoxes.ShowMessage(
             &parent, ApplicationTitle(),
-            QStringLiteral("The clipboard holds no facelet string.\n\n") +
-                AsSentence(QString::fromStdString(error->reason)),
+            tr("The clipboard holds no facelet string.\n\n") +
+                AsSentence(CoreReason(QString::fromStdString(error->reason))),
             MessageIcon::Exclamation);
         return std::nullopt;
     }

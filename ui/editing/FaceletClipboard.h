@@ -3,6 +3,7 @@
 #include "clsCube.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 class QWidget;
@@ -14,6 +15,8 @@ namespace turnix {
 // whatever colours the centres show. Problems are reported to the user in
 // a message over parent.
 class FaceletClipboard {
+    Q_DECLARE_TR_FUNCTIONS(turnix::FaceletClipboard)
+
 public:
     FaceletClipboard(Platform platform, QWidget& parent);
 

@@ -1,6 +1,7 @@
 #include "ColorSquare.h"
 
 #include "appearance/FocusMark.h"
+#include "appearance/SquareLetterPainter.h"
 
 #include <QPainter>
 
@@ -14,10 +15,18 @@ ColorSquare::ColorSquare(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(true);
 }
 
+void ColorSquare::SetLetter(const QString& newLetter) {
+    if (newLetter != letter) {
+        letter = newLetter;
+        update();
+    }
+}
+
 void ColorSquare::paintEvent(QPaintEvent* event) {
     QPushButton::paintEvent(event);
+    QPainter painter(this);
+    DrawSquareLetter(painter, rect(), letter, palette().color(QPalette::Button));
     if (hasFocus()) {
-        QPainter painter(this);
         DrawFocusMark(painter, rect());
     }
 }

@@ -13,8 +13,15 @@ class ColorSquare : public QPushButton {
 public:
     explicit ColorSquare(QWidget* parent = nullptr);
 
+    // Drawn over the colour; empty for none.
+    void SetLetter(const QString& newLetter);
+    [[nodiscard]] const QString& Letter() const noexcept { return letter; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString letter;
 };
 
 } // namespace turnix

@@ -1,6 +1,7 @@
 #include "MainActions.h"
 
 #include "appearance/TurnixPictures.h"
+#include "language/CoreTexts.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -14,8 +15,13 @@ namespace {
 
 // The captions of the sides in the "&Show" and "&Turn" submenus, which list
 // the sides in index order.
-constexpr std::array<const char*, side::Count> SideCaptions{"&Top",  "&Bottom", "&Front",
-                                                            "B&ack", "&Left",   "&Right"};
+constexpr std::array<const char*, side::Count> SideCaptions{
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Top"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Bottom"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Front"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "B&ack"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Left"),
+    QT_TRANSLATE_NOOP("turnix::MainActions", "&Right")};
 
 struct TurnKind {
     const char* name;
@@ -25,9 +31,11 @@ struct TurnKind {
 };
 
 constexpr std::array<TurnKind, 3> TurnKinds{{
-    {"Clockwise", "&Clockwise", &clsSide::RotateClockwise, ""},
-    {"Counterclockwise", "Co&unterclockwise", &clsSide::RotateCounterclockwise, "Shift+"},
-    {"Twice", "&Twice", &clsSide::RotateDouble, nullptr},
+    {"Clockwise", QT_TRANSLATE_NOOP("turnix::MainActions", "&Clockwise"), &clsSide::RotateClockwise,
+     ""},
+    {"Counterclockwise", QT_TRANSLATE_NOOP("turnix::MainActions", "Co&unterclockwise"),
+     &clsSide::RotateCounterclockwise, "Shift+"},
+    {"Twice", QT_TRANSLATE_NOOP("turnix::MainActions", "&Twice"), &clsSide::RotateDouble, nullptr},
 }};
 
 struct RotateKind {
@@ -37,10 +45,11 @@ struct RotateKind {
 };
 
 constexpr std::array<RotateKind, 4> RotateKinds{{
-    {"mnuCubeRotateLeft", "&Left", &clsCube::RotateLeft},
-    {"mnuCubeRotateRight", "&Right", &clsCube::RotateRight},
-    {"mnuCubeRotateUp", "&Up", &clsCube::RotateUp},
-    {"mnuCubeRotateDown", "&Down", &clsCube::RotateDown},
+    {"mnuCubeRotateLeft", QT_TRANSLATE_NOOP("turnix::MainActions", "&Left"), &clsCube::RotateLeft},
+    {"mnuCubeRotateRight", QT_TRANSLATE_NOOP("turnix::MainActions", "&Right"),
+     &clsCube::RotateRight},
+    {"mnuCubeRotateUp", QT_TRANSLATE_NOOP("turnix::MainActions", "&Up"), &clsCube::RotateUp},
+    {"mnuCubeRotateDown", QT_TRANSLATE_NOOP("turnix::MainActions", "&Down"), &clsCube::RotateDown},
 }};
 
 QString Name(const char* text) {
@@ -54,7 +63,7 @@ QString Name(std::int16_t side) {
 }
 
 QString Caption(std::int16_t side) {
-    return Name(SideCaptions.at(static_cast<std::size_t>(side)));
+    return MainActions::tr(SideCaptions.at(static_cast<std::size_t>(side)));
 }
 
 template <typename Parent>
@@ -99,21 +108,21 @@ MainActions::MainActions(QMainWindow& window, QAction* undo, QAction* redo) {
     CreateEditMenu(window, undo, redo);
     CreateCubeMenu(window);
     CreateSideMenu(window);
-    mnuView = AddMenu(window.menuBar(), QStringLiteral("&View"), QStringLiteral("mnuView"));
+    mnuView = AddMenu(window.menuBar(), tr("&View"), QStringLiteral("mnuView"));
     CreateHelpMenu(window);
     CreateToolbar(window);
 }
 
 void MainActions::CreateFileMenu(QMainWindow& window) {
-    mnuFile = AddMenu(window.menuBar(), QStringLiteral("&File"), QStringLiteral("mnuFile"));
-    mnuFileNewConfiguration = AddEntry(mnuFile, QStringLiteral("&New Configuration"),
-                                       QStringLiteral("mnuFileNewConfiguration"));
-    mnuFileOpenConfiguration = AddEntry(mnuFile, QStringLiteral("&Open Configuration"),
-                                        QStringLiteral("mnuFileOpenConfiguration"));
-    mnuFileSaveConfiguration = AddEntry(mnuFile, QStringLiteral("&Save Configuration"),
-                                        QStringLiteral("mnuFileSaveConfiguration"));
+    mnuFile = AddMenu(window.menuBar(), tr("&File"), QStringLiteral("mnuFile"));
+    mnuFileNewConfiguration =
+        AddEntry(mnuFile, tr("&New Configuration"), QStringLiteral("mnuFileNewConfiguration"));
+    mnuFileOpenConfiguration =
+        AddEntry(mnuFile, tr("&Open Configuration"), QStringLiteral("mnuFileOpenConfiguration"));
+    mnuFileSaveConfiguration =
+        AddEntry(mnuFile, tr("&Save Configuration"), QStringLiteral("mnuFileSaveConfiguration"));
     AddSeparator(mnuFile, QStringLiteral("mnuFileSeparatorBar1"));
-    mnuFileExit = AddEntry(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuFileExit"));
+    mnuFileExit = AddEntry(mnuFile, tr("E&xit"), QStringLiteral("mnuFileExit"));
 
     mnuFileNewConfiguration->setShortcut(QKeySequence::New);
     mnuFileOpenConfiguration->setShortcut(QKeySequence::Open);
@@ -125,47 +134,43 @@ void MainActions::CreateFileMenu(QMainWindow& window) {
 // Undo and redo follow the history: "Undo Paint", "Redo Turn Top Side
 // Clockwise", or disabled when there is nothing to undo or redo.
 void MainActions::CreateEditMenu(QMainWindow& window, QAction* undo, QAction* redo) {
-    mnuEdit = AddMenu(window.menuBar(), QStringLiteral("&Edit"), QStringLiteral("mnuEdit"));
+    mnuEdit = AddMenu(window.menuBar(), tr("&Edit"), QStringLiteral("mnuEdit"));
     mnuEdit->addActions({undo, redo});
     AddSeparator(mnuEdit, QStringLiteral("mnuEditSeparatorBar1"));
     mnuEditCopyFacelets =
-        AddEntry(mnuEdit, QStringLiteral("&Copy Facelets"), QStringLiteral("mnuEditCopyFacelets"));
-    mnuEditPasteFacelets = AddEntry(mnuEdit, QStringLiteral("&Paste Facelets"),
-                                    QStringLiteral("mnuEditPasteFacelets"));
-    mnuEditApplyTurns =
-        AddEntry(mnuEdit, QStringLiteral("Apply &Turns…"), QStringLiteral("mnuEditApplyTurns"));
+        AddEntry(mnuEdit, tr("&Copy Facelets"), QStringLiteral("mnuEditCopyFacelets"));
+    mnuEditPasteFacelets =
+        AddEntry(mnuEdit, tr("&Paste Facelets"), QStringLiteral("mnuEditPasteFacelets"));
+    mnuEditApplyTurns = AddEntry(mnuEdit, tr("Apply &Turns…"), QStringLiteral("mnuEditApplyTurns"));
     mnuEditCopyFacelets->setShortcuts(QKeySequence::Copy);
     mnuEditPasteFacelets->setShortcuts(QKeySequence::Paste);
 }
 
 void MainActions::CreateCubeMenu(QMainWindow& window) {
-    mnuCube = AddMenu(window.menuBar(), QStringLiteral("&Cube"), QStringLiteral("mnuCube"));
-    mnuCubeSolve = AddEntry(mnuCube, QStringLiteral("&Solve"), QStringLiteral("mnuCubeSolve"));
-    mnuCubeSolveInFewestTurns = AddEntry(mnuCube, QStringLiteral("Solve in &Fewest Turns"),
+    mnuCube = AddMenu(window.menuBar(), tr("&Cube"), QStringLiteral("mnuCube"));
+    mnuCubeSolve = AddEntry(mnuCube, tr("&Solve"), QStringLiteral("mnuCubeSolve"));
+    mnuCubeSolveInFewestTurns = AddEntry(mnuCube, tr("Solve in &Fewest Turns"),
                                          QStringLiteral("mnuCubeSolveInFewestTurns"));
-    mnuCubeSolveOptimally = AddEntry(mnuCube, QStringLiteral("Solve &Optimally"),
-                                     QStringLiteral("mnuCubeSolveOptimally"));
-    mnuCubeStepBack =
-        AddEntry(mnuCube, QStringLiteral("Step &Back"), QStringLiteral("mnuCubeStepBack"));
+    mnuCubeSolveOptimally =
+        AddEntry(mnuCube, tr("Solve &Optimally"), QStringLiteral("mnuCubeSolveOptimally"));
+    mnuCubeStepBack = AddEntry(mnuCube, tr("Step &Back"), QStringLiteral("mnuCubeStepBack"));
     mnuCubeStepBack->setShortcut(Qt::Key_Backspace);
-    mnuCubeClearSteps =
-        AddEntry(mnuCube, QStringLiteral("&Clear Steps"), QStringLiteral("mnuCubeClearSteps"));
-    mnuCubeRotate = AddMenu(mnuCube, QStringLiteral("&Rotate"), QStringLiteral("mnuCubeRotate"));
-    mnuCubeDefine =
-        AddEntry(mnuCube, QStringLiteral("&Define Colors"), QStringLiteral("mnuCubeDefine"));
+    mnuCubeClearSteps = AddEntry(mnuCube, tr("&Clear Steps"), QStringLiteral("mnuCubeClearSteps"));
+    mnuCubeRotate = AddMenu(mnuCube, tr("&Rotate"), QStringLiteral("mnuCubeRotate"));
+    mnuCubeDefine = AddEntry(mnuCube, tr("&Define Colors"), QStringLiteral("mnuCubeDefine"));
     for (std::size_t i = 0; i < RotateKinds.size(); ++i) {
         const RotateKind& kind = RotateKinds.at(i);
-        mnuCubeRotateEntries.at(i) = {AddEntry(mnuCubeRotate, Name(kind.caption), Name(kind.name)),
-                                      kind.rotation};
+        mnuCubeRotateEntries.at(i) = {
+            AddEntry(mnuCubeRotate, MainActions::tr(kind.caption), Name(kind.name)), kind.rotation};
     }
 }
 
 // "mnuSideTurnTop" holds "mnuSideTurnTopClockwise" and so on; each entry
 // turns its fixed side, whatever side is shown.
 void MainActions::CreateSideMenu(QMainWindow& window) {
-    mnuSide = AddMenu(window.menuBar(), QStringLiteral("&Side"), QStringLiteral("mnuSide"));
-    mnuSideShow = AddMenu(mnuSide, QStringLiteral("&Show"), QStringLiteral("mnuSideShow"));
-    mnuSideTurn = AddMenu(mnuSide, QStringLiteral("&Turn"), QStringLiteral("mnuSideTurn"));
+    mnuSide = AddMenu(window.menuBar(), tr("&Side"), QStringLiteral("mnuSide"));
+    mnuSideShow = AddMenu(mnuSide, tr("&Show"), QStringLiteral("mnuSideShow"));
+    mnuSideTurn = AddMenu(mnuSide, tr("&Turn"), QStringLiteral("mnuSideTurn"));
     std::size_t turnIndex = 0;
     for (std::int16_t s = 0; s < side::Count; ++s) {
         mnuSideShowEntries.at(static_cast<std::size_t>(s)) =
@@ -173,7 +178,8 @@ void MainActions::CreateSideMenu(QMainWindow& window) {
         const QString sideName = "mnuSideTurn" + Name(s);
         QMenu* sideMenu = AddMenu(mnuSideTurn, Caption(s), sideName);
         for (const TurnKind& kind : TurnKinds) {
-            QAction* action = AddEntry(sideMenu, Name(kind.caption), sideName + Name(kind.name));
+            QAction* action =
+                AddEntry(sideMenu, MainActions::tr(kind.caption), sideName + Name(kind.name));
             if (kind.keys != nullptr) {
                 // The face letter turns the side clockwise.
                 action->setShortcut(
@@ -185,36 +191,35 @@ void MainActions::CreateSideMenu(QMainWindow& window) {
 }
 
 void MainActions::CreateHelpMenu(QMainWindow& window) {
-    mnuHelp = AddMenu(window.menuBar(), QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
+    mnuHelp = AddMenu(window.menuBar(), tr("&Help"), QStringLiteral("mnuHelp"));
     mnuHelpInstructions =
-        AddEntry(mnuHelp, QStringLiteral("&Instructions"), QStringLiteral("mnuHelpInstructions"));
+        AddEntry(mnuHelp, tr("&Instructions"), QStringLiteral("mnuHelpInstructions"));
     // Stays off until the instructions document is found.
     mnuHelpInstructions->setEnabled(false);
     mnuHelpInstructions->setShortcut(QKeySequence::HelpContents);
     AddSeparator(mnuHelp, QStringLiteral("mnuHelpSeparatorBar1"));
-    mnuHelpAbout =
-        AddEntry(mnuHelp, QStringLiteral("&About Turnix"), QStringLiteral("mnuHelpAbout"));
+    mnuHelpAbout = AddEntry(mnuHelp, tr("&About Turnix"), QStringLiteral("mnuHelpAbout"));
 }
 
 void MainActions::CreateToolbar(QMainWindow& window) {
-    Toolbar = window.addToolBar(QStringLiteral("Toolbar"));
+    Toolbar = window.addToolBar(tr("Toolbar"));
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
     Toolbar->setMovable(false);
     Toolbar->setFloatable(false);
     Toolbar->setIconSize(QSize(24, 24));
 
     AddToolbarButton(*Toolbar, mnuFileOpenConfiguration, OpenConfigurationPicture(),
-                     QStringLiteral("Open Configuration"));
+                     tr("Open Configuration"));
     AddToolbarButton(*Toolbar, mnuFileSaveConfiguration, SaveConfigurationPicture(),
-                     QStringLiteral("Save Configuration"));
+                     tr("Save Configuration"));
     AddToolbarSeparator(*Toolbar);
     for (std::int16_t s = 0; s < side::Count; ++s) {
         AddToolbarButton(*Toolbar, mnuSideShowEntries.at(static_cast<std::size_t>(s)), QIcon(),
-                         QStringLiteral("Show %1 Side").arg(Name(s)));
+                         MainActions::tr("Show %1 Side").arg(SideWord(s)));
     }
     AddToolbarSeparator(*Toolbar);
-    AddToolbarButton(*Toolbar, mnuCubeSolve, QIcon(), QStringLiteral("Solve"));
-    AddToolbarButton(*Toolbar, mnuCubeStepBack, StepBackPicture(), QStringLiteral("Step Back"));
+    AddToolbarButton(*Toolbar, mnuCubeSolve, QIcon(), tr("Solve"));
+    AddToolbarButton(*Toolbar, mnuCubeStepBack, StepBackPicture(), tr("Step Back"));
 }
 
 void MainActions::DrawSchemePictures(QMainWindow& window, const ColorScheme& colors) const {

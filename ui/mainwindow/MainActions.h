@@ -3,6 +3,7 @@
 #include "appearance/ColorScheme.h"
 #include "clsCube.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdint>
 
@@ -17,6 +18,8 @@ namespace turnix {
 // and, for some, on the toolbar, so that enabling the action enables both.
 // The window connects the actions; this class only makes and names them.
 class MainActions {
+    Q_DECLARE_TR_FUNCTIONS(turnix::MainActions)
+
 public:
     using SideTurn = void (clsSide::*)() noexcept;
     using CubeRotation = void (clsCube::*)() noexcept;

@@ -8,6 +8,7 @@
 #include "SquareGridArea.h"
 #include "TurnHintOverlay.h"
 #include "appearance/TurnHint.h"
+#include "language/CoreTexts.h"
 #include "platform/WindowPlacement.h"
 #include "wholecube/ColorPalette.h"
 #include "wholecube/CubeNet.h"
@@ -38,7 +39,7 @@ constexpr int GridSpacing = 3;
 constexpr QSize DefaultClientSize{470, 430};
 
 QLabel* CreateSideName(QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("Front Side"), parent);
+    auto* label = new QLabel(MainControls::tr("Front Side"), parent);
     label->setObjectName(QStringLiteral("lblMain"));
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -57,7 +58,7 @@ NeighbourLabel* CreateNeighbourLabel(const QString& text, const QString& name, Q
 QPushButton* CreateColorButton(int index, QWidget* parent) {
     auto* button = new ColorSquare(parent);
     button->setObjectName(QStringLiteral("cmdColor%1").arg(index));
-    button->setToolTip(QStringLiteral("Click to change color"));
+    button->setToolTip(MainControls::tr("Click to change color"));
     button->setMinimumSize(16, 16);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     return button;
@@ -79,7 +80,7 @@ int WidestNeighbourLabel(const clsCube& cube, const QLabel& label) {
     int widest = 0;
     for (std::int16_t s = 0; s < side::Count; ++s) {
         for (const std::string& name : {cube.Side(s).WestLabel(), cube.Side(s).EastLabel()}) {
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(name)));
+            widest = std::max(widest, metrics.horizontalAdvance(CoreText(name)));
         }
     }
     const QMargins margins = label.contentsMargins();
@@ -126,10 +127,10 @@ QWidget* MainControls::CreateSideView(QWidget* parent) {
     gridTurnHint = new TurnHintOverlay(Shape1);
     gridTurnHint->setObjectName(QStringLiteral("gridTurnHint"));
 
-    lblNorth = CreateNeighbourLabel(QStringLiteral("Top"), QStringLiteral("lblNorth"), area);
-    lblWest = CreateNeighbourLabel(QStringLiteral("Left"), QStringLiteral("lblWest"), area);
-    lblEast = CreateNeighbourLabel(QStringLiteral("Right"), QStringLiteral("lblEast"), area);
-    lblSouth = CreateNeighbourLabel(QStringLiteral("Bottom"), QStringLiteral("lblSouth"), area);
+    lblNorth = CreateNeighbourLabel(tr("Top"), QStringLiteral("lblNorth"), area);
+    lblWest = CreateNeighbourLabel(tr("Left"), QStringLiteral("lblWest"), area);
+    lblEast = CreateNeighbourLabel(tr("Right"), QStringLiteral("lblEast"), area);
+    lblSouth = CreateNeighbourLabel(tr("Bottom"), QStringLiteral("lblSouth"), area);
     lblWest->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblEast->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -150,22 +151,20 @@ QLabel* MainControls::CreateNextTurnNote(QWidget* parent) {
 }
 
 QWidget* MainControls::CreateSolutionFrame(QWidget* parent) {
-    fraSolution = new QGroupBox(QStringLiteral("Solution Steps"), parent);
+    fraSolution = new QGroupBox(tr("Solution Steps"), parent);
     fraSolution->setObjectName(QStringLiteral("fraSolution"));
 
     txtSolution = new QLineEdit(fraSolution);
     txtSolution->setObjectName(QStringLiteral("txtSolution"));
     txtSolution->setReadOnly(true);
 
-    cmdOneStep =
-        CreateStepButton(QStringLiteral("One Step"), QStringLiteral("cmdOneStep"), fraSolution);
+    cmdOneStep = CreateStepButton(tr("One Step"), QStringLiteral("cmdOneStep"), fraSolution);
     cmdOneStep->setDefault(true);
-    cmdStepsToCompletion = CreateStepButton(QStringLiteral("Steps To Completion"),
+    cmdStepsToCompletion = CreateStepButton(tr("Steps To Completion"),
                                             QStringLiteral("cmdStepsToCompletion"), fraSolution);
-    cmdPreviousSteps = CreateStepButton(QStringLiteral("Previous Steps"),
-                                        QStringLiteral("cmdPreviousSteps"), fraSolution);
-    cmdClear =
-        CreateStepButton(QStringLiteral("Clear  Steps"), QStringLiteral("cmdClear"), fraSolution);
+    cmdPreviousSteps =
+        CreateStepButton(tr("Previous Steps"), QStringLiteral("cmdPreviousSteps"), fraSolution);
+    cmdClear = CreateStepButton(tr("Clear  Steps"), QStringLiteral("cmdClear"), fraSolution);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdOneStep, cmdStepsToCompletion, cmdPreviousSteps, cmdClear}) {
@@ -194,13 +193,13 @@ void MainControls::CreateFocusSink(QWidget* centralArea) {
 void MainControls::CreateWholeCubePanel(QMainWindow& window, QMenu& viewMenu) {
     wholeCube = new WholeCubePanel(&window);
     wholeCube->setObjectName(QStringLiteral("WholeCube"));
-    dckWholeCube = new QDockWidget(QStringLiteral("Whole Cube"), &window);
+    dckWholeCube = new QDockWidget(tr("Whole Cube"), &window);
     dckWholeCube->setObjectName(QStringLiteral("dckWholeCube"));
     dckWholeCube->setWidget(wholeCube);
     window.addDockWidget(Qt::RightDockWidgetArea, dckWholeCube);
 
     QAction* toggle = dckWholeCube->toggleViewAction();
-    toggle->setText(QStringLiteral("&Whole Cube"));
+    toggle->setText(tr("&Whole Cube"));
     toggle->setObjectName(QStringLiteral("mnuViewWholeCube"));
     viewMenu.addAction(toggle);
 }
@@ -241,7 +240,7 @@ QSize MainControls::WholeCubeRoom(const QMainWindow& window) const {
 void MainControls::SetEditable(bool editing) const {
     for (QPushButton* square : cmdColor) {
         square->setEnabled(editing);
-        square->setToolTip(QStringLiteral("Click to change color"));
+        square->setToolTip(tr("Click to change color"));
     }
     wholeCube->SetPaintable(editing);
 }
@@ -262,10 +261,9 @@ void MainControls::ShowNextTurn(std::optional<std::int16_t> code, std::int16_t s
     wholeCube->Net().SetNextTurn(code);
     QString note;
     if (hint && hint->place == HintPlace::Opposite) {
-        const std::string_view sense = SenseWords(hint->sense);
-        note = QStringLiteral("Next turn: %1 (facing away), %2")
-                   .arg(QString::fromStdString(clsCube().Side(hint->side).MainLabel()),
-                        QString::fromUtf8(sense.data(), static_cast<qsizetype>(sense.size())));
+        note = tr("Next turn: %1 (facing away), %2")
+                   .arg(CoreText(clsCube().Side(hint->side).MainLabel()),
+                        CoreText(SenseWords(hint->sense)));
     }
     lblNextTurn->setText(note);
 }

@@ -2,6 +2,7 @@
 
 #include "clsCube.h"
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -30,6 +31,8 @@ class WholeCubePanel;
 // status bar, and the "Whole Cube" panel docked beside. Owned by the window
 // through their Qt parents; the window wires them.
 class MainControls {
+    Q_DECLARE_TR_FUNCTIONS(turnix::MainControls)
+
 public:
     // The panel's entry goes into viewMenu.
     MainControls(QMainWindow& window, QMenu& viewMenu);

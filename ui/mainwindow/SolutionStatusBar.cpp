@@ -36,24 +36,24 @@ void SolutionStatusBar::Clear() {
 
 QString SolutionStatusBar::StepMessage(const SolutionProgress& progress) {
     if (progress.done < progress.total) {
-        return QStringLiteral("Step %1 of %2 \u2014 next: %3")
+        return tr("Step %1 of %2 — next: %3")
             .arg(QString::number(progress.done + 1), QString::number(progress.total),
                  progress.next);
     }
-    return progress.total == 1 ? QStringLiteral("Solved in 1 step")
-                               : QStringLiteral("Solved in %1 steps").arg(progress.total);
+    return progress.total == 1 ? tr("Solved in 1 step")
+                               : tr("Solved in %1 steps").arg(progress.total);
 }
 
 QString SolutionStatusBar::SolverName(SolverKind solver) {
     switch (solver) {
     case SolverKind::FewestTurns:
-        return QStringLiteral("Fewest turns");
+        return tr("Fewest turns");
     case SolverKind::Optimal:
-        return QStringLiteral("Optimal");
+        return tr("Optimal");
     case SolverKind::LayerByLayer:
         break;
     }
-    return QStringLiteral("Layer by layer");
+    return tr("Layer by layer");
 }
 
 } // namespace turnix

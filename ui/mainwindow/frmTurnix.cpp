@@ -6,6 +6,7 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmInstructions.h"
 #include "fewest/FewestTurns.h"
+#include "language/CoreTexts.h"
 #include "mainwindow/RecentFilesMenu.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/WindowPlacement.h"
@@ -66,6 +67,7 @@ frmTurnix::frmTurnix(Platform services, std::function<void()> prepareFewestTurns
         mnuFileOpenRecent);
     CreateOptimalSolve();
     ConnectCommands();
+    CreateLetterEntries();
     new DockGrowth(*this);
     // The 3-D view comes after the net, so that Tab still reaches the net
     // in three presses.
@@ -165,12 +167,13 @@ void frmTurnix::ConnectCommands() {
     ui.txtDummy->installEventFilter(this);
     ui.txtSolution->installEventFilter(this);
     connect(ui.cmdOneStep, &QPushButton::clicked, this, &frmTurnix::OneStep);
-    connect(ui.cmdStepsToCompletion, &QPushButton::clicked, this, [this] {
-        ShowStepList(QStringLiteral("Steps to Completion"), session.RemainingStepTexts());
-    });
-    connect(ui.cmdPreviousSteps, &QPushButton::clicked, this, [this] {
-        ShowStepList(QStringLiteral("Previous Steps"), session.PreviousStepTexts());
-    });
+    // Outside the lambdas, where lupdate finds the class they belong to.
+    const QString toCompletion = tr("Steps to Completion");
+    const QString previous = tr("Previous Steps");
+    connect(ui.cmdStepsToCompletion, &QPushButton::clicked, this,
+            [this, toCompletion] { ShowStepList(toCompletion, session.RemainingStepTexts()); });
+    connect(ui.cmdPreviousSteps, &QPushButton::clicked, this,
+            [this, previous] { ShowStepList(previous, session.PreviousStepTexts()); });
     connect(ui.cmdClear, &QPushButton::clicked, this, &frmTurnix::DiscardSolution);
     connect(ui.lblNorth, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(Edge::North); });
     connect(ui.lblWest, &NeighbourLabel::clicked, this, [this] { ShowNeighbour(Edge::West); });
@@ -187,11 +190,12 @@ void frmTurnix::DisplaySide() {
         button.setProperty("Tag", QString::number(colorIndex));
         SetButtonColor(button, SquareColor(colorIndex));
     }
-    ui.lblMain->setText(QString::fromStdString(shown.MainLabel()));
-    ui.lblNorth->setText(QString::fromStdString(shown.NorthLabel()));
-    ui.lblWest->setText(QString::fromStdString(shown.WestLabel()));
-    ui.lblEast->setText(QString::fromStdString(shown.EastLabel()));
-    ui.lblSouth->setText(QString::fromStdString(shown.SouthLabel()));
+    ui.lblMain->setText(CoreText(shown.MainLabel()));
+    ui.lblNorth->setText(CoreText(shown.NorthLabel()));
+    ui.lblWest->setText(CoreText(shown.WestLabel()));
+    ui.lblEast->setText(CoreText(shown.EastLabel()));
+    ui.lblSouth->setText(CoreText(shown.SouthLabel()));
+    DescribeGridSquares();
     ui.wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     view3d->ShowCube(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();

@@ -1,11 +1,15 @@
 #pragma once
 
+// CubeVocabulary.h is included rather than Edge declared: lupdate loses the
+// namespace after an opaque enum declaration.
+#include "CubeVocabulary.h"
 #include "MainActions.h"
 #include "MainControls.h"
 #include "appearance/ColorScheme.h"
 #include "appearance/ScreenColor.h"
 #include "clsCube.h"
 #include "editing/FaceletClipboard.h"
+#include "language/SquareWords.h"
 #include "layers/clsSolver.h"
 #include "platform/Platform.h"
 #include "platform/RecentFiles.h"
@@ -35,7 +39,6 @@ class frmInstructions;
 class OptimalSolveRun;
 struct OptimalResult;
 struct TurnedSide;
-enum class Edge : std::uint8_t;
 
 // The main window: shows one side of the cube, names its neighbours, and
 // carries every command. It owns the cube and the colour scheme for the
@@ -136,6 +139,12 @@ private:
     void StepBack();
     void EnterSolutionMode();
     void ShowStepList(const QString& strCaption, const QStringList& steps);
+
+    // Letters on the squares and the squares' names for screen readers
+    // (frmTurnixLetters.cpp).
+    void CreateLetterEntries();
+    void ChooseSideLetters();
+    void DescribeGridSquares();
     void ShowSessionState();
     void ShowNextTurn();
 
@@ -143,6 +152,10 @@ private:
     RecentFiles recentFiles{platform.settings};
 
     ColorScheme lngColors{DefaultScreenColors};
+    SquareLetters sideLetters{SquareLetters::None};
+    QAction* mnuViewShowSideLetters{};
+    QAction* mnuViewLettersOfSides{};
+    QAction* mnuViewLettersOfColours{};
     std::int16_t intCurrentSide{side::Front};
     clsCube cubMain;
     QString strInstallFolder;

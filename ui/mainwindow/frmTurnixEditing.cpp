@@ -21,7 +21,7 @@ namespace turnix {
 namespace {
 
 FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& strFileName) {
-    return {strTitle, strFileName, QStringLiteral("Cube File (*.cub)"), QStringLiteral("cub")};
+    return {strTitle, strFileName, frmTurnix::tr("Cube File (*.cub)"), QStringLiteral("cub")};
 }
 
 // Why a file named outside the open dialog, which checks the name itself,
@@ -123,7 +123,7 @@ void frmTurnix::NewConfiguration() {
 // are silent: the squares read so far keep their new values.
 void frmTurnix::OpenConfiguration() {
     const std::optional<QString> fileName = platform.fileDialogs.OpenFileName(
-        this, ConfigurationDialog(QStringLiteral("Open Configuration"), QString()));
+        this, ConfigurationDialog(tr("Open Configuration"), QString()));
     if (!fileName) {
         return;
     }
@@ -169,7 +169,7 @@ void frmTurnix::SaveConfiguration(const QString& strFileName,
         return;
     }
     const std::optional<QString> chosen = platform.fileDialogs.SaveFileName(
-        this, ConfigurationDialog(QStringLiteral("Save Configuration"), strFileName));
+        this, ConfigurationDialog(tr("Save Configuration"), strFileName));
     if (chosen) {
         const WriteResult written = WriteConfigurationFile(LocalPath(*chosen), cubMain);
         ReportSaveFailure(platform.messageBoxes, this, *chosen, written);

@@ -2,6 +2,7 @@
 #include "SolveMessages.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
+#include "language/CoreTexts.h"
 #include "platform/ApplicationTitle.h"
 #include "printing/StepLines.h"
 #include "session/SessionKeeper.h"
@@ -32,8 +33,8 @@ void frmTurnix::SolveWith(SolverKind kind, const std::vector<std::int16_t>* foun
     ShowSessionState();
     platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
                                       outcome == SolveOutcome::Invalid
-                                          ? QString::fromLatin1(InvalidCubeMessage)
-                                          : QString::fromLatin1(AlreadyCompleteMessage),
+                                          ? CoreText(InvalidCubeMessage)
+                                          : CoreText(AlreadyCompleteMessage),
                                       MessageIcon::Exclamation);
     ui.txtDummy->setFocus();
 }
@@ -98,9 +99,16 @@ void frmTurnix::StepBack() {
     }
 }
 
+// The window shows the steps in the user's language; a saved list is in
+// English, as every file the program writes.
 void frmTurnix::ShowStepList(const QString& strCaption, const QStringList& steps) {
+    QStringList english;
+    for (const QString& step : steps) {
+        english << session.EnglishStepText(step);
+    }
     frmSolutionSteps form(platform, this);
     form.SetSteps(steps.join(StepLineEnd));
+    form.SetFileSteps(english.join(StepLineEnd));
     form.setWindowTitle(strCaption);
     platform.modalRunner.Exec(form);
     // No button keeps a focus mark.

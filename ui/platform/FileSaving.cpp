@@ -2,9 +2,18 @@
 
 #include "platform/ApplicationTitle.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace turnix {
+
+namespace {
+
+struct FileSavingWords {
+    Q_DECLARE_TR_FUNCTIONS(turnix::FileSavingWords)
+};
+
+} // namespace
 
 std::filesystem::path LocalPath(const QString& fileName) {
     return std::filesystem::path(QFile::encodeName(fileName).toStdString());
@@ -18,7 +27,7 @@ void ReportSaveFailure(IMessageBoxes& messageBoxes, QWidget* parent, const QStri
     const QString reason = QString::fromLocal8Bit(*result.failure);
     messageBoxes.ShowMessage(
         parent, ApplicationTitle(),
-        QStringLiteral("The file could not be saved.\n\n%1: %2").arg(path, reason),
+        FileSavingWords::tr("The file could not be saved.\n\n%1: %2").arg(path, reason),
         MessageIcon::Exclamation);
 }
 

@@ -2,6 +2,7 @@
 
 #include "QtPrintSurface.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <utility>
@@ -9,6 +10,10 @@
 namespace turnix {
 
 namespace {
+
+struct PrintingWords {
+    Q_DECLARE_TR_FUNCTIONS(turnix::PrintingWords)
+};
 
 IPrinting::Job Unavailable(const QString& reason) {
     IPrinting::Job job;
@@ -33,8 +38,8 @@ IPrinting::Job QtPrinting::BeginDocument(QWidget* parent, const QString& strDocu
                                          const PageSetup& start) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!printer->isValid()) {
-        return Unavailable(QStringLiteral("No printer is installed, and no other output "
-                                          "can be used."));
+        return Unavailable(PrintingWords::tr("No printer is installed, and no other output "
+                                             "can be used."));
     }
     printer->setDocName(strDocumentName);
     auto surface = std::make_unique<QtPrintSurface>(std::move(printer));
@@ -46,7 +51,7 @@ IPrinting::Job QtPrinting::BeginDocument(QWidget* parent, const QString& strDocu
         return {};
     }
     if (!surface->Printer().isValid()) {
-        return Unavailable(QStringLiteral("The chosen printer cannot be used."));
+        return Unavailable(PrintingWords::tr("The chosen printer cannot be used."));
     }
 
     Job job;

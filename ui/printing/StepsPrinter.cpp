@@ -2,11 +2,16 @@
 
 #include "StepLines.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace turnix {
 
 namespace {
+
+struct StepsPrinterWords {
+    Q_DECLARE_TR_FUNCTIONS(turnix::StepsPrinterWords)
+};
 
 constexpr int ListPointSize = 10;
 constexpr int TitlePointSize = 12;
@@ -43,7 +48,7 @@ private:
 } // namespace
 
 void PrintPageHeader(IPrintSurface& surface, const QString& title, std::int16_t page) {
-    const QString pageText = QStringLiteral("Page %1").arg(page);
+    const QString pageText = StepsPrinterWords::tr("Page %1").arg(page);
     const bool bold = surface.FontBold();
     const int size = surface.FontSize();
 

@@ -27,14 +27,14 @@ CameraSource::~CameraSource() {
 bool CameraSource::Start() {
     const QCameraDevice device = QMediaDevices::defaultVideoInput();
     if (device.isNull()) {
-        problem = QStringLiteral("No camera was found. Connect a webcam, or read the cube from "
-                                 "six photos instead (File ▸ Read Cube from Photos…).");
+        problem = tr("No camera was found. Connect a webcam, or read the cube from "
+                     "six photos instead (File ▸ Read Cube from Photos…).");
         return false;
     }
     camera = new QCamera(device, this);
     if (!camera->isAvailable()) {
-        problem = QStringLiteral("The camera cannot be used: Qt Multimedia has no camera back-end "
-                                 "on this system (on Debian, install gstreamer1.0-plugins-good).");
+        problem = tr("The camera cannot be used: Qt Multimedia has no camera back-end "
+                     "on this system (on Debian, install gstreamer1.0-plugins-good).");
         camera->deleteLater();
         camera = nullptr;
         return false;
@@ -46,7 +46,7 @@ bool CameraSource::Start() {
     ChooseSmallFormat();
     connect(sink, &QVideoSink::videoFrameChanged, this, &CameraSource::DeliverFrame);
     connect(camera, &QCamera::errorOccurred, this, [this](QCamera::Error, const QString& text) {
-        problem = QStringLiteral("The camera stopped: %1").arg(text);
+        problem = tr("The camera stopped: %1").arg(text);
         emit failed(problem);
     });
     camera->start();

@@ -60,7 +60,7 @@ void CameraView::paintEvent(QPaintEvent* /*event*/) {
     const QRectF picture = PictureRect();
     if (picture.isEmpty()) {
         painter.setPen(Qt::white);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Starting the camera…"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("Starting the camera…"));
         return;
     }
     painter.drawImage(picture, frame);

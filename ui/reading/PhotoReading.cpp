@@ -1,18 +1,31 @@
 #include "PhotoReading.h"
 
 #include "SidePhoto.h"
+#include "language/CoreTexts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <future>
 
 namespace turnix {
 
+namespace {
+
+struct PhotoReadingWords {
+    Q_DECLARE_TR_FUNCTIONS(turnix::PhotoReadingWords)
+};
+
+} // namespace
+
 PhotoOutcome ReadPhotos(const QStringList& files) {
     if (files.size() != PhotoCount) {
         return {std::nullopt,
-                {QStringLiteral("Choose six photos, one of each side of the cube; %1 %2 chosen.")
-                     .arg(files.size())
-                     .arg(files.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"))}};
+                {files.size() == 1
+                     ? PhotoReadingWords::tr(
+                           "Choose six photos, one of each side of the cube; 1 was chosen.")
+                     : PhotoReadingWords::tr(
+                           "Choose six photos, one of each side of the cube; %1 were chosen.")
+                           .arg(files.size())}};
     }
     std::vector<std::future<std::variant<vision::SideReading, vision::PhotoError>>> readings;
     for (const QString& file : files) {
@@ -27,7 +40,8 @@ PhotoOutcome ReadPhotos(const QStringList& files) {
         if (const auto* side = std::get_if<vision::SideReading>(&read)) {
             sides.push_back(*side);
         } else {
-            problems << QString::fromStdString(std::get<vision::PhotoError>(read).message);
+            problems << CoreReason(
+                QString::fromStdString(std::get<vision::PhotoError>(read).message));
         }
     }
     if (!problems.isEmpty()) {
@@ -41,8 +55,9 @@ PhotoOutcome AssembleSides(const std::vector<vision::SideReading>& sides) {
     if (auto* reading = std::get_if<vision::CubeReading>(&assembled)) {
         return {std::move(*reading), {}};
     }
-    return {std::nullopt,
-            {QString::fromStdString(std::get<vision::AssemblyError>(assembled).message)}};
+    return {
+        std::nullopt,
+        {CoreReason(QString::fromStdString(std::get<vision::AssemblyError>(assembled).message))}};
 }
 
 } // namespace turnix

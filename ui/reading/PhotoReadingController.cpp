@@ -57,9 +57,9 @@ PhotoReadingController::PhotoReadingController(Platform services, QWidget& mainW
 }
 
 void PhotoReadingController::AddEntries(QMenu& file, QAction* before) {
-    mnuFileReadPhotos = new QAction(QStringLiteral("Read Cube from &Photos…"), &file);
+    mnuFileReadPhotos = new QAction(tr("Read Cube from &Photos…"), &file);
     mnuFileReadPhotos->setObjectName(QStringLiteral("mnuFileReadPhotos"));
-    mnuFileScanCamera = new QAction(QStringLiteral("Scan with &Camera…"), &file);
+    mnuFileScanCamera = new QAction(tr("Scan with &Camera…"), &file);
     mnuFileScanCamera->setObjectName(QStringLiteral("mnuFileScanCamera"));
     file.insertSeparator(before)->setObjectName(QStringLiteral("mnuFileSeparatorReading"));
     file.insertActions(before, {mnuFileReadPhotos, mnuFileScanCamera});
@@ -88,8 +88,8 @@ bool PhotoReadingController::eventFilter(QObject* watched, QEvent* event) {
 
 void PhotoReadingController::ChooseFiles() {
     const QStringList files = platform.fileDialogs.OpenFileNames(
-        &window, {QStringLiteral("Read Cube from Photos"), QString(),
-                  QStringLiteral("Photos (*.jpg *.jpeg *.png *.bmp *.webp)"), QString()});
+        &window, {tr("Read Cube from Photos"), QString(),
+                  tr("Photos (*.jpg *.jpeg *.png *.bmp *.webp)"), QString()});
     if (!files.isEmpty()) {
         ReadFiles(files);
     }
@@ -152,11 +152,10 @@ void PhotoReadingController::ShowProblems(const QStringList& problems) {
     for (const QString& problem : problems) {
         sentences << WithFullStop(problem);
     }
-    platform.messageBoxes.ShowMessage(
-        &window, ApplicationTitle(),
-        QStringLiteral("The cube could not be read from the photos.\n\n") +
-            sentences.join(QLatin1Char('\n')),
-        MessageIcon::Exclamation);
+    platform.messageBoxes.ShowMessage(&window, ApplicationTitle(),
+                                      tr("The cube could not be read from the photos.\n\n") +
+                                          sentences.join(QLatin1Char('\n')),
+                                      MessageIcon::Exclamation);
     emit dismissed();
 }
 

@@ -37,11 +37,11 @@ frmChooseReading::frmChooseReading(const std::vector<CubeColorValues>& cubes,
                                    const ColorScheme& scheme, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmChooseReading"));
-    setWindowTitle(QStringLiteral("Choose the Cube"));
-    auto* text = new QLabel(
-        QStringLiteral("More than one cube fits the photos. Choose the one that matches your "
-                       "cube: its squares that differ from the first are marked."),
-        this);
+    setWindowTitle(tr("Choose the Cube"));
+    auto* text =
+        new QLabel(tr("More than one cube fits the photos. Choose the one that matches your "
+                      "cube: its squares that differ from the first are marked."),
+                   this);
     text->setWordWrap(true);
 
     auto* grid = new QGridLayout;
@@ -54,9 +54,8 @@ frmChooseReading::frmChooseReading(const std::vector<CubeColorValues>& cubes,
         net->setFocusPolicy(Qt::NoFocus);
         net->ShowCube(cubes[k], scheme, -1, {});
         net->SetDoubtfulSquares(Differences(cubes[k], cubes.front()));
-        auto* choice = new QRadioButton(n == 0 ? QStringLiteral("Cube &1 (likeliest)")
-                                               : QStringLiteral("Cube &%1").arg(n + 1),
-                                        this);
+        auto* choice =
+            new QRadioButton(n == 0 ? tr("Cube &1 (likeliest)") : tr("Cube &%1").arg(n + 1), this);
         choice->setObjectName(QStringLiteral("optChoice%1").arg(n));
         choices->addButton(choice, n);
         connect(net, &CubeNet::sideChosen, choice, [choice] { choice->setChecked(true); });

@@ -40,20 +40,20 @@ frmScanCamera::frmScanCamera(CaptureSource* captureSource, Clock frameClock, QWi
     : QDialog(parent), source(captureSource),
       clock(frameClock ? std::move(frameClock) : SteadyNow) {
     setObjectName(QStringLiteral("frmScanCamera"));
-    setWindowTitle(QStringLiteral("Scan with Camera"));
+    setWindowTitle(tr("Scan with Camera"));
     source->setParent(this);
 
     view = new CameraView(this);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picHoldCube"));
     picture->setPixmap(HoldCubePicture(8 * fontMetrics().height(), palette()));
-    picture->setAccessibleName(QStringLiteral("How to hold the cube"));
-    auto* howTo = new QLabel(
-        QStringLiteral("Hold one side of the cube square to the camera, filling about a third of "
-                       "the picture, and keep it still until its grid turns green. Then turn the "
-                       "cube to show the next side. The sides may come in any order and any way "
-                       "up; the first becomes the front, its top edge the top."),
-        this);
+    picture->setAccessibleName(tr("How to hold the cube"));
+    auto* howTo =
+        new QLabel(tr("Hold one side of the cube square to the camera, filling about a third of "
+                      "the picture, and keep it still until its grid turns green. Then turn the "
+                      "cube to show the next side. The sides may come in any order and any way "
+                      "up; the first becomes the front, its top edge the top."),
+                   this);
     howTo->setObjectName(QStringLiteral("lblHowTo"));
     howTo->setWordWrap(true);
     auto* help = new QVBoxLayout;
@@ -66,12 +66,12 @@ frmScanCamera::frmScanCamera(CaptureSource* captureSource, Clock frameClock, QWi
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
 
-    cmdStartOver = new QPushButton(QStringLiteral("&Start Over"), this);
+    cmdStartOver = new QPushButton(tr("&Start Over"), this);
     cmdStartOver->setObjectName(QStringLiteral("cmdStartOver"));
-    cmdUseCube = new QPushButton(QStringLiteral("&Use This Cube"), this);
+    cmdUseCube = new QPushButton(tr("&Use This Cube"), this);
     cmdUseCube->setObjectName(QStringLiteral("cmdUseCube"));
     cmdUseCube->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdStartOver, &QPushButton::clicked, this, &frmScanCamera::StartOver);
     connect(cmdUseCube, &QPushButton::clicked, this, &frmScanCamera::UseCube);
@@ -139,10 +139,10 @@ void frmScanCamera::ShowProgress(SideCollector::Event event) {
     sides->ShowSides(collector.Sides());
     cmdUseCube->setEnabled(collector.Complete());
     QString status = taken == SideCollector::SideCount
-                         ? QStringLiteral("All six sides taken. Choose Use This Cube.")
-                         : QStringLiteral("%1 of 6 sides taken.").arg(taken);
+                         ? tr("All six sides taken. Choose Use This Cube.")
+                         : tr("%1 of 6 sides taken.").arg(taken);
     if (event == SideCollector::Event::AlreadyTaken) {
-        status += QStringLiteral(" That side was taken already: show another.");
+        status += tr(" That side was taken already: show another.");
     }
     lblStatus->setText(status);
 }
@@ -157,7 +157,7 @@ void frmScanCamera::UseCube() {
     PhotoOutcome outcome = AssembleSides(collector.Sides());
     if (!outcome.reading) {
         lblStatus->setText(AsSentence(outcome.problems.join(QLatin1Char(' '))) +
-                           QStringLiteral(" Choose Start Over and show the sides again."));
+                           tr(" Choose Start Over and show the sides again."));
         return;
     }
     reading = std::move(outcome.reading);

@@ -24,14 +24,14 @@ EditHistory::~EditHistory() {
 }
 
 QAction* EditHistory::CreateUndoAction(QObject* parent) const {
-    QAction* undo = stack->createUndoAction(parent, QStringLiteral("&Undo"));
+    QAction* undo = stack->createUndoAction(parent, tr("&Undo"));
     undo->setObjectName(QStringLiteral("mnuEditUndo"));
     undo->setShortcuts(QKeySequence::Undo);
     return undo;
 }
 
 QAction* EditHistory::CreateRedoAction(QObject* parent) const {
-    QAction* redo = stack->createRedoAction(parent, QStringLiteral("&Redo"));
+    QAction* redo = stack->createRedoAction(parent, tr("&Redo"));
     redo->setObjectName(QStringLiteral("mnuEditRedo"));
     redo->setShortcuts(QKeySequence::Redo);
     return redo;

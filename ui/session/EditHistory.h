@@ -2,6 +2,7 @@
 
 #include "editing/CubeEdit.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -17,6 +18,8 @@ namespace turnix {
 // redo hand one or the other back through restore. The squares of one paint
 // stroke make one step, and an edit that left the cube as it was makes none.
 class EditHistory {
+    Q_DECLARE_TR_FUNCTIONS(turnix::EditHistory)
+
 public:
     using Restore = CubeEdit::Restore;
 

@@ -1,6 +1,7 @@
 #include "SolutionSession.h"
 
 #include "fewest/FewestTurns.h"
+#include "language/CoreTexts.h"
 
 #include <algorithm>
 
@@ -8,8 +9,9 @@ namespace turnix {
 
 namespace {
 
+// Shown in the user's language; files get the core's English.
 QString SessionText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return CoreText(text);
 }
 
 bool EverySideOneColour(const clsCube& cube) {
@@ -163,6 +165,16 @@ bool SolutionSession::Restore(const SessionSolution& kept, const clsCube& cube) 
 
 QString SolutionSession::StepText(std::int16_t code) const {
     return strStepText.at(static_cast<std::size_t>(code));
+}
+
+QString SolutionSession::EnglishStepText(const QString& shown) const {
+    for (std::size_t code = 0; code < strStepText.size(); ++code) {
+        if (strStepText.at(code) == shown) {
+            const std::string_view english = StepDescriptions.at(code);
+            return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
+        }
+    }
+    return shown;
 }
 
 QString SolutionSession::LastStepText() const {

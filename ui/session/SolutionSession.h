@@ -81,6 +81,8 @@ public:
     [[nodiscard]] QString StepText(std::int16_t code) const;
     // The words of the step just made; empty before the first.
     [[nodiscard]] QString LastStepText() const;
+    // A step text as shown, in English, as files are written.
+    [[nodiscard]] QString EnglishStepText(const QString& shown) const;
     [[nodiscard]] QStringList PreviousStepTexts() const;
     [[nodiscard]] QStringList RemainingStepTexts() const;
     [[nodiscard]] SolutionProgress Progress() const;

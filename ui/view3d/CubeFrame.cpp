@@ -75,7 +75,7 @@ void DrawBehindCaption(QPainter& painter, const Viewport& behind, const QColor& 
     const QRectF room(behind.centre.x() - 2 * behind.radius,
                       behind.centre.y() - behind.radius - height, 4 * behind.radius, height);
     painter.drawText(room, Qt::AlignHCenter | Qt::AlignBottom,
-                     QCoreApplication::translate("CubeFrame", "from behind"));
+                     QCoreApplication::translate("turnix::CubeFrame", "from behind"));
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "Camera.h"
 #include "CubeScene.h"
-#include "diagnosis/Diagnosis.h"
 #include "StickerLetters.h"
 #include "appearance/ScreenColor.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <QColor>
 #include <QRectF>

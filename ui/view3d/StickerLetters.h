@@ -1,7 +1,7 @@
 #pragma once
 
-#include "diagnosis/Diagnosis.h"
 #include "appearance/ScreenColor.h"
+#include "diagnosis/Diagnosis.h"
 
 #include <QString>
 #include <array>

@@ -1,10 +1,10 @@
 #include "View3DController.h"
 
 #include "CubeView3D.h"
-#include "diagnosis/Diagnosis.h"
 #include "View3DPanel.h"
 #include "appearance/TurnixPictures.h"
 #include "clsCube.h"
+#include "diagnosis/Diagnosis.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -39,10 +39,14 @@ struct SpeedMenuEntry {
 };
 
 constexpr std::array<SpeedMenuEntry, 4> SpeedMenuEntries{{
-    {TurnSpeed::Slow, "&Slow", "mnuViewTurnSpeedSlow"},
-    {TurnSpeed::Normal, "&Normal", "mnuViewTurnSpeedNormal"},
-    {TurnSpeed::Fast, "&Fast", "mnuViewTurnSpeedFast"},
-    {TurnSpeed::NoAnimation, "No &Animation", "mnuViewTurnSpeedNoAnimation"},
+    {TurnSpeed::Slow, QT_TRANSLATE_NOOP("turnix::View3DController", "&Slow"),
+     "mnuViewTurnSpeedSlow"},
+    {TurnSpeed::Normal, QT_TRANSLATE_NOOP("turnix::View3DController", "&Normal"),
+     "mnuViewTurnSpeedNormal"},
+    {TurnSpeed::Fast, QT_TRANSLATE_NOOP("turnix::View3DController", "&Fast"),
+     "mnuViewTurnSpeedFast"},
+    {TurnSpeed::NoAnimation, QT_TRANSLATE_NOOP("turnix::View3DController", "No &Animation"),
+     "mnuViewTurnSpeedNoAnimation"},
 }};
 
 // Qt 6.4 cannot ask the desktop; GTK's own setting, which desktops on Linux

@@ -4,6 +4,7 @@
 #include "appearance/CubeColorNames.h"
 #include "appearance/TurnHint.h"
 #include "clsCube.h"
+#include "language/CoreTexts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -22,7 +23,7 @@ std::optional<QString> CentreColorName(const CubeColorValues& colors, std::int16
     if (!name) {
         return std::nullopt;
     }
-    return QString::fromUtf8(name->data(), static_cast<qsizetype>(name->size())).toLower();
+    return CoreText(*name).toLower();
 }
 
 QLabel* PanelLine(const QString& name, QWidget* parent) {
@@ -51,10 +52,9 @@ QString FacingAwayNote(std::int16_t code) {
         return {};
     }
     const clsCube cube;
-    const QString sideName = QString::fromStdString(cube.Side(turn->side).MainLabel()).toLower();
-    const std::string_view sense = SenseWords(turn->sense);
+    const QString sideName = CoreText(cube.Side(turn->side).MainLabel()).toLower();
     return View3DPanel::tr("Turn the %1 %2 (it faces away: see the view from behind)")
-        .arg(sideName, QString::fromUtf8(sense.data(), static_cast<qsizetype>(sense.size())));
+        .arg(sideName, CoreText(SenseWords(turn->sense)));
 }
 
 View3DPanel::View3DPanel(QWidget* parent) : QWidget(parent) {

@@ -1,6 +1,7 @@
 #include "ColorPalette.h"
 
 #include "appearance/FocusMark.h"
+#include "language/SquareWords.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -25,8 +26,8 @@ constexpr QSize SmallestSwatch{22, 20};
 
 // Over the selection mark too: the digit sits on a plate of the swatch's
 // own colour, in black or white, whichever reads on it.
-void DrawDigit(QPainter& painter, const QRect& swatch, int digit, const QColor& color) {
-    const QString text = QString::number(digit);
+// The key's digit, and the colour's letter when letters are shown.
+void DrawKeyText(QPainter& painter, const QRect& swatch, const QString& text, const QColor& color) {
     const QFontMetrics metrics = painter.fontMetrics();
     QRect plate(QPoint(), QSize(metrics.horizontalAdvance(text) + 4, metrics.height()));
     plate.moveCenter(swatch.center());
@@ -46,6 +47,25 @@ ColorPalette::ColorPalette(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     AddKeys();
+    InstallPaintedItemsAccessibility();
+}
+
+QRect ColorPalette::AccessibleItemRect(int item) const {
+    return SwatchRect(static_cast<std::int16_t>(item));
+}
+
+QString ColorPalette::AccessibleItemName(int item) const {
+    const auto index = static_cast<std::int16_t>(item);
+    const QString name = tr("Colour %1: %2").arg(item + 1).arg(ColourWords(index, colors));
+    return index == selected ? tr("%1, selected").arg(name) : name;
+}
+
+QString ColorPalette::AccessibleItemDescription(int item) const {
+    return tr("Key %1 paints with this colour").arg(item + 1);
+}
+
+QAccessible::Role ColorPalette::AccessibleItemRole() const {
+    return QAccessible::RadioButton;
 }
 
 // Window-wide, so that a colour can be chosen wherever the focus rests.
@@ -63,6 +83,13 @@ void ColorPalette::AddKeys() {
 void ColorPalette::SetScheme(const ColorScheme& scheme) {
     if (scheme != colors) {
         colors = scheme;
+        update();
+    }
+}
+
+void ColorPalette::SetLetters(const std::array<QString, ColorCount>& newLetters) {
+    if (newLetters != letters) {
+        letters = newLetters;
         update();
     }
 }
@@ -107,7 +134,11 @@ void ColorPalette::paintEvent(QPaintEvent* /*event*/) {
         if (i == selected) {
             DrawFocusMark(painter, swatch);
         }
-        DrawDigit(painter, swatch, i + 1, color);
+        const QString& letter = letters.at(SlotOf(i));
+        DrawKeyText(painter, swatch,
+                    letter.isEmpty() ? QString::number(i + 1)
+                                     : QStringLiteral("%1 %2").arg(i + 1).arg(letter),
+                    color);
     }
     // The style's own focus frame is a faint dotted line in some styles.
     if (hasFocus()) {

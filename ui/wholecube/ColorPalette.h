@@ -1,8 +1,11 @@
 #pragma once
 
+#include "accessibility/PaintedItems.h"
 #include "appearance/ScreenColor.h"
 
+#include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 
 namespace turnix {
@@ -12,7 +15,7 @@ namespace turnix {
 // any colour. A click selects a colour, and so do the keys 1 to 6 anywhere
 // in the window that holds the palette; with the keyboard focus (which only
 // the keyboard gives), the arrow keys move the selection.
-class ColorPalette : public QWidget {
+class ColorPalette : public QWidget, public PaintedItems {
     Q_OBJECT
 
 public:
@@ -23,10 +26,18 @@ public:
     [[nodiscard]] std::int16_t SelectedColor() const noexcept { return selected; }
     // Ignores an index outside 0..5.
     void SelectColor(std::int16_t colorIndex);
+    // Each colour's letter, shown beside its key, as the squares show it.
+    void SetLetters(const std::array<QString, ColorCount>& newLetters);
     [[nodiscard]] QRect SwatchRect(std::int16_t colorIndex) const;
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
+
+    [[nodiscard]] int AccessibleItemCount() const override { return ColorCount; }
+    [[nodiscard]] QRect AccessibleItemRect(int item) const override;
+    [[nodiscard]] QString AccessibleItemName(int item) const override;
+    [[nodiscard]] QString AccessibleItemDescription(int item) const override;
+    [[nodiscard]] QAccessible::Role AccessibleItemRole() const override;
 
 signals:
     void colorSelected(std::int16_t colorIndex);
@@ -40,6 +51,7 @@ private:
     void AddKeys();
 
     ColorScheme colors{DefaultScreenColors};
+    std::array<QString, ColorCount> letters;
     std::int16_t selected{0};
 };
 

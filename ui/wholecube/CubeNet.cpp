@@ -1,8 +1,10 @@
 #include "CubeNet.h"
 
 #include "appearance/FocusMark.h"
+#include "appearance/SquareLetterPainter.h"
 #include "appearance/TurnArrows.h"
 #include "diagnosis/FindingText.h"
+#include "language/CoreTexts.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -68,6 +70,7 @@ CubeNet::CubeNet(QWidget* parent) : QWidget(parent) {
     }
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
+    InstallPaintedItemsAccessibility();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -78,6 +81,42 @@ void CubeNet::ShowCube(const CubeColorValues& cubeColors, const ColorScheme& sch
     shown = shownSide;
     marked = std::move(markedSquares);
     update();
+}
+
+void CubeNet::SetLetters(SquareLetters kind) {
+    if (kind != letters) {
+        letters = kind;
+        update();
+    }
+}
+
+// Items are the 54 squares, side by side, each side's nine in order.
+int CubeNet::AccessibleItemCount() const {
+    return side::Count * clsSide::SquareCount;
+}
+
+namespace {
+SquareAt NetItemSquare(int item) {
+    return {static_cast<std::int16_t>(item / clsSide::SquareCount),
+            static_cast<std::int16_t>(item % clsSide::SquareCount)};
+}
+} // namespace
+
+QRect CubeNet::AccessibleItemRect(int item) const {
+    return Geometry().SquareRect(NetItemSquare(item));
+}
+
+QString CubeNet::AccessibleItemName(int item) const {
+    const SquareAt at = NetItemSquare(item);
+    return SquareAccessibleName(at, ColorIndexAt(at), screenColors);
+}
+
+QString CubeNet::AccessibleItemDescription(int item) const {
+    return SquareAccessibleDescription(ColorIndexAt(NetItemSquare(item)));
+}
+
+QAccessible::Role CubeNet::AccessibleItemRole() const {
+    return QAccessible::Cell;
 }
 
 void CubeNet::SetNextTurn(std::optional<std::int16_t> code) {
@@ -123,9 +162,7 @@ QSize CubeNet::sizeHint() const {
 QSize CubeNet::minimumSizeHint() const {
     int widest = 0;
     for (std::int16_t s = 0; s < side::Count; ++s) {
-        widest =
-            std::max(widest, fontMetrics().horizontalAdvance(QString::fromUtf8(
-                                 SideName(s).data(), static_cast<qsizetype>(SideName(s).size()))));
+        widest = std::max(widest, fontMetrics().horizontalAdvance(SideWord(s)));
     }
     return NetGeometry::AreaFor((widest + 2) / 3 + 1, LabelHeight());
 }
@@ -166,15 +203,16 @@ void CubeNet::DrawSide(QPainter& painter, const NetGeometry& net, std::int16_t s
     font.setBold(side == shown);
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::Link));
-    const std::string_view name = SideName(side);
-    painter.drawText(net.LabelRect(side), Qt::AlignCenter,
-                     QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    painter.drawText(net.LabelRect(side), Qt::AlignCenter, SideWord(side));
 
     const QRect block = net.SideRect(side);
     painter.fillRect(block, SideBacking);
     for (std::int16_t q = 0; q < clsSide::SquareCount; ++q) {
         const SquareAt at{side, q};
         painter.fillRect(net.SquareRect(at).adjusted(1, 1, -1, -1), SquareColor(at));
+        DrawSquareLetter(painter, net.SquareRect(at),
+                         SquareLetter(letters, ColorIndexAt(at), colors, screenColors),
+                         SquareColor(at));
     }
     if (side == shown) {
         const int d = OutlineWidth;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "NetGeometry.h"
+#include "accessibility/PaintedItems.h"
 #include "appearance/ScreenColor.h"
 #include "appearance/TurnHint.h"
 #include "diagnosis/Diagnosis.h"
+#include "language/SquareWords.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -22,7 +24,8 @@ namespace turnix {
 // or on a square while not paintable, chooses that side. With the keyboard
 // focus (which only the keyboard gives), the arrow keys move a cursor across
 // the net, Space acts as a click on its square and Enter chooses its side.
-class CubeNet : public QWidget {
+// Screen readers find each square by its side, place and colour.
+class CubeNet : public QWidget, public PaintedItems {
     Q_OBJECT
 
 public:
@@ -39,6 +42,8 @@ public:
     // The step code that comes next; nothing, or a code that turns no
     // side, draws no arrow.
     void SetNextTurn(std::optional<std::int16_t> code);
+    void SetLetters(SquareLetters kind);
+    [[nodiscard]] SquareLetters Letters() const noexcept { return letters; }
 
     [[nodiscard]] std::int16_t ColorIndexAt(SquareAt at) const;
     [[nodiscard]] std::int16_t ShownSide() const noexcept { return shown; }
@@ -49,6 +54,12 @@ public:
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
+
+    [[nodiscard]] int AccessibleItemCount() const override;
+    [[nodiscard]] QRect AccessibleItemRect(int item) const override;
+    [[nodiscard]] QString AccessibleItemName(int item) const override;
+    [[nodiscard]] QString AccessibleItemDescription(int item) const override;
+    [[nodiscard]] QAccessible::Role AccessibleItemRole() const override;
 
 signals:
     void sideChosen(std::int16_t side);
@@ -79,6 +90,7 @@ private:
     std::vector<SquareAt> doubtful;
     std::optional<TurnHint> nextTurn;
     bool canPaint{true};
+    SquareLetters letters{SquareLetters::None};
     SquareAt cursor{side::Front, 4};
     // A stroke in progress: where the pointer was, and the square painted
     // last, which a drag does not paint again until it leaves it.

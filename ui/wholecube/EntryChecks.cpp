@@ -2,6 +2,8 @@
 
 #include "appearance/CubeColorNames.h"
 #include "diagnosis/FindingText.h"
+#include "language/CoreTexts.h"
+#include "language/FindingWords.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,10 +20,6 @@ namespace turnix {
 namespace {
 
 constexpr int DoubtColumns = 2;
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QIcon SwatchIcon(const QColor& color, int size) {
     QPixmap pixmap(size, size);
@@ -46,15 +44,21 @@ void ClearLayout(QLayout& layout) {
 } // namespace
 
 QString SquarePlace(std::int16_t square) {
-    constexpr std::array<const char*, 9> Places{"top left",    "top",    "top right",
-                                                "left",        "centre", "right",
-                                                "bottom left", "bottom", "bottom right"};
-    return QString::fromLatin1(Places.at(static_cast<std::size_t>(square)));
+    constexpr std::array<const char*, 9> Places{
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "top left"),
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "top"),
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "top right"),
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "left"),
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "centre"),
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "right"),
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "bottom left"),
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "bottom"),
+        QT_TRANSLATE_NOOP("turnix::EntryChecks", "bottom right")};
+    return EntryChecks::tr(Places.at(static_cast<std::size_t>(square)));
 }
 
 QString SquareWords(SquareAt at) {
-    return QStringLiteral("%1 side, %2 square")
-        .arg(FromView(SideName(at.side)), SquarePlace(at.square));
+    return EntryChecks::tr("%1 side, %2 square").arg(SideWord(at.side), SquarePlace(at.square));
 }
 
 EntryChecks::EntryChecks(QWidget* parent) : QWidget(parent) {
@@ -80,12 +84,12 @@ void EntryChecks::ShowTurnedSides(const std::vector<TurnedSide>& turned) {
     ClearLayout(*turnedRows);
     for (const TurnedSide& side : turned) {
         auto* row = new QHBoxLayout;
-        auto* sentence = new QLabel(QString::fromStdString(TurnedSideSentence(side)), this);
+        auto* sentence = new QLabel(TurnedSideWords(side), this);
         sentence->setWordWrap(true);
-        auto* button = new QPushButton(QStringLiteral("Turn It Back"), this);
+        auto* button = new QPushButton(tr("Turn It Back"), this);
         button->setObjectName(QStringLiteral("cmdTurnBack%1").arg(side.side));
-        button->setAccessibleName(QStringLiteral("Turn the %1 side's outer squares back")
-                                      .arg(FromView(SideName(side.side))));
+        button->setAccessibleName(
+            tr("Turn the %1 side's outer squares back").arg(SideWord(side.side)));
         button->setEnabled(canEdit);
         connect(button, &QPushButton::clicked, this,
                 [this, side] { emit turnBackRequested(side); });
@@ -122,8 +126,8 @@ void EntryChecks::RebuildDoubtButtons() {
     ClearLayout(*doubtButtons);
     lblDoubts->setText(
         doubts.size() == 1
-            ? QStringLiteral("1 square to check; it wears a ? in the net:")
-            : QStringLiteral("%1 squares to check; each wears a ? in the net:").arg(doubts.size()));
+            ? tr("1 square to check; it wears a ? in the net:")
+            : tr("%1 squares to check; each wears a ? in the net:").arg(doubts.size()));
     const int iconSize = fontMetrics().height();
     for (std::size_t k = 0; k < doubts.size(); ++k) {
         const SquareDoubt& doubt = doubts[k];
@@ -131,15 +135,15 @@ void EntryChecks::RebuildDoubtButtons() {
                                      .at(static_cast<std::size_t>(doubt.at.square));
         const std::int16_t other = Alternative(doubt, now);
         const ScreenColor otherColor = scheme.at(SlotOf(other));
-        const QString colorName = FromView(CubeColorName(otherColor).value_or("the other colour"));
+        const auto otherName = CubeColorName(otherColor);
+        const QString colorName = otherName ? CoreText(*otherName) : tr("the other colour");
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("cmdDoubt%1").arg(k));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setText(QStringLiteral("%1, %2").arg(FromView(SideName(doubt.at.side)),
-                                                     SquarePlace(doubt.at.square)));
+        button->setText(
+            QStringLiteral("%1, %2").arg(SideWord(doubt.at.side), SquarePlace(doubt.at.square)));
         button->setIcon(SwatchIcon(ToQColor(otherColor), iconSize));
-        button->setToolTip(
-            QStringLiteral("Make the %1 %2").arg(SquareWords(doubt.at), colorName.toLower()));
+        button->setToolTip(tr("Make the %1 %2").arg(SquareWords(doubt.at), colorName.toLower()));
         button->setAccessibleName(button->toolTip());
         button->setEnabled(canEdit);
         const SquareAt at = doubt.at;

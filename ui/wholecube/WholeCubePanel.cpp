@@ -4,7 +4,9 @@
 #include "CubeNet.h"
 #include "appearance/CubeColorNames.h"
 #include "diagnosis/FindingText.h"
+#include "language/FindingWords.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScrollArea>
 #include <QStringList>
@@ -18,11 +20,7 @@ namespace {
 constexpr int FindingLines = 5;
 
 QString DiagnosisText(const std::vector<Finding>& findings, const ColorNames& names) {
-    QStringList lines;
-    for (const std::string& sentence : DiagnosisSentences(findings, names)) {
-        lines << QString::fromStdString(sentence);
-    }
-    return lines.join(QLatin1Char('\n'));
+    return DiagnosisWords(findings, names).join(QLatin1Char('\n'));
 }
 
 // Wrapped sentences that scroll when there are many, so that the net keeps
@@ -68,9 +66,24 @@ void WholeCubePanel::Refresh(const clsCube& cube, std::int16_t shownSide,
     const std::vector<Finding> findings = Diagnose(colors);
     palette->SetScheme(scheme);
     net->ShowCube(colors, scheme, shownSide, SquaresToMark(findings));
-    lblDiagnosis->setText(DiagnosisText(findings, CentreColorNames(colors, scheme)));
+    std::array<QString, ColorCount> letters;
+    for (std::int16_t c = 0; c < ColorCount; ++c) {
+        letters.at(SlotOf(c)) = SquareLetter(net->Letters(), c, colors, scheme);
+    }
+    palette->SetLetters(letters);
+    ShowDiagnosis(DiagnosisText(findings, CentreColorNames(colors, scheme)));
     checks->ShowTurnedSides(findings.empty() ? std::vector<TurnedSide>() : TurnedSides(colors));
     checks->ShowCube(colors, scheme);
+}
+
+// A screen reader hears the findings whenever they change.
+void WholeCubePanel::ShowDiagnosis(const QString& text) {
+    if (text == lblDiagnosis->text()) {
+        return;
+    }
+    lblDiagnosis->setText(text);
+    QAccessibleEvent changed(lblDiagnosis, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void WholeCubePanel::SetDoubts(std::vector<SquareDoubt> doubts) {

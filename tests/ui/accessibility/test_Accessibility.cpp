@@ -1,0 +1,123 @@
+#include "WindowTestSupport.h"
+#include "mainwindow/ColorSquare.h"
+#include "wholecube/ColorPalette.h"
+#include "wholecube/CubeNet.h"
+#include "wholecube/WholeCubePanel.h"
+
+#include <QAccessible>
+#include <QtTest>
+
+using namespace turnix;
+using namespace turnix::test;
+
+namespace {
+
+const QStringList Sides{"Top", "Bottom", "Front", "Back", "Left", "Right"};
+const QStringList Places{"top left", "top",         "top right", "left",        "centre",
+                         "right",    "bottom left", "bottom",    "bottom right"};
+// The default scheme's colours, by colour index.
+const QStringList Colours{"blue", "white", "orange", "red", "green", "yellow"};
+
+QString Spoken(std::int16_t s, std::int16_t q, const clsCube& cube) {
+    return QString("%1 side, %2 square: %3")
+        .arg(Sides.at(s), Places.at(q), Colours.at(cube.Side(s).Square(q)->ColorIndex()));
+}
+
+QString Name(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface != nullptr ? iface->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every side in turn on a scrambled cube: the nine squares of the grid
+    // and the 54 of the net say where they are and what colour they show.
+    void everySquareIsNamedAfterTheCube() {
+        Session s;
+        frmTurnix& window = s.Start();
+        const clsCube cube = Scrambled(11);
+        s.Load(cube);
+        auto& net = Child<CubeNet>(window, "WholeCubeNet");
+        QAccessibleInterface* netFace = QAccessible::queryAccessibleInterface(&net);
+        QCOMPARE(netFace->childCount(), 54);
+        const QRect netRect(net.mapToGlobal(QPoint(0, 0)), net.size());
+        for (std::int16_t side = 0; side < 6; ++side) {
+            Trigger(window, "mnuSideShow" + Sides.at(side));
+            for (std::int16_t q = 0; q < 9; ++q) {
+                QCOMPARE(Name(&s.Button(QString("cmdColor%1").arg(q))), Spoken(side, q, cube));
+                QAccessibleInterface* square = netFace->child(side * 9 + q);
+                QCOMPARE(square->text(QAccessible::Name), Spoken(side, q, cube));
+                QCOMPARE(square->parent(), netFace);
+                QCOMPARE(netFace->indexOfChild(square), side * 9 + q);
+                QVERIFY(netRect.contains(square->rect()));
+                QCOMPARE(netFace->childAt(square->rect().center().x(), square->rect().center().y()),
+                         square);
+            }
+        }
+        auto& palette = Child<ColorPalette>(window, "WholeCubePalette");
+        QAccessibleInterface* swatches = QAccessible::queryAccessibleInterface(&palette);
+        QCOMPARE(swatches->childCount(), 6);
+        for (int i = 0; i < 6; ++i) {
+            const QString name = QString("Colour %1: %2").arg(i + 1).arg(Colours.at(i));
+            QCOMPARE(swatches->child(i)->text(QAccessible::Name),
+                     i == 0 ? name + ", selected" : name);
+        }
+    }
+
+    // Off at first; then the side each colour belongs to, then its initial,
+    // the same on the grid and the net, and kept for the next start. The
+    // cube is turned over, so that colours and sides part company.
+    void sideLettersFollowTheChoice() {
+        Session s;
+        frmTurnix& window = s.Start();
+        s.Load(Scrambled(5));
+        Trigger(window, "mnuCubeRotateUp");
+        const clsCube& cube = window.Cube();
+        auto& net = Child<CubeNet>(window, "WholeCubeNet");
+        const auto letters = [&] {
+            QString shown;
+            for (int q = 0; q < 9; ++q) {
+                shown += Child<ColorSquare>(window, QString("cmdColor%1").arg(q)).Letter();
+            }
+            return shown;
+        };
+        const auto expected = [&](const QString& byColour) {
+            QString shown;
+            for (std::int16_t q = 0; q < 9; ++q) {
+                shown += byColour.at(cube.Side(side::Front).Square(q)->ColorIndex());
+            }
+            return shown;
+        };
+        // The letter of the side whose centre shows each colour.
+        QString bySide(6, ' ');
+        for (std::int16_t side = 0; side < 6; ++side) {
+            bySide[cube.Side(side).Square(4)->ColorIndex()] = QString("UDFBLR").at(side);
+        }
+        QCOMPARE(letters(), QString());
+        QCOMPARE(net.Letters(), SquareLetters::None);
+
+        Trigger(window, "mnuViewShowSideLetters");
+        QVERIFY(bySide != "UDFBLR");
+        QCOMPARE(letters(), expected(bySide));
+        QCOMPARE(net.Letters(), SquareLetters::Sides);
+
+        Trigger(window, "mnuViewLettersOfColours");
+        QCOMPARE(letters(), expected("BWORGY"));
+        QCOMPARE(net.Letters(), SquareLetters::ColourInitials);
+        window.close();
+
+        s.window.reset();
+        frmTurnix& again = s.Start();
+        QVERIFY(Child<QAction>(again, "mnuViewShowSideLetters").isChecked());
+        QCOMPARE(Child<CubeNet>(again, "WholeCubeNet").Letters(), SquareLetters::ColourInitials);
+        Trigger(again, "mnuViewShowSideLetters");
+        QCOMPARE(Child<CubeNet>(again, "WholeCubeNet").Letters(), SquareLetters::None);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_Accessibility.moc"
