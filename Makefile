@@ -14,7 +14,7 @@ PACKAGES := g++ make cmake ninja-build pkg-config \
             libopencv-imgproc-dev libopencv-imgcodecs-dev qt6-multimedia-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy \
             xvfb x11-utils dpkg-dev desktop-file-utils appstream \
-            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
             help2man man-db lintian
 
 SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null || find model solver vision ui cli tests bench -name '*.cpp' -o -name '*.h')
