@@ -888,6 +888,31 @@
     </message>
 </context>
 <context>
+    <name>turnix::ProgramArguments</name>
+    <message>
+        <source>Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a scrambled cube, then replay the side turns that solve it.</source>
+        <translation>Einen echten 3x3x3-Würfel Schritt für Schritt lösen: die Farben eines verdrehten Würfels eingeben, dann die Seitendrehungen nachvollziehen, die ihn lösen.</translation>
+    </message>
+    <message>
+        <source>A cube configuration file to open.</source>
+        <translation>Eine Würfelkonfigurationsdatei zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [FILE.cub]
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>Aufruf: %1 [DATEI.cub]
+&apos;%1 --help&apos; zeigt mehr.
+</translation>
+    </message>
+    <message>
+        <source>one cube file at a time, not %1
+</source>
+        <translation>eine Würfeldatei auf einmal, nicht %1
+</translation>
+    </message>
+</context>
+<context>
     <name>turnix::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>

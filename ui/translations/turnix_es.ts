@@ -888,6 +888,31 @@
     </message>
 </context>
 <context>
+    <name>turnix::ProgramArguments</name>
+    <message>
+        <source>Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a scrambled cube, then replay the side turns that solve it.</source>
+        <translation>Resolver un cubo 3x3x3 real paso a paso: introduzca los colores de un cubo desordenado y repita los giros de caras que lo resuelven.</translation>
+    </message>
+    <message>
+        <source>A cube configuration file to open.</source>
+        <translation>Un archivo de configuración de cubo para abrir.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [FILE.cub]
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>Uso: %1 [ARCHIVO.cub]
+Pruebe &apos;%1 --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>one cube file at a time, not %1
+</source>
+        <translation>un archivo de cubo cada vez, no %1
+</translation>
+    </message>
+</context>
+<context>
     <name>turnix::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>

@@ -888,6 +888,31 @@
     </message>
 </context>
 <context>
+    <name>turnix::ProgramArguments</name>
+    <message>
+        <source>Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a scrambled cube, then replay the side turns that solve it.</source>
+        <translation>Résoudre un vrai cube 3x3x3 une étape à la fois : saisir les couleurs d’un cube mélangé, puis refaire les mouvements de faces qui le résolvent.</translation>
+    </message>
+    <message>
+        <source>A cube configuration file to open.</source>
+        <translation>Un fichier de configuration de cube à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [FILE.cub]
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>Utilisation : %1 [FICHIER.cub]
+Essayez « %1 --help ».
+</translation>
+    </message>
+    <message>
+        <source>one cube file at a time, not %1
+</source>
+        <translation>un seul fichier de cube à la fois, pas %1
+</translation>
+    </message>
+</context>
+<context>
     <name>turnix::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>

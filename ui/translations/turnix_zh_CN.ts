@@ -888,6 +888,31 @@
     </message>
 </context>
 <context>
+    <name>turnix::ProgramArguments</name>
+    <message>
+        <source>Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a scrambled cube, then replay the side turns that solve it.</source>
+        <translation>一步一步还原真实的 3x3x3 魔方：输入打乱魔方的颜色，然后按步骤重现还原它的各面转动。</translation>
+    </message>
+    <message>
+        <source>A cube configuration file to open.</source>
+        <translation>要打开的魔方配置文件。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [FILE.cub]
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>用法：%1 [文件.cub]
+请尝试“%1 --help”。
+</translation>
+    </message>
+    <message>
+        <source>one cube file at a time, not %1
+</source>
+        <translation>一次只能打开一个魔方文件，而不是 %1 个
+</translation>
+    </message>
+</context>
+<context>
     <name>turnix::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>
