@@ -5,8 +5,8 @@
 #include "TempFolder.h"
 #include "diagnosis/Diagnosis.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <opencv2/imgcodecs.hpp>
 #include <string_view>
