@@ -23,28 +23,7 @@ CubeColors AfterTurns(std::int16_t s, std::initializer_list<Turn> turns) {
     return ColorsOf(cube);
 }
 
-CubeColors SolvedAfterClockwise(std::int16_t s) {
-    clsCube cube;
-    cube.Side(s).RotateClockwise();
-    return ColorsOf(cube);
-}
-
 } // namespace
-
-TEST(clsSide, FrontAndTopClockwiseOnASolvedCubeGiveTheWorkedExamples) {
-    EXPECT_EQ(SolvedAfterClockwise(side::Front), (CubeColors{{{0, 0, 0, 0, 0, 0, 4, 4, 4},
-                                                              {5, 5, 5, 1, 1, 1, 1, 1, 1},
-                                                              {2, 2, 2, 2, 2, 2, 2, 2, 2},
-                                                              {3, 3, 3, 3, 3, 3, 3, 3, 3},
-                                                              {4, 4, 1, 4, 4, 1, 4, 4, 1},
-                                                              {0, 5, 5, 0, 5, 5, 0, 5, 5}}}));
-    EXPECT_EQ(SolvedAfterClockwise(side::Top), (CubeColors{{{0, 0, 0, 0, 0, 0, 0, 0, 0},
-                                                            {1, 1, 1, 1, 1, 1, 1, 1, 1},
-                                                            {5, 5, 5, 2, 2, 2, 2, 2, 2},
-                                                            {4, 4, 4, 3, 3, 3, 3, 3, 3},
-                                                            {2, 2, 2, 4, 4, 4, 4, 4, 4},
-                                                            {3, 3, 3, 5, 5, 5, 5, 5, 5}}}));
-}
 
 TEST(clsSide, EachTurnMovesJustItsTwentySquaresAndTheInverseTurnsRestoreThem) {
     for (std::int16_t s = 0; s < 6; ++s) {

@@ -94,15 +94,6 @@ void Set(CubeColorValues& colors, std::int16_t s, std::int16_t q, std::int16_t c
 
 } // namespace
 
-TEST(Diagnose, ASolvedCubeAndEveryReachableArrangementHaveNoFinding) {
-    EXPECT_EQ(Diagnosed(Solved()), Briefs{});
-    EXPECT_EQ(Diagnosed(ValuesOf({.corner = {1, 0, 2, 3, 4, 5, 6, 7},
-                                  .twist = {1, 2, 0, 0, 0, 0, 0, 0},
-                                  .edge = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10},
-                                  .flip = {1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1}})),
-              Briefs{});
-}
-
 // The Top square of the edge UR entered as Front: that position now shows
 // the piece of FR.
 TEST(Diagnose, OneSquareEnteredWrongCountsItsColoursAndShowsAPieceTwice) {
@@ -185,19 +176,6 @@ TEST(Diagnose, FindingsOfEveryKindComeInTheirOrder) {
     EXPECT_EQ(Diagnosed(colors),
               (Briefs{"count Top 10", "count Right 10", "count Bottom 6", "foreign 1", "unknown DF",
                       "duplicate UR UL", "duplicate UBR DFR"}));
-}
-
-// Only a cube that holds every piece once is looked at as a whole.
-TEST(Diagnose, ATwistedCornerAFlippedEdgeAndTwoSwappedPiecesAreNamedOnceEach) {
-    EXPECT_EQ(Diagnosed(ValuesOf({.twist = {0, 0, 0, 1, 0, 0, 0, 0}})), Briefs{"twist"});
-    EXPECT_EQ(Diagnosed(ValuesOf({.twist = {2, 0, 0, 2, 0, 0, 0, 0}})), Briefs{"twist"});
-    EXPECT_EQ(Diagnosed(ValuesOf({.flip = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1}})), Briefs{"flip"});
-    EXPECT_EQ(Diagnosed(ValuesOf({.corner = {0, 1, 2, 3, 4, 5, 7, 6}})), Briefs{"swap"});
-    EXPECT_EQ(Diagnosed(ValuesOf({.corner = {1, 2, 0, 3, 4, 5, 6, 7},
-                                  .twist = {1, 0, 0, 0, 0, 0, 0, 0},
-                                  .edge = {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
-                                  .flip = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}})),
-              (Briefs{"twist", "flip", "swap"}));
 }
 
 namespace {
