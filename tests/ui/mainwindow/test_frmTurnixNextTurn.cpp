@@ -25,31 +25,22 @@ private slots:
     void init() { s.emplace(); }
     void cleanup() { s.reset(); }
 
-    // The fifth step turns the back side: with the front shown it is named
-    // under the grid, which stays where it was; with the back shown it is a
-    // curved arrow, and from the top an arrow along the north row.
+    // The fifth step turns the back side: named under the grid, which stays
+    // where it was. (What the grid, the net and the note show at each step
+    // is the stress test's.)
     void aTurnOfTheSideFacingAwayIsNamedUnderTheGrid() {
         s->Start();
         s->fake.clipboard.text = Facelets;
         Trigger(Window(), "mnuEditPasteFacelets");
-        Trigger(Window(), "mnuCubeSolve");
         const auto& grid = Child<QWidget>(Window(), "Shape1");
         const QRect place = grid.geometry();
-        for (int step = 0; step < 4; ++step) {
-            Click("cmdOneStep");
-        }
-        QCOMPARE(NextTurnShown(Window()),
-                 QString("away 3 cw|on 3 cw|Next turn: Back Side (facing away), clockwise"));
-        QCOMPARE(grid.geometry(), place);
-        Trigger(Window(), "mnuSideShowBack");
-        QCOMPARE(NextTurnShown(Window()), QString("on 3 cw|on 3 cw|"));
-        Trigger(Window(), "mnuSideShowTop");
-        QCOMPARE(NextTurnShown(Window()), QString("along 3 cw N>W|on 3 cw|"));
+        Trigger(Window(), "mnuCubeSolve");
+        s->Steps(4);
+        QVERIFY(!Child<QLabel>(Window(), "lblNextTurn").text().isEmpty());
         QCOMPARE(grid.geometry(), place);
 
         // At the window's smallest the note still has its line, between the
         // grid's area and the solution frame.
-        Trigger(Window(), "mnuSideShowFront");
         Window().resize(Window().minimumSizeHint());
         QCoreApplication::processEvents();
         const auto& note = Child<QLabel>(Window(), "lblNextTurn");

@@ -151,20 +151,6 @@ private slots:
         QVERIFY(!timer.isActive() && !View(window).Turning());
     }
 
-    // Enter pressed again and again, faster than the turns: at most one turn
-    // moves, and the view ends on the window's cube.
-    void holdingEnterBuildsNoQueue() {
-        Session session;
-        StartSolving(session, "Normal");
-        frmTurnix& window = *session.window;
-        for (int i = 0; i < 6; ++i) {
-            QTest::keyClick(&session.Resting(), Qt::Key_Return);
-            QCOMPARE(View(window).Colors(), ColorValuesOf(window.Cube()));
-        }
-        QTRY_VERIFY(!View(window).Turning());
-        QCOMPARE(View(window).Frame().colors, ColorValuesOf(window.Cube()));
-    }
-
     void theSpeedIsKeptInTheSettings() {
         Session session;
         Trigger(session.Start(), "mnuViewTurnSpeedSlow");
