@@ -1,8 +1,8 @@
 // The 3-D cube's geometry against the cube model, and its pictures against
-// its geometry: squares of one piece meet, every turn carries each square
-// where the model puts its value, each visible square is drawn and picked
-// at its centre, and the arrow goes round the turning side the way it
-// turns. Truth comes from a cube whose 54 squares all hold different values.
+// its geometry: every turn carries each square where the model puts its
+// value, each visible square is drawn and picked at its centre, and the
+// arrow goes round the turning side the way it turns. Truth comes from a
+// cube whose 54 squares all hold different values.
 
 #include "CubeTestSupport.h"
 #include "StepCodes.h"
@@ -113,37 +113,6 @@ class TestView3DGeometry : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every square of a corner or edge piece lies half a unit's diagonal
-    // from the other squares of its piece, and from no other square.
-    void squaresOfOnePieceMeetAndNoOthers() {
-        std::vector<std::vector<SquareAt>> pieces;
-        for (const auto& corner : CornerSquares) {
-            pieces.emplace_back(corner.begin(), corner.end());
-        }
-        for (const auto& edge : EdgeSquares) {
-            pieces.emplace_back(edge.begin(), edge.end());
-        }
-        int touching = 0;
-        for (const SquareAt a : AllSquares()) {
-            for (const SquareAt b : AllSquares()) {
-                const Vec3 d = SquareCentre(a) - SquareCentre(b);
-                if (a.side != b.side && std::abs(Dot(d, d) - 0.5) < Near) {
-                    const bool samePiece = std::ranges::any_of(pieces, [&](const auto& piece) {
-                        return std::ranges::count(piece, a) + std::ranges::count(piece, b) == 2;
-                    });
-                    QVERIFY2(samePiece, qPrintable(QString("%1/%2 and %3/%4")
-                                                       .arg(a.side)
-                                                       .arg(a.square)
-                                                       .arg(b.side)
-                                                       .arg(b.square)));
-                    ++touching;
-                }
-            }
-        }
-        // Ordered pairs: 8 corners of 6, 12 edges of 2.
-        QCOMPARE(touching, 8 * 6 + 12 * 2);
-    }
-
     // The motion of each step code, at its full angle, puts every moving
     // square on a square whose new value is the old one there, and leaves
     // every other square's value where it was.
