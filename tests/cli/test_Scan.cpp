@@ -88,15 +88,6 @@ TEST(Scan, ParsesSixPhotosOrRefusesWithTheReason) {
     }
 }
 
-TEST(Scan, PrintsTheFaceletsOfACubeThatCanBeSolved) {
-    EXPECT_EQ(FakePhotos(PhotosOfFacelets(Scrambled)).Scan(),
-              (Result{ExitStatus::Success, Scrambled + "\n", ""}));
-    const Result anyOrder = FakePhotos(PhotosOfFacelets(Scrambled)).Scan(true);
-    EXPECT_EQ(anyOrder.status, ExitStatus::Success);
-    EXPECT_TRUE(
-        SameCubeTurned(CubeOfFacelets(Scrambled), CubeOfFacelets(anyOrder.out.substr(0, 54))));
-}
-
 // A flipped edge is read as photographed: check's report follows, after the
 // squares that a cube that can be solved would need otherwise.
 TEST(Scan, ACubeThatCannotBeSolvedIsFollowedByChecksReport) {
