@@ -62,30 +62,8 @@ bool AllButBottomEdgesMatch(CubeColors colors) {
 
 } // namespace
 
-// The record, applied to the user's cube, gives the working cube turned
-// back by its rotations.
-TEST(SolveStage1, AFlippedFrontEdgeIsPlacedAgainWithTheLeftEdgeItDisturbs) {
-    const clsCube cube = CubeOf({.flip = {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}); // UF
-    clsSolver solver;
-    SolverProbe::Load(solver, cube);
-    SolverProbe::SolveStage1(solver);
-    EXPECT_EQ(SolverProbe::Stored(solver), (Steps{1, 4, 13, 3, 13, 4, 12, 14, 3, 14}));
-    EXPECT_EQ(SolverProbe::Rotation(solver), 3);
-    EXPECT_EQ(After(cube, SolverProbe::Stored(solver)),
-              After(SolverProbe::Work(solver), {20, 20, 20}));
-}
-
-TEST(SolveStage3, AFlippedMiddleEdgeWaitsOneRoundThenComesOutAndGoesBackIn) {
-    clsSolver solver;
-    SolverProbe::Load(solver, CubeOf({.flip = {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}})); // FR
-    SolverProbe::SolveStage1(solver);
-    SolverProbe::SolveStage2(solver);
-    SolverProbe::SolveStage3(solver);
-    EXPECT_EQ(SolverProbe::Stored(solver),
-              (Steps{10, 15, 9, 15, 0, 16, 1, 15, 10, 15, 9, 15, 0, 16, 1}));
-    EXPECT_EQ(SolverProbe::Rotation(solver), 0);
-}
-
+// The stages' step choices are pinned by the step lists of 2,000 scrambles
+// (test_Solve); these rows pin the records that the optimiser folds away.
 TEST(SolveStage4, PlacementRowsRecordTheirMovesInTheCallersOrientation) {
     EXPECT_EQ(StoredFor("412"), Steps{16});
     EXPECT_EQ(StoredFor("234"), Steps{15});
@@ -132,29 +110,6 @@ TEST(SolveStage4, AllBottomCornerStatesEndAndTheSolvableOnesSucceedWithin27Steps
     EXPECT_EQ(placedByOutcome,
               (std::map<std::pair<bool, std::size_t>, int>{
                   {{true, 0}, 1}, {{true, 8}, 8}, {{true, 16}, 18}, {{false, 0}, 54}}));
-}
-
-// A closing pair (3, 10) is applied at once but recorded only when no
-// opening pair (4, 9) follows: then neither is.
-TEST(SolveStage5, AClosingPairIsRecordedLastOrCancelledByTheNextOpeningPair) {
-    clsCube cube;
-    for (const std::int16_t code : std::initializer_list<std::int16_t>{
-             9, 4, 1, 10, 3, 17, 9, 4, 1, 10, 3}) { // an edge cycle undone
-        ApplyStep(cube, code);
-    }
-    clsSolver solver;
-    SolverProbe::Load(solver, cube);
-    EXPECT_TRUE(SolverProbe::SolveStage5(solver));
-    EXPECT_EQ(SolverProbe::Stored(solver), (Steps{4, 9, 0, 3, 10, 17, 4, 9, 0, 3, 10}));
-
-    SolverProbe::Load(solver, clsCube{});
-    SolverProbe::CycleBottomEdges(solver, 0);
-    SolverProbe::CycleBottomEdges(solver, 1);
-    Steps stored = SolverProbe::Stored(solver);
-    EXPECT_EQ(stored, (Steps{4, 9, 0, 3, 10, 17, 4, 9, 0, 1, 3, 10, 17, 4, 9, 1}));
-    EXPECT_FALSE(SolverProbe::IsRecorded(solver));
-    stored.insert(stored.end(), {3, 10});
-    EXPECT_EQ(ColorsOf(SolverProbe::Work(solver)), After(clsCube{}, stored));
 }
 
 // Every arrangement and flip of the four bottom edges: the stage ends, and

@@ -200,6 +200,36 @@ private slots:
         }
     }
 
+    // Drawn over the grid, the arrows take no click from its squares; the
+    // note of a turn of the side facing away (the fifth step here) has a line
+    // of its own, also at the smallest size, and leaves the grid in place.
+    void theNextTurnLeavesTheGridAndItsClicksAsTheyWere() {
+        Session s;
+        frmTurnix& window = s.Start();
+        s.fake.clipboard.text = "DRLUUBFBRBLURRLRUBLRDDFDLFUFUFFDBRDUBRUFLLFDDBFLUBLRBD";
+        Trigger(window, "mnuEditPasteFacelets");
+        window.resize(900, 700);
+        QTest::qWait(20);
+        const auto& grid = Child<QWidget>(window, "Shape1");
+        const QRect place = grid.geometry();
+        QCOMPARE(Child<QWidget>(window, "gridTurnHint").geometry(), grid.rect());
+        for (int i = 0; i < 9; ++i) {
+            auto& square = Child<QPushButton>(window, QString("cmdColor%1").arg(i));
+            QCOMPARE(grid.childAt(square.geometry().center()), &square);
+        }
+        Trigger(window, "mnuCubeSolve");
+        s.Steps(4);
+        const auto& note = Child<QLabel>(window, "lblNextTurn");
+        QVERIFY(!note.text().isEmpty());
+        QCOMPARE(grid.geometry(), place);
+        window.resize(window.minimumSizeHint());
+        QCoreApplication::processEvents();
+        const QRect between(Child<QWidget>(window, "SideView").geometry().bottomLeft(),
+                            Child<QWidget>(window, "fraSolution").geometry().topRight());
+        QVERIFY(note.height() >= note.fontMetrics().height());
+        QVERIFY(between.contains(note.geometry()));
+    }
+
     // Values outside 0..5 included: loaded as they are, drawn neutral and
     // written back; the saved file replaces the old one whole.
     void saveThenOpenRestoresAnyCubeAndNewKeepsTheShownSide() {
