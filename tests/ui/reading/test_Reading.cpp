@@ -120,19 +120,6 @@ private slots:
         Trigger(window, "mnuEditUndo");
         QCOMPARE(ColorValuesOf(window.Cube()), wrong);
     }
-
-    // With the scheme's colours named, a count names the colour: the
-    // default scheme's index 1 is white.
-    void findingsNameTheColoursThatHaveNames() {
-        Session s;
-        frmTurnix& window = s.Start();
-        clsCube cube;
-        cube.Side(side::Top).Square(0)->SetColorIndex(side::Bottom);
-        s.Load(cube);
-        QCOMPARE(Child<QLabel>(window, "lblDiagnosis").text().section('\n', 0, 1),
-                 QString("Blue has 8 squares; it should have 9.\n"
-                         "White has 10 squares; it should have 9."));
-    }
 };
 
 QTEST_MAIN(TestReading)
