@@ -1,8 +1,10 @@
 #include "CubeTestSupport.h"
+#include "StepCodes.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -11,6 +13,9 @@ using namespace turnix;
 using namespace turnix::test;
 using namespace turnix::side;
 using Link = clsSide::Link;
+using Rotation = void (clsCube::*)();
+using Turn = void (clsSide::*)();
+
 using Where = std::pair<std::int16_t, std::int16_t>; // side, square
 
 namespace {
@@ -37,8 +42,6 @@ Where Target(const clsCube& cube, std::int16_t s, Link link) {
     }
     return {-1, -1};
 }
-
-using Rotation = void (clsCube::*)();
 
 // The old side and squares that new squares 0 to 8 of a side come from.
 struct Source {
@@ -184,4 +187,125 @@ TEST(clsCube, CopyWritesColoursOnlyAndLeavesTwoIndependentCubes) {
     source.Side(Top).Square(0)->SetColorIndex(-7);
     EXPECT_EQ(target.Side(Top).Square(0)->ColorIndex(), Marker(Top, 0));
     EXPECT_EQ(source.Side(Top).Square(6)->ColorIndex(), Marker(Top, 6));
+}
+
+namespace {
+
+constexpr Turn Cw = &clsSide::RotateClockwise;
+constexpr Turn Ccw = &clsSide::RotateCounterclockwise;
+constexpr Turn Twice = &clsSide::RotateDouble;
+
+// The colours of a cube with every square marked after turns of side s.
+CubeColors AfterTurns(std::int16_t s, std::initializer_list<Turn> turns) {
+    clsCube cube;
+    MarkEverySquare(cube);
+    for (const Turn turn : turns) {
+        (cube.Side(s).*turn)();
+    }
+    return ColorsOf(cube);
+}
+
+} // namespace
+
+TEST(clsSide, EachTurnMovesJustItsTwentySquaresAndTheInverseTurnsRestoreThem) {
+    for (std::int16_t s = 0; s < 6; ++s) {
+        clsCube cube;
+        MarkEverySquare(cube);
+        const CubeColors start = ColorsOf(cube);
+        std::set<const clsSquare*> moving;
+        for (const std::int16_t q : std::initializer_list<std::int16_t>{0, 1, 2, 3, 5, 6, 7, 8}) {
+            moving.insert(cube.Side(s).Square(q).get());
+        }
+        for (std::size_t k = 0; k < clsSide::LinkCount; ++k) {
+            moving.insert(cube.Side(s).LinkedSquare(static_cast<clsSide::Link>(k)).get());
+        }
+        for (const auto& [turn, inverse] :
+             {std::pair{Cw, Ccw}, std::pair{Ccw, Cw}, std::pair{Twice, Twice}}) {
+            (cube.Side(s).*turn)();
+            for (std::int16_t t = 0; t < 6; ++t) {
+                for (std::int16_t q = 0; q < 9; ++q) {
+                    const SquarePtr& square = cube.Side(t).Square(q);
+                    EXPECT_EQ(
+                        square->ColorIndex() !=
+                            start.at(static_cast<std::size_t>(t)).at(static_cast<std::size_t>(q)),
+                        moving.contains(square.get()))
+                        << "turning side " << s << ": side " << t << " square " << q;
+                }
+            }
+            (cube.Side(s).*inverse)();
+            EXPECT_EQ(ColorsOf(cube), start) << "side " << s;
+        }
+        EXPECT_EQ(AfterTurns(s, {Cw, Cw, Cw, Cw}), start) << "side " << s;
+        EXPECT_EQ(AfterTurns(s, {Twice}), AfterTurns(s, {Cw, Cw})) << "side " << s;
+    }
+}
+
+// "Turn front side clockwise", "Rotate cube up (front side becomes top
+// side)": each code does what its words say, and other codes nothing. The
+// notation is the usual one, with x and y for the rotations.
+TEST(StepCodes, EachCodeDoesWhatItsWordsSayAndOthersDoNothing) {
+    const std::map<std::string, void (clsSide::*)()> turns{
+        {"clockwise", &clsSide::RotateClockwise},
+        {"counterclockwise", &clsSide::RotateCounterclockwise},
+        {"twice", &clsSide::RotateDouble}};
+    const std::map<std::string, void (clsCube::*)()> rotations{{"up", &clsCube::RotateUp},
+                                                               {"down", &clsCube::RotateDown},
+                                                               {"left", &clsCube::RotateLeft},
+                                                               {"right", &clsCube::RotateRight}};
+    std::string notation;
+    for (std::int16_t code = 0; code < StepCodeCount; ++code) {
+        notation += std::string(StepNotation(code)) + " ";
+        std::string verb, what, name, how;
+        std::istringstream(std::string(StepText(code))) >> verb >> what >> name >> how;
+        clsCube described;
+        MarkEverySquare(described);
+        if (verb == "Turn") {
+            what[0] = static_cast<char>(std::toupper(what[0]));
+            std::int16_t s = 0;
+            while (s < 6 && described.Side(s).MainLabel() != what + " Side") {
+                ++s;
+            }
+            (described.Side(s).*turns.at(how))();
+        } else {
+            ASSERT_EQ(verb, "Rotate");
+            ASSERT_EQ(what, "cube");
+            (described.*rotations.at(name))();
+        }
+        clsCube applied;
+        MarkEverySquare(applied);
+        ApplyStep(applied, code);
+        EXPECT_EQ(ColorsOf(applied), ColorsOf(described)) << StepText(code);
+    }
+    EXPECT_EQ(notation, "F F' F2 L L' L2 B B' B2 R R' R2 U U' U2 D D' D2 x x' y y' ");
+
+    clsCube cube;
+    MarkEverySquare(cube);
+    const CubeColors before = ColorsOf(cube);
+    for (const std::int16_t code :
+         std::initializer_list<std::int16_t>{-1, 22, INT16_MIN, INT16_MAX}) {
+        ApplyStep(cube, code);
+        EXPECT_EQ(StepText(code).size() + StepNotation(code).size(), 0U);
+    }
+    EXPECT_EQ(ColorsOf(cube), before);
+}
+
+// Each code followed by its inverse leaves every square where it was; only
+// the half turns are their own inverse.
+TEST(StepCodes, EveryCodeIsUndoneByItsInverse) {
+    std::string selfInverse;
+    for (std::int16_t code = 0; code < StepCodeCount; ++code) {
+        clsCube cube;
+        MarkEverySquare(cube);
+        const CubeColors before = ColorsOf(cube);
+        ApplyStep(cube, code);
+        ASSERT_NE(ColorsOf(cube), before) << code;
+        ApplyStep(cube, InverseStep(code));
+        EXPECT_EQ(ColorsOf(cube), before) << StepText(code);
+        if (InverseStep(code) == code) {
+            selfInverse += std::string(StepNotation(code)) + " ";
+        }
+    }
+    EXPECT_EQ(selfInverse, "F2 L2 B2 R2 U2 D2 ");
+    EXPECT_EQ(InverseStep(-1), -1);
+    EXPECT_EQ(InverseStep(22), 22);
 }

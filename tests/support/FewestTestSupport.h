@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <string>
 #include <tuple>
 #include <type_traits>
 
@@ -59,6 +60,44 @@ inline clsCube Turned(const Arrangement& a, const Steps& steps) {
         ApplyStep(cube, code);
     }
     return cube;
+}
+
+// Empty when the steps solve the cube and keep the fewest-turns solver's
+// order (no side twice in a row, opposite sides in one order), else why not.
+inline std::string Fault(const Arrangement& a, const Steps& steps) {
+    const auto opposite = [](int x, int y) {
+        return x != y && (x >= 4 ? y >= 4 : y < 4 && x % 2 == y % 2);
+    };
+    for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
+        const int first = steps[i] / 3;
+        const int second = steps[i + 1] / 3;
+        if (first == second || (opposite(first, second) && second < first)) {
+            return "neighbours out of order at " + std::to_string(i);
+        }
+    }
+    for (const std::int16_t code : steps) {
+        if (code < 0 || code >= SideTurnCount) {
+            return "not a side turn: " + std::to_string(code);
+        }
+    }
+    return IsSolved(Turned(a, steps)) ? "" : "not solved";
+}
+
+// Scrambles of random turns, no side twice in a row; of half turns only,
+// which keep the cube in the subgroup seen from every axis, when asked.
+inline Steps Scramble(int length, bool halfTurns, std::mt19937& random) {
+    std::uniform_int_distribution<int> side(0, 5);
+    std::uniform_int_distribution<int> kind(0, 2);
+    Steps scramble;
+    for (int last = -1; static_cast<int>(scramble.size()) < length;) {
+        const int next = side(random);
+        if (next != last) {
+            scramble.push_back(
+                static_cast<std::int16_t>(3 * next + (halfTurns ? 2 : kind(random))));
+            last = next;
+        }
+    }
+    return scramble;
 }
 
 } // namespace turnix::test

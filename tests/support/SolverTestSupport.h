@@ -49,14 +49,6 @@ bool IsOdd(const std::array<int, N>& permutation) {
     return inversions % 2 == 1;
 }
 
-// Turning reaches exactly the arrangements with even permutation parity,
-// twists adding up to whole turns and an even number of flipped edges.
-inline bool IsReachable(const Arrangement& a) {
-    return IsOdd(a.corner) == IsOdd(a.edge) &&
-           std::accumulate(a.twist.begin(), a.twist.end(), 0) % 3 == 0 &&
-           std::accumulate(a.flip.begin(), a.flip.end(), 0) % 2 == 0;
-}
-
 // Any arrangement; with mend set, mended to a reachable one.
 inline Arrangement RandomArrangement(std::mt19937& random, bool mend) {
     Arrangement a;

@@ -232,9 +232,11 @@ TEST(FewestTables, TheCachedTablesAreTheOnesABuildMakesNow) {
     EXPECT_TRUE(TablesBlob(Tables::Get()) == blob) << "tables that change need a new version";
 }
 
-// Each kind of damage: one line of report, the file set aside, the tables
-// made anew once and stored, and they solve as fresh ones do. A cache that
-// cannot be written costs a build each time and says nothing.
+// Damage the cache's checksum cannot see (cut or changed files are the
+// cache's own tests'), and files that cannot be read: one line of report,
+// the file set aside, the tables made anew once and stored, and they solve
+// as fresh ones do. A cache that cannot be written costs a build each time
+// and says nothing.
 TEST(FewestTables, ATableFileThatCannotBeUsedIsSetAsideAndTheTablesMadeAnew) {
     namespace fs = std::filesystem;
     const TempFolder folder;
@@ -245,20 +247,6 @@ TEST(FewestTables, ATableFileThatCannotBeUsedIsSetAsideAndTheTablesMadeAnew) {
     ASSERT_TRUE(cache.Store(TablesBlobName, TablesBlobVersion, blob));
     const Bytes good = ReadBytes(file);
     std::vector<std::pair<std::string, std::function<void()>>> damages{
-        {"cut short",
-         [&] {
-             WriteBytes(file, Bytes(good.begin(), good.end() - 1000));
-         }},
-        {"one bit flipped",
-         [&] {
-             Bytes bytes = good;
-             bytes[bytes.size() * 2 / 3] ^= 0x10;
-             WriteBytes(file, bytes);
-         }},
-        {"another version",
-         [&] {
-             cache.Store(TablesBlobName, TablesBlobVersion + 1, blob);
-         }},
         {"a move wrong, checksum right",
          [&] {
              std::vector<std::uint8_t> wrong = blob;

@@ -21,27 +21,6 @@ FewestTurnsLimits NoTimeLimit(int maxTurns) {
     return {maxTurns, std::chrono::milliseconds{0}};
 }
 
-bool Opposite(int a, int b) {
-    return a != b && (a >= 4 ? b >= 4 : b < 4 && a % 2 == b % 2);
-}
-
-// Empty when the steps solve the cube and keep the order rules, else why not.
-std::string Fault(const Arrangement& a, const Steps& steps) {
-    for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
-        const int first = steps[i] / 3;
-        const int second = steps[i + 1] / 3;
-        if (first == second || (Opposite(first, second) && second < first)) {
-            return "neighbours out of order at " + std::to_string(i);
-        }
-    }
-    for (const std::int16_t code : steps) {
-        if (code < 0 || code >= SideTurnCount) {
-            return "not a side turn: " + std::to_string(code);
-        }
-    }
-    return IsSolved(Turned(a, steps)) ? "" : "not solved";
-}
-
 std::vector<Arrangement> RandomCubes(int count, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<Arrangement> cubes;
@@ -50,23 +29,6 @@ std::vector<Arrangement> RandomCubes(int count, unsigned seed) {
         cubes.push_back(RandomArrangement(random, true));
     }
     return cubes;
-}
-
-// Scrambles of random turns, no side twice in a row; of half turns only,
-// which keep the cube in the subgroup seen from every axis, when asked.
-Steps Scramble(int length, bool halfTurns, std::mt19937& random) {
-    std::uniform_int_distribution<int> side(0, 5);
-    std::uniform_int_distribution<int> kind(0, 2);
-    Steps scramble;
-    for (int last = -1; static_cast<int>(scramble.size()) < length;) {
-        const int next = side(random);
-        if (next != last) {
-            scramble.push_back(
-                static_cast<std::int16_t>(3 * next + (halfTurns ? 2 : kind(random))));
-            last = next;
-        }
-    }
-    return scramble;
 }
 
 // Every reading a millisecond after the one before, on any thread; Advance

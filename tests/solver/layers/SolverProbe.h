@@ -27,7 +27,6 @@ public:
     static std::int16_t FirstStep(const clsSolver& s) { return s.intFirstStep; }
     static std::int16_t LastStep(const clsSolver& s) { return s.intLastStep; }
     static std::int16_t Rotation(const clsSolver& s) { return s.intRotation; }
-    static bool IsRecorded(const clsSolver& s) { return s.blnRecorded; }
     static clsCube& Work(clsSolver& s) { return s.cubWork; }
 
     static void SolveStage1(clsSolver& s) { s.SolveStage1(); }
@@ -35,7 +34,6 @@ public:
     static void SolveStage3(clsSolver& s) { s.SolveStage3(); }
     static bool SolveStage4(clsSolver& s) { return s.SolveStage4(); }
     static bool SolveStage5(clsSolver& s) { return s.SolveStage5(); }
-    static void CycleBottomEdges(clsSolver& s, std::int16_t mode) { s.CycleBottomEdges(mode); }
     static void OptimizeSteps(clsSolver& s) { s.OptimizeSteps(); }
 };
 

@@ -12,43 +12,6 @@ using namespace turnix::test;
 
 namespace {
 
-bool Opposite(int a, int b) {
-    return a != b && (a >= 4 ? b >= 4 : b < 4 && a % 2 == b % 2);
-}
-
-// Empty when the steps solve the cube in the fewest-turns solver's form,
-// else why not.
-std::string Fault(const Arrangement& a, const Steps& steps) {
-    for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
-        const int first = steps[i] / 3;
-        const int second = steps[i + 1] / 3;
-        if (first == second || (Opposite(first, second) && second < first)) {
-            return "neighbours out of order at " + std::to_string(i);
-        }
-    }
-    for (const std::int16_t code : steps) {
-        if (code < 0 || code >= SideTurnCount) {
-            return "not a side turn: " + std::to_string(code);
-        }
-    }
-    return IsSolved(Turned(a, steps)) ? "" : "not solved";
-}
-
-Steps Scramble(int length, bool halfTurns, std::mt19937& random) {
-    std::uniform_int_distribution<int> side(0, 5);
-    std::uniform_int_distribution<int> kind(0, 2);
-    Steps scramble;
-    for (int last = -1; static_cast<int>(scramble.size()) < length;) {
-        const int next = side(random);
-        if (next != last) {
-            scramble.push_back(
-                static_cast<std::int16_t>(3 * next + (halfTurns ? 2 : kind(random))));
-            last = next;
-        }
-    }
-    return scramble;
-}
-
 Arrangement Scrambled(const Steps& steps) {
     return test::ArrangementOf(Turned(Arrangement{}, steps));
 }
@@ -99,12 +62,6 @@ TEST(OptimalSolve, ScramblesOfUpToSevenTurnsGetTheBruteForceLength) {
             ExpectOptimal(cube, *brute.Distance(CubeOf(cube)), false);
         }
     }
-}
-
-TEST(OptimalSolve, TheSolvedCubeNeedsNoTurns) {
-    const OptimalResult result = SolveOptimal(Arrangement{}, SmallTable(false));
-    EXPECT_EQ(result.outcome, OptimalResult::Outcome::Proven);
-    EXPECT_EQ(result.steps, Steps{});
 }
 
 TEST(OptimalSolve, ProgressReportsEachDepthSearchedAndTheBestSoFar) {

@@ -1,20 +1,64 @@
+// The main window through its menus, toolbar and labels, and cube files
+// that reach it without the open dialog: named on the command line, chosen
+// in "Open Recent" or dropped on the window. Every file the program reads,
+// tried with what a disk can really hold: empty, truncated, oversized,
+// binary and oddly named files, pipes, folders, a settings file full of
+// junk and an installation folder that cannot be written; nothing may
+// crash, hang, or lose what was there. And docks that grow with the window,
+// and give way on a screen too small for them.
+
 #include "FifoAndDevice.h"
 #include "WindowTestSupport.h"
 #include "dialogs/frmInstructions.h"
+#include "mainwindow/DockGrowth.h"
 #include "platform/FileSaving.h"
+#include "platform/QtPlatform.h"
+#include "platform/RecentFiles.h"
 #include "platform/WindowPlacement.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QSettings>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace turnix;
 using namespace turnix::test;
 
 namespace {
+
+// Prefers a size, and makes do with half of it.
+class Sized final : public QWidget {
+public:
+    explicit Sized(QSize preferred) : wanted(preferred) {}
+    [[nodiscard]] QSize sizeHint() const override { return wanted; }
+    [[nodiscard]] QSize minimumSizeHint() const override { return wanted / 2; }
+
+private:
+    QSize wanted;
+};
+
+QDockWidget* AddDock(QMainWindow& window, Qt::DockWidgetArea area, QSize preferred) {
+    auto* dock = new QDockWidget(&window);
+    dock->setWidget(new Sized(preferred));
+    window.addDockWidget(area, dock);
+    return dock;
+}
+
+QByteArray RandomBytes(std::size_t count, unsigned seed) {
+    std::mt19937 random(seed);
+    QByteArray bytes;
+    for (std::size_t k = 0; k < count; ++k) {
+        bytes.append(static_cast<char>(random() & 0xFFU));
+    }
+    return bytes;
+}
 
 const QStringList NamesOfSides{"Top", "Bottom", "Front", "Back", "Left", "Right"};
 
@@ -76,6 +120,248 @@ class TestFrmTurnix : public QObject {
     Q_OBJECT
 
 private slots:
+    // Up to the preferred lengths nothing changes; the centre prefers 400.
+    void theExtraLengthIsSharedAsPreferred() {
+        QCOMPARE(SharedDockLengths(600, 400, {200}), std::vector<int>{});
+        QCOMPARE(SharedDockLengths(1200, 400, {200}), std::vector<int>{400});
+        QCOMPARE(SharedDockLengths(1000, 400, {200, 150}), (std::vector<int>{266, 200}));
+    }
+
+    // Docks beside and below grow with the window, a floating one is left
+    // alone. On a screen too small the last made gives way first, and only
+    // as many as must.
+    void theDocksGrowWithTheWindowAndGiveWayOnASmallScreen() {
+        QMainWindow window;
+        window.setCentralWidget(new Sized({400, 300}));
+        QDockWidget* right = AddDock(window, Qt::RightDockWidgetArea, {200, 300});
+        QDockWidget* bottom = AddDock(window, Qt::BottomDockWidgetArea, {600, 100});
+        QDockWidget* floating = AddDock(window, Qt::LeftDockWidgetArea, {100, 100});
+        floating->setFloating(true);
+        new DockGrowth(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize before(right->width(), bottom->height());
+        const QSize floatingBefore = floating->size();
+
+        window.resize(window.size() * 2);
+        QTRY_VERIFY(right->width() > before.width() * 3 / 2);
+        QTRY_VERIFY(bottom->height() > before.height() * 3 / 2);
+        QCOMPARE(floating->size(), floatingBefore);
+
+        QCOMPARE(HideDocksBeyond(window, window.minimumSizeHint()), QList<QDockWidget*>{});
+        QCOMPARE(HideDocksBeyond(window, window.minimumSizeHint() - QSize(0, 10)),
+                 QList<QDockWidget*>{bottom});
+        QCOMPARE(HideDocksBeyond(window, {10, 10}), QList<QDockWidget*>{right});
+    }
+
+    // What a file holds is loaded silently, as far as it goes (short, long
+    // and odd values included); a pipe or a folder is left alone; the cube can
+    // be solved or refused and saved back whole.
+    void cubeFilesOfAnyShapeOpenWithoutHarm_data() {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray guide = ReadBytes(QStringLiteral(TURNIX_SOURCE_INSTRUCTIONS));
+        QTest::newRow("truncated guide") << guide.left(guide.size() / 2);
+        QTest::newRow("oversized") << QByteArray(qsizetype{3} * 1024 * 1024, '{');
+        QTest::newRow("binary") << RandomBytes(std::size_t{64} * 1024, 7);
+        QTest::newRow("pipe") << QByteArray();
+        QTest::newRow("folder") << QByteArray();
+    }
+
+    void cubeFilesOfAnyShapeOpenWithoutHarm() {
+        QFETCH(QByteArray, content);
+        const QString kind = QTest::currentDataTag();
+        Session s;
+        const frmTurnix& window = s.Start();
+        const QString path = s.folder.filePath("Würfel ✓ " + kind + ".cub");
+        if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            WriteBytes(path, content);
+        }
+        s.Load(Scrambled(1)); // the squares a short file leaves keep these
+        clsCube expected;
+        window.Cube().Copy(expected);
+        DecodeConfiguration(std::span(reinterpret_cast<const std::uint8_t*>(content.data()),
+                                      static_cast<std::size_t>(content.size())),
+                            expected);
+        s.Open(path); // a pipe without a writer would block
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(expected));
+        QCOMPARE(ShownSquares(window), s.Expected());
+        QVERIFY(s.fake.messageBoxes.shown.empty());
+        Trigger(window, "mnuCubeSolve");
+        s.fake.fileDialogs.saveAnswers = {s.folder.filePath("saved ✓.cub")};
+        Trigger(window, "mnuFileSaveConfiguration");
+        QCOMPARE(ReadBytes(s.folder.filePath("saved ✓.cub")),
+                 Encoded(EncodeConfiguration(window.Cube())));
+        QCOMPARE(QFileInfo(path).isDir(), kind == "folder");
+    }
+
+    // "/proc" cannot be written, not even by root; an unknown folder must not
+    // become the working folder; a pipe in the way is neither written nor
+    // waited for. None of them is worth a message before every solve.
+    void solvingNeedsNoWritableInstallationFolder() {
+        QTemporaryDir piped;
+        QCOMPARE(::mkfifo(QFile::encodeName(piped.filePath("SaveLast.cub")).constData(), 0600), 0);
+        for (const QString& installFolder : {QString("/proc"), QString(), piped.path()}) {
+            Session s;
+            s.fake.system.installFolder = installFolder;
+            const frmTurnix& window = s.Start();
+            s.Load(Scrambled(11));
+            const QString current = QDir::currentPath();
+            QVERIFY(QDir::setCurrent(s.folder.path()));
+            Trigger(window, "mnuCubeSolve");
+            QVERIFY(QDir::setCurrent(current));
+            QVERIFY(window.SolutionMode());
+            QVERIFY(s.fake.messageBoxes.shown.empty());
+            QVERIFY(!QFile::exists("/proc/SaveLast.cub"));
+            QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"cube1.cub"});
+        }
+        QCOMPARE(
+            QDir(piped.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden),
+            QStringList{"SaveLast.cub"});
+        QVERIFY(!QFileInfo(piped.filePath("SaveLast.cub")).isFile());
+    }
+
+    // A guide taller than Qt can lay out, as it stands, shown and reloaded;
+    // the whole of it can be laid out, as scrolling to its end would. The
+    // reader's own tests throw every other hostile file at it.
+    void anInstructionFileTooTallToLayOutShowsWithoutHarm() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Instructions.rtf");
+        WriteBytes(path, "{\\rtf1 " + QByteArray("\\sb28800 x\\par ").repeated(5000) + "}");
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::optional(path));
+        QPointer<frmInstructions> shown;
+        QWidget owner;
+        ShowInstructions(shown, &owner, path);
+        ShowInstructions(shown, &owner, path); // reloads into the same window
+        const auto& view = Child<QTextBrowser>(*shown, "rtxInstructions");
+        QVERIFY(!view.toPlainText().trimmed().isEmpty());
+        QVERIFY(view.document()->documentLayout()->documentSize().height() > 0);
+        delete shown.data();
+    }
+
+    void aPipeOrAFolderIsNotOfferedAsInstructions() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Instructions.rtf");
+        QVERIFY(QDir(folder.path()).mkdir("Instructions.rtf"));
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
+        QVERIFY(QDir(folder.path()).rmdir("Instructions.rtf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QCOMPARE(ProbeInstructionsFile(folder.path()), std::nullopt);
+    }
+
+    // The real settings store: good values are read, junk gives defaults, and
+    // closing writes six good values back.
+    void junkInTheSettingsFileGivesDefaultsAndIsReplacedOnClose() {
+        QTemporaryDir folder;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        const QString settingsFile = folder.filePath("Turnix/Turnix.conf");
+        QVERIFY(QDir(folder.path()).mkpath("Turnix"));
+        const std::vector<QByteArray> junk{
+            RandomBytes(4096, 11),
+            QByteArray("[Colors]\nColorValue1=0x123\nColorValue2=-5\nColorValue3="
+                       "99999999999999999999\n"
+                       "ColorValue4=\xc3\xa9\nColorValue5=\nColor1=1\nColor3="
+                       "3\nColorValue6=123\n"),
+            QByteArray("[Colors\nColorValue1=255\n") + QByteArray(100000, '='),
+        };
+        for (const QByteArray& content : junk) {
+            WriteBytes(settingsFile, content);
+            QtPlatform platform;
+            {
+                frmTurnix window(platform.Services());
+                QCOMPARE(window.Colors().back() == 123, content.contains("ColorValue6=123"));
+                window.close();
+            }
+            const QSettings stored(settingsFile, QSettings::IniFormat);
+            for (int k = 1; k <= 6; ++k) {
+                const QString value =
+                    stored.value(QString("Colors/ColorValue%1").arg(k)).toString();
+                QVERIFY2(ParseColorValue(value).has_value(), qPrintable(value));
+            }
+            QVERIFY(!stored.contains("Colors/Color1"));
+        }
+        // And the installation folder is the one that holds the program.
+        QCOMPARE(QtPlatform().Services().system.InstallFolder(),
+                 QCoreApplication::applicationDirPath());
+    }
+
+    void aFileFromOutsideOpensAsOneStepAndIsRecent_data() {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"command line", "dropped", "recent"}) {
+            QTest::newRow(way) << way;
+        }
+    }
+
+    // Like Open: the cube replaced as one step of the history, a listed
+    // solution discarded; the file goes first in the recent list, before
+    // one saved.
+    void aFileFromOutsideOpensAsOneStepAndIsRecent() {
+        QFETCH(QString, way);
+        Session s;
+        frmTurnix& window = s.Start();
+        const QString path = s.Saved(Scrambled(7));
+        s.fake.fileDialogs.saveAnswers = {s.folder.filePath("saved.cub")};
+        Trigger(window, "mnuFileSaveConfiguration");
+        s.Load(Scrambled(8));
+        Trigger(window, "mnuCubeSolve");
+        if (way == "command line") {
+            window.OpenConfigurationFile(path);
+        } else if (way == "dropped") {
+            QVERIFY(!Drop(window, {path, path}) && !Drop(window, {s.folder.filePath("a.txt")}));
+            QVERIFY(Drop(window, {path}));
+        } else {
+            RecentFiles(s.fake.settings).Add(path);
+            auto& menu = Child<QMenu>(window, "mnuFileOpenRecent");
+            emit menu.aboutToShow();
+            QCOMPARE(menu.actions().at(0)->text(), "&1 " + path);
+            menu.actions().at(0)->trigger();
+        }
+        QVERIFY(!window.SolutionMode());
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(Scrambled(7)));
+        QCOMPARE(ShownSquares(window), s.Expected());
+        QCOMPARE(Child<QAction>(window, "mnuEditUndo").text(), "&Undo Open Configuration");
+        QCOMPARE(
+            RecentFiles(s.fake.settings).Files(),
+            (QStringList{path, s.folder.filePath("cube2.cub"), s.folder.filePath("saved.cub")}));
+        QVERIFY(s.fake.messageBoxes.shown.empty());
+    }
+
+    void aFileThatCannotBeReadIsNamedAndChangesNothing_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing"
+                                 << "No such file";
+        QTest::newRow("folder") << "folder"
+                                << "Is a folder";
+        QTest::newRow("pipe") << "pipe"
+                              << "Not a regular file";
+    }
+
+    void aFileThatCannotBeReadIsNamedAndChangesNothing() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        Session s;
+        frmTurnix& window = s.Start();
+        s.Load(Scrambled(9));
+        Trigger(window, "mnuCubeSolve");
+        const QString path = s.folder.filePath(kind + ".cub");
+        if (kind == "folder") {
+            QVERIFY(QDir(s.folder.path()).mkdir(kind + ".cub"));
+        } else if (kind == "pipe") {
+            QVERIFY(MakeFifo(LocalPath(path))); // read, it would block
+        }
+        window.OpenConfigurationFile(path);
+        QCOMPARE(Messages(s.fake.messageBoxes),
+                 QStringList{"!Turnix|The file could not be opened.\n\n" + path + ": " + reason});
+        QVERIFY(window.SolutionMode());
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(Scrambled(9)));
+        QCOMPARE(RecentFiles(s.fake.settings).Files(), QStringList{s.folder.filePath("cube1.cub")});
+    }
+
     void startsOnTheFrontSideOfASolvedCubeInTheDefaultColors() {
         Session s;
         s.fake.system.installFolder = "/opt/turnix";
@@ -200,6 +486,36 @@ private slots:
         }
     }
 
+    // Drawn over the grid, the arrows take no click from its squares; the
+    // note of a turn of the side facing away (the fifth step here) has a line
+    // of its own, also at the smallest size, and leaves the grid in place.
+    void theNextTurnLeavesTheGridAndItsClicksAsTheyWere() {
+        Session s;
+        frmTurnix& window = s.Start();
+        s.fake.clipboard.text = "DRLUUBFBRBLURRLRUBLRDDFDLFUFUFFDBRDUBRUFLLFDDBFLUBLRBD";
+        Trigger(window, "mnuEditPasteFacelets");
+        window.resize(900, 700);
+        QTest::qWait(20);
+        const auto& grid = Child<QWidget>(window, "Shape1");
+        const QRect place = grid.geometry();
+        QCOMPARE(Child<QWidget>(window, "gridTurnHint").geometry(), grid.rect());
+        for (int i = 0; i < 9; ++i) {
+            auto& square = Child<QPushButton>(window, QString("cmdColor%1").arg(i));
+            QCOMPARE(grid.childAt(square.geometry().center()), &square);
+        }
+        Trigger(window, "mnuCubeSolve");
+        s.Steps(4);
+        const auto& note = Child<QLabel>(window, "lblNextTurn");
+        QVERIFY(!note.text().isEmpty());
+        QCOMPARE(grid.geometry(), place);
+        window.resize(window.minimumSizeHint());
+        QCoreApplication::processEvents();
+        const QRect between(Child<QWidget>(window, "SideView").geometry().bottomLeft(),
+                            Child<QWidget>(window, "fraSolution").geometry().topRight());
+        QVERIFY(note.height() >= note.fontMetrics().height());
+        QVERIFY(between.contains(note.geometry()));
+    }
+
     // Values outside 0..5 included: loaded as they are, drawn neutral and
     // written back; the saved file replaces the old one whole.
     void saveThenOpenRestoresAnyCubeAndNewKeepsTheShownSide() {
@@ -261,19 +577,17 @@ private slots:
                             QStringList(2, "Save Configuration|Current.cub|Cube File (*.cub)|cub"));
     }
 
-    // A link is written through and stays a link. What cannot be replaced
-    // by a file is refused with the path and the reason, from the menu or the
-    // toolbar, and stays as it was: a pipe, a folder, a missing folder.
-    void aSaveFollowsLinksAndAFailedOneSaysWhy() {
+    // What cannot be replaced by a file is refused with the path and the
+    // reason, from the menu or the toolbar, and stays as it was: a pipe, a
+    // folder, a missing folder. (Links are the atomic save's.)
+    void aFailedSaveSaysWhy() {
         Session s;
         const frmTurnix& window = s.Start();
         s.Load(Scrambled(3));
         const QString fifo = s.folder.filePath("fifo.cub");
-        const QString link = s.folder.filePath("link.cub");
-        QVERIFY(MakeFifo(LocalPath(fifo)) && QFile::link("cube1.cub", link));
-        s.fake.fileDialogs.saveAnswers = {link, fifo, s.folder.path(),
-                                          s.folder.filePath("no/x.cub")};
-        for (int k = 0; k < 4; ++k) {
+        QVERIFY(MakeFifo(LocalPath(fifo)));
+        s.fake.fileDialogs.saveAnswers = {fifo, s.folder.path(), s.folder.filePath("no/x.cub")};
+        for (int k = 0; k < 3; ++k) {
             Trigger(window, k % 2 == 0 ? "mnuFileSaveConfiguration" : "ToolbarButton2");
         }
         QCOMPARE(
@@ -281,13 +595,10 @@ private slots:
             (QStringList{SaveFailure(fifo, "Not a regular file"),
                          SaveFailure(s.folder.path(), "Is a directory"),
                          SaveFailure(s.folder.filePath("no/x.cub"), "No such file or directory")}));
-        QCOMPARE(ReadBytes(s.folder.filePath("cube1.cub")),
-                 Encoded(EncodeConfiguration(window.Cube())));
-        QCOMPARE(QFileInfo(link).symLinkTarget(), s.folder.filePath("cube1.cub"));
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
         QCOMPARE(
             QDir(s.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
-            (QStringList{"cube1.cub", "fifo.cub", "link.cub"}));
+            (QStringList{"cube1.cub", "fifo.cub"}));
     }
 
     // Any mouse button, or Space, on a square opens the picker; Cancel

@@ -24,8 +24,7 @@ using Steps = std::vector<std::int16_t>;
 Steps Undone(const Steps& scramble) {
     Steps steps;
     for (auto it = scramble.rbegin(); it != scramble.rend(); ++it) {
-        const std::int16_t kind = static_cast<std::int16_t>(*it % 3);
-        steps.push_back(static_cast<std::int16_t>(*it - kind + (kind == 2 ? 2 : 1 - kind)));
+        steps.push_back(InverseStep(*it));
     }
     return steps;
 }

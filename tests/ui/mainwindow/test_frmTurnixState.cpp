@@ -128,28 +128,6 @@ private slots:
         QVERIFY(Window().screen()->availableGeometry().contains(Window().frameGeometry()));
     }
 
-    // A first start, as if there were no file, and the next save is good.
-    void aDamagedFileIsSetAsideAndTheWindowStartsAfresh() {
-        Trigger(Window(), "mnuSideTurnFrontTwice");
-        Trigger(Window(), "mnuSideShowBack");
-        Window().close();
-        s->window.reset();
-        const StateFile file(s->fake.system.stateFolder);
-        QByteArray bytes = ReadBytes(file.Path());
-        bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 1);
-        WriteBytes(file.Path(), bytes);
-
-        Start();
-        QCOMPARE(ColorsOf(Window().Cube()), ColorsOf(clsCube()));
-        QCOMPARE(Window().CurrentSide(), side::Front);
-        QCOMPARE(Controls(Window()), EditNoSolution);
-        QVERIFY(!Child<QAction>(Window(), "mnuEditUndo").isEnabled());
-        QCOMPARE(ReadBytes(file.AsidePath()), bytes);
-        Restart();
-        QVERIFY(Kept());
-        QCOMPARE(ReadBytes(file.AsidePath()), bytes);
-    }
-
 private:
     frmTurnix& Window() { return *s->window; }
 

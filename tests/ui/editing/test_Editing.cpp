@@ -1,5 +1,11 @@
+// Edits in the main window: the names Undo gives every turn, rotation and
+// centre painted on the net (quickly; the stress test meets them slowly),
+// and a line of turns typed in.
+
 #include "TurnNotation.h"
 #include "WindowTestSupport.h"
+#include "wholecube/ColorPalette.h"
+#include "wholecube/CubeNet.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -7,7 +13,7 @@
 using namespace turnix;
 using namespace turnix::test;
 
-class frmApplyTurnsTest : public QObject {
+class EditingTest : public QObject {
     Q_OBJECT
 
     QStringList shown; // after each OK: the problem named | the selection
@@ -27,6 +33,40 @@ class frmApplyTurnsTest : public QObject {
     }
 
 private slots:
+    void everyTurnAndRotationIsNamed() {
+        static const QStringList sides{"Front", "Left", "Back", "Right", "Top", "Bottom"};
+        static const QStringList turns{"Clockwise", "Counterclockwise", "Twice"};
+        static const QStringList rotations{"Up", "Down", "Left", "Right"};
+        Session s;
+        const frmTurnix& window = s.Start();
+        s.Load(Scrambled(1)); // every rotation of it changes it
+        for (std::int16_t code = 0; code < SideTurnCount + 4; ++code) {
+            Trigger(window, CommandName(code));
+            QCOMPARE(
+                Child<QAction>(window, "mnuEditUndo").text(),
+                "&Undo " +
+                    (code < SideTurnCount
+                         ? QString("Turn %1 Side %2").arg(sides.at(code / 3), turns.at(code % 3))
+                         : "Rotate Cube " + rotations.at(code - SideTurnCount)));
+        }
+    }
+
+    void aCentrePaintedOnTheNetIsOnePaintStep() {
+        Session s;
+        const frmTurnix& window = s.Start();
+        auto& palette = Child<ColorPalette>(window, "WholeCubePalette");
+        QTest::mouseClick(&palette, Qt::LeftButton, {}, palette.SwatchRect(5).center());
+        auto& net = Child<CubeNet>(window, "WholeCubeNet");
+        QTest::mouseClick(&net, Qt::LeftButton, {},
+                          net.Geometry().SquareRect({side::Top, 4}).center());
+        clsCube expected;
+        expected.Side(side::Top).Square(4)->SetColorIndex(5);
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(expected));
+        QCOMPARE(Child<QAction>(window, "mnuEditUndo").text(), QString("&Undo Paint"));
+        Trigger(window, "mnuEditUndo");
+        QCOMPARE(ColorsOf(window.Cube()), ColorsOf(clsCube()));
+    }
+
     // The whole line is one step, undone at once; a bad token is named and
     // selected, and the dialog waits for a line that reads. Cancel, or a
     // line that changes nothing, is no step.
@@ -69,5 +109,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(frmApplyTurnsTest)
-#include "test_frmApplyTurns.moc"
+QTEST_MAIN(EditingTest)
+#include "test_Editing.moc"

@@ -1,13 +1,22 @@
-// Where the instructions window goes beside the main window, as arithmetic on
-// frames and a screen's available area.
+// The platform rooms without a window: the recent files and their menu,
+// what the command line starts, and where windows go on a screen's
+// available area.
 
+#include "DialogScripts.h"
+#include "mainwindow/RecentFilesMenu.h"
+#include "platform/ProgramArguments.h"
+#include "platform/RecentFiles.h"
 #include "platform/WindowPlacement.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace turnix;
+using namespace turnix::test;
+using Kind = ProgramStart::Kind;
 
-class TestWindowPlacement : public QObject {
+class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -133,7 +142,102 @@ private slots:
         QCOMPARE(fitted, expected);
         QVERIFY(area.contains(fitted.marginsAdded(frame)));
     }
+
+    void argumentsDecideWhatStarts() {
+        struct Row {
+            QStringList arguments;
+            Kind kind;
+            QString file;
+            QString textStart;
+        };
+        const QString help = "Usage: turnix [options] [FILE.cub]\n";
+        const QString usage = "Usage: turnix [FILE.cub]\nTry 'turnix --help'.\n";
+        for (const Row& row :
+             std::initializer_list<Row>{{{}, Kind::Window, "", ""},
+                                        {{"a b.cub"}, Kind::Window, "a b.cub", ""},
+                                        {{"--", "-x.cub"}, Kind::Window, "-x.cub", ""},
+                                        {{"a.cub", "-h"}, Kind::Help, "", help},
+                                        {{"--help-all"}, Kind::Help, "", help},
+                                        {{"--version"}, Kind::Version, "", "turnix 3."},
+                                        {{"a.cub", "b.cub"},
+                                         Kind::Refused,
+                                         "",
+                                         "turnix: one cube file at a time, not 2\n" + usage},
+                                        {{"--open", "a.cub"},
+                                         Kind::Refused,
+                                         "",
+                                         "turnix: Unknown option 'open'.\n" + usage}}) {
+            const QStringList arguments = QStringList{"/usr/lib/turnix/turnix"} + row.arguments;
+            const ProgramStart start = ReadProgramArguments(arguments);
+            const QString name = row.arguments.join(' ');
+            QVERIFY2(start.kind == row.kind, qPrintable(name));
+            QCOMPARE(start.file.value_or(QString()), row.file);
+            QVERIFY2(row.textStart.isEmpty() ? start.text.isEmpty()
+                                             : start.text.startsWith(row.textStart),
+                     qPrintable(name + ": " + start.text));
+            QCOMPARE(AsksForHelpOrVersion(arguments),
+                     row.kind == Kind::Help || row.kind == Kind::Version);
+        }
+        // Qt's own options are still there when help is looked for.
+        QVERIFY(AsksForHelpOrVersion({"turnix", "-platform", "offscreen", "--help"}));
+        QVERIFY(!AsksForHelpOrVersion({"turnix", "-platform", "offscreen", "a.cub"}));
+    }
+
+    // Newest first, no repeats, eight at most, absolute; the store holds
+    // exactly the keys of the list, and junk in it is passed over.
+    void theListRoundTripsThroughTheStore() {
+        FakeSettingsStore store;
+        store.values[{"RecentFiles", "File1"}] = "";
+        store.values[{"RecentFiles", "File3"}] = "/9.cub";
+        store.values[{"RecentFiles", "File4"}] = "/9.cub";
+        RecentFiles recent(store);
+        QCOMPARE(recent.Files(), QStringList{"/9.cub"});
+        for (const char* path : {"/1.cub", "/2.cub", "/3.cub", "/4.cub", "/5.cub", "/6.cub",
+                                 "/7.cub", "/8.cub", "/4.cub", "relative.cub"}) {
+            recent.Add(path);
+        }
+        const QStringList expected{QDir::current().absoluteFilePath("relative.cub"),
+                                   "/4.cub",
+                                   "/8.cub",
+                                   "/7.cub",
+                                   "/6.cub",
+                                   "/5.cub",
+                                   "/3.cub",
+                                   "/2.cub"};
+        QCOMPARE(RecentFiles(store).Files(), expected);
+        QCOMPARE(store.values.size(), std::size_t{8});
+        QCOMPARE(recent.DropMissing([](const QString& f) { return f != "/4.cub"; }),
+                 QStringList(expected).filter(QRegularExpression("^(?!/4)")));
+        QCOMPARE(store.values.size(), std::size_t{7});
+    }
+
+    // Files that went are gone when the menu opens; "Clear Menu" empties
+    // the list.
+    void theMenuDropsMissingFilesAndClears() {
+        QTemporaryDir folder;
+        const QString kept = folder.filePath("kept & sound.cub");
+        QVERIFY(QFile(kept).open(QIODevice::WriteOnly) && QDir(folder.path()).mkdir("x.cub"));
+        FakeSettingsStore store;
+        RecentFiles recent(store);
+        for (const QString& path : {folder.filePath("x.cub"), folder.filePath("gone.cub"), kept}) {
+            recent.Add(path);
+        }
+        RecentFilesMenu menu(recent, nullptr);
+        const auto captions = [&menu] {
+            emit menu.aboutToShow();
+            QStringList texts;
+            for (const QAction* entry : menu.actions()) {
+                texts << entry->text() + (entry->isEnabled() ? "" : " (off)");
+            }
+            return texts;
+        };
+        QCOMPARE(captions(),
+                 (QStringList{"&1 " + QString(kept).replace("&", "&&"), "", "Clear Menu"}));
+        QCOMPARE(recent.Files(), QStringList{kept});
+        menu.actions().last()->trigger();
+        QCOMPARE(captions(), (QStringList{"", "Clear Menu (off)"}));
+    }
 };
 
-QTEST_APPLESS_MAIN(TestWindowPlacement)
-#include "test_WindowPlacement.moc"
+QTEST_MAIN(PlatformTest)
+#include "test_Platform.moc"
