@@ -1,4 +1,5 @@
 #include "WindowTestSupport.h"
+#include "accessibility/Announcement.h"
 #include "mainwindow/ColorSquare.h"
 #include "view3d/CubeView3D.h"
 #include "wholecube/ColorPalette.h"
@@ -6,6 +7,7 @@
 #include "wholecube/WholeCubePanel.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QtTest>
 
 using namespace turnix;
@@ -81,6 +83,32 @@ private slots:
             QCOMPARE(swatches->child(i)->text(QAccessible::Name),
                      i == 0 ? name + ", selected" : name);
         }
+    }
+
+    // Each change of the findings is announced once, on the findings line;
+    // a cube that leaves them as they are says nothing.
+    void theFindingsAreAnnouncedWhenTheyChange() {
+        static QList<QPair<QObject*, QAccessible::Event>> heard;
+        const AnnouncementHandler before = InstallAnnouncementHandler([](QAccessibleEvent* e) {
+            heard.append({e->object(), e->type()});
+        });
+        Session s;
+        frmTurnix& window = s.Start();
+        QObject* findings = &Child<QLabel>(window, "lblDiagnosis");
+        clsCube wrong;
+        wrong.Side(side::Front).Square(0)->SetColorIndex(side::Top);
+        const QString oneWrong = s.Saved(wrong);
+        wrong.Side(side::Back).Square(8)->SetColorIndex(side::Top);
+        const QString twoWrong = s.Saved(wrong);
+        const QString solved = s.Saved(clsCube());
+        for (const auto& [file, announced] :
+             {std::pair{oneWrong, 1}, {oneWrong, 0}, {twoWrong, 1}, {solved, 1}}) {
+            heard.clear();
+            s.Open(file);
+            QCOMPARE(heard, (QList<QPair<QObject*, QAccessible::Event>>(
+                                announced, {findings, QAccessible::NameChanged})));
+        }
+        InstallAnnouncementHandler(before);
     }
 
     // Off at first; then the side each colour belongs to, then its initial,
