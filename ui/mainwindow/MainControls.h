@@ -3,6 +3,7 @@
 #include "clsCube.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -37,8 +38,10 @@ public:
     // The panel's entry goes into viewMenu.
     MainControls(QMainWindow& window, QMenu& viewMenu);
 
-    // The default size, with room for the docked panel, centred on the screen.
-    void SetDefaultGeometry(QMainWindow& window) const;
+    // The default size, with room for the docked panel, centred on the
+    // screen. On a screen too small for it, docks give way and then the
+    // controls scroll; returns the docks hidden for room.
+    QList<QDockWidget*> SetDefaultGeometry(QMainWindow& window) const;
     // The squares and the panel take colours only while editing.
     void SetEditable(bool editing) const;
     // The step just made on a window-coloured field; without one, an empty

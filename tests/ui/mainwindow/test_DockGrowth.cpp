@@ -1,6 +1,7 @@
 // Docks that grow with the window, and give way on a screen too small for
 // them.
 
+#include "mainwindow/CentralArea.h"
 #include "mainwindow/DockGrowth.h"
 
 #include <QDockWidget>
@@ -67,6 +68,62 @@ private slots:
         QCOMPARE(HideDocksBeyond(window, window.minimumSizeHint() - QSize(0, 10)),
                  QList<QDockWidget*>{bottom});
         QCOMPARE(HideDocksBeyond(window, {10, 10}), QList<QDockWidget*>{right});
+    }
+
+    // Smallest sizes: 900x500 as it is, 700x500 without one part, 500x300
+    // without two.
+    void aWindowGivesUpTheFewestPartsThatLetItFit_data() {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("preferred");
+        QTest::addColumn<int>("givenUp");
+        QTest::addColumn<QSize>("size");
+
+        QTest::newRow("room for all")
+            << QSize(1200, 900) << QSize(1000, 600) << 0 << QSize(1000, 600);
+        QTest::newRow("exactly the smallest")
+            << QSize(900, 500) << QSize(1000, 600) << 0 << QSize(900, 500);
+        QTest::newRow("preferred below the smallest")
+            << QSize(1200, 900) << QSize(400, 200) << 0 << QSize(900, 500);
+        QTest::newRow("one pixel too narrow")
+            << QSize(899, 900) << QSize(1000, 600) << 1 << QSize(899, 600);
+        QTest::newRow("one pixel too low")
+            << QSize(1200, 499) << QSize(1000, 600) << 2 << QSize(1000, 499);
+        QTest::newRow("nothing fits")
+            << QSize(300, 200) << QSize(1000, 600) << 2 << QSize(500, 300);
+    }
+
+    void aWindowGivesUpTheFewestPartsThatLetItFit() {
+        QFETCH(QSize, room);
+        QFETCH(QSize, preferred);
+        QFETCH(int, givenUp);
+        QFETCH(QSize, size);
+        const RoomFit fit = FitToRoom(room, preferred, {{900, 500}, {700, 500}, {500, 300}});
+        QCOMPARE(fit.givenUp, static_cast<std::size_t>(givenUp));
+        QCOMPARE(fit.size, size);
+    }
+
+    // The last made dock hides first, then the other, then the centre
+    // scrolls; the window then fits, as large as the room allows.
+    void aWindowFitsItsRoom() {
+        for (const int hidden : {0, 1, 2, 3}) {
+            QMainWindow window;
+            auto* centre = new CentralArea(new Sized({400, 300}));
+            window.setCentralWidget(centre);
+            QDockWidget* first = AddDock(window, Qt::RightDockWidgetArea, {200, 300});
+            QDockWidget* last = AddDock(window, Qt::LeftDockWidgetArea, {200, 300});
+            const QList<QSize> smallest{window.minimumSizeHint(),
+                                        window.minimumSizeHint() - QSize(100, 0),
+                                        window.minimumSizeHint() - QSize(200, 0),
+                                        {120, 120}};
+            const QSize room = smallest.at(hidden);
+            const QList<QDockWidget*> expected =
+                QList<QDockWidget*>{last, first}.first(std::min(hidden, 2));
+            QCOMPARE(FitWindowInto(window, {2000, 2000}, room), expected);
+            QCOMPARE(last->isHidden(), hidden > 0);
+            QCOMPARE(first->isHidden(), hidden > 1);
+            QCOMPARE(centre->Scrolling(), hidden > 2);
+            QCOMPARE(window.size(), room);
+        }
     }
 };
 
