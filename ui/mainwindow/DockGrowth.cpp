@@ -26,12 +26,27 @@ std::vector<int> SharedDockLengths(int total, int centralPreferred,
     return lengths;
 }
 
+namespace {
+
+// Marks a dock hidden by FitWindowInto, which a later fit may show again.
+const char* const HiddenForRoom = "turnixHiddenForRoom";
+
+} // namespace
+
+// A restored window may stand on another screen than the one its first fit
+// measured.
 QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room) {
     const auto fits = [&window, room] {
         const QSize smallest = window.minimumSizeHint();
         return smallest.width() <= room.width() && smallest.height() <= room.height();
     };
     const QList<QDockWidget*> docks = window.findChildren<QDockWidget*>();
+    for (QDockWidget* dock : docks) {
+        if (dock->property(HiddenForRoom).toBool()) {
+            dock->setProperty(HiddenForRoom, false);
+            dock->show();
+        }
+    }
     QList<QDockWidget*> hidden;
     for (auto dock = docks.crbegin(); dock != docks.crend() && !fits(); ++dock) {
         if (!(*dock)->isFloating() && !(*dock)->isHidden()) {
@@ -102,6 +117,7 @@ QList<QDockWidget*> FitWindowInto(QMainWindow& window, QSize preferred, QSize ro
         if (i >= fit.givenUp) {
             parts.at(i).GiveUp(false);
         } else if (parts.at(i).dock != nullptr) {
+            parts.at(i).dock->setProperty(HiddenForRoom, true);
             hidden.append(parts.at(i).dock);
         }
     }

@@ -20,8 +20,8 @@ namespace turnix {
 
 // Hides docked docks, the last made first, until the window's smallest size
 // fits room, so that a small or magnified screen still shows the whole
-// window with its status bar. The View menu brings them back. Returns the
-// docks it hid.
+// window with its status bar. The View menu brings them back. Docks that
+// FitWindowInto hid are shown again first. Returns the docks it hid.
 QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room);
 
 // A window that gives up parts of itself, one after another, to fit a small

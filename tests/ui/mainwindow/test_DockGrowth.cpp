@@ -111,11 +111,11 @@ private slots:
             window.setCentralWidget(centre);
             QDockWidget* first = AddDock(window, Qt::RightDockWidgetArea, {200, 300});
             QDockWidget* last = AddDock(window, Qt::LeftDockWidgetArea, {200, 300});
-            const QList<QSize> smallest{window.minimumSizeHint(),
-                                        window.minimumSizeHint() - QSize(100, 0),
-                                        window.minimumSizeHint() - QSize(200, 0),
-                                        {120, 120}};
-            const QSize room = smallest.at(hidden);
+            const QList<QSize> rooms{window.minimumSizeHint(),
+                                     window.minimumSizeHint() - QSize(100, 0),
+                                     window.minimumSizeHint() - QSize(200, 0),
+                                     {120, 120}};
+            const QSize room = rooms.at(hidden);
             const QList<QDockWidget*> expected =
                 QList<QDockWidget*>{last, first}.first(std::min(hidden, 2));
             QCOMPARE(FitWindowInto(window, {2000, 2000}, room), expected);
@@ -123,6 +123,9 @@ private slots:
             QCOMPARE(first->isHidden(), hidden > 1);
             QCOMPARE(centre->Scrolling(), hidden > 2);
             QCOMPARE(window.size(), room);
+            // A restore on a larger screen shows them again.
+            QCOMPARE(HideDocksBeyond(window, {2000, 2000}), QList<QDockWidget*>{});
+            QVERIFY(!last->isHidden() && !first->isHidden());
         }
     }
 };
