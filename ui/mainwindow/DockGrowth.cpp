@@ -33,14 +33,14 @@ const char* const HiddenForRoom = "turnixHiddenForRoom";
 
 } // namespace
 
-// A restored window may stand on another screen than the one its first fit
-// measured.
 QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room) {
     const auto fits = [&window, room] {
         const QSize smallest = window.minimumSizeHint();
         return smallest.width() <= room.width() && smallest.height() <= room.height();
     };
     const QList<QDockWidget*> docks = window.findChildren<QDockWidget*>();
+    // A restored window may stand on another screen than the one its first
+    // fit measured.
     for (QDockWidget* dock : docks) {
         if (dock->property(HiddenForRoom).toBool()) {
             dock->setProperty(HiddenForRoom, false);
