@@ -17,10 +17,11 @@ void Print(std::FILE* stream, const QString& text) {
 // Help and the version need no window system: a terminal without a display
 // gets them too.
 bool AnswerHelpOrVersion(int argc, char* argv[]) {
-    const QCoreApplication core(argc, argv);
+    QCoreApplication core(argc, argv);
     if (!turnix::AsksForHelpOrVersion(QCoreApplication::arguments())) {
         return false;
     }
+    turnix::InstallTranslations(core);
     Print(stdout, turnix::ReadProgramArguments(QCoreApplication::arguments()).text);
     return true;
 }

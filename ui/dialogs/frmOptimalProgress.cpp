@@ -1,6 +1,10 @@
 #include "frmOptimalProgress.h"
 
+#include "platform/ApplicationTitle.h"
+#include "platform/Platform.h"
+
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,16 +14,16 @@ namespace turnix {
 frmOptimalProgress::frmOptimalProgress(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmOptimalProgress"));
     setModal(true);
-    setWindowTitle(QStringLiteral("Solve Optimally"));
+    setWindowTitle(tr("Solve Optimally"));
 
-    lblProgress = new QLabel(QStringLiteral("Loading the table\u2026"), this);
+    lblProgress = new QLabel(tr("Loading the table…"), this);
     lblProgress->setObjectName(QStringLiteral("lblProgress"));
     lblProgress->setMinimumWidth(lblProgress->fontMetrics().averageCharWidth() * 36);
     barTable = new QProgressBar(this);
     barTable->setObjectName(QStringLiteral("barTable"));
     barTable->setRange(0, 100);
     barTable->hide();
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setDefault(true);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptimalProgress::reject);
@@ -32,7 +36,7 @@ frmOptimalProgress::frmOptimalProgress(QWidget* parent) : QDialog(parent) {
 }
 
 void frmOptimalProgress::ShowTablePercent(int percent) {
-    lblProgress->setText(QStringLiteral("Making the table, once: %1%").arg(percent));
+    lblProgress->setText(tr("Making the table, once: %1%").arg(percent));
     barTable->setValue(percent);
     barTable->show();
 }
@@ -43,8 +47,8 @@ void frmOptimalProgress::ShowSearch(int depthSearched, int bestTurns) {
 }
 
 QString frmOptimalProgress::SearchText(int depthSearched, int bestTurns) {
-    const QString depth = QStringLiteral("depth %1 searched").arg(std::max(depthSearched, 0));
-    return bestTurns < 0 ? depth : QStringLiteral("%1, best %2 so far").arg(depth).arg(bestTurns);
+    const QString depth = tr("depth %1 searched").arg(std::max(depthSearched, 0));
+    return bestTurns < 0 ? depth : tr("%1, best %2 so far").arg(depth).arg(bestTurns);
 }
 
 void frmOptimalProgress::Finish() {
@@ -63,8 +67,29 @@ void frmOptimalProgress::reject() {
     }
     cancelPressed = true;
     cmdCancel->setEnabled(false);
-    lblProgress->setText(lblProgress->text() + QStringLiteral(" \u2014 stopping\u2026"));
+    lblProgress->setText(lblProgress->text() + tr(" — stopping…"));
     emit CancelRequested();
+}
+
+namespace {
+
+QString Megabytes(std::uint64_t bytes) {
+    constexpr std::uint64_t Mega = 1024 * 1024;
+    return QString::number((bytes + Mega - 1) / Mega);
+}
+
+} // namespace
+
+bool frmOptimalProgress::AskFewestTurnsInstead(Platform& platform, QWidget* parent,
+                                               std::uint64_t bytesNeeded, std::uint64_t bytesFree) {
+    QMessageBox question(QMessageBox::Question, ApplicationTitle(),
+                         tr("The optimal solver needs %1 MB of memory for its table, and only "
+                            "%2 MB are free.\n\nSolve in fewest turns instead?")
+                             .arg(Megabytes(bytesNeeded), Megabytes(bytesFree)),
+                         QMessageBox::Yes | QMessageBox::No, parent);
+    question.setObjectName(QStringLiteral("msgOptimalMemory"));
+    question.setDefaultButton(QMessageBox::Yes);
+    return platform.modalRunner.Exec(question) == QMessageBox::Yes;
 }
 
 } // namespace turnix

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
 namespace turnix {
+
+struct Platform;
 
 // How an optimal solve is getting on: the table's build in percent the
 // first time, then the depths searched and the best solution so far; Cancel
@@ -21,6 +24,12 @@ public:
     // "depth 17 searched, best 18 so far"; without a best, the depth alone.
     void ShowSearch(int depthSearched, int bestTurns);
     [[nodiscard]] static QString SearchText(int depthSearched, int bestTurns);
+
+    // Asked when the table does not fit in the free memory: whether to
+    // solve in fewest turns instead.
+    [[nodiscard]] static bool AskFewestTurnsInstead(Platform& platform, QWidget* parent,
+                                                    std::uint64_t bytesNeeded,
+                                                    std::uint64_t bytesFree);
 
     // Closes the dialog once the search has ended.
     void Finish();

@@ -51,7 +51,7 @@ QString ReadCubeEditText() {
 }
 
 QString ApplyTurnsEditText() {
-    return QStringLiteral("Apply Turns");
+    return EditWords::tr("Apply Turns");
 }
 
 QString TurnBackEditText(std::int16_t side) {

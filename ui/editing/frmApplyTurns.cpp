@@ -9,18 +9,18 @@
 namespace turnix {
 
 frmApplyTurns::frmApplyTurns(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Apply Turns"));
+    setWindowTitle(tr("Apply Turns"));
     setObjectName(QStringLiteral("frmApplyTurns"));
 
-    auto* prompt = new QLabel(QStringLiteral("&Turns, such as a written scramble: U D F B L R, "
-                                             "each alone, with ' or with 2; x y z turn the "
-                                             "whole cube."),
+    auto* prompt = new QLabel(tr("&Turns, such as a written scramble: U D F B L R, "
+                                 "each alone, with ' or with 2; x y z turn the "
+                                 "whole cube."),
                               this);
     prompt->setObjectName(QStringLiteral("lblTurns"));
     prompt->setWordWrap(true);
     txtTurns = new QLineEdit(this);
     txtTurns->setObjectName(QStringLiteral("txtTurns"));
-    txtTurns->setPlaceholderText(QStringLiteral("R U2 F' …"));
+    txtTurns->setPlaceholderText(tr("R U2 F' …"));
     txtTurns->setMinimumWidth(txtTurns->fontMetrics().averageCharWidth() * 48);
     prompt->setBuddy(txtTurns);
     lblProblem = new QLabel(this);
@@ -56,7 +56,7 @@ void frmApplyTurns::accept() {
 
 void frmApplyTurns::ShowProblem(const NotationError& error) {
     const QString token = QString::fromStdString(error.token);
-    lblProblem->setText(QStringLiteral("“%1” at position %2 is not a turn. Nothing was applied.")
+    lblProblem->setText(tr("“%1” at position %2 is not a turn. Nothing was applied.")
                             .arg(token)
                             .arg(error.position));
     lblProblem->show();

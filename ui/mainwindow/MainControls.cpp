@@ -12,6 +12,7 @@
 #include "appearance/TurnHint.h"
 #include "language/CoreTexts.h"
 #include "platform/WindowPlacement.h"
+#include "session/SolutionSession.h"
 #include "wholecube/ColorPalette.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
@@ -23,6 +24,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -87,6 +89,21 @@ int WidestNeighbourLabel(const clsCube& cube, const QLabel& label) {
     }
     const QMargins margins = label.contentsMargins();
     return widest + margins.left() + margins.right();
+}
+
+void SetButtonColor(QPushButton& button, const QColor& color) {
+    QPalette colors = button.palette();
+    colors.setColor(QPalette::Button, color);
+    button.setPalette(colors);
+}
+
+// Only an opened file can hold an index outside the scheme; it is drawn
+// neutral rather than refused.
+QColor SquareColor(std::int16_t colorIndex, const ColorScheme& colors) {
+    if (colorIndex < 0 || colorIndex >= static_cast<std::int16_t>(colors.size())) {
+        return NeutralSquareColor;
+    }
+    return ToQColor(colors.at(static_cast<std::size_t>(colorIndex)));
 }
 
 } // namespace
@@ -244,6 +261,59 @@ QSize MainControls::WholeCubeRoom(const QMainWindow& window) const {
                : QSize(0, panel.height());
 }
 
+void MainControls::ShowSide(const clsCube& cube, std::int16_t shownSide, const ColorScheme& colors,
+                            SquareLetters letters) const {
+    const clsSide& shown = cube.Side(shownSide);
+    for (std::int16_t i = 0; i < clsSide::SquareCount; ++i) {
+        QPushButton& button = *cmdColor.at(static_cast<std::size_t>(i));
+        const std::int16_t colorIndex = shown.Square(i)->ColorIndex();
+        // The colour index travels with the button, for the colour commands.
+        button.setProperty("Tag", QString::number(colorIndex));
+        SetButtonColor(button, SquareColor(colorIndex, colors));
+    }
+    lblMain->setText(CoreText(shown.MainLabel()));
+    lblNorth->setText(CoreText(shown.NorthLabel()));
+    lblWest->setText(CoreText(shown.WestLabel()));
+    lblEast->setText(CoreText(shown.EastLabel()));
+    lblSouth->setText(CoreText(shown.SouthLabel()));
+    DescribeSquares(cube, shownSide, colors, letters);
+}
+
+// The box where the focus rests is named after the side, so a screen
+// reader says where the user is rather than the box's own text.
+void MainControls::DescribeSquares(const clsCube& cube, std::int16_t shownSide,
+                                   const ColorScheme& colors, SquareLetters letters) const {
+    txtDummy->setAccessibleName(lblMain->text());
+    const CubeColorValues values = ColorValuesOf(cube);
+    for (std::int16_t i = 0; i < clsSide::SquareCount; ++i) {
+        QPushButton* button = cmdColor.at(static_cast<std::size_t>(i));
+        const std::int16_t colorIndex = cube.Side(shownSide).Square(i)->ColorIndex();
+        button->setAccessibleName(SquareAccessibleName({shownSide, i}, colorIndex, colors));
+        button->setAccessibleDescription(SquareAccessibleDescription(colorIndex));
+        if (auto* square = qobject_cast<ColorSquare*>(button)) {
+            square->SetLetter(SquareLetter(letters, colorIndex, values, colors));
+        }
+    }
+}
+
+// Edit mode enables the squares, solution mode the stepping; a finished
+// list keeps Previous Steps, Clear Steps and the frame until it goes.
+void MainControls::ShowSession(const SolutionSession& session) const {
+    const bool editing = !session.SolutionMode();
+    SetEditable(editing);
+    cmdOneStep->setEnabled(!editing);
+    cmdStepsToCompletion->setEnabled(session.HasStepsToMake());
+    cmdPreviousSteps->setEnabled(session.HasStepsMade());
+    cmdClear->setEnabled(session.HasStepList());
+    fraSolution->setEnabled(session.HasStepList());
+    ShowStepText(editing ? std::nullopt : std::optional(session.LastStepText()));
+    if (editing) {
+        statusSolution->Clear();
+    } else {
+        statusSolution->Show(session.Progress());
+    }
+}
+
 void MainControls::SetEditable(bool editing) const {
     for (QPushButton* square : cmdColor) {
         square->setEnabled(editing);
@@ -252,6 +322,8 @@ void MainControls::SetEditable(bool editing) const {
     wholeCube->SetPaintable(editing);
 }
 
+// The step just made on a window-coloured field; without one, an empty
+// field that looks inactive.
 void MainControls::ShowStepText(const std::optional<QString>& text) const {
     txtSolution->setEnabled(text.has_value());
     txtSolution->setText(text.value_or(QString()));
@@ -273,6 +345,27 @@ void MainControls::ShowNextTurn(std::optional<std::int16_t> code, std::int16_t s
                         CoreText(SenseWords(hint->sense)));
     }
     lblNextTurn->setText(note);
+}
+
+bool MainControls::HoldsKeyboardPlace(const QWidget* focus) const {
+    return std::find(cmdColor.cbegin(), cmdColor.cend(), focus) != cmdColor.cend() ||
+           focus == lblNorth || focus == lblWest || focus == lblEast || focus == lblSouth ||
+           wholeCube->isAncestorOf(focus);
+}
+
+// The hidden resting place of the focus takes no typing, and the step text
+// is read-only; left to themselves, both would keep Backspace, and the
+// resting place the turning letters, from the window's shortcuts.
+bool MainControls::LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const {
+    return watched == txtDummy || (watched == txtSolution && key.key() == Qt::Key_Backspace);
+}
+
+// A text box other than the hidden resting place keeps the clipboard keys
+// for its own text, even a read-only one that can only copy.
+bool MainControls::TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const {
+    return watched != txtDummy && qobject_cast<const QLineEdit*>(watched) != nullptr &&
+           (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) ||
+            key.matches(QKeySequence::Cut));
 }
 
 } // namespace turnix

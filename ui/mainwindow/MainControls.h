@@ -1,6 +1,8 @@
 #pragma once
 
+#include "appearance/ColorScheme.h"
 #include "clsCube.h"
+#include "language/SquareWords.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -13,6 +15,7 @@
 class QDockWidget;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
@@ -23,6 +26,7 @@ class QWidget;
 namespace turnix {
 
 class NeighbourLabel;
+class SolutionSession;
 class SolutionStatusBar;
 class TurnHintOverlay;
 class WholeCubePanel;
@@ -42,14 +46,24 @@ public:
     // screen. On a screen too small for it, docks give way and then the
     // controls scroll; returns the docks hidden for room.
     QList<QDockWidget*> SetDefaultGeometry(QMainWindow& window) const;
-    // The squares and the panel take colours only while editing.
-    void SetEditable(bool editing) const;
-    // The step just made on a window-coloured field; without one, an empty
-    // field that looks inactive.
-    void ShowStepText(const std::optional<QString>& text) const;
+    // The shown side's squares and names, the letters on the squares and
+    // their names for screen readers.
+    void ShowSide(const clsCube& cube, std::int16_t shownSide, const ColorScheme& colors,
+                  SquareLetters letters) const;
+    // The squares and the panel take colours only while editing; the step
+    // controls follow the solution.
+    void ShowSession(const SolutionSession& session) const;
     // The step that One Step would make, on the net's turning side, and over
     // the grid or, for the side facing away, in words.
     void ShowNextTurn(std::optional<std::int16_t> code, std::int16_t shownSide) const;
+
+    // A square, neighbour label or part of the panel that the keyboard
+    // gave the focus: it shows a mark and takes no step on Enter.
+    [[nodiscard]] bool HoldsKeyboardPlace(const QWidget* focus) const;
+    // Whether a key pressed in watched goes to the window's shortcuts, and
+    // whether a text box keeps it for its own text.
+    [[nodiscard]] bool LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const;
+    [[nodiscard]] bool TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const;
 
     QLabel* lblMain{};
     NeighbourLabel* lblNorth{};
@@ -80,6 +94,10 @@ private:
     void CreateFocusSink(QWidget* centralArea);
     void CreateWholeCubePanel(QMainWindow& window, QMenu& viewMenu);
     void SetTabOrder(QWidget& window) const;
+    void DescribeSquares(const clsCube& cube, std::int16_t shownSide, const ColorScheme& colors,
+                         SquareLetters letters) const;
+    void SetEditable(bool editing) const;
+    void ShowStepText(const std::optional<QString>& text) const;
     [[nodiscard]] QSize WholeCubeRoom(const QMainWindow& window) const;
 };
 

@@ -17,7 +17,7 @@ QString EntryCaption(int number, const QString& path) {
 } // namespace
 
 RecentFilesMenu::RecentFilesMenu(RecentFiles& files, QWidget* parent)
-    : QMenu(QStringLiteral("Open &Recent"), parent), recent(files) {
+    : QMenu(tr("Open &Recent"), parent), recent(files) {
     setObjectName(QStringLiteral("mnuFileOpenRecent"));
     connect(this, &QMenu::aboutToShow, this, &RecentFilesMenu::Fill);
     Fill();
@@ -33,7 +33,7 @@ void RecentFilesMenu::Fill() {
         connect(entry, &QAction::triggered, this, [this, path] { emit fileChosen(path); });
     }
     addSeparator();
-    QAction* clearMenu = addAction(QStringLiteral("Clear Menu"));
+    QAction* clearMenu = addAction(tr("Clear Menu"));
     clearMenu->setObjectName(QStringLiteral("mnuFileOpenRecentClear"));
     clearMenu->setEnabled(!files.isEmpty());
     // The entries go when the menu next opens, not under the click.

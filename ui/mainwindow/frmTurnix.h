@@ -8,13 +8,14 @@
 #include "appearance/ColorScheme.h"
 #include "appearance/ScreenColor.h"
 #include "clsCube.h"
+#include "editing/CubeFiles.h"
 #include "editing/FaceletClipboard.h"
-#include "language/SquareWords.h"
 #include "layers/clsSolver.h"
 #include "platform/Platform.h"
 #include "platform/RecentFiles.h"
 #include "session/EditHistory.h"
 #include "session/FewestTurnsPreparer.h"
+#include "session/OptimalSolveRun.h"
 #include "session/SolutionSession.h"
 #include "wholecube/EntryChecks.h"
 
@@ -22,7 +23,6 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -31,13 +31,13 @@
 namespace turnix {
 
 class PhotoReadingController;
-class SessionKeeper;
-struct SessionState;
-class View3DController;
 class RecentFilesMenu;
-class frmInstructions;
-class OptimalSolveRun;
-struct OptimalResult;
+class SessionKeeper;
+class SideLettersMenu;
+class View3DController;
+class WindowStateStore;
+class InstructionsCommand;
+struct SessionState;
 struct TurnedSide;
 
 // The main window: shows one side of the cube, names its neighbours, and
@@ -64,7 +64,7 @@ public:
     [[nodiscard]] const clsSolver& Solver() const noexcept { return session.Solver(); }
     [[nodiscard]] bool SolutionMode() const noexcept { return session.SolutionMode(); }
     // "Solve Optimally"'s runs; a test hands its search a fake.
-    [[nodiscard]] OptimalSolveRun& OptimalSolver() const noexcept { return *optimalSolve; }
+    [[nodiscard]] OptimalSolveRun& OptimalSolver() noexcept { return optimalSolve; }
 
     // Opens a cube file named from outside the open dialog: on the command
     // line, in "Open Recent" or dropped. One that cannot be read is named
@@ -72,28 +72,18 @@ public:
     void OpenConfigurationFile(const QString& path);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Wiring, display and side navigation (frmTurnix.cpp).
+    // Wiring, display, side navigation and the kept session (frmTurnix.cpp).
     void ConnectCommands();
-    void RestoreWindowState();
-    void StoreWindowState();
+    void ConnectControls();
     void DisplaySide();
     void ShowSide(std::int16_t intSide);
     void ShowNeighbour(Edge edge);
-    [[nodiscard]] QColor SquareColor(std::int16_t colorIndex) const;
-    [[nodiscard]] bool HoldsKeyboardPlace() const;
-    [[nodiscard]] bool LeavesKeyToShortcuts(const QObject* watched, const QKeyEvent& key) const;
-    [[nodiscard]] bool TextBoxKeepsKey(const QObject* watched, const QKeyEvent& key) const;
-    void HideDocksForRoom(QSize room);
-    void ShowAbout();
-    void ProbeInstructions();
-    void CloseInstructions();
+    void ShowSideLetters();
+    [[nodiscard]] SessionState CaptureSession() const;
+    void RestoreSession();
 
     // Changes of the cube by hand, each one step of the history
     // (frmTurnixEditing.cpp).
@@ -117,20 +107,10 @@ private:
     void ClearDoubts();
     void DefineColorScheme();
 
-    // Where the user left off, kept for the next run (frmTurnixState.cpp).
-    void CreateSessionKeeping();
-    [[nodiscard]] SessionState CaptureSession() const;
-    void RestoreSession();
-    void RestoreHistory(const SessionState& state);
-    void RestoreGeometry(const SessionState& state);
-
     // Solving and stepping (frmTurnixSolution.cpp).
     void SolveCube();
     void SolveWith(SolverKind kind, const std::vector<std::int16_t>* found = nullptr);
     void SolveInFewestTurns();
-
-    // The optimal solver (frmTurnixOptimal.cpp).
-    void CreateOptimalSolve();
     void SolveOptimally();
     void OptimalSolveFinished(const OptimalResult& result);
     void DiscardSolution();
@@ -139,12 +119,6 @@ private:
     void StepBack();
     void EnterSolutionMode();
     void ShowStepList(const QString& strCaption, const QStringList& steps);
-
-    // Letters on the squares and the squares' names for screen readers
-    // (frmTurnixLetters.cpp).
-    void CreateLetterEntries();
-    void ChooseSideLetters();
-    void DescribeGridSquares();
     void ShowSessionState();
     void ShowNextTurn();
 
@@ -152,31 +126,26 @@ private:
     RecentFiles recentFiles{platform.settings};
 
     ColorScheme lngColors{DefaultScreenColors};
-    SquareLetters sideLetters{SquareLetters::None};
-    QAction* mnuViewShowSideLetters{};
-    QAction* mnuViewLettersOfSides{};
-    QAction* mnuViewLettersOfColours{};
     std::int16_t intCurrentSide{side::Front};
     clsCube cubMain;
     QString strInstallFolder;
-    QString strInstructionsFile;
     SolutionSession session;
     EditHistory history;
     FewestTurnsPreparer fewestTurns;
     FaceletClipboard facelets;
+    CubeFiles cubeFiles{platform, recentFiles, *this};
     MainActions actions;
     MainControls ui;
     PhotoReadingController* reading{};
     View3DController* view3d{};
     RecentFilesMenu* mnuFileOpenRecent{};
-    OptimalSolveRun* optimalSolve{};
-    // The open instructions window, if any; it closes with this window and
-    // deletes itself.
-    QPointer<frmInstructions> instructionsWindow;
+    SideLettersMenu* sideLetters{};
+    WindowStateStore* windowState{};
+    InstructionsCommand* instructions{};
     SessionKeeper* sessionKeeper{};
-    // Docks hidden at start for want of room on the screen, and not shown
-    // or hidden by the user since; they are stored as shown.
-    QList<QPointer<QDockWidget>> docksHiddenForRoom;
+    // Last, so that it goes first: its worker must stop before the members
+    // that its results reach.
+    OptimalSolveRun optimalSolve;
 };
 
 } // namespace turnix

@@ -1,47 +1,16 @@
-#include "ConfigurationFile.h"
 #include "diagnosis/TurnedSides.h"
 #include "dialogs/ColorCommands.h"
 #include "editing/EditTexts.h"
 #include "editing/frmApplyTurns.h"
 #include "frmTurnix.h"
-#include "platform/ApplicationTitle.h"
-#include "platform/FileSaving.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QAction>
-#include <QDir>
-#include <QDockWidget>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVariant>
 
 namespace turnix {
-
-namespace {
-
-FileDialogOptions ConfigurationDialog(const QString& strTitle, const QString& strFileName) {
-    return {strTitle, strFileName, frmTurnix::tr("Cube File (*.cub)"), QStringLiteral("cub")};
-}
-
-// Why a file named outside the open dialog, which checks the name itself,
-// cannot be opened; nothing when it may be read. Only a regular file: a
-// pipe or a device could block or never end.
-std::optional<QString> WhyNotOpened(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return QStringLiteral("No such file");
-    }
-    if (info.isDir()) {
-        return QStringLiteral("Is a folder");
-    }
-    if (!info.isFile()) {
-        return QStringLiteral("Not a regular file");
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 // Every change by hand ends here: the change is made, shown, and recorded
 // as one step of the history; one that left the cube as it was is none.
@@ -118,64 +87,30 @@ void frmTurnix::NewConfiguration() {
     ReplaceCube(NewConfigurationEditText(), [this] { cubMain.Reset(); });
 }
 
-// Open discards a solution only once a file has been chosen. Values are
-// loaded as they are; a short file sets only the squares it holds. Failures
-// are silent: the squares read so far keep their new values.
+// Open discards a solution only once a file has been chosen.
 void frmTurnix::OpenConfiguration() {
-    const std::optional<QString> fileName = platform.fileDialogs.OpenFileName(
-        this, ConfigurationDialog(tr("Open Configuration"), QString()));
-    if (!fileName) {
-        return;
+    if (const std::optional<QString> fileName = cubeFiles.ChooseToOpen()) {
+        ReplaceCube(OpenConfigurationEditText(), [&] { cubeFiles.ReadChosen(*fileName, cubMain); });
     }
-    ReplaceCube(OpenConfigurationEditText(), [&] {
-        // Only a regular file: a chosen pipe or device could block or never end.
-        if (QFileInfo(*fileName).isFile() && ReadConfigurationFile(LocalPath(*fileName), cubMain)) {
-            recentFiles.Add(*fileName);
-        }
-    });
 }
 
-// As Open does once a file is chosen, but read in full before anything
-// changes, so that a file that fails leaves the cube and a listed solution
-// alone.
+// As Open does once a file is chosen, but a file that fails leaves the cube
+// and a listed solution alone.
 void frmTurnix::OpenConfigurationFile(const QString& path) {
-    clsCube read;
-    cubMain.Copy(read);
-    std::optional<QString> problem = WhyNotOpened(path);
-    if (!problem && !ReadConfigurationFile(LocalPath(path), read)) {
-        problem = QStringLiteral("Cannot read the file");
+    std::optional<clsCube> read = cubeFiles.ReadNamed(path, cubMain);
+    if (read) {
+        ReplaceCube(OpenConfigurationEditText(), [&] { read->Copy(cubMain); });
     }
-    if (problem) {
-        platform.messageBoxes.ShowMessage(
-            this, ApplicationTitle(),
-            QStringLiteral("The file could not be opened.\n\n%1: %2").arg(path, *problem),
-            MessageIcon::Exclamation);
-        ui.txtDummy->setFocus();
-        return;
-    }
-    ReplaceCube(OpenConfigurationEditText(), [&] { read.Copy(cubMain); });
-    recentFiles.Add(path);
+    ui.txtDummy->setFocus();
 }
 
 // Without a folder the user chooses the file, starting from strFileName.
-// The file is replaced as a whole or not at all. A file the user chose and
-// could not be saved is reported; a save into a folder is not, as
-// "SaveLast.cub" is written before every solve and may well be read-only.
 void frmTurnix::SaveConfiguration(const QString& strFileName,
                                   const std::optional<QString>& vFolder) {
     if (vFolder) {
-        static_cast<void>(
-            WriteConfigurationFile(LocalPath(QDir(*vFolder).filePath(strFileName)), cubMain));
-        return;
-    }
-    const std::optional<QString> chosen = platform.fileDialogs.SaveFileName(
-        this, ConfigurationDialog(tr("Save Configuration"), strFileName));
-    if (chosen) {
-        const WriteResult written = WriteConfigurationFile(LocalPath(*chosen), cubMain);
-        ReportSaveFailure(platform.messageBoxes, this, *chosen, written);
-        if (written) {
-            recentFiles.Add(*chosen);
-        }
+        CubeFiles::SaveInFolder(*vFolder, strFileName, cubMain);
+    } else {
+        cubeFiles.SaveChosen(strFileName, cubMain);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "SolutionStatusBar.h"
 #include "SolveMessages.h"
+#include "dialogs/frmOptimalProgress.h"
 #include "dialogs/frmSolutionSteps.h"
 #include "frmTurnix.h"
 #include "language/CoreTexts.h"
@@ -53,6 +54,37 @@ void frmTurnix::SolveInFewestTurns() {
     fewestTurns.StartWaiting();
     session.StopFollowing();
     ShowSessionState();
+}
+
+// The progress dialog is modal, so the cube stays as it is until the
+// search ends.
+void frmTurnix::SolveOptimally() {
+    if (optimalSolve.Running() || fewestTurns.Waiting()) {
+        return;
+    }
+    if (!optimalSolve.Start(cubMain)) {
+        DiscardSolution();
+        platform.messageBoxes.ShowMessage(this, ApplicationTitle(), CoreText(InvalidCubeMessage),
+                                          MessageIcon::Exclamation);
+    }
+}
+
+// A search stopped early still gives the fewest-turns solver's answer it
+// started from: that list is shown as the fewest-turns solver's, never as
+// optimal.
+void frmTurnix::OptimalSolveFinished(const OptimalResult& result) {
+    if (result.outcome == OptimalResult::Outcome::NoMemory) {
+        if (frmOptimalProgress::AskFewestTurnsInstead(platform, this, result.bytesNeeded,
+                                                      result.bytesFree)) {
+            SolveInFewestTurns();
+        }
+        return;
+    }
+    if (result.steps) {
+        SolveWith(result.outcome == OptimalResult::Outcome::Proven ? SolverKind::Optimal
+                                                                   : SolverKind::FewestTurns,
+                  &*result.steps);
+    }
 }
 
 // The steps change the cube outside the history, which starts afresh from
@@ -116,26 +148,14 @@ void frmTurnix::ShowStepList(const QString& strCaption, const QStringList& steps
 }
 
 // Every control that the solution sets, read from the session: edit mode
-// enables the cube's commands, solution mode the stepping; a finished list
-// keeps Previous Steps, Clear Steps and the frame until it goes.
+// enables the cube's commands, solution mode the stepping.
 void frmTurnix::ShowSessionState() {
     const bool editing = !session.SolutionMode();
     actions.SetEditCommandsEnabled(editing, editing && !fewestTurns.Waiting());
     actions.mnuCubeStepBack->setEnabled(session.CanStepBack());
-    ui.SetEditable(editing);
-    view3d->SetPaintable(editing);
-    ui.cmdOneStep->setEnabled(!editing);
-    ui.cmdStepsToCompletion->setEnabled(session.HasStepsToMake());
-    ui.cmdPreviousSteps->setEnabled(session.HasStepsMade());
-    ui.cmdClear->setEnabled(session.HasStepList());
     actions.mnuCubeClearSteps->setEnabled(session.HasStepList());
-    ui.fraSolution->setEnabled(session.HasStepList());
-    ui.ShowStepText(editing ? std::nullopt : std::optional(session.LastStepText()));
-    if (editing) {
-        ui.statusSolution->Clear();
-    } else {
-        ui.statusSolution->Show(session.Progress());
-    }
+    ui.ShowSession(session);
+    view3d->SetPaintable(editing);
     ShowNextTurn();
     if (sessionKeeper != nullptr) {
         sessionKeeper->Changed();

@@ -3,10 +3,24 @@
 #include "TurnixVersion.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace turnix {
 
 namespace {
+
+// The texts are marked where they are written, with QT_TRANSLATE_NOOP and
+// this context.
+QString Words(const char* text) {
+    return QCoreApplication::translate("turnix::ProgramArguments", text);
+}
+
+// Qt's own words, as its translations give them; not this program's texts.
+QString QtUsagePrefix() {
+    static constexpr const char* Context = "QCommandLineParser";
+    static constexpr const char* Usage = "Usage: %1";
+    return QCoreApplication::translate(Context, Usage).arg(QString());
+}
 
 QString TurnixCommand() {
     return QStringLiteral("turnix");
@@ -18,12 +32,13 @@ struct ArgumentParser {
     QCommandLineOption version;
 
     ArgumentParser() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
-        parser.setApplicationDescription(
-            QStringLiteral("Solve a real 3x3x3 cube puzzle one step at a time: enter the "
-                           "colours of a scrambled cube, then replay the side turns that "
-                           "solve it."));
+        parser.setApplicationDescription(Words(QT_TRANSLATE_NOOP(
+            "turnix::ProgramArguments",
+            "Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a "
+            "scrambled cube, then replay the side turns that solve it.")));
         parser.addPositionalArgument(QStringLiteral("FILE.cub"),
-                                     QStringLiteral("A cube configuration file to open."),
+                                     Words(QT_TRANSLATE_NOOP("turnix::ProgramArguments",
+                                                             "A cube configuration file to open.")),
                                      QStringLiteral("[FILE.cub]"));
     }
 
@@ -35,8 +50,9 @@ struct ArgumentParser {
     // path it was started from.
     [[nodiscard]] QString HelpText() const {
         QString text = parser.helpText();
-        const QString usage = QStringLiteral("Usage: ");
-        const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+        const QString usage = QtUsagePrefix();
+        // The options follow in brackets, in whatever language.
+        const qsizetype options = text.indexOf(QStringLiteral(" ["), usage.size());
         if (text.startsWith(usage) && options > usage.size()) {
             text.replace(usage.size(), options - usage.size(), TurnixCommand());
         }
@@ -45,7 +61,9 @@ struct ArgumentParser {
 };
 
 QString ArgumentsUsageLine() {
-    return QStringLiteral("Usage: %1 [FILE.cub]\nTry '%1 --help'.\n").arg(TurnixCommand());
+    return Words(QT_TRANSLATE_NOOP("turnix::ProgramArguments",
+                                   "Usage: %1 [FILE.cub]\nTry '%1 --help'.\n"))
+        .arg(TurnixCommand());
 }
 
 } // namespace
@@ -79,7 +97,10 @@ ProgramStart ReadProgramArguments(const QStringList& arguments) {
     const QStringList files = read.parser.positionalArguments();
     if (files.size() > 1) {
         return {ProgramStart::Kind::Refused, std::nullopt,
-                prefix + QStringLiteral("one cube file at a time, not %1\n").arg(files.size()) +
+                prefix +
+                    Words(QT_TRANSLATE_NOOP("turnix::ProgramArguments",
+                                            "one cube file at a time, not %1\n"))
+                        .arg(files.size()) +
                     ArgumentsUsageLine()};
     }
     if (files.size() == 1) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QUndoStack>
+#include <algorithm>
 #include <utility>
 
 namespace turnix {
@@ -48,6 +49,27 @@ void EditHistory::RecordPaint(const CubeColorValues& before, const CubeColorValu
 
 void EditHistory::Clear() {
     stack->clear();
+}
+
+EditHistory::Kept EditHistory::Keep(int most) const {
+    const int first = std::clamp(stack->count() - most, 0, stack->index());
+    Kept kept;
+    for (int i = first; i < stack->count(); ++i) {
+        const auto* edit = dynamic_cast<const CubeEdit*>(stack->command(i));
+        if (edit == nullptr) {
+            return {};
+        }
+        kept.edits.push_back({edit->text(), edit->Before(), edit->After()});
+    }
+    kept.made = kept.edits.empty() ? 0 : static_cast<std::size_t>(stack->index() - first);
+    return kept;
+}
+
+void EditHistory::Reload(const Kept& kept) {
+    for (const SessionEdit& edit : kept.edits) {
+        Record(edit.text, edit.before, edit.after);
+    }
+    stack->setIndex(static_cast<int>(kept.made));
 }
 
 void EditHistory::WatchLastEdit(std::function<void()> onUndone) {

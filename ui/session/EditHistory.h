@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SessionState.h"
 #include "editing/CubeEdit.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,17 @@ public:
     void StartStroke() noexcept { ++paintStroke; }
     void RecordPaint(const CubeColorValues& before, const CubeColorValues& after);
     void Clear();
+
+    // The steps kept for the next run: at most `most` made ones before the
+    // current place, and every one after it that can be redone.
+    struct Kept {
+        std::vector<SessionEdit> edits;
+        std::size_t made{0};
+    };
+    [[nodiscard]] Kept Keep(int most) const;
+    // Records kept steps again and goes back to their place; the cube is
+    // then the last one undone to, or the last one recorded.
+    void Reload(const Kept& kept);
 
     // A reading's doubts go when the reading is undone: onUndone runs when
     // the history steps back past the edit recorded last.

@@ -306,6 +306,45 @@
     </message>
 </context>
 <context>
+    <name>turnix::CubeFiles</name>
+    <message>
+        <source>Cube File (*.cub)</source>
+        <translation>Würfeldatei (*.cub)</translation>
+    </message>
+    <message>
+        <source>No such file</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine normale Datei</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>Die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.
+
+%1: %2</source>
+        <translation>Die Datei konnte nicht geöffnet werden.
+
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+</context>
+<context>
     <name>turnix::CubeFrame</name>
     <message>
         <source>from behind</source>
@@ -403,6 +442,10 @@
     <message>
         <source>Rotate Cube %1</source>
         <translation>Würfel drehen: %1</translation>
+    </message>
+    <message>
+        <source>Apply Turns</source>
+        <translation>Drehungen anwenden</translation>
     </message>
 </context>
 <context>
@@ -723,6 +766,18 @@
         <source>Step Back</source>
         <translation>Schritt zurück</translation>
     </message>
+    <message>
+        <source>Apply &amp;Turns…</source>
+        <translation>&amp;Drehungen anwenden…</translation>
+    </message>
+    <message>
+        <source>Solve &amp;Optimally</source>
+        <translation>&amp;Optimal lösen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Steps</source>
+        <translation>S&amp;chritte löschen</translation>
+    </message>
 </context>
 <context>
     <name>turnix::MainControls</name>
@@ -833,6 +888,61 @@
     </message>
 </context>
 <context>
+    <name>turnix::ProgramArguments</name>
+    <message>
+        <source>Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a scrambled cube, then replay the side turns that solve it.</source>
+        <translation>Einen echten 3x3x3-Würfel Schritt für Schritt lösen: die Farben eines verdrehten Würfels eingeben, dann die Seitendrehungen nachvollziehen, die ihn lösen.</translation>
+    </message>
+    <message>
+        <source>A cube configuration file to open.</source>
+        <translation>Eine Würfelkonfigurationsdatei zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [FILE.cub]
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>Aufruf: %1 [DATEI.cub]
+&apos;%1 --help&apos; zeigt mehr.
+</translation>
+    </message>
+    <message>
+        <source>one cube file at a time, not %1
+</source>
+        <translation>eine Würfeldatei auf einmal, nicht %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Menü leeren</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::SideLettersMenu</name>
+    <message>
+        <source>Show Side &amp;Letters</source>
+        <translation>Seiten&amp;buchstaben anzeigen</translation>
+    </message>
+    <message>
+        <source>Letters &amp;Name</source>
+        <translation>Buchstaben &amp;nennen</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
+        <translation>Die &amp;Seite der Farbe (U R F D L B)</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Initial</source>
+        <translation>Den &amp;Anfangsbuchstaben der Farbe</translation>
+    </message>
+</context>
+<context>
     <name>turnix::SolutionStatusBar</name>
     <message>
         <source>Step %1 of %2 — next: %3</source>
@@ -853,6 +963,10 @@
     <message>
         <source>Layer by layer</source>
         <translation>Schicht für Schicht</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Optimal</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1115,25 @@
     </message>
 </context>
 <context>
+    <name>turnix::frmApplyTurns</name>
+    <message>
+        <source>Apply Turns</source>
+        <translation>Drehungen anwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Turns, such as a written scramble: U D F B L R, each alone, with &apos; or with 2; x y z turn the whole cube.</source>
+        <translation>&amp;Drehungen, etwa ein aufgeschriebenes Verdrehen: U D F B L R, jeweils allein, mit &apos; oder mit 2; x y z drehen den ganzen Würfel.</translation>
+    </message>
+    <message>
+        <source>R U2 F&apos; …</source>
+        <translation>R U2 F&apos; …</translation>
+    </message>
+    <message>
+        <source>“%1” at position %2 is not a turn. Nothing was applied.</source>
+        <translation>„%1“ an Position %2 ist keine Drehung. Es wurde nichts angewendet.</translation>
+    </message>
+</context>
+<context>
     <name>turnix::frmChooseReading</name>
     <message>
         <source>Choose the Cube</source>
@@ -1075,6 +1208,45 @@
     <message>
         <source>Instructions</source>
         <translation>Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::frmOptimalProgress</name>
+    <message>
+        <source>Solve Optimally</source>
+        <translation>Optimal lösen</translation>
+    </message>
+    <message>
+        <source>Loading the table…</source>
+        <translation>Tabelle wird geladen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Making the table, once: %1%</source>
+        <translation>Tabelle wird einmalig erstellt: %1 %</translation>
+    </message>
+    <message>
+        <source>depth %1 searched</source>
+        <translation>Tiefe %1 durchsucht</translation>
+    </message>
+    <message>
+        <source>%1, best %2 so far</source>
+        <translation>%1, bisher beste %2</translation>
+    </message>
+    <message>
+        <source> — stopping…</source>
+        <translation> — wird angehalten…</translation>
+    </message>
+    <message>
+        <source>The optimal solver needs %1 MB of memory for its table, and only %2 MB are free.
+
+Solve in fewest turns instead?</source>
+        <translation>Der optimale Löser braucht %1 MB Speicher für seine Tabelle, frei sind nur %2 MB.
+
+Stattdessen mit den wenigsten Zügen lösen?</translation>
     </message>
 </context>
 <context>
@@ -1189,40 +1361,12 @@
 <context>
     <name>turnix::frmTurnix</name>
     <message>
-        <source>Show Side &amp;Letters</source>
-        <translation>Seiten&amp;buchstaben anzeigen</translation>
-    </message>
-    <message>
-        <source>Letters &amp;Name</source>
-        <translation>Buchstaben &amp;nennen</translation>
-    </message>
-    <message>
-        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
-        <translation>Die &amp;Seite der Farbe (U R F D L B)</translation>
-    </message>
-    <message>
-        <source>The Colour&apos;s &amp;Initial</source>
-        <translation>Den &amp;Anfangsbuchstaben der Farbe</translation>
-    </message>
-    <message>
         <source>Steps to Completion</source>
         <translation>Restliche Schritte</translation>
     </message>
     <message>
         <source>Previous Steps</source>
         <translation>Bisherige Schritte</translation>
-    </message>
-    <message>
-        <source>Cube File (*.cub)</source>
-        <translation>Würfeldatei (*.cub)</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <translation>Konfiguration öffnen</translation>
-    </message>
-    <message>
-        <source>Save Configuration</source>
-        <translation>Konfiguration speichern</translation>
     </message>
 </context>
 </TS>

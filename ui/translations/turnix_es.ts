@@ -306,6 +306,45 @@
     </message>
 </context>
 <context>
+    <name>turnix::CubeFiles</name>
+    <message>
+        <source>Cube File (*.cub)</source>
+        <translation>Archivo de cubo (*.cub)</translation>
+    </message>
+    <message>
+        <source>No such file</source>
+        <translation>No existe el archivo</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>Es una carpeta</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Abrir configuración</translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>No se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.
+
+%1: %2</source>
+        <translation>No se pudo abrir el archivo.
+
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Guardar configuración</translation>
+    </message>
+</context>
+<context>
     <name>turnix::CubeFrame</name>
     <message>
         <source>from behind</source>
@@ -403,6 +442,10 @@
     <message>
         <source>Rotate Cube %1</source>
         <translation>Girar el cubo: %1</translation>
+    </message>
+    <message>
+        <source>Apply Turns</source>
+        <translation>Aplicar giros</translation>
     </message>
 </context>
 <context>
@@ -723,6 +766,18 @@
         <source>Step Back</source>
         <translation>Paso atrás</translation>
     </message>
+    <message>
+        <source>Apply &amp;Turns…</source>
+        <translation>Aplicar gi&amp;ros…</translation>
+    </message>
+    <message>
+        <source>Solve &amp;Optimally</source>
+        <translation>Resolver de forma ó&amp;ptima</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Steps</source>
+        <translation>&amp;Borrar pasos</translation>
+    </message>
 </context>
 <context>
     <name>turnix::MainControls</name>
@@ -833,6 +888,61 @@
     </message>
 </context>
 <context>
+    <name>turnix::ProgramArguments</name>
+    <message>
+        <source>Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a scrambled cube, then replay the side turns that solve it.</source>
+        <translation>Resolver un cubo 3x3x3 real paso a paso: introduzca los colores de un cubo desordenado y repita los giros de caras que lo resuelven.</translation>
+    </message>
+    <message>
+        <source>A cube configuration file to open.</source>
+        <translation>Un archivo de configuración de cubo para abrir.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [FILE.cub]
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>Uso: %1 [ARCHIVO.cub]
+Pruebe &apos;%1 --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>one cube file at a time, not %1
+</source>
+        <translation>un archivo de cubo cada vez, no %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Borrar menú</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::SideLettersMenu</name>
+    <message>
+        <source>Show Side &amp;Letters</source>
+        <translation>Mostrar &amp;letras de las caras</translation>
+    </message>
+    <message>
+        <source>Letters &amp;Name</source>
+        <translation>Las letras &amp;indican</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
+        <translation>La &amp;cara del color (U R F D L B)</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Initial</source>
+        <translation>La &amp;inicial del color</translation>
+    </message>
+</context>
+<context>
     <name>turnix::SolutionStatusBar</name>
     <message>
         <source>Step %1 of %2 — next: %3</source>
@@ -853,6 +963,10 @@
     <message>
         <source>Layer by layer</source>
         <translation>Capa por capa</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Óptima</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1115,25 @@
     </message>
 </context>
 <context>
+    <name>turnix::frmApplyTurns</name>
+    <message>
+        <source>Apply Turns</source>
+        <translation>Aplicar giros</translation>
+    </message>
+    <message>
+        <source>&amp;Turns, such as a written scramble: U D F B L R, each alone, with &apos; or with 2; x y z turn the whole cube.</source>
+        <translation>&amp;Giros, como una mezcla escrita: U D F B L R, solos, con &apos; o con 2; x y z giran todo el cubo.</translation>
+    </message>
+    <message>
+        <source>R U2 F&apos; …</source>
+        <translation>R U2 F&apos; …</translation>
+    </message>
+    <message>
+        <source>“%1” at position %2 is not a turn. Nothing was applied.</source>
+        <translation>«%1» en la posición %2 no es un giro. No se ha aplicado nada.</translation>
+    </message>
+</context>
+<context>
     <name>turnix::frmChooseReading</name>
     <message>
         <source>Choose the Cube</source>
@@ -1075,6 +1208,45 @@
     <message>
         <source>Instructions</source>
         <translation>Instrucciones</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::frmOptimalProgress</name>
+    <message>
+        <source>Solve Optimally</source>
+        <translation>Resolver de forma óptima</translation>
+    </message>
+    <message>
+        <source>Loading the table…</source>
+        <translation>Cargando la tabla…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Making the table, once: %1%</source>
+        <translation>Creando la tabla, una sola vez: %1 %</translation>
+    </message>
+    <message>
+        <source>depth %1 searched</source>
+        <translation>profundidad %1 explorada</translation>
+    </message>
+    <message>
+        <source>%1, best %2 so far</source>
+        <translation>%1, la mejor hasta ahora: %2</translation>
+    </message>
+    <message>
+        <source> — stopping…</source>
+        <translation> — deteniendo…</translation>
+    </message>
+    <message>
+        <source>The optimal solver needs %1 MB of memory for its table, and only %2 MB are free.
+
+Solve in fewest turns instead?</source>
+        <translation>El solucionador óptimo necesita %1 MB de memoria para su tabla, y solo hay %2 MB libres.
+
+¿Resolver con menos giros en su lugar?</translation>
     </message>
 </context>
 <context>
@@ -1189,40 +1361,12 @@
 <context>
     <name>turnix::frmTurnix</name>
     <message>
-        <source>Show Side &amp;Letters</source>
-        <translation>Mostrar &amp;letras de las caras</translation>
-    </message>
-    <message>
-        <source>Letters &amp;Name</source>
-        <translation>Las letras &amp;indican</translation>
-    </message>
-    <message>
-        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
-        <translation>La &amp;cara del color (U R F D L B)</translation>
-    </message>
-    <message>
-        <source>The Colour&apos;s &amp;Initial</source>
-        <translation>La &amp;inicial del color</translation>
-    </message>
-    <message>
         <source>Steps to Completion</source>
         <translation>Pasos restantes</translation>
     </message>
     <message>
         <source>Previous Steps</source>
         <translation>Pasos anteriores</translation>
-    </message>
-    <message>
-        <source>Cube File (*.cub)</source>
-        <translation>Archivo de cubo (*.cub)</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <translation>Abrir configuración</translation>
-    </message>
-    <message>
-        <source>Save Configuration</source>
-        <translation>Guardar configuración</translation>
     </message>
 </context>
 </TS>

@@ -306,6 +306,45 @@
     </message>
 </context>
 <context>
+    <name>turnix::CubeFiles</name>
+    <message>
+        <source>Cube File (*.cub)</source>
+        <translation>Fichier de cube (*.cub)</translation>
+    </message>
+    <message>
+        <source>No such file</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>C’est un dossier</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Ouvrir une configuration</translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>Impossible de lire le fichier</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.
+
+%1: %2</source>
+        <translation>Le fichier n’a pas pu être ouvert.
+
+%1 : %2</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+</context>
+<context>
     <name>turnix::CubeFrame</name>
     <message>
         <source>from behind</source>
@@ -403,6 +442,10 @@
     <message>
         <source>Rotate Cube %1</source>
         <translation>Tourner le cube : %1</translation>
+    </message>
+    <message>
+        <source>Apply Turns</source>
+        <translation>Appliquer des mouvements</translation>
     </message>
 </context>
 <context>
@@ -723,6 +766,18 @@
         <source>Step Back</source>
         <translation>Étape précédente</translation>
     </message>
+    <message>
+        <source>Apply &amp;Turns…</source>
+        <translation>Appliquer des &amp;mouvements…</translation>
+    </message>
+    <message>
+        <source>Solve &amp;Optimally</source>
+        <translation>Résoudre de façon &amp;optimale</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Steps</source>
+        <translation>E&amp;ffacer les étapes</translation>
+    </message>
 </context>
 <context>
     <name>turnix::MainControls</name>
@@ -833,6 +888,61 @@
     </message>
 </context>
 <context>
+    <name>turnix::ProgramArguments</name>
+    <message>
+        <source>Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a scrambled cube, then replay the side turns that solve it.</source>
+        <translation>Résoudre un vrai cube 3x3x3 une étape à la fois : saisir les couleurs d’un cube mélangé, puis refaire les mouvements de faces qui le résolvent.</translation>
+    </message>
+    <message>
+        <source>A cube configuration file to open.</source>
+        <translation>Un fichier de configuration de cube à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [FILE.cub]
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>Utilisation : %1 [FICHIER.cub]
+Essayez « %1 --help ».
+</translation>
+    </message>
+    <message>
+        <source>one cube file at a time, not %1
+</source>
+        <translation>un seul fichier de cube à la fois, pas %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Effacer le menu</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::SideLettersMenu</name>
+    <message>
+        <source>Show Side &amp;Letters</source>
+        <translation>Afficher les &amp;lettres des faces</translation>
+    </message>
+    <message>
+        <source>Letters &amp;Name</source>
+        <translation>&amp;Les lettres indiquent</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
+        <translation>La &amp;face de la couleur (U R F D L B)</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Initial</source>
+        <translation>L’&amp;initiale de la couleur</translation>
+    </message>
+</context>
+<context>
     <name>turnix::SolutionStatusBar</name>
     <message>
         <source>Step %1 of %2 — next: %3</source>
@@ -853,6 +963,10 @@
     <message>
         <source>Layer by layer</source>
         <translation>Couche par couche</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Optimale</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1115,25 @@
     </message>
 </context>
 <context>
+    <name>turnix::frmApplyTurns</name>
+    <message>
+        <source>Apply Turns</source>
+        <translation>Appliquer des mouvements</translation>
+    </message>
+    <message>
+        <source>&amp;Turns, such as a written scramble: U D F B L R, each alone, with &apos; or with 2; x y z turn the whole cube.</source>
+        <translation>&amp;Mouvements, comme un mélange écrit : U D F B L R, seuls, avec &apos; ou avec 2 ; x y z tournent tout le cube.</translation>
+    </message>
+    <message>
+        <source>R U2 F&apos; …</source>
+        <translation>R U2 F&apos; …</translation>
+    </message>
+    <message>
+        <source>“%1” at position %2 is not a turn. Nothing was applied.</source>
+        <translation>« %1 » à la position %2 n’est pas un mouvement. Rien n’a été appliqué.</translation>
+    </message>
+</context>
+<context>
     <name>turnix::frmChooseReading</name>
     <message>
         <source>Choose the Cube</source>
@@ -1075,6 +1208,45 @@
     <message>
         <source>Instructions</source>
         <translation>Instructions</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::frmOptimalProgress</name>
+    <message>
+        <source>Solve Optimally</source>
+        <translation>Résoudre de façon optimale</translation>
+    </message>
+    <message>
+        <source>Loading the table…</source>
+        <translation>Chargement de la table…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Making the table, once: %1%</source>
+        <translation>Création de la table, une seule fois : %1 %</translation>
+    </message>
+    <message>
+        <source>depth %1 searched</source>
+        <translation>profondeur %1 explorée</translation>
+    </message>
+    <message>
+        <source>%1, best %2 so far</source>
+        <translation>%1, meilleure jusqu’ici : %2</translation>
+    </message>
+    <message>
+        <source> — stopping…</source>
+        <translation> — arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>The optimal solver needs %1 MB of memory for its table, and only %2 MB are free.
+
+Solve in fewest turns instead?</source>
+        <translation>Le solveur optimal a besoin de %1 Mo de mémoire pour sa table, et seuls %2 Mo sont libres.
+
+Résoudre plutôt en moins de mouvements ?</translation>
     </message>
 </context>
 <context>
@@ -1189,40 +1361,12 @@
 <context>
     <name>turnix::frmTurnix</name>
     <message>
-        <source>Show Side &amp;Letters</source>
-        <translation>Afficher les &amp;lettres des faces</translation>
-    </message>
-    <message>
-        <source>Letters &amp;Name</source>
-        <translation>&amp;Les lettres indiquent</translation>
-    </message>
-    <message>
-        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
-        <translation>La &amp;face de la couleur (U R F D L B)</translation>
-    </message>
-    <message>
-        <source>The Colour&apos;s &amp;Initial</source>
-        <translation>L’&amp;initiale de la couleur</translation>
-    </message>
-    <message>
         <source>Steps to Completion</source>
         <translation>Étapes restantes</translation>
     </message>
     <message>
         <source>Previous Steps</source>
         <translation>Étapes précédentes</translation>
-    </message>
-    <message>
-        <source>Cube File (*.cub)</source>
-        <translation>Fichier de cube (*.cub)</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <translation>Ouvrir une configuration</translation>
-    </message>
-    <message>
-        <source>Save Configuration</source>
-        <translation>Enregistrer la configuration</translation>
     </message>
 </context>
 </TS>

@@ -306,6 +306,45 @@
     </message>
 </context>
 <context>
+    <name>turnix::CubeFiles</name>
+    <message>
+        <source>Cube File (*.cub)</source>
+        <translation>魔方文件 (*.cub)</translation>
+    </message>
+    <message>
+        <source>No such file</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>打开配置</translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.
+
+%1: %2</source>
+        <translation>无法打开该文件。
+
+%1：%2</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>保存配置</translation>
+    </message>
+</context>
+<context>
     <name>turnix::CubeFrame</name>
     <message>
         <source>from behind</source>
@@ -403,6 +442,10 @@
     <message>
         <source>Rotate Cube %1</source>
         <translation>转动整个魔方：%1</translation>
+    </message>
+    <message>
+        <source>Apply Turns</source>
+        <translation>应用转动</translation>
     </message>
 </context>
 <context>
@@ -723,6 +766,18 @@
         <source>Step Back</source>
         <translation>后退一步</translation>
     </message>
+    <message>
+        <source>Apply &amp;Turns…</source>
+        <translation>应用转动(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>Solve &amp;Optimally</source>
+        <translation>最优求解(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Steps</source>
+        <translation>清除步骤(&amp;L)</translation>
+    </message>
 </context>
 <context>
     <name>turnix::MainControls</name>
@@ -833,6 +888,61 @@
     </message>
 </context>
 <context>
+    <name>turnix::ProgramArguments</name>
+    <message>
+        <source>Solve a real 3x3x3 cube puzzle one step at a time: enter the colours of a scrambled cube, then replay the side turns that solve it.</source>
+        <translation>一步一步还原真实的 3x3x3 魔方：输入打乱魔方的颜色，然后按步骤重现还原它的各面转动。</translation>
+    </message>
+    <message>
+        <source>A cube configuration file to open.</source>
+        <translation>要打开的魔方配置文件。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [FILE.cub]
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>用法：%1 [文件.cub]
+请尝试“%1 --help”。
+</translation>
+    </message>
+    <message>
+        <source>one cube file at a time, not %1
+</source>
+        <translation>一次只能打开一个魔方文件，而不是 %1 个
+</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近打开(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>清除菜单</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::SideLettersMenu</name>
+    <message>
+        <source>Show Side &amp;Letters</source>
+        <translation>显示面字母(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Letters &amp;Name</source>
+        <translation>字母含义(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
+        <translation>颜色所在的面(&amp;S)（U R F D L B）</translation>
+    </message>
+    <message>
+        <source>The Colour&apos;s &amp;Initial</source>
+        <translation>颜色的首字(&amp;I)</translation>
+    </message>
+</context>
+<context>
     <name>turnix::SolutionStatusBar</name>
     <message>
         <source>Step %1 of %2 — next: %3</source>
@@ -853,6 +963,10 @@
     <message>
         <source>Layer by layer</source>
         <translation>逐层求解</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>最优</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1115,25 @@
     </message>
 </context>
 <context>
+    <name>turnix::frmApplyTurns</name>
+    <message>
+        <source>Apply Turns</source>
+        <translation>应用转动</translation>
+    </message>
+    <message>
+        <source>&amp;Turns, such as a written scramble: U D F B L R, each alone, with &apos; or with 2; x y z turn the whole cube.</source>
+        <translation>转动(&amp;T)，例如写下的打乱公式：U D F B L R，单独使用，或加 &apos; 或 2；x y z 转动整个魔方。</translation>
+    </message>
+    <message>
+        <source>R U2 F&apos; …</source>
+        <translation>R U2 F&apos; …</translation>
+    </message>
+    <message>
+        <source>“%1” at position %2 is not a turn. Nothing was applied.</source>
+        <translation>位置 %2 处的“%1”不是转动。未做任何更改。</translation>
+    </message>
+</context>
+<context>
     <name>turnix::frmChooseReading</name>
     <message>
         <source>Choose the Cube</source>
@@ -1075,6 +1208,45 @@
     <message>
         <source>Instructions</source>
         <translation>说明</translation>
+    </message>
+</context>
+<context>
+    <name>turnix::frmOptimalProgress</name>
+    <message>
+        <source>Solve Optimally</source>
+        <translation>最优求解</translation>
+    </message>
+    <message>
+        <source>Loading the table…</source>
+        <translation>正在加载表…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Making the table, once: %1%</source>
+        <translation>正在生成表（仅此一次）：%1%</translation>
+    </message>
+    <message>
+        <source>depth %1 searched</source>
+        <translation>已搜索深度 %1</translation>
+    </message>
+    <message>
+        <source>%1, best %2 so far</source>
+        <translation>%1，目前最佳 %2</translation>
+    </message>
+    <message>
+        <source> — stopping…</source>
+        <translation> — 正在停止…</translation>
+    </message>
+    <message>
+        <source>The optimal solver needs %1 MB of memory for its table, and only %2 MB are free.
+
+Solve in fewest turns instead?</source>
+        <translation>最优求解器的表需要 %1 MB 内存，而可用内存只有 %2 MB。
+
+改为以最少步数求解？</translation>
     </message>
 </context>
 <context>
@@ -1189,40 +1361,12 @@
 <context>
     <name>turnix::frmTurnix</name>
     <message>
-        <source>Show Side &amp;Letters</source>
-        <translation>显示面字母(&amp;L)</translation>
-    </message>
-    <message>
-        <source>Letters &amp;Name</source>
-        <translation>字母含义(&amp;N)</translation>
-    </message>
-    <message>
-        <source>The Colour&apos;s &amp;Side (U R F D L B)</source>
-        <translation>颜色所在的面(&amp;S)（U R F D L B）</translation>
-    </message>
-    <message>
-        <source>The Colour&apos;s &amp;Initial</source>
-        <translation>颜色的首字(&amp;I)</translation>
-    </message>
-    <message>
         <source>Steps to Completion</source>
         <translation>剩余步骤</translation>
     </message>
     <message>
         <source>Previous Steps</source>
         <translation>已完成步骤</translation>
-    </message>
-    <message>
-        <source>Cube File (*.cub)</source>
-        <translation>魔方文件 (*.cub)</translation>
-    </message>
-    <message>
-        <source>Open Configuration</source>
-        <translation>打开配置</translation>
-    </message>
-    <message>
-        <source>Save Configuration</source>
-        <translation>保存配置</translation>
     </message>
 </context>
 </TS>
