@@ -2,6 +2,7 @@
 
 #include "CentralArea.h"
 
+#include <QAction>
 #include <QDockWidget>
 #include <QEvent>
 #include <QMainWindow>
@@ -28,10 +29,23 @@ std::vector<int> SharedDockLengths(int total, int centralPreferred,
 
 namespace {
 
-// Marks a dock hidden by FitWindowInto, which a later fit may show again.
-const char* const HiddenForRoom = "turnixHiddenForRoom";
+const char* const HiddenForRoomMark = "turnixHiddenForRoom";
+
+// Until the user shows or hides it with the View menu.
+void HideForRoom(QDockWidget& dock) {
+    if (!dock.property(HiddenForRoomMark).isValid()) {
+        QObject::connect(dock.toggleViewAction(), &QAction::triggered, &dock,
+                         [&dock] { dock.setProperty(HiddenForRoomMark, false); });
+    }
+    dock.hide();
+    dock.setProperty(HiddenForRoomMark, true);
+}
 
 } // namespace
+
+bool HiddenForRoom(const QDockWidget& dock) {
+    return dock.isHidden() && dock.property(HiddenForRoomMark).toBool();
+}
 
 QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room) {
     const auto fits = [&window, room] {
@@ -42,15 +56,15 @@ QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room) {
     // A restored window may stand on another screen than the one its first
     // fit measured.
     for (QDockWidget* dock : docks) {
-        if (dock->property(HiddenForRoom).toBool()) {
-            dock->setProperty(HiddenForRoom, false);
+        if (HiddenForRoom(*dock)) {
+            dock->setProperty(HiddenForRoomMark, false);
             dock->show();
         }
     }
     QList<QDockWidget*> hidden;
     for (auto dock = docks.crbegin(); dock != docks.crend() && !fits(); ++dock) {
         if (!(*dock)->isFloating() && !(*dock)->isHidden()) {
-            (*dock)->hide();
+            HideForRoom(**dock);
             hidden.append(*dock);
         }
     }
@@ -117,7 +131,7 @@ QList<QDockWidget*> FitWindowInto(QMainWindow& window, QSize preferred, QSize ro
         if (i >= fit.givenUp) {
             parts.at(i).GiveUp(false);
         } else if (parts.at(i).dock != nullptr) {
-            parts.at(i).dock->setProperty(HiddenForRoom, true);
+            HideForRoom(*parts.at(i).dock);
             hidden.append(parts.at(i).dock);
         }
     }

@@ -20,9 +20,14 @@ namespace turnix {
 
 // Hides docked docks, the last made first, until the window's smallest size
 // fits room, so that a small or magnified screen still shows the whole
-// window with its status bar. The View menu brings them back. Docks that
-// FitWindowInto hid are shown again first. Returns the docks it hid.
+// window with its status bar. The View menu brings them back. Docks hidden
+// for room before are shown again first. Returns the docks it hid.
 QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room);
+
+// Whether dock was hidden for want of room (by HideDocksBeyond or
+// FitWindowInto) and not shown or hidden by the user since. Such a dock is
+// stored as shown, so that a larger screen shows it again.
+[[nodiscard]] bool HiddenForRoom(const QDockWidget& dock);
 
 // A window that gives up parts of itself, one after another, to fit a small
 // screen; minimums holds its smallest size with none given up, then with

@@ -239,14 +239,12 @@ void MainControls::SetTabOrder(QWidget& window) const {
 }
 
 // Centred first, then moved as far as the frame needs to stay on the screen.
-QList<QDockWidget*> MainControls::SetDefaultGeometry(QMainWindow& window) const {
+void MainControls::SetDefaultGeometry(QMainWindow& window) const {
     const QSize preferred =
         (DefaultClientSize + WholeCubeRoom(window)).expandedTo(window.sizeHint());
-    const QList<QDockWidget*> hidden =
-        FitWindowInto(window, preferred, RoomOnScreen(window, window.geometry()));
+    FitWindowInto(window, preferred, RoomOnScreen(window, window.geometry()));
     CenterOnScreen(window);
     window.setGeometry(FittedOnScreen(window, window.geometry()));
-    return hidden;
 }
 
 // What the docked panel adds to the window's default size.

@@ -5,7 +5,6 @@
 #include "language/SquareWords.h"
 
 #include <QCoreApplication>
-#include <QList>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -44,8 +43,8 @@ public:
 
     // The default size, with room for the docked panel, centred on the
     // screen. On a screen too small for it, docks give way and then the
-    // controls scroll; returns the docks hidden for room.
-    QList<QDockWidget*> SetDefaultGeometry(QMainWindow& window) const;
+    // controls scroll.
+    void SetDefaultGeometry(QMainWindow& window) const;
     // The shown side's squares and names, the letters on the squares and
     // their names for screen readers.
     void ShowSide(const clsCube& cube, std::int16_t shownSide, const ColorScheme& colors,

@@ -1,9 +1,12 @@
 // Docks that grow with the window, and give way on a screen too small for
 // them.
 
+#include "FakePlatform.h"
 #include "mainwindow/CentralArea.h"
 #include "mainwindow/DockGrowth.h"
+#include "mainwindow/WindowStateStore.h"
 
+#include <QAction>
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QtTest>
@@ -25,6 +28,8 @@ private:
 
 QDockWidget* AddDock(QMainWindow& window, Qt::DockWidgetArea area, QSize preferred) {
     auto* dock = new QDockWidget(&window);
+    // Named in order, as a stored state finds them.
+    dock->setObjectName(QString("dock%1").arg(window.findChildren<QDockWidget*>().size()));
     dock->setWidget(new Sized(preferred));
     window.addDockWidget(area, dock);
     return dock;
@@ -67,7 +72,7 @@ private slots:
         QCOMPARE(HideDocksBeyond(window, window.minimumSizeHint()), QList<QDockWidget*>{});
         QCOMPARE(HideDocksBeyond(window, window.minimumSizeHint() - QSize(0, 10)),
                  QList<QDockWidget*>{bottom});
-        QCOMPARE(HideDocksBeyond(window, {10, 10}), QList<QDockWidget*>{right});
+        QCOMPARE(HideDocksBeyond(window, {10, 10}), (QList<QDockWidget*>{bottom, right}));
     }
 
     // Smallest sizes: 900x500 as it is, 700x500 without one part, 500x300
@@ -123,9 +128,27 @@ private slots:
             QCOMPARE(first->isHidden(), hidden > 1);
             QCOMPARE(centre->Scrolling(), hidden > 2);
             QCOMPARE(window.size(), room);
+            QCOMPARE(HiddenForRoom(*last), hidden > 0);
             // A restore on a larger screen shows them again.
             QCOMPARE(HideDocksBeyond(window, {2000, 2000}), QList<QDockWidget*>{});
             QVERIFY(!last->isHidden() && !first->isHidden());
+        }
+        // Stored as shown, so that a larger screen shows it, unless the user
+        // has shown or hidden it since.
+        test::FakeSettingsStore settings;
+        for (const int userToggles : {0, 2}) {
+            QMainWindow window;
+            window.setCentralWidget(new Sized({400, 300}));
+            QDockWidget* dock = AddDock(window, Qt::RightDockWidgetArea, {200, 300});
+            QCOMPARE(FitWindowInto(window, {2000, 2000}, {10, 10}), QList<QDockWidget*>{dock});
+            for (int i = 0; i < userToggles; ++i) {
+                dock->toggleViewAction()->trigger();
+            }
+            (new WindowStateStore(window, settings))->Store();
+            QMainWindow again;
+            QDockWidget* restored = AddDock(again, Qt::RightDockWidgetArea, {200, 300});
+            (new WindowStateStore(again, settings))->Restore();
+            QCOMPARE(restored->isHidden(), userToggles > 0);
         }
     }
 };
