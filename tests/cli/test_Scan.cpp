@@ -5,16 +5,27 @@
 #include "TempFolder.h"
 #include "diagnosis/Diagnosis.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <opencv2/imgcodecs.hpp>
-#include <regex>
+#include <string_view>
 
 using namespace turnix;
 using namespace turnix::cli;
 using namespace turnix::test;
 
 namespace {
+
+// Whether text has the shape of pattern, where '#' stands for a side
+// letter and '9' for a digit from 1 to 9.
+bool HasShape(std::string_view text, std::string_view pattern) {
+    return std::ranges::equal(text, pattern, [](char t, char p) {
+        return p == '#'   ? std::string_view("URFDLB").find(t) != std::string_view::npos
+               : p == '9' ? t >= '1' && t <= '9'
+                          : t == p;
+    });
+}
 
 const std::vector<std::string> Files{"U.png", "R.png", "F.png", "D.png", "L.png", "B.png"};
 
@@ -119,11 +130,11 @@ TEST(Scan, DoubtsAndOtherCubesThatFitFollowTheCube) {
     int doubts = 0;
     int others = 0;
     for (; std::getline(lines, line);) {
-        if (std::regex_match(line, std::regex("doubtful [URFDLB][1-9] [URFDLB] [URFDLB]"))) {
+        if (HasShape(line, "doubtful #9 # #")) {
             EXPECT_EQ(others, 0) << "the doubts come first";
             ++doubts;
         } else {
-            ASSERT_TRUE(std::regex_match(line, std::regex("also [URFDLB]{54}"))) << line;
+            ASSERT_TRUE(HasShape(line, "also " + std::string(54, '#'))) << line;
             EXPECT_TRUE(Diagnose(CubeOfFacelets(line.substr(5))).empty()) << line;
             ++others;
         }
