@@ -1,8 +1,13 @@
 #include "DockGrowth.h"
 
+#include "CentralArea.h"
+
+#include <QAction>
 #include <QDockWidget>
 #include <QEvent>
 #include <QMainWindow>
+#include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace turnix {
@@ -22,19 +27,115 @@ std::vector<int> SharedDockLengths(int total, int centralPreferred,
     return lengths;
 }
 
+namespace {
+
+const char* const HiddenForRoomMark = "turnixHiddenForRoom";
+
+// Until the user shows or hides it with the View menu.
+void HideForRoom(QDockWidget& dock) {
+    if (!dock.property(HiddenForRoomMark).isValid()) {
+        QObject::connect(dock.toggleViewAction(), &QAction::triggered, &dock,
+                         [&dock] { dock.setProperty(HiddenForRoomMark, false); });
+    }
+    dock.hide();
+    dock.setProperty(HiddenForRoomMark, true);
+}
+
+} // namespace
+
+bool HiddenForRoom(const QDockWidget& dock) {
+    return dock.isHidden() && dock.property(HiddenForRoomMark).toBool();
+}
+
 QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room) {
     const auto fits = [&window, room] {
         const QSize smallest = window.minimumSizeHint();
         return smallest.width() <= room.width() && smallest.height() <= room.height();
     };
     const QList<QDockWidget*> docks = window.findChildren<QDockWidget*>();
+    // A restored window may stand on another screen than the one its first
+    // fit measured.
+    for (QDockWidget* dock : docks) {
+        if (HiddenForRoom(*dock)) {
+            dock->setProperty(HiddenForRoomMark, false);
+            dock->show();
+        }
+    }
     QList<QDockWidget*> hidden;
     for (auto dock = docks.crbegin(); dock != docks.crend() && !fits(); ++dock) {
         if (!(*dock)->isFloating() && !(*dock)->isHidden()) {
-            (*dock)->hide();
+            HideForRoom(**dock);
             hidden.append(*dock);
         }
     }
+    return hidden;
+}
+
+RoomFit FitToRoom(QSize room, QSize preferred, const std::vector<QSize>& minimums) {
+    if (minimums.empty()) {
+        return {0, preferred.boundedTo(room)};
+    }
+    const auto fits = std::find_if(minimums.cbegin(), minimums.cend(), [room](QSize smallest) {
+        return smallest.width() <= room.width() && smallest.height() <= room.height();
+    });
+    const auto chosen = fits == minimums.cend() ? std::prev(fits) : fits;
+    return {static_cast<std::size_t>(chosen - minimums.cbegin()),
+            preferred.boundedTo(room).expandedTo(*chosen)};
+}
+
+namespace {
+
+// A dock to hide, or a centre to let scroll.
+struct WindowPart {
+    QDockWidget* dock{};
+    CentralArea* centre{};
+
+    void GiveUp(bool givenUp) const {
+        if (dock != nullptr) {
+            dock->setHidden(givenUp);
+        } else {
+            centre->SetScrolling(givenUp);
+        }
+    }
+};
+
+// In the order the window gives them up.
+std::vector<WindowPart> PartsToGiveUp(const QMainWindow& window) {
+    std::vector<WindowPart> parts;
+    const QList<QDockWidget*> docks = window.findChildren<QDockWidget*>();
+    for (auto dock = docks.crbegin(); dock != docks.crend(); ++dock) {
+        if (!(*dock)->isFloating() && !(*dock)->isHidden()) {
+            parts.push_back({*dock, nullptr});
+        }
+    }
+    if (auto* centre = dynamic_cast<CentralArea*>(window.centralWidget())) {
+        parts.push_back({nullptr, centre});
+    }
+    return parts;
+}
+
+} // namespace
+
+// Giving every part up in turn measures what the window needs at each
+// step; the parts it keeps are then taken back.
+QList<QDockWidget*> FitWindowInto(QMainWindow& window, QSize preferred, QSize room) {
+    const std::vector<WindowPart> parts = PartsToGiveUp(window);
+    std::vector<QSize> minimums{window.minimumSizeHint()};
+    for (const WindowPart& part : parts) {
+        part.GiveUp(true);
+        minimums.push_back(window.minimumSizeHint());
+    }
+    const RoomFit fit = FitToRoom(room, preferred, minimums);
+    QList<QDockWidget*> hidden;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i >= fit.givenUp) {
+            parts.at(i).GiveUp(false);
+        } else if (parts.at(i).dock != nullptr) {
+            HideForRoom(*parts.at(i).dock);
+            hidden.append(parts.at(i).dock);
+        }
+    }
+    window.resize(fit.size);
     return hidden;
 }
 

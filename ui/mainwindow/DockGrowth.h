@@ -2,11 +2,12 @@
 
 #include <QList>
 #include <QObject>
+#include <QSize>
+#include <cstddef>
 #include <vector>
 
 class QDockWidget;
 class QMainWindow;
-class QSize;
 
 namespace turnix {
 
@@ -19,9 +20,31 @@ namespace turnix {
 
 // Hides docked docks, the last made first, until the window's smallest size
 // fits room, so that a small or magnified screen still shows the whole
-// window with its status bar. The View menu brings them back. Returns the
-// docks it hid.
+// window with its status bar. The View menu brings them back. Docks hidden
+// for room before are shown again first. Returns the docks it hid.
 QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room);
+
+// Whether dock was hidden for want of room (by HideDocksBeyond or
+// FitWindowInto) and not shown or hidden by the user since. Such a dock is
+// stored as shown, so that a larger screen shows it again.
+[[nodiscard]] bool HiddenForRoom(const QDockWidget& dock);
+
+// A window that gives up parts of itself, one after another, to fit a small
+// screen; minimums holds its smallest size with none given up, then with
+// one, and so on. It gives up the fewest that let it fit room and opens at
+// preferred, within room but never below what it then needs. When nothing
+// fits, it gives up everything.
+struct RoomFit {
+    std::size_t givenUp{0};
+    QSize size;
+};
+[[nodiscard]] RoomFit FitToRoom(QSize room, QSize preferred, const std::vector<QSize>& minimums);
+
+// Sizes a window that is not yet shown to preferred, within room (the room
+// for all but its frame). Where it must, it hides docked docks, the last
+// made first, and then lets its centre scroll if that is a CentralArea.
+// Returns the docks it hid.
+QList<QDockWidget*> FitWindowInto(QMainWindow& window, QSize preferred, QSize room);
 
 // Lets a main window's docks grow with it, not only its central widget, so
 // that a maximised window shows the net large as well as the grid. Every

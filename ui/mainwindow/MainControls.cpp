@@ -1,6 +1,8 @@
 #include "MainControls.h"
 
+#include "CentralArea.h"
 #include "ColorSquare.h"
+#include "DockGrowth.h"
 #include "ElidingLabel.h"
 #include "GridArrowKeys.h"
 #include "NeighbourLabel.h"
@@ -114,7 +116,7 @@ MainControls::MainControls(QMainWindow& window, QMenu& viewMenu) {
     column->addWidget(CreateSideView(central), 1);
     column->addWidget(CreateNextTurnNote(central));
     column->addWidget(CreateSolutionFrame(central));
-    window.setCentralWidget(central);
+    window.setCentralWidget(new CentralArea(central, &window));
     CreateFocusSink(central);
     statusSolution = new SolutionStatusBar(&window);
     window.setStatusBar(statusSolution);
@@ -236,10 +238,13 @@ void MainControls::SetTabOrder(QWidget& window) const {
     }
 }
 
+// Centred first, then moved as far as the frame needs to stay on the screen.
 void MainControls::SetDefaultGeometry(QMainWindow& window) const {
-    window.resize((DefaultClientSize + WholeCubeRoom(window)).expandedTo(window.sizeHint()));
-    window.setGeometry(FittedOnScreen(window, window.geometry()));
+    const QSize preferred =
+        (DefaultClientSize + WholeCubeRoom(window)).expandedTo(window.sizeHint());
+    FitWindowInto(window, preferred, RoomOnScreen(window, window.geometry()));
     CenterOnScreen(window);
+    window.setGeometry(FittedOnScreen(window, window.geometry()));
 }
 
 // What the docked panel adds to the window's default size.

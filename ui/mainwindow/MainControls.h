@@ -41,7 +41,9 @@ public:
     // The panel's entry goes into viewMenu.
     MainControls(QMainWindow& window, QMenu& viewMenu);
 
-    // The default size, with room for the docked panel, centred on the screen.
+    // The default size, with room for the docked panel, centred on the
+    // screen. On a screen too small for it, docks give way and then the
+    // controls scroll.
     void SetDefaultGeometry(QMainWindow& window) const;
     // The shown side's squares and names, the letters on the squares and
     // their names for screen readers.

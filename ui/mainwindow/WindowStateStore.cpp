@@ -4,7 +4,6 @@
 #include "platform/Platform.h"
 #include "platform/WindowPlacement.h"
 
-#include <QAction>
 #include <QDockWidget>
 #include <QMainWindow>
 
@@ -29,10 +28,12 @@ void WindowStateStore::Restore() {
     }
 }
 
+// A dock hidden only for want of room is stored as shown, so that a larger
+// screen shows it again.
 void WindowStateStore::Store() {
     QList<QDockWidget*> shown;
-    for (const QPointer<QDockWidget>& dock : docksHiddenForRoom) {
-        if (dock != nullptr && dock->isHidden()) {
+    for (QDockWidget* dock : window.findChildren<QDockWidget*>()) {
+        if (HiddenForRoom(*dock)) {
             dock->show();
             shown.append(dock);
         }
@@ -45,11 +46,7 @@ void WindowStateStore::Store() {
 }
 
 void WindowStateStore::Place(const SessionWindow& placement) {
-    for (QDockWidget* dock : HideDocksBeyond(window, RoomOnScreen(window, placement.normal))) {
-        docksHiddenForRoom.append(dock);
-        connect(dock->toggleViewAction(), &QAction::triggered, this,
-                [this, dock] { docksHiddenForRoom.removeAll(dock); });
-    }
+    HideDocksBeyond(window, RoomOnScreen(window, placement.normal));
     window.setGeometry(FittedOnScreen(window, placement.normal));
     if (placement.maximised) {
         window.setWindowState(window.windowState() | Qt::WindowMaximized);

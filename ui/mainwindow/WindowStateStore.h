@@ -2,11 +2,8 @@
 
 #include "session/SessionState.h"
 
-#include <QList>
 #include <QObject>
-#include <QPointer>
 
-class QDockWidget;
 class QMainWindow;
 
 namespace turnix {
@@ -31,10 +28,6 @@ public:
 private:
     QMainWindow& window;
     ISettingsStore& settings;
-    // Docks hidden for want of room on the screen, and not shown or hidden
-    // by the user since; they are stored as shown, so that a larger screen
-    // shows them again.
-    QList<QPointer<QDockWidget>> docksHiddenForRoom;
 };
 
 } // namespace turnix

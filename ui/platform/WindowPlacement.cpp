@@ -73,7 +73,8 @@ QRect FittedOnScreen(const QWidget& window, const QRect& client) {
 
 QSize RoomOnScreen(const QWidget& window, const QRect& client) {
     const QRect area = AreaFor(window, client);
-    return area.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : area.size();
+    return area.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+                          : area.marginsRemoved(FrameMargins(window)).size();
 }
 
 QPoint CenteredIn(QSize frame, const QRect& area) {

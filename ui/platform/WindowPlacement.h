@@ -37,8 +37,8 @@ namespace turnix {
 // drew it, or as a title bar is likely to be before it has.
 [[nodiscard]] QRect FittedOnScreen(const QWidget& window, const QRect& client);
 
-// The free area of the screen FittedOnScreen would use: no window larger
-// than this can fit, whatever its frame.
+// The room for a window (without its frame) in the free area of the screen
+// FittedOnScreen would use.
 [[nodiscard]] QSize RoomOnScreen(const QWidget& window, const QRect& client);
 
 // Centres a window that is not yet shown on its parent's screen, or on the

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
+#include <algorithm>
 
 namespace turnix::view3d {
 
@@ -63,6 +64,13 @@ void DrawScene(QPainter& painter, const std::vector<ScenePiece>& scene, const Fr
     }
 }
 
+QRectF BoundsIn(const std::vector<ScenePiece>& scene, SquareAt at) {
+    const auto piece = std::find_if(scene.cbegin(), scene.cend(), [at](const ScenePiece& p) {
+        return p.square && p.square->side == at.side && p.square->square == at.square;
+    });
+    return piece == scene.cend() ? QRectF() : piece->outline.boundingRect();
+}
+
 // Just above the small view, where the large one never reaches.
 void DrawBehindCaption(QPainter& painter, const Viewport& behind, const QColor& color) {
     QFont font = painter.font();
@@ -112,6 +120,14 @@ std::optional<SquareAt> PickSquare(const QRectF& area, const FrameState& state, 
     return behind
                ? behind
                : SquareAtPoint(BuildScene(cameras.front, cameras.layout.front, state.turn), point);
+}
+
+QRectF SquareBounds(const QRectF& area, const FrameState& state, SquareAt at) {
+    const FrameCameras cameras = CamerasFor(area, state);
+    const QRectF front = BoundsIn(BuildScene(cameras.front, cameras.layout.front, state.turn), at);
+    return front.isEmpty()
+               ? BoundsIn(BuildScene(cameras.behind, cameras.layout.behind, state.turn), at)
+               : front;
 }
 
 } // namespace turnix::view3d

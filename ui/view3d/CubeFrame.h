@@ -45,4 +45,8 @@ void DrawFrame(QPainter& painter, const QRectF& area, const FrameState& state,
 [[nodiscard]] std::optional<SquareAt> PickSquare(const QRectF& area, const FrameState& state,
                                                  QPointF point);
 
+// Where the square is drawn, in the large view or else in the small one;
+// empty when neither shows it.
+[[nodiscard]] QRectF SquareBounds(const QRectF& area, const FrameState& state, SquareAt at);
+
 } // namespace turnix::view3d

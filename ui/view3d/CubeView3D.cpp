@@ -3,6 +3,7 @@
 #include "StepBetween.h"
 #include "TurnArrow3D.h"
 #include "appearance/FocusMark.h"
+#include "language/SquareWords.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,6 +25,11 @@ double Eased(double t) {
     return t * t * (3 - 2 * t);
 }
 
+SquareAt ItemSquare(int item) {
+    return {static_cast<std::int16_t>(item / clsSide::SquareCount),
+            static_cast<std::int16_t>(item % clsSide::SquareCount)};
+}
+
 } // namespace
 
 CubeView3D::CubeView3D(QWidget* parent)
@@ -38,6 +44,7 @@ CubeView3D::CubeView3D(QWidget* parent)
     frameTimer->setObjectName(QStringLiteral("CubeView3DFrames"));
     frameTimer->setInterval(FrameMilliseconds);
     connect(frameTimer, &QTimer::timeout, this, &CubeView3D::Advance);
+    InstallPaintedItemsAccessibility();
 }
 
 // Choosing another side in the grid brings its default view; a change that
@@ -163,6 +170,29 @@ bool CubeView3D::NextTurnFacesAway() const {
 
 std::optional<SquareAt> CubeView3D::SquareAtPoint(QPointF point) const {
     return view3d::PickSquare(rect(), Frame(), point);
+}
+
+int CubeView3D::AccessibleItemCount() const {
+    return side::Count * clsSide::SquareCount;
+}
+
+QRect CubeView3D::AccessibleItemRect(int item) const {
+    return view3d::SquareBounds(rect(), Frame(), ItemSquare(item)).toAlignedRect();
+}
+
+// The cube a turn in progress leads to, as the grid already shows it.
+QString CubeView3D::AccessibleItemName(int item) const {
+    const SquareAt at = ItemSquare(item);
+    return SquareAccessibleName(at, target.at(SlotOf(at.side)).at(SlotOf(at.square)), scheme);
+}
+
+QString CubeView3D::AccessibleItemDescription(int item) const {
+    const SquareAt at = ItemSquare(item);
+    return SquareAccessibleDescription(target.at(SlotOf(at.side)).at(SlotOf(at.square)));
+}
+
+QAccessible::Role CubeView3D::AccessibleItemRole() const {
+    return QAccessible::Cell;
 }
 
 QSize CubeView3D::sizeHint() const {

@@ -2,6 +2,7 @@
 
 #include "CubeFrame.h"
 #include "TurnSpeed.h"
+#include "accessibility/PaintedItems.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -19,8 +20,9 @@ namespace turnix {
 // view, a double-click (or Home) brings back the default view of the side
 // that the grid shows; with the keyboard focus the arrow keys turn it.
 // A click on a square paints it while paintable, and otherwise chooses its
-// side, once it is clear that no double-click follows.
-class CubeView3D : public QWidget {
+// side, once it is clear that no double-click follows. Screen readers hear
+// its 54 squares as the net's, side by side.
+class CubeView3D : public QWidget, public PaintedItems {
     Q_OBJECT
 
 public:
@@ -50,6 +52,12 @@ public:
     // The next turn's arrow, when it goes on the view from behind.
     [[nodiscard]] bool NextTurnFacesAway() const;
     [[nodiscard]] std::optional<SquareAt> SquareAtPoint(QPointF point) const;
+
+    [[nodiscard]] int AccessibleItemCount() const override;
+    [[nodiscard]] QRect AccessibleItemRect(int item) const override;
+    [[nodiscard]] QString AccessibleItemName(int item) const override;
+    [[nodiscard]] QString AccessibleItemDescription(int item) const override;
+    [[nodiscard]] QAccessible::Role AccessibleItemRole() const override;
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;

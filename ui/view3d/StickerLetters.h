@@ -14,9 +14,8 @@ namespace turnix {
 // the colour's name.
 enum class StickerLetters : std::uint8_t { None, Side, ColorInitial };
 
-// The letter for each colour index 0..5; empty where there is none. A
-// colour belongs to the side whose centre shows it, or, while two centres
-// show one colour, to the side of its index.
+// The letter for each colour index 0..5, as the grid and the net show it
+// (see SquareLetter); empty for None.
 [[nodiscard]] std::array<QString, ColorCount>
 LettersOf(StickerLetters letters, const CubeColorValues& colors, const ColorScheme& scheme);
 

@@ -2,11 +2,11 @@
 
 #include "ColorPalette.h"
 #include "CubeNet.h"
+#include "accessibility/Announcement.h"
 #include "appearance/CubeColorNames.h"
 #include "diagnosis/FindingText.h"
 #include "language/FindingWords.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QScrollArea>
 #include <QStringList>
@@ -71,19 +71,10 @@ void WholeCubePanel::Refresh(const clsCube& cube, std::int16_t shownSide,
         letters.at(SlotOf(c)) = SquareLetter(net->Letters(), c, colors, scheme);
     }
     palette->SetLetters(letters);
-    ShowDiagnosis(DiagnosisText(findings, CentreColorNames(colors, scheme)));
+    // A screen reader hears the findings whenever they change.
+    ShowAnnounced(*lblDiagnosis, DiagnosisText(findings, CentreColorNames(colors, scheme)));
     checks->ShowTurnedSides(findings.empty() ? std::vector<TurnedSide>() : TurnedSides(colors));
     checks->ShowCube(colors, scheme);
-}
-
-// A screen reader hears the findings whenever they change.
-void WholeCubePanel::ShowDiagnosis(const QString& text) {
-    if (text == lblDiagnosis->text()) {
-        return;
-    }
-    lblDiagnosis->setText(text);
-    QAccessibleEvent changed(lblDiagnosis, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void WholeCubePanel::SetDoubts(std::vector<SquareDoubt> doubts) {

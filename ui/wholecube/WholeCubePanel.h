@@ -41,8 +41,6 @@ public:
     [[nodiscard]] std::int16_t SelectedColor() const;
 
 private:
-    void ShowDiagnosis(const QString& text);
-
     ColorPalette* palette{};
     CubeNet* net{};
     QLabel* lblDiagnosis{};

@@ -1,10 +1,13 @@
 #include "WindowTestSupport.h"
+#include "accessibility/Announcement.h"
 #include "mainwindow/ColorSquare.h"
+#include "view3d/CubeView3D.h"
 #include "wholecube/ColorPalette.h"
 #include "wholecube/CubeNet.h"
 #include "wholecube/WholeCubePanel.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QtTest>
 
 using namespace turnix;
@@ -35,7 +38,8 @@ class TestAccessibility : public QObject {
 
 private slots:
     // Every side in turn on a scrambled cube: the nine squares of the grid
-    // and the 54 of the net say where they are and what colour they show.
+    // and the 54 of the net and of the 3-D view say where they are and what
+    // colour they show; the 3-D view's already while a turn still moves.
     void everySquareIsNamedAfterTheCube() {
         Session s;
         frmTurnix& window = s.Start();
@@ -45,6 +49,10 @@ private slots:
         QAccessibleInterface* netFace = QAccessible::queryAccessibleInterface(&net);
         QCOMPARE(netFace->childCount(), 54);
         const QRect netRect(net.mapToGlobal(QPoint(0, 0)), net.size());
+        auto& view = Child<CubeView3D>(window, "CubeView3D");
+        QAccessibleInterface* viewFace = QAccessible::queryAccessibleInterface(&view);
+        QCOMPARE(viewFace->childCount(), 54);
+        const QRect viewRect(view.mapToGlobal(QPoint(0, 0)), view.size());
         for (std::int16_t side = 0; side < 6; ++side) {
             Trigger(window, "mnuSideShow" + Sides.at(side));
             for (std::int16_t q = 0; q < 9; ++q) {
@@ -56,7 +64,16 @@ private slots:
                 QVERIFY(netRect.contains(square->rect()));
                 QCOMPARE(netFace->childAt(square->rect().center().x(), square->rect().center().y()),
                          square);
+                QAccessibleInterface* sticker = viewFace->child(side * 9 + q);
+                QCOMPARE(sticker->text(QAccessible::Name), Spoken(side, q, cube));
+                QVERIFY(!sticker->rect().isEmpty() && viewRect.contains(sticker->rect()));
             }
+        }
+        Trigger(window, "mnuSideTurnTopClockwise");
+        QVERIFY(view.Turning());
+        for (std::int16_t item = 0; item < 54; ++item) {
+            QCOMPARE(viewFace->child(item)->text(QAccessible::Name),
+                     Spoken(std::int16_t(item / 9), std::int16_t(item % 9), window.Cube()));
         }
         auto& palette = Child<ColorPalette>(window, "WholeCubePalette");
         QAccessibleInterface* swatches = QAccessible::queryAccessibleInterface(&palette);
@@ -66,6 +83,32 @@ private slots:
             QCOMPARE(swatches->child(i)->text(QAccessible::Name),
                      i == 0 ? name + ", selected" : name);
         }
+    }
+
+    // Each change of the findings is announced once, on the findings line;
+    // a cube that leaves them as they are says nothing.
+    void theFindingsAreAnnouncedWhenTheyChange() {
+        static QList<QPair<QObject*, QAccessible::Event>> heard;
+        const AnnouncementHandler before = InstallAnnouncementHandler([](QAccessibleEvent* e) {
+            heard.append({e->object(), e->type()});
+        });
+        Session s;
+        frmTurnix& window = s.Start();
+        QObject* findings = &Child<QLabel>(window, "lblDiagnosis");
+        clsCube wrong;
+        wrong.Side(side::Front).Square(0)->SetColorIndex(side::Top);
+        const QString oneWrong = s.Saved(wrong);
+        wrong.Side(side::Back).Square(8)->SetColorIndex(side::Top);
+        const QString twoWrong = s.Saved(wrong);
+        const QString solved = s.Saved(clsCube());
+        for (const auto& [file, announced] :
+             {std::pair{oneWrong, 1}, {oneWrong, 0}, {twoWrong, 1}, {solved, 1}}) {
+            heard.clear();
+            s.Open(file);
+            QCOMPARE(heard, (QList<QPair<QObject*, QAccessible::Event>>(
+                                announced, {findings, QAccessible::NameChanged})));
+        }
+        InstallAnnouncementHandler(before);
     }
 
     // Off at first; then the side each colour belongs to, then its initial,

@@ -3,6 +3,7 @@
 #include "language/CoreTexts.h"
 #include "language/FindingWords.h"
 #include "language/Translations.h"
+#include "view3d/StickerLetters.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -232,6 +233,14 @@ private slots:
                 QVERIFY2(translated.contains(match.captured()), qPrintable(translated));
             }
         }
+    }
+
+    // Green and yellow part company in German, on the 3-D view as well.
+    void inGermanTheColourInitialsAreGerman() {
+        const German german;
+        const auto letters =
+            LettersOf(StickerLetters::ColorInitial, ColorValuesOf(clsCube()), DefaultScreenColors);
+        QCOMPARE(QStringList(letters.cbegin(), letters.cend()).join(','), QString("B,W,O,R,Gr,Ge"));
     }
 
     // Every widget, menu, message and dialog, with a solution shown so that

@@ -110,7 +110,7 @@ private slots:
     // Put back where it was, maximised or not; a place on no screen is
     // moved onto the screen, and made small enough to fit it.
     void theWindowComesBackInItsPlaceOnTheScreen() {
-        const QRect place(4, 40, 792, 460); // as wide as the screen allows
+        const QRect place(4, 40, 1000, 460);
         Window().setGeometry(place);
         Restart();
         QCOMPARE(Window().geometry(), place);

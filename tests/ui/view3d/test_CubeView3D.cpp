@@ -303,7 +303,8 @@ private slots:
     }
 
     // By the side whose centre shows the colour, or by the colour's own side
-    // while two centres show one colour; by the colour's name, if it has one.
+    // while two centres show one colour; by the colour's name, or its number
+    // when it has none, as the grid says it.
     void stickerLettersNameSidesOrColours() {
         const ColorScheme standard{0xFFFFFF, 0x00D5FF, 0x489B00, 0xAD4600, 0x0058FF, 0x3412B7};
         const auto joined = [](const auto& letters) {
@@ -325,7 +326,7 @@ private slots:
         ColorScheme odd = standard;
         odd.at(3) = 0x808080;
         QCOMPARE(joined(LettersOf(StickerLetters::ColorInitial, ColorValuesOf(cube), odd)),
-                 QString("W,Y,G,,O,R"));
+                 QString("W,Y,G,4,O,R"));
     }
 
     void speedsAreTimedAndStoredByName() {
