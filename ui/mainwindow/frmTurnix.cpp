@@ -185,15 +185,13 @@ void frmTurnix::DisplaySide() {
     ui.wholeCube->Refresh(cubMain, intCurrentSide, lngColors);
     view3d->ShowCube(cubMain, intCurrentSide, lngColors);
     ShowNextTurn();
-    if (sessionKeeper != nullptr) {
-        sessionKeeper->Changed();
-    }
     ui.txtDummy->setFocus();
 }
 
 void frmTurnix::ShowSide(std::int16_t intSide) {
     intCurrentSide = intSide;
     DisplaySide();
+    KeepSession();
 }
 
 void frmTurnix::ShowNeighbour(Edge edge) {
@@ -203,9 +201,7 @@ void frmTurnix::ShowNeighbour(Edge edge) {
 void frmTurnix::ShowSideLetters() {
     const SquareLetters letters = sideLetters->Letters();
     ui.wholeCube->Net().SetLetters(letters);
-    view3d->SetLetters(letters == SquareLetters::None    ? StickerLetters::None
-                       : letters == SquareLetters::Sides ? StickerLetters::Side
-                                                         : StickerLetters::ColorInitial);
+    view3d->SetLetters(letters);
 }
 
 void frmTurnix::closeEvent(QCloseEvent* event) {
@@ -215,6 +211,13 @@ void frmTurnix::closeEvent(QCloseEvent* event) {
     windowState->Store();
     instructions->Close();
     event->accept();
+}
+
+// Where the user is has changed: written to the state file soon.
+void frmTurnix::KeepSession() {
+    if (sessionKeeper != nullptr) {
+        sessionKeeper->Changed();
+    }
 }
 
 SessionState frmTurnix::CaptureSession() const {

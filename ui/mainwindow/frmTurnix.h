@@ -82,6 +82,7 @@ private:
     void ShowSide(std::int16_t intSide);
     void ShowNeighbour(Edge edge);
     void ShowSideLetters();
+    void KeepSession();
     [[nodiscard]] SessionState CaptureSession() const;
     void RestoreSession();
 
@@ -120,6 +121,7 @@ private:
     void EnterSolutionMode();
     void ShowStepList(const QString& strCaption, const QStringList& steps);
     void ShowSessionState();
+    void SessionChanged();
     void ShowNextTurn();
 
     Platform platform;

@@ -38,6 +38,7 @@ void frmTurnix::ReplaceCube(const QString& strText, const std::function<void()>&
 void frmTurnix::NoteCubeChanged() {
     session.CubeChanged(cubMain);
     actions.mnuCubeStepBack->setEnabled(session.CanStepBack());
+    KeepSession();
 }
 
 void frmTurnix::RestoreCube(const CubeColorValues& values) {

@@ -31,7 +31,7 @@ void frmTurnix::SolveWith(SolverKind kind, const std::vector<std::int16_t>* foun
         EnterSolutionMode();
         return;
     }
-    ShowSessionState();
+    SessionChanged();
     platform.messageBoxes.ShowMessage(this, ApplicationTitle(),
                                       outcome == SolveOutcome::Invalid
                                           ? CoreText(InvalidCubeMessage)
@@ -53,7 +53,7 @@ void frmTurnix::SolveInFewestTurns() {
     }
     fewestTurns.StartWaiting();
     session.StopFollowing();
-    ShowSessionState();
+    SessionChanged();
 }
 
 // The progress dialog is modal, so the cube stays as it is until the
@@ -92,26 +92,27 @@ void frmTurnix::OptimalSolveFinished(const OptimalResult& result) {
 void frmTurnix::EnterSolutionMode() {
     history.Clear();
     ClearDoubts();
-    ShowSessionState();
+    SessionChanged();
     ui.txtDummy->setFocus();
 }
 
 void frmTurnix::DiscardSolution() {
     session.Discard();
-    ShowSessionState();
+    SessionChanged();
     ui.txtDummy->setFocus();
 }
 
 void frmTurnix::ApplyStep(std::int16_t intStep) {
     turnix::ApplyStep(cubMain, intStep);
     DisplaySide();
+    KeepSession();
 }
 
 // After the last step One Step stays enabled; the next click returns to edit
 // mode and keeps the finished list.
 void frmTurnix::OneStep() {
     const std::optional<std::int16_t> code = session.TakeStep(cubMain);
-    ShowSessionState();
+    SessionChanged();
     if (code) {
         ApplyStep(*code);
     }
@@ -125,7 +126,7 @@ void frmTurnix::StepBack() {
         if (entering) {
             EnterSolutionMode();
         } else {
-            ShowSessionState();
+            SessionChanged();
         }
         ApplyStep(InverseStep(*undone));
     }
@@ -157,9 +158,11 @@ void frmTurnix::ShowSessionState() {
     ui.ShowSession(session);
     view3d->SetPaintable(editing);
     ShowNextTurn();
-    if (sessionKeeper != nullptr) {
-        sessionKeeper->Changed();
-    }
+}
+
+void frmTurnix::SessionChanged() {
+    ShowSessionState();
+    KeepSession();
 }
 
 // The step that One Step would make, drawn before it is made.
