@@ -19,7 +19,7 @@ void DrawCubeFrame(benchmark::State& state) {
     }
     turnix::view3d::FrameState frame;
     frame.colors = turnix::ColorValuesOf(cube);
-    frame.letters = turnix::StickerLetters::Side;
+    frame.letters = turnix::SquareLetters::Sides;
     const auto motion = turnix::view3d::MotionOf(static_cast<std::int16_t>(state.range(0)));
     frame.turn = turnix::view3d::TurnInProgress{*motion, motion->angle / 3};
     QImage image(800, 800, QImage::Format_ARGB32_Premultiplied);

@@ -19,7 +19,7 @@ namespace turnix::view3d {
 struct FrameState {
     CubeColorValues colors{};
     ColorScheme scheme{DefaultScreenColors};
-    StickerLetters letters{StickerLetters::None};
+    SquareLetters letters{SquareLetters::None};
     std::int16_t shownSide{side::Front};
     ViewAngles angles;
     // The colours above are those from before this turn.

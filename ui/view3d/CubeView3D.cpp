@@ -94,7 +94,7 @@ void CubeView3D::SetReducedMotion(bool reduced) {
     }
 }
 
-void CubeView3D::SetLetters(StickerLetters newLetters) {
+void CubeView3D::SetLetters(SquareLetters newLetters) {
     letters = newLetters;
     update();
 }

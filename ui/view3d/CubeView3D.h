@@ -35,7 +35,7 @@ public:
     [[nodiscard]] TurnSpeed Speed() const noexcept { return speed; }
     // When set, every turn is shown at once, whatever the speed.
     void SetReducedMotion(bool reduced);
-    void SetLetters(StickerLetters letters);
+    void SetLetters(SquareLetters letters);
     void SetPaintable(bool paintable);
     void SetAngles(view3d::ViewAngles angles);
     void ResetView();
@@ -88,7 +88,7 @@ private:
     CubeColorValues target{};
     bool hasCube{false};
     ColorScheme scheme{DefaultScreenColors};
-    StickerLetters letters{StickerLetters::None};
+    SquareLetters letters{SquareLetters::None};
     std::int16_t shown{side::Front};
     view3d::ViewAngles angles;
     std::optional<std::int16_t> nextTurn;

@@ -6,13 +6,13 @@ namespace turnix {
 
 namespace {
 
-SquareLetters KindOf(StickerLetters letters) {
+SquareLetters KindOf(SquareLetters letters) {
     switch (letters) {
-    case StickerLetters::Side:
+    case SquareLetters::Sides:
         return SquareLetters::Sides;
-    case StickerLetters::ColorInitial:
+    case SquareLetters::ColourInitials:
         return SquareLetters::ColourInitials;
-    case StickerLetters::None:
+    case SquareLetters::None:
         break;
     }
     return SquareLetters::None;
@@ -22,7 +22,7 @@ SquareLetters KindOf(StickerLetters letters) {
 
 // The grid's and the net's own letters, so that all views agree in every
 // language.
-std::array<QString, ColorCount> LettersOf(StickerLetters letters, const CubeColorValues& colors,
+std::array<QString, ColorCount> LettersOf(SquareLetters letters, const CubeColorValues& colors,
                                           const ColorScheme& scheme) {
     std::array<QString, ColorCount> result;
     for (std::int16_t c = 0; c < ColorCount; ++c) {

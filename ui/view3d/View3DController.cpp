@@ -165,7 +165,7 @@ void View3DController::SetPaintable(bool paintable) {
     panel->View().SetPaintable(paintable);
 }
 
-void View3DController::SetLetters(StickerLetters letters) {
+void View3DController::SetLetters(SquareLetters letters) {
     panel->View().SetLetters(letters);
 }
 

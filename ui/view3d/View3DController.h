@@ -46,7 +46,7 @@ public:
     // The step One Step would make, in solution mode; nothing otherwise.
     void ShowNextTurn(std::optional<std::int16_t> code);
     void SetPaintable(bool paintable);
-    void SetLetters(StickerLetters letters);
+    void SetLetters(SquareLetters letters);
     // How long Play rests after each turn.
     void SetPlayPause(int milliseconds) noexcept { playPause = milliseconds; }
 

@@ -239,7 +239,7 @@ private slots:
     void inGermanTheColourInitialsAreGerman() {
         const German german;
         const auto letters =
-            LettersOf(StickerLetters::ColorInitial, ColorValuesOf(clsCube()), DefaultScreenColors);
+            LettersOf(SquareLetters::ColourInitials, ColorValuesOf(clsCube()), DefaultScreenColors);
         QCOMPARE(QStringList(letters.cbegin(), letters.cend()).join(','), QString("B,W,O,R,Gr,Ge"));
     }
 

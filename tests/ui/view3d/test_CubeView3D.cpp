@@ -311,21 +311,21 @@ private slots:
             return QStringList(letters.begin(), letters.end()).join(',');
         };
         clsCube cube;
-        QCOMPARE(joined(LettersOf(StickerLetters::Side, ColorValuesOf(cube), standard)),
+        QCOMPARE(joined(LettersOf(SquareLetters::Sides, ColorValuesOf(cube), standard)),
                  QString("U,D,F,B,L,R"));
-        QCOMPARE(joined(LettersOf(StickerLetters::ColorInitial, ColorValuesOf(cube), standard)),
+        QCOMPARE(joined(LettersOf(SquareLetters::ColourInitials, ColorValuesOf(cube), standard)),
                  QString("W,Y,G,B,O,R"));
-        QCOMPARE(joined(LettersOf(StickerLetters::None, ColorValuesOf(cube), standard)),
+        QCOMPARE(joined(LettersOf(SquareLetters::None, ColorValuesOf(cube), standard)),
                  QString(",,,,,"));
         cube.RotateUp();
-        QCOMPARE(joined(LettersOf(StickerLetters::Side, ColorValuesOf(cube), standard)),
+        QCOMPARE(joined(LettersOf(SquareLetters::Sides, ColorValuesOf(cube), standard)),
                  QString("B,F,U,D,L,R"));
         cube.Side(side::Top).Square(4)->SetColorIndex(0);
-        QCOMPARE(joined(LettersOf(StickerLetters::Side, ColorValuesOf(cube), standard)),
+        QCOMPARE(joined(LettersOf(SquareLetters::Sides, ColorValuesOf(cube), standard)),
                  QString("U,D,F,B,L,R"));
         ColorScheme odd = standard;
         odd.at(3) = 0x808080;
-        QCOMPARE(joined(LettersOf(StickerLetters::ColorInitial, ColorValuesOf(cube), odd)),
+        QCOMPARE(joined(LettersOf(SquareLetters::ColourInitials, ColorValuesOf(cube), odd)),
                  QString("W,Y,G,4,O,R"));
     }
 
