@@ -18,3 +18,12 @@ if(TURNIX_SANITIZE)
         $<$<CXX_COMPILER_ID:GNU>:-Wno-maybe-uninitialized>)
     target_link_options(turnix_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The core's searches run the checked tests' longest parts: under the
+# sanitizers they are compiled at -O1, which runs those tests several times
+# faster than -O0 for a few seconds more of compiling.
+function(turnix_optimise_when_checked target)
+    if(TURNIX_SANITIZE)
+        target_compile_options(${target} PRIVATE -O1)
+    endif()
+endfunction()
