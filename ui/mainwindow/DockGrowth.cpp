@@ -41,6 +41,22 @@ void HideForRoom(QDockWidget& dock) {
     dock.setProperty(HiddenForRoomMark, true);
 }
 
+bool FitsIn(QSize smallest, QSize room) {
+    return smallest.width() <= room.width() && smallest.height() <= room.height();
+}
+
+// The docks shown in the window, the last made first.
+QList<QDockWidget*> DocksInGivingUpOrder(const QMainWindow& window) {
+    QList<QDockWidget*> docks;
+    const QList<QDockWidget*> all = window.findChildren<QDockWidget*>();
+    for (auto dock = all.crbegin(); dock != all.crend(); ++dock) {
+        if (!(*dock)->isFloating() && !(*dock)->isHidden()) {
+            docks.append(*dock);
+        }
+    }
+    return docks;
+}
+
 } // namespace
 
 bool HiddenForRoom(const QDockWidget& dock) {
@@ -48,25 +64,21 @@ bool HiddenForRoom(const QDockWidget& dock) {
 }
 
 QList<QDockWidget*> HideDocksBeyond(QMainWindow& window, QSize room) {
-    const auto fits = [&window, room] {
-        const QSize smallest = window.minimumSizeHint();
-        return smallest.width() <= room.width() && smallest.height() <= room.height();
-    };
-    const QList<QDockWidget*> docks = window.findChildren<QDockWidget*>();
     // A restored window may stand on another screen than the one its first
     // fit measured.
-    for (QDockWidget* dock : docks) {
+    for (QDockWidget* dock : window.findChildren<QDockWidget*>()) {
         if (HiddenForRoom(*dock)) {
             dock->setProperty(HiddenForRoomMark, false);
             dock->show();
         }
     }
     QList<QDockWidget*> hidden;
-    for (auto dock = docks.crbegin(); dock != docks.crend() && !fits(); ++dock) {
-        if (!(*dock)->isFloating() && !(*dock)->isHidden()) {
-            HideForRoom(**dock);
-            hidden.append(*dock);
+    for (QDockWidget* dock : DocksInGivingUpOrder(window)) {
+        if (FitsIn(window.minimumSizeHint(), room)) {
+            break;
         }
+        HideForRoom(*dock);
+        hidden.append(dock);
     }
     return hidden;
 }
@@ -75,9 +87,8 @@ RoomFit FitToRoom(QSize room, QSize preferred, const std::vector<QSize>& minimum
     if (minimums.empty()) {
         return {0, preferred.boundedTo(room)};
     }
-    const auto fits = std::find_if(minimums.cbegin(), minimums.cend(), [room](QSize smallest) {
-        return smallest.width() <= room.width() && smallest.height() <= room.height();
-    });
+    const auto fits = std::find_if(minimums.cbegin(), minimums.cend(),
+                                   [room](QSize smallest) { return FitsIn(smallest, room); });
     const auto chosen = fits == minimums.cend() ? std::prev(fits) : fits;
     return {static_cast<std::size_t>(chosen - minimums.cbegin()),
             preferred.boundedTo(room).expandedTo(*chosen)};
@@ -102,11 +113,8 @@ struct WindowPart {
 // In the order the window gives them up.
 std::vector<WindowPart> PartsToGiveUp(const QMainWindow& window) {
     std::vector<WindowPart> parts;
-    const QList<QDockWidget*> docks = window.findChildren<QDockWidget*>();
-    for (auto dock = docks.crbegin(); dock != docks.crend(); ++dock) {
-        if (!(*dock)->isFloating() && !(*dock)->isHidden()) {
-            parts.push_back({*dock, nullptr});
-        }
+    for (QDockWidget* dock : DocksInGivingUpOrder(window)) {
+        parts.push_back({dock, nullptr});
     }
     if (auto* centre = dynamic_cast<CentralArea*>(window.centralWidget())) {
         parts.push_back({nullptr, centre});
