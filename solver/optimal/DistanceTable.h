@@ -51,15 +51,26 @@ public:
     [[nodiscard]] static std::size_t BytesOf(Kind kind);
     [[nodiscard]] std::size_t Bytes() const noexcept;
 
-    [[nodiscard]] int Distance(int twist, int flip, int slice) const noexcept {
+    // Where a cube's distance is kept. Reading it costs a trip to main memory;
+    // a search asks for the entries of several cubes first (Prefetch) and
+    // reads them after.
+    [[nodiscard]] std::size_t EntryOf(int twist, int flip, int slice) const noexcept {
         const int flipSlice = flip * fewest::SliceCount + slice;
         const std::size_t cls = static_cast<std::size_t>(classes.ClassOf(flipSlice));
         if (twists == 1) {
-            return depth[cls];
+            return cls;
         }
-        return depth[cls * static_cast<std::size_t>(twists) +
-                     static_cast<std::size_t>(
-                         classes.TwistSeen(twist, classes.RotationOf(flipSlice)))];
+        return cls * static_cast<std::size_t>(twists) +
+               static_cast<std::size_t>(classes.TwistSeen(twist, classes.RotationOf(flipSlice)));
+    }
+    void PrefetchClass(int flip, int slice) const noexcept {
+        classes.Prefetch(flip * fewest::SliceCount + slice);
+    }
+    void Prefetch(std::size_t entry) const noexcept { __builtin_prefetch(&depth[entry]); }
+    [[nodiscard]] int Read(std::size_t entry) const noexcept { return depth[entry]; }
+
+    [[nodiscard]] int Distance(int twist, int flip, int slice) const noexcept {
+        return Read(EntryOf(twist, flip, slice));
     }
 
 private:

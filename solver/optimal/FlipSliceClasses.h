@@ -42,6 +42,10 @@ public:
         return static_cast<int>(classOf[static_cast<std::size_t>(flipSlice)] % SymmetryCount);
     }
 
+    void Prefetch(int flipSlice) const noexcept {
+        __builtin_prefetch(&classOf[static_cast<std::size_t>(flipSlice)]);
+    }
+
     // The first flip-and-place value of a class.
     [[nodiscard]] int Representative(int cls) const noexcept {
         return static_cast<int>(representatives[static_cast<std::size_t>(cls)]);

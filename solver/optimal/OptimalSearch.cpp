@@ -63,7 +63,7 @@ int OptimalSearch::LowerBound() const {
 
 // The small tables first: they stay in the processor's cache, and most
 // turns end there.
-bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const noexcept {
+bool OptimalSearch::TurnSmall(const Level& from, int code, int rest, Level& to) const noexcept {
     to.corners = tables.cornerMoves[At(from.corners * fewest::TurnCount + code)];
     if (tables.cornerDepth[At(to.corners)] > rest) {
         return false;
@@ -74,6 +74,13 @@ bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const
             return false;
         }
     }
+    return true;
+}
+
+bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const noexcept {
+    if (!TurnSmall(from, code, rest, to)) {
+        return false;
+    }
     for (std::size_t f = 0; f < Frames; ++f) {
         const fewest::Coset& c = to.frames[f];
         to.distance[f] = distance.Distance(c.twist, c.flip, c.slice);
@@ -82,6 +89,46 @@ bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const
         }
     }
     return true;
+}
+
+void OptimalSearch::Expand(const Level& from, int last, int rest,
+                           Children& children) const noexcept {
+    int count = 0;
+    for (int code = 0; code < fewest::TurnCount; ++code) {
+        Level& to = children.levels[At(count)];
+        if (!fewest::MayFollow(last, code) || !TurnSmall(from, code, rest, to)) {
+            continue;
+        }
+        for (const fewest::Coset& c : to.frames) {
+            distance.PrefetchClass(c.flip, c.slice);
+        }
+        children.codes[At(count++)] = static_cast<std::uint8_t>(code);
+    }
+    std::array<std::array<std::size_t, Frames>, fewest::TurnCount> entries{};
+    for (std::size_t i = 0; i < At(count); ++i) {
+        for (std::size_t f = 0; f < Frames; ++f) {
+            const fewest::Coset& c = children.levels[i].frames[f];
+            entries[i][f] = distance.EntryOf(c.twist, c.flip, c.slice);
+            distance.Prefetch(entries[i][f]);
+        }
+    }
+    int kept = 0;
+    for (std::size_t i = 0; i < At(count); ++i) {
+        Level& level = children.levels[i];
+        bool within = true;
+        for (std::size_t f = 0; f < Frames; ++f) {
+            level.distance[f] = distance.Read(entries[i][f]);
+            within = within && level.distance[f] <= rest;
+        }
+        if (within) {
+            if (At(kept) != i) {
+                children.levels[At(kept)] = level;
+                children.codes[At(kept)] = children.codes[i];
+            }
+            ++kept;
+        }
+    }
+    children.count = kept;
 }
 
 bool OptimalSearch::Solves(const Path& path, int length) const {
@@ -130,15 +177,15 @@ public:
             static_cast<void>(
                 search.Turn(levels[At(k)], path[At(k)], depth - k - 1, levels[At(k + 1)]));
         }
-        return Dfs(length, depth - length, length > 0 ? path[At(length - 1)] : fewest::NoTurn);
+        return Dfs(levels[At(length)], length, depth - length,
+                   length > 0 ? path[At(length - 1)] : fewest::NoTurn);
     }
 
     [[nodiscard]] bool Stopped() const noexcept { return stopped; }
     [[nodiscard]] const Path& Solution() const noexcept { return path; }
 
 private:
-    bool Dfs(int k, int togo, int last) {
-        const Level& at = levels[At(k)];
+    bool Dfs(const Level& at, int k, int togo, int last) {
         if (togo == 0) {
             return at.corners == 0 &&
                    std::ranges::all_of(at.distance, [](int d) { return d == 0; }) &&
@@ -147,14 +194,11 @@ private:
         if (GivingUp()) {
             return false;
         }
-        const int rest = togo - 1;
-        Level& next = levels[At(k + 1)];
-        for (int code = 0; code < fewest::TurnCount; ++code) {
-            if (!fewest::MayFollow(last, code) || !search.Turn(at, code, rest, next)) {
-                continue;
-            }
-            path[At(k)] = static_cast<std::uint8_t>(code);
-            if (Dfs(k + 1, rest, code)) {
+        Children& next = children[At(k)];
+        search.Expand(at, last, togo - 1, next);
+        for (std::size_t i = 0; i < At(next.count); ++i) {
+            path[At(k)] = next.codes[i];
+            if (Dfs(next.levels[i], k + 1, togo - 1, next.codes[i])) {
                 return true;
             }
             if (stopped || abandoned) {
@@ -180,6 +224,7 @@ private:
     const SearchLimits& limits;
     const std::atomic<std::size_t>& firstFound;
     std::array<Level, MostTurns + 1> levels{};
+    std::array<Children, MostTurns> children{};
     Path path{};
     std::size_t share = 0;
     std::uint64_t nodes = 0;

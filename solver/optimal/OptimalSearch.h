@@ -53,11 +53,24 @@ private:
         int corners = 0;
     };
     using Path = std::array<std::uint8_t, MostTurns>;
+    // The turns from one level that every bound allows, in the order of
+    // their codes, with the levels they lead to.
+    struct Children {
+        std::array<Level, fewest::TurnCount> levels;
+        std::array<std::uint8_t, fewest::TurnCount> codes{};
+        int count = 0;
+    };
     class Worker;
 
     [[nodiscard]] Level LevelOf(const Arrangement& cube) const;
     // The level after turn `code`; false as soon as a bound is beyond `rest`.
     [[nodiscard]] bool Turn(const Level& from, int code, int rest, Level& to) const noexcept;
+    // The same without the distance table.
+    [[nodiscard]] bool TurnSmall(const Level& from, int code, int rest, Level& to) const noexcept;
+    // Every turn after `last` at once: the distance table's entries of all
+    // the children are fetched together, so that their trips to memory
+    // overlap.
+    void Expand(const Level& from, int last, int rest, Children& children) const noexcept;
     [[nodiscard]] bool Solves(const Path& path, int length) const;
     // The first turns that each thread's share starts with, with their levels.
     void Prefixes(int depth, int length, std::vector<Path>& paths) const;
