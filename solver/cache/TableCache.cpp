@@ -1,6 +1,7 @@
 #include "TableCache.h"
 
 #include "AtomicFile.h"
+#include "LargePages.h"
 
 #include <algorithm>
 #include <array>
@@ -190,7 +191,9 @@ Read ReadBlob(const fs::path& path, std::string_view name, std::uint32_t version
         result.problem = header.Size() > fileSize - HeaderSize ? "is cut short" : "is too long";
         return result;
     }
-    std::vector<std::uint8_t> blob(header.Size());
+    std::vector<std::uint8_t> blob;
+    ReserveLargePages(blob, header.Size());
+    blob.resize(header.Size());
     if (const int error = ReadAll(file.Get(), blob); error != 0) {
         result.problem = "cannot be read: " + std::system_category().message(error);
         return result;

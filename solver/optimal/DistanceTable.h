@@ -7,19 +7,24 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
 
 namespace turnix::optimal {
 
-// How many turns at least bring a cube into the subgroup where every piece
-// is turned right and the middle edges are in the middle layer: exact, by
-// its twist and its class of flip and middle-edge places. Seen with each
-// axis upright in turn, it bounds how far a cube is from solved.
+// How many turns at least bring a cube's corners and edges to their right
+// turn and its middle edges home in their order: exact, by its twist and its
+// class of flip and middle-edge places and order. Seen with each axis
+// upright in turn, it bounds how far a cube is from solved.
 //
-// The small kind leaves the twist out: the same machinery, built in a
-// moment, for tests and for machines short of memory.
+// Each distance is kept mod 3, four a byte: a search knows the distance
+// where it stands, and one turn changes it by at most one. A class's
+// entries lie together, one row of whole bytes.
+//
+// The small kind leaves the twist out: the same machinery, built in
+// seconds, for tests and for machines short of memory.
 class DistanceTable {
 public:
     enum class Kind { Full, Small };
@@ -55,41 +60,55 @@ public:
     // a search asks for the entries of several cubes first (Prefetch) and
     // reads them after.
     [[nodiscard]] std::size_t EntryOf(int twist, int flip, int slice) const noexcept {
-        const int flipSlice = flip * fewest::SliceCount + slice;
-        const std::size_t cls = static_cast<std::size_t>(classes.ClassOf(flipSlice));
+        const int flipSlice = flip * fewest::SliceSortedCount + slice;
+        const auto row = static_cast<std::size_t>(classes->ClassOf(flipSlice)) * rowLength;
         if (twists == 1) {
-            return cls;
+            return row;
         }
-        return cls * static_cast<std::size_t>(twists) +
-               static_cast<std::size_t>(classes.TwistSeen(twist, classes.RotationOf(flipSlice)));
+        return row +
+               static_cast<std::size_t>(classes->TwistSeen(twist, classes->RotationOf(flipSlice)));
     }
     void PrefetchClass(int flip, int slice) const noexcept {
-        classes.Prefetch(flip * fewest::SliceCount + slice);
+        classes->Prefetch(flip * fewest::SliceSortedCount + slice);
     }
-    void Prefetch(std::size_t entry) const noexcept { __builtin_prefetch(&depth[entry]); }
-    [[nodiscard]] int Read(std::size_t entry) const noexcept { return depth[entry]; }
+    void Prefetch(std::size_t entry) const noexcept { __builtin_prefetch(&packed[entry >> 2]); }
 
-    [[nodiscard]] int Distance(int twist, int flip, int slice) const noexcept {
-        return Read(EntryOf(twist, flip, slice));
+    // The distance at `entry`, one turn away from a cube `from` turns away.
+    [[nodiscard]] int Next(int from, std::size_t entry) const noexcept {
+        return from + StepFrom[static_cast<std::size_t>(from % 3 * 3 + Residue(entry))];
     }
+
+    // The exact distance of a cube with these coordinates (the slice being
+    // the middle edges' places and order), found by walking towards the
+    // goal: for a search's start.
+    [[nodiscard]] int Distance(const fewest::Tables& tables, int twist, int flip,
+                               int slice) const noexcept;
 
 private:
-    DistanceTable(Kind kind, FlipSliceClasses classes);
+    DistanceTable(Kind kind, std::shared_ptr<const FlipSliceClasses> classes);
 
-    // Room for the classes' tables, copied in, and for `entries` depths.
-    void Allocate(std::size_t entries);
-    // The entry one turn away from `index`.
-    [[nodiscard]] std::size_t Neighbour(const fewest::Tables& tables, std::size_t index,
-                                        int code) const noexcept;
-    // Whether a sample of entries is consistent: 0 at solved, and each
-    // other entry one more than its nearest neighbour.
+    // By (from mod 3, residue): the change of distance.
+    static constexpr std::int8_t StepFrom[9] = {0, 1, -1, -1, 0, 1, 1, -1, 0};
+
+    [[nodiscard]] int Residue(std::size_t entry) const noexcept {
+        return (packed[entry >> 2] >> ((entry & 3) * 2)) & 3;
+    }
+    // Room for the classes' tables, copied in, and for the rows.
+    void Allocate();
+    // Whether a sample of entries is consistent: each has a neighbour one
+    // turn nearer, unless it is the goal.
     [[nodiscard]] bool LooksRight(const fewest::Tables& tables) const;
 
-    FlipSliceClasses classes;
+    class Builder;
+
+    std::shared_ptr<const FlipSliceClasses> classes;
     int twists;
-    // The classes' tables, then the depths.
+    // Entries in a row: the twists, and at most three more to fill its last
+    // byte.
+    std::size_t rowLength;
+    // The classes' tables, then the rows.
     std::vector<std::uint8_t> storage;
-    std::span<std::uint8_t> depth;
+    std::span<std::uint8_t> packed;
 };
 
 } // namespace turnix::optimal

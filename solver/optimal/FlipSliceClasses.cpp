@@ -1,5 +1,6 @@
 #include "FlipSliceClasses.h"
 
+#include "cache/LargePages.h"
 #include "fewest/PieceAlgebra.h"
 #include "fewest/TurnEffects.h"
 
@@ -60,13 +61,13 @@ Rotations ReadRotations() {
 }
 
 int FlipSliceOf(const Arrangement& a) {
-    return fewest::Flip(a) * SliceCount + fewest::SliceSorted(a) / SlicePermCount;
+    return fewest::Flip(a) * fewest::SliceSortedCount + fewest::SliceSorted(a);
 }
 
 Arrangement WithFlipSlice(int flipSlice) {
     Arrangement a;
-    fewest::SetSliceSorted(a, flipSlice % SliceCount * SlicePermCount);
-    fewest::SetFlip(a, flipSlice / SliceCount);
+    fewest::SetSliceSorted(a, flipSlice % fewest::SliceSortedCount);
+    fewest::SetFlip(a, flipSlice / fewest::SliceSortedCount);
     return a;
 }
 
@@ -76,21 +77,61 @@ int TwistSeenThrough(const Rotations& r, int twist, int s) {
     return fewest::Twist(r.Seen(s, a));
 }
 
+// A value seen through each rotation, from two small tables: the flip seen
+// depends on the flip and the middle edges' places only, their places and
+// order seen on their places and order only.
+class SeenValues {
+public:
+    explicit SeenValues(const Rotations& r)
+        : flip(std::size_t{fewest::FlipCount} * SliceCount * SymmetryCount),
+          slice(std::size_t{fewest::SliceSortedCount} * SymmetryCount) {
+        for (int value = 0; value < fewest::FlipCount * SliceCount; ++value) {
+            const int flipSlice =
+                value / SliceCount * fewest::SliceSortedCount + value % SliceCount * SlicePermCount;
+            for (int s = 0; s < SymmetryCount; ++s) {
+                flip[At(value * SymmetryCount + s)] =
+                    static_cast<std::uint16_t>(fewest::Flip(r.Seen(s, WithFlipSlice(flipSlice))));
+            }
+        }
+        for (int sorted = 0; sorted < fewest::SliceSortedCount; ++sorted) {
+            for (int s = 0; s < SymmetryCount; ++s) {
+                slice[At(sorted * SymmetryCount + s)] = static_cast<std::uint16_t>(
+                    fewest::SliceSorted(r.Seen(s, WithFlipSlice(sorted))));
+            }
+        }
+    }
+
+    [[nodiscard]] int Seen(int value, int s) const noexcept {
+        const int sorted = value % fewest::SliceSortedCount;
+        const int flipPlace =
+            value / fewest::SliceSortedCount * SliceCount + sorted / SlicePermCount;
+        return flip[At(flipPlace * SymmetryCount + s)] * fewest::SliceSortedCount +
+               slice[At(sorted * SymmetryCount + s)];
+    }
+
+private:
+    static std::size_t At(int index) { return static_cast<std::size_t>(index); }
+
+    std::vector<std::uint16_t> flip;
+    std::vector<std::uint16_t> slice;
+};
+
 } // namespace
 
 FlipSliceClasses::FlipSliceClasses() {
     const Rotations r = ReadRotations();
+    const SeenValues seen(r);
+    ReserveLargePages(classOf, FlipSliceCount);
     classOf.assign(FlipSliceCount, Unassigned);
     std::uint32_t count = 0;
     for (int value = 0; value < FlipSliceCount; ++value) {
         if (classOf[static_cast<std::size_t>(value)] != Unassigned) {
             continue;
         }
-        const Arrangement first = WithFlipSlice(value);
         for (int s = 0; s < SymmetryCount; ++s) {
-            auto& entry = classOf[static_cast<std::size_t>(FlipSliceOf(r.Seen(s, first)))];
+            auto& entry = classOf[static_cast<std::size_t>(seen.Seen(value, s))];
             if (entry == Unassigned) {
-                // Seen through the inverse rotation, this value shows `first`.
+                // Seen through the inverse rotation, this value shows `value`.
                 entry = count * SymmetryCount +
                         static_cast<std::uint32_t>(r.undo[static_cast<std::size_t>(s)]);
             }
@@ -107,6 +148,11 @@ FlipSliceClasses::FlipSliceClasses() {
     FindRepresentatives();
 }
 
+std::shared_ptr<const FlipSliceClasses> FlipSliceClasses::Shared() {
+    static const auto made = std::make_shared<const FlipSliceClasses>();
+    return made;
+}
+
 void FlipSliceClasses::FindRepresentatives() {
     representatives.clear();
     for (std::size_t value = 0; value < classOf.size(); ++value) {
@@ -117,13 +163,12 @@ void FlipSliceClasses::FindRepresentatives() {
 }
 
 std::vector<std::uint8_t> FlipSliceClasses::SelfRotations() const {
-    const Rotations r = ReadRotations();
+    const SeenValues seen(ReadRotations());
     std::vector<std::uint8_t> masks(representatives.size(), 0);
     for (std::size_t cls = 0; cls < representatives.size(); ++cls) {
         const auto value = static_cast<int>(representatives[cls]);
-        const Arrangement first = WithFlipSlice(value);
         for (int s = 1; s < SymmetryCount; ++s) {
-            if (FlipSliceOf(r.Seen(s, first)) == value) {
+            if (seen.Seen(value, s) == value) {
                 masks[cls] =
                     static_cast<std::uint8_t>(masks[cls] | (1U << static_cast<unsigned>(s)));
             }

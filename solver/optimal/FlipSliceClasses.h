@@ -3,6 +3,7 @@
 #include "fewest/Coordinates.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -13,18 +14,22 @@ namespace turnix::optimal {
 // Left-Right axis). Seen through any of them, a cube is just as far from
 // solved and from the subgroup where every piece is turned right and the
 // middle edges are in the middle layer; so a table of that distance needs
-// one entry for each class of flip-and-place values they swap.
+// one entry for each class of flip-and-slice values they swap.
 inline constexpr int SymmetryCount = 8;
 
-// A flip and the middle edges' places, as flip × 495 + place.
-inline constexpr int FlipSliceCount = fewest::FlipCount * fewest::SliceCount;
+// A flip and the middle edges' places and order, as flip × 11880 + places
+// and order (the first phase's SliceSorted).
+inline constexpr int FlipSliceCount = fewest::FlipCount * fewest::SliceSortedCount;
 
 class FlipSliceClasses {
 public:
-    // About a second on one core; throws std::logic_error if the rotations
+    // A few seconds on one core; throws std::logic_error if the rotations
     // read off the cube model are not the eight expected, or do not keep the
     // twist apart from the permutation, which would be a fault here.
     FlipSliceClasses();
+
+    // The classes made once for the program's run, for every build.
+    [[nodiscard]] static std::shared_ptr<const FlipSliceClasses> Shared();
 
     // Classes read back from their stored tables; nothing when the sizes or a
     // sample of the entries do not agree with this program's rotations.
@@ -33,7 +38,7 @@ public:
 
     [[nodiscard]] int Count() const noexcept { return static_cast<int>(representatives.size()); }
 
-    // The class of a flip-and-place value, and the rotation through which a
+    // The class of a flip-and-slice value, and the rotation through which a
     // cube with this value shows the class's first value.
     [[nodiscard]] int ClassOf(int flipSlice) const noexcept {
         return static_cast<int>(classOf[static_cast<std::size_t>(flipSlice)] / SymmetryCount);
@@ -46,7 +51,7 @@ public:
         __builtin_prefetch(&classOf[static_cast<std::size_t>(flipSlice)]);
     }
 
-    // The first flip-and-place value of a class.
+    // The first flip-and-slice value of a class.
     [[nodiscard]] int Representative(int cls) const noexcept {
         return static_cast<int>(representatives[static_cast<std::size_t>(cls)]);
     }
@@ -61,7 +66,7 @@ public:
     // one twist is the same cube as the entries with the twists seen.
     [[nodiscard]] std::vector<std::uint8_t> SelfRotations() const;
 
-    // What is stored: class × 8 + rotation by flip-and-place value, and the
+    // What is stored: class × 8 + rotation by flip-and-slice value, and the
     // twist seen by twist × 8 + rotation.
     [[nodiscard]] const std::vector<std::uint32_t>& ClassTable() const noexcept { return classOf; }
     [[nodiscard]] const std::vector<std::uint16_t>& TwistTable() const noexcept {

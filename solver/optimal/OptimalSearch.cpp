@@ -45,9 +45,12 @@ OptimalSearch::OptimalSearch(const fewest::Tables& tablesIn, const DistanceTable
 OptimalSearch::Level OptimalSearch::LevelOf(const Arrangement& a) const {
     Level level;
     for (int f = 0; f < Frames; ++f) {
-        const fewest::Coset coset = fewest::CosetOf(tables, tables.frames.Seen(f, a));
+        const Arrangement seen = tables.frames.Seen(f, a);
+        const fewest::Coset coset = fewest::CosetOf(tables, seen);
         level.frames[At(f)] = coset;
-        level.distance[At(f)] = distance.Distance(coset.twist, coset.flip, coset.slice);
+        level.slice[At(f)] = fewest::SliceSorted(seen);
+        level.distance[At(f)] =
+            distance.Distance(tables, coset.twist, coset.flip, level.slice[At(f)]);
     }
     level.corners = fewest::CornerPerm(a);
     return level;
@@ -69,10 +72,11 @@ bool OptimalSearch::TurnSmall(const Level& from, int code, int rest, Level& to) 
         return false;
     }
     for (std::size_t f = 0; f < Frames; ++f) {
-        if (!fewest::TurnCoset(tables, from.frames[f], frameTurn[f][At(code)], rest,
-                               to.frames[f])) {
+        const int turn = frameTurn[f][At(code)];
+        if (!fewest::TurnCoset(tables, from.frames[f], turn, rest, to.frames[f])) {
             return false;
         }
+        to.slice[f] = tables.sliceSortedMoves[At(from.slice[f] * fewest::TurnCount + turn)];
     }
     return true;
 }
@@ -83,7 +87,8 @@ bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const
     }
     for (std::size_t f = 0; f < Frames; ++f) {
         const fewest::Coset& c = to.frames[f];
-        to.distance[f] = distance.Distance(c.twist, c.flip, c.slice);
+        to.distance[f] =
+            distance.Next(from.distance[f], distance.EntryOf(c.twist, c.flip, to.slice[f]));
         if (to.distance[f] > rest) {
             return false;
         }
@@ -99,16 +104,17 @@ void OptimalSearch::Expand(const Level& from, int last, int rest,
         if (!fewest::MayFollow(last, code) || !TurnSmall(from, code, rest, to)) {
             continue;
         }
-        for (const fewest::Coset& c : to.frames) {
-            distance.PrefetchClass(c.flip, c.slice);
+        for (std::size_t f = 0; f < Frames; ++f) {
+            distance.PrefetchClass(to.frames[f].flip, to.slice[f]);
         }
         children.codes[At(count++)] = static_cast<std::uint8_t>(code);
     }
     std::array<std::array<std::size_t, Frames>, fewest::TurnCount> entries{};
     for (std::size_t i = 0; i < At(count); ++i) {
         for (std::size_t f = 0; f < Frames; ++f) {
-            const fewest::Coset& c = children.levels[i].frames[f];
-            entries[i][f] = distance.EntryOf(c.twist, c.flip, c.slice);
+            const Level& level = children.levels[i];
+            entries[i][f] =
+                distance.EntryOf(level.frames[f].twist, level.frames[f].flip, level.slice[f]);
             distance.Prefetch(entries[i][f]);
         }
     }
@@ -117,7 +123,7 @@ void OptimalSearch::Expand(const Level& from, int last, int rest,
         Level& level = children.levels[i];
         bool within = true;
         for (std::size_t f = 0; f < Frames; ++f) {
-            level.distance[f] = distance.Read(entries[i][f]);
+            level.distance[f] = distance.Next(from.distance[f], entries[i][f]);
             within = within && level.distance[f] <= rest;
         }
         if (within) {

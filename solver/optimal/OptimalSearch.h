@@ -49,6 +49,8 @@ private:
 
     struct Level {
         std::array<fewest::Coset, Frames> frames;
+        // The middle edges' places and order, seen in each frame.
+        std::array<int, Frames> slice{};
         std::array<int, Frames> distance{};
         int corners = 0;
     };
