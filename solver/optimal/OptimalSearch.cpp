@@ -46,11 +46,11 @@ OptimalSearch::Level OptimalSearch::LevelOf(const Arrangement& a) const {
     Level level;
     for (int f = 0; f < Frames; ++f) {
         const Arrangement seen = tables.frames.Seen(f, a);
-        const fewest::Coset coset = fewest::CosetOf(tables, seen);
-        level.frames[At(f)] = coset;
-        level.slice[At(f)] = fewest::SliceSorted(seen);
-        level.distance[At(f)] =
-            distance.Distance(tables, coset.twist, coset.flip, level.slice[At(f)]);
+        Frame& frame = level.frames[At(f)];
+        frame.twist = fewest::Twist(seen);
+        frame.flip = fewest::Flip(seen);
+        frame.slice = fewest::SliceSorted(seen);
+        frame.distance = distance.Distance(tables, frame.twist, frame.flip, frame.slice);
     }
     level.corners = fewest::CornerPerm(a);
     return level;
@@ -58,38 +58,40 @@ OptimalSearch::Level OptimalSearch::LevelOf(const Arrangement& a) const {
 
 int OptimalSearch::LowerBound() const {
     int bound = tables.cornerDepth[At(start.corners)];
-    for (std::size_t f = 0; f < Frames; ++f) {
-        bound = std::max({bound, start.frames[f].Bound(), start.distance[f]});
+    for (const Frame& frame : start.frames) {
+        bound = std::max(bound, frame.distance);
     }
     return bound;
 }
 
-// The small tables first: they stay in the processor's cache, and most
-// turns end there.
-bool OptimalSearch::TurnSmall(const Level& from, int code, int rest, Level& to) const noexcept {
+// The corners' places alone first: their table stays in the processor's
+// cache. The first phase's small tables would bound no tighter than the
+// distance table, and reading them costs more than it spares.
+bool OptimalSearch::Step(const Level& from, int code, int rest, Level& to) const noexcept {
     to.corners = tables.cornerMoves[At(from.corners * fewest::TurnCount + code)];
     if (tables.cornerDepth[At(to.corners)] > rest) {
         return false;
     }
     for (std::size_t f = 0; f < Frames; ++f) {
-        const int turn = frameTurn[f][At(code)];
-        if (!fewest::TurnCoset(tables, from.frames[f], turn, rest, to.frames[f])) {
-            return false;
-        }
-        to.slice[f] = tables.sliceSortedMoves[At(from.slice[f] * fewest::TurnCount + turn)];
+        const std::size_t turn = frameTurn[f][At(code)];
+        const Frame& was = from.frames[f];
+        Frame& now = to.frames[f];
+        now.twist = tables.twistMoves[At(was.twist) * fewest::TurnCount + turn];
+        now.flip = tables.flipMoves[At(was.flip) * fewest::TurnCount + turn];
+        now.slice = tables.sliceSortedMoves[At(was.slice) * fewest::TurnCount + turn];
     }
     return true;
 }
 
 bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const noexcept {
-    if (!TurnSmall(from, code, rest, to)) {
+    if (!Step(from, code, rest, to)) {
         return false;
     }
     for (std::size_t f = 0; f < Frames; ++f) {
-        const fewest::Coset& c = to.frames[f];
-        to.distance[f] =
-            distance.Next(from.distance[f], distance.EntryOf(c.twist, c.flip, to.slice[f]));
-        if (to.distance[f] > rest) {
+        Frame& now = to.frames[f];
+        now.distance = distance.Next(from.frames[f].distance,
+                                     distance.EntryOf(now.twist, now.flip, now.slice));
+        if (now.distance > rest) {
             return false;
         }
     }
@@ -101,20 +103,19 @@ void OptimalSearch::Expand(const Level& from, int last, int rest,
     int count = 0;
     for (int code = 0; code < fewest::TurnCount; ++code) {
         Level& to = children.levels[At(count)];
-        if (!fewest::MayFollow(last, code) || !TurnSmall(from, code, rest, to)) {
+        if (!fewest::MayFollow(last, code) || !Step(from, code, rest, to)) {
             continue;
         }
-        for (std::size_t f = 0; f < Frames; ++f) {
-            distance.PrefetchClass(to.frames[f].flip, to.slice[f]);
+        for (const Frame& frame : to.frames) {
+            distance.PrefetchClass(frame.flip, frame.slice);
         }
         children.codes[At(count++)] = static_cast<std::uint8_t>(code);
     }
     std::array<std::array<std::size_t, Frames>, fewest::TurnCount> entries{};
     for (std::size_t i = 0; i < At(count); ++i) {
         for (std::size_t f = 0; f < Frames; ++f) {
-            const Level& level = children.levels[i];
-            entries[i][f] =
-                distance.EntryOf(level.frames[f].twist, level.frames[f].flip, level.slice[f]);
+            const Frame& frame = children.levels[i].frames[f];
+            entries[i][f] = distance.EntryOf(frame.twist, frame.flip, frame.slice);
             distance.Prefetch(entries[i][f]);
         }
     }
@@ -123,8 +124,9 @@ void OptimalSearch::Expand(const Level& from, int last, int rest,
         Level& level = children.levels[i];
         bool within = true;
         for (std::size_t f = 0; f < Frames; ++f) {
-            level.distance[f] = distance.Next(from.distance[f], entries[i][f]);
-            within = within && level.distance[f] <= rest;
+            int& d = level.frames[f].distance;
+            d = distance.Next(from.frames[f].distance, entries[i][f]);
+            within = within && d <= rest;
         }
         if (within) {
             if (At(kept) != i) {
@@ -194,7 +196,7 @@ private:
     bool Dfs(const Level& at, int k, int togo, int last) {
         if (togo == 0) {
             return at.corners == 0 &&
-                   std::ranges::all_of(at.distance, [](int d) { return d == 0; }) &&
+                   std::ranges::all_of(at.frames, [](const Frame& f) { return f.distance == 0; }) &&
                    search.Solves(path, k);
         }
         if (GivingUp()) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "DistanceTable.h"
-#include "fewest/Coset.h"
 #include "fewest/Tables.h"
 
 #include <array>
@@ -47,11 +46,17 @@ public:
 private:
     static constexpr int Frames = fewest::FrameCount;
 
+    // A cube as one frame sees it: the coordinates the distance table is
+    // read by, the middle edges' places and order among them, and the
+    // distance read.
+    struct Frame {
+        int twist = 0;
+        int flip = 0;
+        int slice = 0;
+        int distance = 0;
+    };
     struct Level {
-        std::array<fewest::Coset, Frames> frames;
-        // The middle edges' places and order, seen in each frame.
-        std::array<int, Frames> slice{};
-        std::array<int, Frames> distance{};
+        std::array<Frame, Frames> frames;
         int corners = 0;
     };
     using Path = std::array<std::uint8_t, MostTurns>;
@@ -68,7 +73,7 @@ private:
     // The level after turn `code`; false as soon as a bound is beyond `rest`.
     [[nodiscard]] bool Turn(const Level& from, int code, int rest, Level& to) const noexcept;
     // The same without the distance table.
-    [[nodiscard]] bool TurnSmall(const Level& from, int code, int rest, Level& to) const noexcept;
+    [[nodiscard]] bool Step(const Level& from, int code, int rest, Level& to) const noexcept;
     // Every turn after `last` at once: the distance table's entries of all
     // the children are fetched together, so that their trips to memory
     // overlap.
