@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -241,11 +242,17 @@ std::optional<std::vector<std::uint8_t>> TableCache::Load(std::string_view name,
     if (!path) {
         return std::nullopt;
     }
-    Read read = ReadBlob(*path, name, version);
-    if (!read.blob && !read.missing) {
-        SetAside(name, read.problem);
+    try {
+        Read read = ReadBlob(*path, name, version);
+        if (!read.blob && !read.missing) {
+            SetAside(name, read.problem);
+        }
+        return std::move(read.blob);
+    } catch (const std::bad_alloc&) {
+        // Too large for the memory there is now: made anew, and the file
+        // stays for a later run.
+        return std::nullopt;
     }
-    return std::move(read.blob);
 }
 
 bool TableCache::Store(std::string_view name, std::uint32_t version,
@@ -260,9 +267,15 @@ bool TableCache::Store(std::string_view name, std::uint32_t version,
         return false;
     }
     const Header header(name, version, blob);
-    std::vector<std::uint8_t> bytes(header.Bytes().begin(), header.Bytes().end());
-    bytes.insert(bytes.end(), blob.begin(), blob.end());
-    return static_cast<bool>(WriteFileAtomically(*path, bytes));
+    try {
+        std::vector<std::uint8_t> bytes(header.Bytes().begin(), header.Bytes().end());
+        bytes.insert(bytes.end(), blob.begin(), blob.end());
+        return static_cast<bool>(WriteFileAtomically(*path, bytes));
+    } catch (const std::bad_alloc&) {
+        // The file and the blob together may not fit beside a large table;
+        // the table works from memory all the same.
+        return false;
+    }
 }
 
 void TableCache::SetAside(std::string_view name, std::string_view reason) const {

@@ -305,12 +305,13 @@ void DistanceTable::Allocate() {
     packed = std::span(storage).subspan(ClassBytes());
 }
 
+// What is stored, and the classes' own tables beside it.
 std::size_t DistanceTable::BytesOf(Kind kind) {
-    return ClassBytes() + ClassCount * RowLengthOf(kind) / 4;
+    return 2 * ClassBytes() + ClassCount * (sizeof(std::uint32_t) + RowLengthOf(kind) / 4);
 }
 
 std::size_t DistanceTable::Bytes() const noexcept {
-    return ClassBytes() + packed.size();
+    return 2 * ClassBytes() + At(classes->Count()) * sizeof(std::uint32_t) + packed.size();
 }
 
 int DistanceTable::Distance(const fewest::Tables& tables, int twist, int flip,

@@ -103,40 +103,37 @@ void OptimalSearch::Expand(const Level& from, int last, int rest,
     int count = 0;
     for (int code = 0; code < fewest::TurnCount; ++code) {
         Level& to = children.levels[At(count)];
-        if (!fewest::MayFollow(last, code) || !Step(from, code, rest, to)) {
-            continue;
+        if (fewest::MayFollow(last, code) && Step(from, code, rest, to)) {
+            children.codes[At(count++)] = static_cast<std::uint8_t>(code);
         }
-        for (const Frame& frame : to.frames) {
+    }
+    // One frame at a time, over the children that the frames before kept.
+    for (std::size_t f = 0; f < Frames; ++f) {
+        for (std::size_t i = 0; i < At(count); ++i) {
+            const Frame& frame = children.levels[i].frames[f];
             distance.PrefetchClass(frame.flip, frame.slice);
         }
-        children.codes[At(count++)] = static_cast<std::uint8_t>(code);
-    }
-    std::array<std::array<std::size_t, Frames>, fewest::TurnCount> entries{};
-    for (std::size_t i = 0; i < At(count); ++i) {
-        for (std::size_t f = 0; f < Frames; ++f) {
+        std::array<std::size_t, fewest::TurnCount> entries{};
+        for (std::size_t i = 0; i < At(count); ++i) {
             const Frame& frame = children.levels[i].frames[f];
-            entries[i][f] = distance.EntryOf(frame.twist, frame.flip, frame.slice);
-            distance.Prefetch(entries[i][f]);
+            entries[i] = distance.EntryOf(frame.twist, frame.flip, frame.slice);
+            distance.Prefetch(entries[i]);
         }
-    }
-    int kept = 0;
-    for (std::size_t i = 0; i < At(count); ++i) {
-        Level& level = children.levels[i];
-        bool within = true;
-        for (std::size_t f = 0; f < Frames; ++f) {
-            int& d = level.frames[f].distance;
-            d = distance.Next(from.frames[f].distance, entries[i][f]);
-            within = within && d <= rest;
-        }
-        if (within) {
-            if (At(kept) != i) {
-                children.levels[At(kept)] = level;
-                children.codes[At(kept)] = children.codes[i];
+        int kept = 0;
+        for (std::size_t i = 0; i < At(count); ++i) {
+            int& d = children.levels[i].frames[f].distance;
+            d = distance.Next(from.frames[f].distance, entries[i]);
+            if (d <= rest) {
+                if (At(kept) != i) {
+                    children.levels[At(kept)] = children.levels[i];
+                    children.codes[At(kept)] = children.codes[i];
+                }
+                ++kept;
             }
-            ++kept;
         }
+        count = kept;
     }
-    children.count = kept;
+    children.count = count;
 }
 
 bool OptimalSearch::Solves(const Path& path, int length) const {

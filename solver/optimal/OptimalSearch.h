@@ -76,7 +76,8 @@ private:
     [[nodiscard]] bool Step(const Level& from, int code, int rest, Level& to) const noexcept;
     // Every turn after `last` at once: the distance table's entries of all
     // the children are fetched together, so that their trips to memory
-    // overlap.
+    // overlap; one frame after another, so that a child one frame rules
+    // out costs no more trips.
     void Expand(const Level& from, int last, int rest, Children& children) const noexcept;
     [[nodiscard]] bool Solves(const Path& path, int length) const;
     // The first turns that each thread's share starts with, with their levels.

@@ -35,10 +35,9 @@ struct OptimalOptions {
     // free.
     std::uint64_t memoryBudget = 0;
     std::function<void(const OptimalProgress&)> progress;
-    // The large table (several hundred megabytes, minutes to build the first
-    // time, then kept in the per-user cache), or a small one built in a
-    // moment that makes the search far slower: for tests on cubes near
-    // solved.
+    // The large table (1.9 GB, about two minutes to build the first time,
+    // then kept in the per-user cache), or a small one built in a moment
+    // that makes the search far slower: for tests on cubes near solved.
     bool smallTable = false;
     // Start from the fewest-turns solver's answer, so that the search only
     // has to beat it or prove it.
