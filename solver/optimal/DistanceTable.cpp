@@ -42,8 +42,7 @@ std::size_t RowLengthOf(DistanceTable::Kind kind) {
 }
 
 std::size_t ClassBytes() {
-    return FlipSliceCount * sizeof(std::uint32_t) +
-           At(fewest::TwistCount) * SymmetryCount * sizeof(std::uint16_t);
+    return FlipSliceClasses::StoredBytes();
 }
 
 double PercentAt(int level, double fraction) {
@@ -152,6 +151,14 @@ public:
     struct Neighbours {
         std::array<std::size_t, fewest::TurnCount> row{};
         std::array<const std::uint16_t*, fewest::TurnCount> twist{};
+        std::array<int, fewest::TurnCount> then{};
+
+        // Where turn `code` takes twist `t` of the row, in the row reached.
+        [[nodiscard]] std::size_t TwistAfter(const FlipSliceClasses& classes, std::size_t code,
+                                             std::size_t t) const noexcept {
+            const int turned = twist[code][t];
+            return At(then[code] == 0 ? turned : classes.TwistSeen(turned, then[code]));
+        }
     };
 
     void Gather(std::size_t row, Neighbours& n) const noexcept {
@@ -162,10 +169,11 @@ public:
             const int turned =
                 tables.flipMoves[At(flip) * fewest::TurnCount + code] * fewest::SliceSortedCount +
                 tables.sliceSortedMoves[At(slice) * fewest::TurnCount + code];
-            n.row[code] = At(table.classes->ClassOf(turned));
+            const FlipSliceClasses::Place place = table.classes->Locate(turned);
+            n.row[code] = At(place.cls);
             n.twist[code] =
-                &twistAfter[(code * SymmetryCount + At(table.classes->RotationOf(turned))) *
-                            At(table.twists)];
+                &twistAfter[(code * SymmetryCount + At(place.rotation)) * At(table.twists)];
+            n.then[code] = table.twists == 1 ? 0 : place.then;
         }
     }
 
@@ -188,7 +196,7 @@ public:
                 continue;
             }
             for (std::size_t code = 0; code < fewest::TurnCount; ++code) {
-                if (Get(rows[code], n.twist[code][t]) == want) {
+                if (Get(rows[code], n.TwistAfter(*table.classes, code, t)) == want) {
                     found += Claim(own, t, (level + 1) % 3) ? 1U : 0U;
                     break;
                 }
@@ -214,7 +222,7 @@ public:
                 continue;
             }
             for (std::size_t code = 0; code < fewest::TurnCount; ++code) {
-                found += Reach(n.row[code], n.twist[code][t], (level + 1) % 3);
+                found += Reach(n.row[code], n.TwistAfter(*table.classes, code, t), (level + 1) % 3);
             }
         }
         return found;
@@ -229,7 +237,7 @@ public:
         Neighbours n;
         Gather(row, n);
         for (std::size_t code = 0; code < fewest::TurnCount; ++code) {
-            if (Get(Row(n.row[code]), n.twist[code][t]) == (here + 2) % 3) {
+            if (Get(Row(n.row[code]), n.TwistAfter(*table.classes, code, t)) == (here + 2) % 3) {
                 return true;
             }
         }
@@ -296,22 +304,18 @@ void DistanceTable::Allocate() {
     const std::size_t bytes = ClassBytes() + At(classes->Count()) * rowLength / 4;
     ReserveLargePages(storage, bytes);
     storage.resize(bytes);
-    const auto& classTable = classes->ClassTable();
-    const auto& twistTable = classes->TwistTable();
-    const std::size_t classBytes = classTable.size() * sizeof classTable[0];
-    std::memcpy(storage.data(), classTable.data(), classBytes);
-    std::memcpy(storage.data() + classBytes, twistTable.data(),
-                twistTable.size() * sizeof twistTable[0]);
+    classes->Store(std::span(storage).first(ClassBytes()));
     packed = std::span(storage).subspan(ClassBytes());
 }
 
-// What is stored, and the classes' own tables beside it.
+// What is stored, and beside it the classes' own tables, what they derive
+// from them and a first value for each class.
 std::size_t DistanceTable::BytesOf(Kind kind) {
-    return 2 * ClassBytes() + ClassCount * (sizeof(std::uint32_t) + RowLengthOf(kind) / 4);
+    return 3 * ClassBytes() + ClassCount * (sizeof(std::uint32_t) + RowLengthOf(kind) / 4);
 }
 
 std::size_t DistanceTable::Bytes() const noexcept {
-    return 2 * ClassBytes() + At(classes->Count()) * sizeof(std::uint32_t) + packed.size();
+    return 3 * ClassBytes() + At(classes->Count()) * sizeof(std::uint32_t) + packed.size();
 }
 
 int DistanceTable::Distance(const fewest::Tables& tables, int twist, int flip,
@@ -387,15 +391,7 @@ std::optional<DistanceTable> DistanceTable::FromBlob(Kind kind, const fewest::Ta
     if (blob.size() < ClassBytes()) {
         return std::nullopt;
     }
-    std::vector<std::uint32_t> classTable;
-    ReserveLargePages(classTable, FlipSliceCount);
-    classTable.resize(FlipSliceCount);
-    std::vector<std::uint16_t> twistTable(At(fewest::TwistCount) * SymmetryCount);
-    const std::size_t classBytes = classTable.size() * sizeof classTable[0];
-    const std::size_t twistBytes = twistTable.size() * sizeof twistTable[0];
-    std::memcpy(classTable.data(), blob.data(), classBytes);
-    std::memcpy(twistTable.data(), blob.data() + classBytes, twistBytes);
-    auto classes = FlipSliceClasses::FromStored(std::move(classTable), std::move(twistTable));
+    auto classes = FlipSliceClasses::FromStored(std::span(blob).first(ClassBytes()));
     if (!classes) {
         return std::nullopt;
     }

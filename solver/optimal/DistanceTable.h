@@ -60,13 +60,13 @@ public:
     // a search asks for the entries of several cubes first (Prefetch) and
     // reads them after.
     [[nodiscard]] std::size_t EntryOf(int twist, int flip, int slice) const noexcept {
-        const int flipSlice = flip * fewest::SliceSortedCount + slice;
-        const auto row = static_cast<std::size_t>(classes->ClassOf(flipSlice)) * rowLength;
+        const FlipSliceClasses::Place place =
+            classes->Locate(flip * fewest::SliceSortedCount + slice);
+        const auto row = static_cast<std::size_t>(place.cls) * rowLength;
         if (twists == 1) {
             return row;
         }
-        return row +
-               static_cast<std::size_t>(classes->TwistSeen(twist, classes->RotationOf(flipSlice)));
+        return row + static_cast<std::size_t>(classes->TwistSeen(twist, place));
     }
     void PrefetchClass(int flip, int slice) const noexcept {
         classes->Prefetch(flip * fewest::SliceSortedCount + slice);

@@ -1,11 +1,11 @@
 #include "FlipSliceClasses.h"
 
-#include "cache/LargePages.h"
 #include "fewest/PieceAlgebra.h"
 #include "fewest/TurnEffects.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <stdexcept>
 
 namespace turnix::optimal {
@@ -16,6 +16,19 @@ using fewest::SliceCount;
 using fewest::SlicePermCount;
 
 constexpr std::uint32_t Unassigned = 0xFFFFFFFF;
+// The classes of flip-and-place values.
+constexpr std::size_t GroupCount = 127'166;
+constexpr int FlipPlaceCount = fewest::FlipCount * SliceCount;
+
+template <typename T>
+constexpr std::size_t At(T value) {
+    return static_cast<std::size_t>(value);
+}
+
+template <typename T>
+std::size_t BytesOf(std::size_t count) {
+    return count * sizeof(T);
+}
 
 struct Rotations {
     std::array<Arrangement, SymmetryCount> rotation;
@@ -77,75 +90,70 @@ int TwistSeenThrough(const Rotations& r, int twist, int s) {
     return fewest::Twist(r.Seen(s, a));
 }
 
-// A value seen through each rotation, from two small tables: the flip seen
-// depends on the flip and the middle edges' places only, their places and
-// order seen on their places and order only.
-class SeenValues {
-public:
-    explicit SeenValues(const Rotations& r)
-        : flip(std::size_t{fewest::FlipCount} * SliceCount * SymmetryCount),
-          slice(std::size_t{fewest::SliceSortedCount} * SymmetryCount) {
-        for (int value = 0; value < fewest::FlipCount * SliceCount; ++value) {
-            const int flipSlice =
-                value / SliceCount * fewest::SliceSortedCount + value % SliceCount * SlicePermCount;
-            for (int s = 0; s < SymmetryCount; ++s) {
-                flip[At(value * SymmetryCount + s)] =
-                    static_cast<std::uint16_t>(fewest::Flip(r.Seen(s, WithFlipSlice(flipSlice))));
-            }
-        }
-        for (int sorted = 0; sorted < fewest::SliceSortedCount; ++sorted) {
-            for (int s = 0; s < SymmetryCount; ++s) {
-                slice[At(sorted * SymmetryCount + s)] = static_cast<std::uint16_t>(
-                    fewest::SliceSorted(r.Seen(s, WithFlipSlice(sorted))));
-            }
-        }
-    }
+Arrangement WithFlipPlace(int flipPlace) {
+    return WithFlipSlice(flipPlace / SliceCount * fewest::SliceSortedCount +
+                         flipPlace % SliceCount * SlicePermCount);
+}
 
-    [[nodiscard]] int Seen(int value, int s) const noexcept {
-        const int sorted = value % fewest::SliceSortedCount;
-        const int flipPlace =
-            value / fewest::SliceSortedCount * SliceCount + sorted / SlicePermCount;
-        return flip[At(flipPlace * SymmetryCount + s)] * fewest::SliceSortedCount +
-               slice[At(sorted * SymmetryCount + s)];
-    }
+int FlipPlaceOf(const Arrangement& a) {
+    return fewest::Flip(a) * SliceCount + fewest::SliceSorted(a) / SlicePermCount;
+}
 
-private:
-    static std::size_t At(int index) { return static_cast<std::size_t>(index); }
+// Copies a table out of, or into, the stored bytes, moving on.
+template <typename T>
+void CopyOut(const std::vector<T>& table, std::span<std::uint8_t>& out) {
+    std::memcpy(out.data(), table.data(), BytesOf<T>(table.size()));
+    out = out.subspan(BytesOf<T>(table.size()));
+}
 
-    std::vector<std::uint16_t> flip;
-    std::vector<std::uint16_t> slice;
-};
+template <typename T>
+void CopyIn(std::vector<T>& table, std::size_t count, std::span<const std::uint8_t>& in) {
+    table.resize(count);
+    std::memcpy(table.data(), in.data(), BytesOf<T>(count));
+    in = in.subspan(BytesOf<T>(count));
+}
 
 } // namespace
 
 FlipSliceClasses::FlipSliceClasses() {
     const Rotations r = ReadRotations();
-    const SeenValues seen(r);
-    ReserveLargePages(classOf, FlipSliceCount);
-    classOf.assign(FlipSliceCount, Unassigned);
-    std::uint32_t count = 0;
-    for (int value = 0; value < FlipSliceCount; ++value) {
-        if (classOf[static_cast<std::size_t>(value)] != Unassigned) {
+    sortedSeen.resize(At(fewest::SliceSortedCount) * SymmetryCount);
+    for (int sorted = 0; sorted < fewest::SliceSortedCount; ++sorted) {
+        for (int s = 0; s < SymmetryCount; ++s) {
+            sortedSeen[At(sorted * SymmetryCount + s)] =
+                static_cast<std::uint16_t>(fewest::SliceSorted(r.Seen(s, WithFlipSlice(sorted))));
+        }
+    }
+    placeClass.assign(FlipPlaceCount, Unassigned);
+    for (int value = 0; value < FlipPlaceCount; ++value) {
+        if (placeClass[At(value)] != Unassigned) {
             continue;
         }
+        const auto group = static_cast<std::uint32_t>(keeping.size());
+        const Arrangement first = WithFlipPlace(value);
+        unsigned keeps = 0;
         for (int s = 0; s < SymmetryCount; ++s) {
-            auto& entry = classOf[static_cast<std::size_t>(seen.Seen(value, s))];
+            const int seen = FlipPlaceOf(r.Seen(s, first));
+            keeps |= seen == value ? 1U << static_cast<unsigned>(s) : 0U;
+            auto& entry = placeClass[At(seen)];
             if (entry == Unassigned) {
                 // Seen through the inverse rotation, this value shows `value`.
-                entry = count * SymmetryCount +
-                        static_cast<std::uint32_t>(r.undo[static_cast<std::size_t>(s)]);
+                entry = group * SymmetryCount + static_cast<std::uint32_t>(r.undo[At(s)]);
             }
         }
-        ++count;
+        keeping.push_back(static_cast<std::uint8_t>(keeps));
     }
-    twistSeen.resize(static_cast<std::size_t>(fewest::TwistCount) * SymmetryCount);
+    if (keeping.size() != GroupCount) {
+        throw std::logic_error("the rotations do not give the classes expected");
+    }
+    twistSeen.resize(At(fewest::TwistCount) * SymmetryCount);
     for (int twist = 0; twist < fewest::TwistCount; ++twist) {
         for (int s = 0; s < SymmetryCount; ++s) {
-            twistSeen[static_cast<std::size_t>(twist * SymmetryCount + s)] =
+            twistSeen[At(twist * SymmetryCount + s)] =
                 static_cast<std::uint16_t>(TwistSeenThrough(r, twist, s));
         }
     }
-    FindRepresentatives();
+    static_cast<void>(Derive());
 }
 
 std::shared_ptr<const FlipSliceClasses> FlipSliceClasses::Shared() {
@@ -153,47 +161,140 @@ std::shared_ptr<const FlipSliceClasses> FlipSliceClasses::Shared() {
     return made;
 }
 
-void FlipSliceClasses::FindRepresentatives() {
-    representatives.clear();
-    for (std::size_t value = 0; value < classOf.size(); ++value) {
-        if (classOf[value] % SymmetryCount == 0) {
-            representatives.push_back(static_cast<std::uint32_t>(value));
+bool FlipSliceClasses::Derive() {
+    std::vector<int> firstOf(keeping.size(), -1);
+    for (int value = 0; value < FlipPlaceCount; ++value) {
+        if (placeClass[At(value)] % SymmetryCount == 0) {
+            firstOf[placeClass[At(value)] / SymmetryCount] = value;
         }
     }
+    if (std::ranges::find(firstOf, -1) != firstOf.end()) {
+        return false;
+    }
+    groups.assign(keeping.size(), Group{});
+    orderClasses.clear();
+    representatives.clear();
+    for (std::size_t g = 0; g < keeping.size(); ++g) {
+        const int flip = firstOf[g] / SliceCount;
+        const int base = flip * fewest::SliceSortedCount + firstOf[g] % SliceCount * SlicePermCount;
+        groups[g].first = static_cast<std::uint32_t>(representatives.size());
+        if (keeping[g] == 1) {
+            for (int order = 0; order < SlicePermCount; ++order) {
+                representatives.push_back(static_cast<std::uint32_t>(base + order));
+            }
+            continue;
+        }
+        // Each order's class is the least order that a rotation keeping the
+        // first value turns it into.
+        std::array<OrderClass, SlicePermCount> picks{};
+        std::array<int, SlicePermCount> least{};
+        for (int order = 0; order < SlicePermCount; ++order) {
+            least[At(order)] = SlicePermCount;
+            for (int s = 0; s < SymmetryCount; ++s) {
+                const int seen =
+                    sortedSeen[At((base % fewest::SliceSortedCount + order) * SymmetryCount + s)] %
+                    SlicePermCount;
+                if ((keeping[g] >> s & 1U) != 0 && seen < least[At(order)]) {
+                    least[At(order)] = seen;
+                    picks[At(order)].then = static_cast<std::uint8_t>(s);
+                }
+            }
+        }
+        std::array<int, SlicePermCount> offsetOf{};
+        for (int order = 0; order < SlicePermCount; ++order) {
+            if (least[At(order)] == order) {
+                offsetOf[At(order)] = static_cast<int>(representatives.size() - groups[g].first);
+                representatives.push_back(static_cast<std::uint32_t>(base + order));
+            }
+        }
+        groups[g].orders = static_cast<std::int32_t>(orderClasses.size());
+        for (int order = 0; order < SlicePermCount; ++order) {
+            picks[At(order)].offset = static_cast<std::uint8_t>(offsetOf[At(least[At(order)])]);
+            orderClasses.push_back(picks[At(order)]);
+        }
+    }
+    kept.clear();
+    std::vector<std::uint32_t> keptIndex(groups.size(), 0);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (groups[g].orders >= 0) {
+            keptIndex[g] = static_cast<std::uint32_t>(kept.size());
+            kept.push_back(groups[g]);
+        }
+    }
+    located.resize(placeClass.size());
+    for (std::size_t value = 0; value < placeClass.size(); ++value) {
+        const std::uint32_t g = placeClass[value] / SymmetryCount;
+        const std::uint32_t rotation = placeClass[value] % SymmetryCount;
+        located[value] = groups[g].orders < 0 ? groups[g].first << PayloadShift | rotation
+                                              : keptIndex[g] << PayloadShift | KeptBit | rotation;
+    }
+    return true;
 }
 
 std::vector<std::uint8_t> FlipSliceClasses::SelfRotations() const {
-    const SeenValues seen(ReadRotations());
     std::vector<std::uint8_t> masks(representatives.size(), 0);
-    for (std::size_t cls = 0; cls < representatives.size(); ++cls) {
-        const auto value = static_cast<int>(representatives[cls]);
-        for (int s = 1; s < SymmetryCount; ++s) {
-            if (seen.Seen(value, s) == value) {
-                masks[cls] =
-                    static_cast<std::uint8_t>(masks[cls] | (1U << static_cast<unsigned>(s)));
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (keeping[g] == 1) {
+            continue;
+        }
+        const std::size_t end = g + 1 < groups.size() ? groups[g + 1].first : masks.size();
+        for (std::size_t cls = groups[g].first; cls < end; ++cls) {
+            const int sorted = static_cast<int>(representatives[cls]) % fewest::SliceSortedCount;
+            for (int s = 1; s < SymmetryCount; ++s) {
+                if ((keeping[g] >> s & 1U) != 0 &&
+                    sortedSeen[At(sorted * SymmetryCount + s)] == sorted) {
+                    masks[cls] =
+                        static_cast<std::uint8_t>(masks[cls] | 1U << static_cast<unsigned>(s));
+                }
             }
         }
     }
     return masks;
 }
 
-std::optional<FlipSliceClasses> FlipSliceClasses::FromStored(std::vector<std::uint32_t> classes,
-                                                             std::vector<std::uint16_t> twists) {
-    if (classes.size() != FlipSliceCount ||
-        twists.size() != static_cast<std::size_t>(fewest::TwistCount) * SymmetryCount) {
+std::size_t FlipSliceClasses::StoredBytes() {
+    return BytesOf<std::uint32_t>(FlipPlaceCount) +
+           BytesOf<std::uint16_t>(At(fewest::TwistCount) * SymmetryCount) +
+           BytesOf<std::uint16_t>(At(fewest::SliceSortedCount) * SymmetryCount) + GroupCount;
+}
+
+void FlipSliceClasses::Store(std::span<std::uint8_t> out) const {
+    CopyOut(placeClass, out);
+    CopyOut(twistSeen, out);
+    CopyOut(sortedSeen, out);
+    CopyOut(keeping, out);
+}
+
+std::optional<FlipSliceClasses> FlipSliceClasses::FromStored(std::span<const std::uint8_t> in) {
+    if (in.size() != StoredBytes()) {
         return std::nullopt;
     }
     FlipSliceClasses c{Unfilled{}};
-    c.classOf = std::move(classes);
-    c.twistSeen = std::move(twists);
-    c.FindRepresentatives();
-    // Each sampled value, seen through its rotation, must be its class's first.
+    CopyIn(c.placeClass, FlipPlaceCount, in);
+    CopyIn(c.twistSeen, At(fewest::TwistCount) * SymmetryCount, in);
+    CopyIn(c.sortedSeen, At(fewest::SliceSortedCount) * SymmetryCount, in);
+    CopyIn(c.keeping, GroupCount, in);
+    const auto inRange = [](auto table, std::size_t bound) {
+        return std::ranges::all_of(table, [bound](auto v) { return At(v) < bound; });
+    };
+    if (!inRange(c.placeClass, GroupCount * SymmetryCount) ||
+        !inRange(c.twistSeen, At(fewest::TwistCount)) ||
+        !inRange(c.sortedSeen, At(fewest::SliceSortedCount)) ||
+        std::ranges::any_of(c.keeping, [](std::uint8_t k) { return (k & 1U) == 0; })) {
+        return std::nullopt;
+    }
+    if (!c.Derive()) {
+        return std::nullopt;
+    }
+    // Each sampled value, seen through its rotations, must be its class's
+    // first.
     const Rotations r = ReadRotations();
     constexpr int Samples = 64;
     for (int value = 0; value < FlipSliceCount; value += FlipSliceCount / Samples + 1) {
-        const int cls = c.ClassOf(value);
-        if (cls >= c.Count() || FlipSliceOf(r.Seen(c.RotationOf(value), WithFlipSlice(value))) !=
-                                    c.Representative(cls)) {
+        const Place place = c.Locate(value);
+        if (place.cls >= c.Count() ||
+            FlipSliceOf(r.Seen(place.then, r.Seen(place.rotation, WithFlipSlice(value)))) !=
+                c.Representative(place.cls)) {
             return std::nullopt;
         }
     }

@@ -35,7 +35,7 @@ struct OptimalOptions {
     // free.
     std::uint64_t memoryBudget = 0;
     std::function<void(const OptimalProgress&)> progress;
-    // The large table (1.9 GB, about two minutes to build the first time,
+    // The large table (1.7 GB, about two minutes to build the first time,
     // then kept in the per-user cache), or a small one built in a moment
     // that makes the search far slower: for tests on cubes near solved.
     bool smallTable = false;

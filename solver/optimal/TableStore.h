@@ -11,7 +11,7 @@ namespace turnix::optimal {
 // The small kind is stored only by tests.
 inline constexpr std::string_view FullBlobName = "optimal.tables";
 inline constexpr std::string_view SmallBlobName = "optimal-small.tables";
-inline constexpr std::uint32_t DistanceBlobVersion = 2;
+inline constexpr std::uint32_t DistanceBlobVersion = 3;
 
 // The table of this kind from the cache, or, when it has none that it can give whole and
 // that passes the checks, made by `build` and stored there; nothing when the
