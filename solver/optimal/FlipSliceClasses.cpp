@@ -1,5 +1,6 @@
 #include "FlipSliceClasses.h"
 
+#include "cache/LargePages.h"
 #include "fewest/PieceAlgebra.h"
 #include "fewest/TurnEffects.h"
 
@@ -220,6 +221,10 @@ bool FlipSliceClasses::Derive() {
             keptIndex[g] = static_cast<std::uint32_t>(kept.size());
             kept.push_back(groups[g]);
         }
+    }
+    if (located.empty()) {
+        // Read at random by every search step, beside the distance table.
+        ReserveLargePages(located, placeClass.size());
     }
     located.resize(placeClass.size());
     for (std::size_t value = 0; value < placeClass.size(); ++value) {
