@@ -359,8 +359,8 @@ solution proven the shortest (about 18 turns).
                      the cube needs the search goes on for very long
   --optimal          the optimal solver: the fewest turns there are, proven by
                      a search that takes seconds to minutes a cube; the first
-                     run makes a table of about 300 MB in a few minutes and
-                     keeps it in ~/.cache/turnix
+                     run makes a table of about 1.7 GB in two minutes or so
+                     and keeps it in ~/.cache/turnix
                      With --time-limit MS: the shortest solution found by
                      then, with a line on standard error when it is not
                      proven (default: no limit)
