@@ -69,7 +69,7 @@ bool Claim(std::uint8_t* row, std::size_t at, int value) noexcept {
     std::uint8_t old = byte.load(std::memory_order_relaxed);
     std::uint8_t made = 0;
     do {
-        if (((old >> shift) & 3U) != Unknown) {
+        if (((static_cast<unsigned>(old) >> shift) & 3U) != static_cast<unsigned>(Unknown)) {
             return false;
         }
         made = static_cast<std::uint8_t>((old & ~(3U << shift)) |

@@ -195,7 +195,8 @@ bool FlipSliceClasses::Derive() {
                 const int seen =
                     sortedSeen[At((base % fewest::SliceSortedCount + order) * SymmetryCount + s)] %
                     SlicePermCount;
-                if ((keeping[g] >> s & 1U) != 0 && seen < least[At(order)]) {
+                if (((static_cast<unsigned>(keeping[g]) >> static_cast<unsigned>(s)) & 1U) != 0 &&
+                    seen < least[At(order)]) {
                     least[At(order)] = seen;
                     picks[At(order)].then = static_cast<std::uint8_t>(s);
                 }
@@ -246,7 +247,7 @@ std::vector<std::uint8_t> FlipSliceClasses::SelfRotations() const {
         for (std::size_t cls = groups[g].first; cls < end; ++cls) {
             const int sorted = static_cast<int>(representatives[cls]) % fewest::SliceSortedCount;
             for (int s = 1; s < SymmetryCount; ++s) {
-                if ((keeping[g] >> s & 1U) != 0 &&
+                if (((static_cast<unsigned>(keeping[g]) >> static_cast<unsigned>(s)) & 1U) != 0 &&
                     sortedSeen[At(sorted * SymmetryCount + s)] == sorted) {
                     masks[cls] =
                         static_cast<std::uint8_t>(masks[cls] | 1U << static_cast<unsigned>(s));
