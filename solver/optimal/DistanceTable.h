@@ -93,7 +93,7 @@ private:
     [[nodiscard]] int Residue(std::size_t entry) const noexcept {
         return (packed[entry >> 2] >> ((entry & 3) * 2)) & 3;
     }
-    // Room for the classes' tables, copied in, and for the rows.
+    // Room for the classes' stored tables, written in, and for the rows.
     void Allocate();
     // Whether a sample of entries is consistent: each has a neighbour one
     // turn nearer, unless it is the goal.
