@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FlipSliceClasses.h"
+#include "fewest/Mod3Table.h"
 #include "fewest/Tables.h"
 
 #include <atomic>
@@ -75,7 +76,7 @@ public:
 
     // The distance at `entry`, one turn away from a cube `from` turns away.
     [[nodiscard]] int Next(int from, std::size_t entry) const noexcept {
-        return from + StepFrom[static_cast<std::size_t>(from % 3 * 3 + Residue(entry))];
+        return fewest::DepthNextTo(from, Residue(entry));
     }
 
     // The exact distance of a cube with these coordinates (the slice being
@@ -86,9 +87,6 @@ public:
 
 private:
     DistanceTable(Kind kind, std::shared_ptr<const FlipSliceClasses> classes);
-
-    // By (from mod 3, residue): the change of distance.
-    static constexpr std::int8_t StepFrom[9] = {0, 1, -1, -1, 0, 1, 1, -1, 0};
 
     [[nodiscard]] int Residue(std::size_t entry) const noexcept {
         return (packed[entry >> 2] >> ((entry & 3) * 2)) & 3;
