@@ -98,8 +98,8 @@ bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const
     return true;
 }
 
-void OptimalSearch::Expand(const Level& from, int last, int rest,
-                           Children& children) const noexcept {
+void OptimalSearch::Begin(const Level& from, int last, int rest,
+                          Children& children) const noexcept {
     int count = 0;
     for (int code = 0; code < fewest::TurnCount; ++code) {
         Level& to = children.levels[At(count)];
@@ -107,33 +107,45 @@ void OptimalSearch::Expand(const Level& from, int last, int rest,
             children.codes[At(count++)] = static_cast<std::uint8_t>(code);
         }
     }
-    // One frame at a time, over the children that the frames before kept.
-    for (std::size_t f = 0; f < Frames; ++f) {
-        for (std::size_t i = 0; i < At(count); ++i) {
-            const Frame& frame = children.levels[i].frames[f];
-            distance.PrefetchClass(frame.flip, frame.slice);
-        }
-        std::array<std::size_t, fewest::TurnCount> entries{};
-        for (std::size_t i = 0; i < At(count); ++i) {
-            const Frame& frame = children.levels[i].frames[f];
-            entries[i] = distance.EntryOf(frame.twist, frame.flip, frame.slice);
-            distance.Prefetch(entries[i]);
-        }
-        int kept = 0;
-        for (std::size_t i = 0; i < At(count); ++i) {
-            int& d = children.levels[i].frames[f].distance;
-            d = distance.Next(from.frames[f].distance, entries[i]);
-            if (d <= rest) {
-                if (At(kept) != i) {
-                    children.levels[At(kept)] = children.levels[i];
-                    children.codes[At(kept)] = children.codes[i];
-                }
-                ++kept;
-            }
-        }
-        count = kept;
-    }
     children.count = count;
+    AskClasses(0, children);
+}
+
+void OptimalSearch::AskClasses(std::size_t frame, const Children& children) const noexcept {
+    for (std::size_t i = 0; i < At(children.count); ++i) {
+        const Frame& seen = children.levels[i].frames[frame];
+        distance.PrefetchClass(seen.flip, seen.slice);
+    }
+}
+
+void OptimalSearch::AskEntries(std::size_t frame, Children& children) const noexcept {
+    for (std::size_t i = 0; i < At(children.count); ++i) {
+        const Frame& seen = children.levels[i].frames[frame];
+        children.entries[i] = distance.EntryOf(seen.twist, seen.flip, seen.slice);
+        distance.Prefetch(children.entries[i]);
+    }
+}
+
+bool OptimalSearch::Keep(const Level& from, int rest, std::size_t frame,
+                         Children& children) const noexcept {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < At(children.count); ++i) {
+        int& d = children.levels[i].frames[frame].distance;
+        d = distance.Next(from.frames[frame].distance, children.entries[i]);
+        if (d <= rest) {
+            if (kept != i) {
+                children.levels[kept] = children.levels[i];
+                children.codes[kept] = children.codes[i];
+            }
+            ++kept;
+        }
+    }
+    children.count = static_cast<int>(kept);
+    if (frame + 1 == Frames || kept == 0) {
+        return false;
+    }
+    AskClasses(frame + 1, children);
+    return true;
 }
 
 bool OptimalSearch::Solves(const Path& path, int length) const {
@@ -164,104 +176,217 @@ void OptimalSearch::Prefixes(int depth, int length, std::vector<Path>& paths) co
     extend(extend, 0, fewest::NoTurn);
 }
 
-// One thread's search of one share at a time.
-class OptimalSearch::Worker {
-public:
-    Worker(const OptimalSearch& searchIn, const SearchLimits& limitsIn,
-           const std::atomic<std::size_t>& firstFoundIn)
-        : search(searchIn), limits(limitsIn), firstFound(firstFoundIn) {}
-
-    // Whether the share that starts with `prefix` holds a solution of
-    // `depth` turns; it is then in `path`.
-    bool Run(std::size_t shareIndex, const Path& prefix, int length, int depth) {
-        share = shareIndex;
-        path = prefix;
-        levels[0] = search.start;
-        for (int k = 0; k < length; ++k) {
-            // The prefix passed these bounds when it was made.
-            static_cast<void>(
-                search.Turn(levels[At(k)], path[At(k)], depth - k - 1, levels[At(k + 1)]));
-        }
-        return Dfs(levels[At(length)], length, depth - length,
-                   length > 0 ? path[At(length - 1)] : fewest::NoTurn);
-    }
-
-    [[nodiscard]] bool Stopped() const noexcept { return stopped; }
-    [[nodiscard]] const Path& Solution() const noexcept { return path; }
-
-private:
-    bool Dfs(const Level& at, int k, int togo, int last) {
-        if (togo == 0) {
-            return at.corners == 0 &&
-                   std::ranges::all_of(at.frames, [](const Frame& f) { return f.distance == 0; }) &&
-                   search.Solves(path, k);
-        }
-        if (GivingUp()) {
-            return false;
-        }
-        Children& next = children[At(k)];
-        search.Expand(at, last, togo - 1, next);
-        for (std::size_t i = 0; i < At(next.count); ++i) {
-            path[At(k)] = next.codes[i];
-            if (Dfs(next.levels[i], k + 1, togo - 1, next.codes[i])) {
-                return true;
-            }
-            if (stopped || abandoned) {
-                return false;
-            }
-        }
-        return false;
-    }
-
-    // Stopped by the limits, or no longer needed because an earlier share
-    // has a solution.
-    bool GivingUp() noexcept {
-        if ((++nodes & CheckInterval) != 0) {
-            return stopped || abandoned;
-        }
-        stopped = (limits.cancel != nullptr && limits.cancel->load(std::memory_order_relaxed)) ||
-                  (limits.deadline && std::chrono::steady_clock::now() >= *limits.deadline);
-        abandoned = firstFound.load(std::memory_order_relaxed) < share;
-        return stopped || abandoned;
-    }
-
-    const OptimalSearch& search;
-    const SearchLimits& limits;
-    const std::atomic<std::size_t>& firstFound;
-    std::array<Level, MostTurns + 1> levels{};
-    std::array<Children, MostTurns> children{};
-    Path path{};
-    std::size_t share = 0;
-    std::uint64_t nodes = 0;
-    bool stopped = false;
-    bool abandoned = false;
-};
-
-OptimalSearch::Outcome OptimalSearch::Search(int depth, unsigned threads,
-                                             const SearchLimits& limits) const {
-    const int length = PrefixLength(depth);
+// What the threads share: the shares, handed out in order, and the first
+// one found to hold a solution.
+struct OptimalSearch::Shares {
     std::vector<Path> prefixes;
-    Prefixes(depth, length, prefixes);
+    int length = 0;
+    int depth = 0;
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> firstFound{NoneFound};
     std::atomic<bool> stopped{false};
     std::mutex found;
     Path best{};
-    const auto work = [&] {
-        Worker worker(*this, limits, firstFound);
-        for (std::size_t i = next++; i < prefixes.size() && i < firstFound.load(); i = next++) {
-            if (worker.Run(i, prefixes[i], length, depth)) {
-                const std::scoped_lock lock(found);
-                if (i < firstFound.load()) {
-                    best = worker.Solution();
-                    firstFound = i;
+
+    // The next share to search; NoneFound once none is left that could
+    // come before a solution found.
+    std::size_t Take() {
+        const std::size_t share = next++;
+        return share < prefixes.size() && share < firstFound.load() ? share : NoneFound;
+    }
+    void Found(std::size_t share, const Path& path) {
+        const std::scoped_lock lock(found);
+        if (share < firstFound.load()) {
+            best = path;
+            firstFound = share;
+        }
+    }
+};
+
+// One share's depth-first search, on a stack of its own, so that it can
+// pause while its entries come from memory and go on later.
+class OptimalSearch::Lane {
+public:
+    enum class State { Waiting, Found, Done };
+
+    explicit Lane(const OptimalSearch& searchIn) : search(searchIn) {}
+
+    State Start(std::size_t shareIndex, const Shares& shares) {
+        share = shareIndex;
+        path = shares.prefixes[share];
+        base = shares.length;
+        depth = shares.depth;
+        levels[0] = search.start;
+        for (int i = 0; i < base; ++i) {
+            // The prefix passed these bounds when it was made.
+            static_cast<void>(
+                search.Turn(levels[At(i)], path[At(i)], depth - i - 1, levels[At(i + 1)]));
+        }
+        k = base;
+        if (base == depth) {
+            return IsSolution(levels[At(k)]) ? State::Found : State::Done;
+        }
+        return Open() ? State::Waiting : Descend();
+    }
+
+    // Goes on until it waits for memory again, has found a solution or has
+    // searched its share.
+    State Advance() {
+        if (!classesRead) {
+            search.AskEntries(frame, children[At(k)]);
+            classesRead = true;
+            return State::Waiting;
+        }
+        classesRead = false;
+        if (search.Keep(levels[At(k)], depth - k - 1, frame, children[At(k)])) {
+            ++frame;
+            return State::Waiting;
+        }
+        cursor[At(k)] = 0;
+        return Descend();
+    }
+
+    [[nodiscard]] std::size_t Share() const noexcept { return share; }
+    [[nodiscard]] const Path& Solution() const noexcept { return path; }
+
+private:
+    // Begins to expand the node at k; false when no child is left to wait for.
+    bool Open() {
+        const int last = k > 0 ? path[At(k - 1)] : fewest::NoTurn;
+        Children& next = children[At(k)];
+        search.Begin(levels[At(k)], last, depth - k - 1, next);
+        frame = 0;
+        cursor[At(k)] = 0;
+        return next.count > 0;
+    }
+
+    // The next node to expand, in the order of turn codes.
+    State Descend() {
+        for (;;) {
+            const Children& here = children[At(k)];
+            if (cursor[At(k)] == here.count) {
+                if (k == base) {
+                    return State::Done;
+                }
+                --k;
+                continue;
+            }
+            const auto i = At(cursor[At(k)]++);
+            path[At(k)] = here.codes[i];
+            if (k + 1 == depth) {
+                if (IsSolution(here.levels[i])) {
+                    return State::Found;
+                }
+                continue;
+            }
+            levels[At(k + 1)] = here.levels[i];
+            ++k;
+            if (Open()) {
+                return State::Waiting;
+            }
+        }
+    }
+
+    [[nodiscard]] bool IsSolution(const Level& level) const {
+        return level.corners == 0 &&
+               std::ranges::all_of(level.frames, [](const Frame& f) { return f.distance == 0; }) &&
+               search.Solves(path, depth);
+    }
+
+    const OptimalSearch& search;
+    std::array<Level, MostTurns + 1> levels{};
+    std::array<Children, MostTurns> children{};
+    std::array<int, MostTurns> cursor{};
+    Path path{};
+    std::size_t share = 0;
+    int base = 0;
+    int depth = 0;
+    int k = 0;
+    std::size_t frame = 0;
+    bool classesRead = false;
+};
+
+// One thread's search: a few shares at once, one lane each, taking turns,
+// so that while one lane's entries come from memory the others work.
+class OptimalSearch::Worker {
+public:
+    Worker(const OptimalSearch& search, const SearchLimits& limitsIn, Shares& sharesIn)
+        : limits(limitsIn), shares(sharesIn) {
+        lanes.reserve(LaneCount);
+        for (std::size_t i = 0; i < LaneCount; ++i) {
+            lanes.emplace_back(search);
+        }
+        busy.assign(LaneCount, false);
+    }
+
+    void Run() {
+        for (std::size_t i = 0; i < lanes.size(); ++i) {
+            StartNext(i);
+        }
+        while (std::ranges::find(busy, true) != busy.end()) {
+            for (std::size_t i = 0; i < lanes.size(); ++i) {
+                if (busy[i]) {
+                    Settle(i, lanes[i].Advance());
                 }
             }
-            if (worker.Stopped()) {
-                stopped = true;
+            if ((++rounds & CheckInterval) == 0 && GivingUp()) {
                 return;
             }
         }
+    }
+
+private:
+    static constexpr std::size_t LaneCount = 4;
+
+    void StartNext(std::size_t i) {
+        const std::size_t share = shares.Take();
+        busy[i] = share != NoneFound;
+        if (busy[i]) {
+            Settle(i, lanes[i].Start(share, shares));
+        }
+    }
+
+    void Settle(std::size_t i, Lane::State state) {
+        if (state == Lane::State::Waiting) {
+            return;
+        }
+        if (state == Lane::State::Found) {
+            shares.Found(lanes[i].Share(), lanes[i].Solution());
+        }
+        StartNext(i);
+    }
+
+    // Stopped by the limits; or, for a lane, no longer needed because an
+    // earlier share has a solution.
+    bool GivingUp() {
+        if ((limits.cancel != nullptr && limits.cancel->load(std::memory_order_relaxed)) ||
+            (limits.deadline && std::chrono::steady_clock::now() >= *limits.deadline)) {
+            shares.stopped = true;
+            return true;
+        }
+        for (std::size_t i = 0; i < lanes.size(); ++i) {
+            if (busy[i] && lanes[i].Share() > shares.firstFound.load(std::memory_order_relaxed)) {
+                busy[i] = false;
+            }
+        }
+        return false;
+    }
+
+    const SearchLimits& limits;
+    Shares& shares;
+    std::vector<Lane> lanes;
+    std::vector<bool> busy;
+    std::uint64_t rounds = 0;
+};
+
+OptimalSearch::Outcome OptimalSearch::Search(int depth, unsigned threads,
+                                             const SearchLimits& limits) const {
+    Shares shares;
+    shares.length = PrefixLength(depth);
+    shares.depth = depth;
+    Prefixes(depth, shares.length, shares.prefixes);
+    const auto work = [&] {
+        Worker(*this, limits, shares).Run();
     };
     std::vector<std::jthread> helpers;
     try {
@@ -274,10 +399,11 @@ OptimalSearch::Outcome OptimalSearch::Search(int depth, unsigned threads,
     work();
     helpers.clear();
     Outcome outcome;
-    if (firstFound.load() != NoneFound) {
-        outcome.solution = std::vector<std::int16_t>(best.begin(), best.begin() + depth);
+    if (shares.firstFound.load() != NoneFound) {
+        outcome.solution =
+            std::vector<std::int16_t>(shares.best.begin(), shares.best.begin() + depth);
     } else {
-        outcome.stopped = stopped.load();
+        outcome.stopped = shares.stopped.load();
     }
     return outcome;
 }

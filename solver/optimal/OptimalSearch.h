@@ -22,9 +22,10 @@ struct SearchLimits {
 };
 
 // A depth-first search for solutions of exactly a given length, over all 18
-// turns, split among threads by the first turns. What a cube still needs is
-// bounded below by the corners' table, by the first phase's small tables and
-// by the distance table, with each axis upright. The tables are only read.
+// turns, split among threads by the first turns; each thread searches a few
+// shares at once. What a cube still needs is bounded below by the corners'
+// table and by the distance table, with each axis upright. The tables are
+// only read.
 class OptimalSearch {
 public:
     OptimalSearch(const fewest::Tables& tables, const DistanceTable& distance,
@@ -61,12 +62,16 @@ private:
     };
     using Path = std::array<std::uint8_t, MostTurns>;
     // The turns from one level that every bound allows, in the order of
-    // their codes, with the levels they lead to.
+    // their codes, with the levels they lead to; while they are made, the
+    // distance table's entries asked for.
     struct Children {
         std::array<Level, fewest::TurnCount> levels;
         std::array<std::uint8_t, fewest::TurnCount> codes{};
+        std::array<std::size_t, fewest::TurnCount> entries{};
         int count = 0;
     };
+    struct Shares;
+    class Lane;
     class Worker;
 
     [[nodiscard]] Level LevelOf(const Arrangement& cube) const;
@@ -74,11 +79,18 @@ private:
     [[nodiscard]] bool Turn(const Level& from, int code, int rest, Level& to) const noexcept;
     // The same without the distance table.
     [[nodiscard]] bool Step(const Level& from, int code, int rest, Level& to) const noexcept;
-    // Every turn after `last` at once: the distance table's entries of all
-    // the children are fetched together, so that their trips to memory
-    // overlap; one frame after another, so that a child one frame rules
-    // out costs no more trips.
-    void Expand(const Level& from, int last, int rest, Children& children) const noexcept;
+    // Every turn after `last` at once, in stages, so that the entries of all
+    // the children, and of other nodes that a thread expands meanwhile, are
+    // fetched together and their trips to memory overlap. Begin makes the
+    // children that the corners allow and asks for the first frame's
+    // entries; each Keep reads one frame's, keeps the children within
+    // `rest`, and asks for the next frame's. One frame at a time, so that a
+    // child one frame rules out costs no more trips.
+    void Begin(const Level& from, int last, int rest, Children& children) const noexcept;
+    // False once the last frame is read.
+    bool Keep(const Level& from, int rest, std::size_t frame, Children& children) const noexcept;
+    void AskClasses(std::size_t frame, const Children& children) const noexcept;
+    void AskEntries(std::size_t frame, Children& children) const noexcept;
     [[nodiscard]] bool Solves(const Path& path, int length) const;
     // The first turns that each thread's share starts with, with their levels.
     void Prefixes(int depth, int length, std::vector<Path>& paths) const;
