@@ -72,15 +72,15 @@ bool OptimalSearch::Step(const Level& from, int code, int rest, Level& to) const
     if (tables.cornerDepth[At(to.corners)] > rest) {
         return false;
     }
-    for (std::size_t f = 0; f < Frames; ++f) {
-        const std::size_t turn = frameTurn[f][At(code)];
-        const Frame& was = from.frames[f];
-        Frame& now = to.frames[f];
-        now.twist = tables.twistMoves[At(was.twist) * fewest::TurnCount + turn];
-        now.flip = tables.flipMoves[At(was.flip) * fewest::TurnCount + turn];
-        now.slice = tables.sliceSortedMoves[At(was.slice) * fewest::TurnCount + turn];
-    }
+    Move(from.frames[0], 0, code, to.frames[0]);
     return true;
+}
+
+void OptimalSearch::Move(const Frame& was, std::size_t frame, int code, Frame& now) const noexcept {
+    const std::size_t turn = frameTurn[frame][At(code)];
+    now.twist = tables.twistMoves[At(was.twist) * fewest::TurnCount + turn];
+    now.flip = tables.flipMoves[At(was.flip) * fewest::TurnCount + turn];
+    now.slice = tables.sliceSortedMoves[At(was.slice) * fewest::TurnCount + turn];
 }
 
 bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const noexcept {
@@ -89,6 +89,9 @@ bool OptimalSearch::Turn(const Level& from, int code, int rest, Level& to) const
     }
     for (std::size_t f = 0; f < Frames; ++f) {
         Frame& now = to.frames[f];
+        if (f > 0) {
+            Move(from.frames[f], f, code, now);
+        }
         now.distance = distance.Next(from.frames[f].distance,
                                      distance.EntryOf(now.twist, now.flip, now.slice));
         if (now.distance > rest) {
@@ -143,6 +146,10 @@ bool OptimalSearch::Keep(const Level& from, int rest, std::size_t frame,
     children.count = static_cast<int>(kept);
     if (frame + 1 == Frames || kept == 0) {
         return false;
+    }
+    for (std::size_t i = 0; i < kept; ++i) {
+        Move(from.frames[frame + 1], frame + 1, children.codes[i],
+             children.levels[i].frames[frame + 1]);
     }
     AskClasses(frame + 1, children);
     return true;

@@ -77,8 +77,11 @@ private:
     [[nodiscard]] Level LevelOf(const Arrangement& cube) const;
     // The level after turn `code`; false as soon as a bound is beyond `rest`.
     [[nodiscard]] bool Turn(const Level& from, int code, int rest, Level& to) const noexcept;
-    // The same without the distance table.
+    // The same without the distance table, and with the first frame's
+    // coordinates only: the others are needed only where it allows the turn.
     [[nodiscard]] bool Step(const Level& from, int code, int rest, Level& to) const noexcept;
+    // A frame's coordinates after turn `code`.
+    void Move(const Frame& was, std::size_t frame, int code, Frame& now) const noexcept;
     // Every turn after `last` at once, in stages, so that the entries of all
     // the children, and of other nodes that a thread expands meanwhile, are
     // fetched together and their trips to memory overlap. Begin makes the
