@@ -58,8 +58,55 @@ public:
         return fewest;
     }
 
+    // The first solution of `length` turns, the cube's distance, in the order
+    // of step codes: among lists with no two neighbouring turns of one side,
+    // and of two neighbouring turns of opposite sides, Front before Back,
+    // Left before Right, Top before Bottom.
+    [[nodiscard]] std::vector<std::int16_t> FirstShortest(const clsCube& cube, int length) const {
+        std::vector<std::int16_t> path;
+        static_cast<void>(FirstShortest(Squares(cube), length, path));
+        return path;
+    }
+
 private:
     static constexpr int NearDepth = 4;
+
+    // Sides 0..5 are Front, Left, Back, Right, Top, Bottom, three codes each.
+    static bool MayFollow(const std::vector<std::int16_t>& path, int code) {
+        if (path.empty()) {
+            return true;
+        }
+        const int last = path.back() / 3;
+        const int side = code / 3;
+        const auto axis = [](int s) {
+            return s < 4 ? s % 2 : 2;
+        };
+        return side != last && (axis(side) != axis(last) || side > last);
+    }
+
+    // On a shortest path every cube is exactly as far as the turns left.
+    bool FirstShortest(const std::string& cube, int togo, std::vector<std::int16_t>& path) const {
+        if (togo <= NearDepth) {
+            const auto found = near.find(cube);
+            if (found == near.end() || found->second != togo) {
+                return false;
+            }
+        }
+        if (togo == 0) {
+            return true;
+        }
+        for (std::int16_t code = 0; code < SideTurnCount; ++code) {
+            if (MayFollow(path, code)) {
+                path.push_back(code);
+                if (FirstShortest(Turned(cube, turns[static_cast<std::size_t>(code)]), togo - 1,
+                                  path)) {
+                    return true;
+                }
+                path.pop_back();
+            }
+        }
+        return false;
+    }
     static constexpr std::size_t SquareCount = 54;
     using Turn = std::array<std::uint8_t, SquareCount>;
 
