@@ -328,7 +328,7 @@ public:
 
     void Run() {
         for (std::size_t i = 0; i < lanes.size(); ++i) {
-            StartNext(i);
+            Settle(i, Lane::State::Done);
         }
         while (std::ranges::find(busy, true) != busy.end()) {
             for (std::size_t i = 0; i < lanes.size(); ++i) {
@@ -345,22 +345,20 @@ public:
 private:
     static constexpr std::size_t LaneCount = 4;
 
-    void StartNext(std::size_t i) {
-        const std::size_t share = shares.Take();
-        busy[i] = share != NoneFound;
-        if (busy[i]) {
-            Settle(i, lanes[i].Start(share, shares));
-        }
-    }
-
+    // Hands a lane that is through with its share the next ones until one
+    // waits for memory or none is left.
     void Settle(std::size_t i, Lane::State state) {
-        if (state == Lane::State::Waiting) {
-            return;
+        while (state != Lane::State::Waiting) {
+            if (state == Lane::State::Found) {
+                shares.Found(lanes[i].Share(), lanes[i].Solution());
+            }
+            const std::size_t share = shares.Take();
+            busy[i] = share != NoneFound;
+            if (!busy[i]) {
+                return;
+            }
+            state = lanes[i].Start(share, shares);
         }
-        if (state == Lane::State::Found) {
-            shares.Found(lanes[i].Share(), lanes[i].Solution());
-        }
-        StartNext(i);
     }
 
     // Stopped by the limits; or, for a lane, no longer needed because an
