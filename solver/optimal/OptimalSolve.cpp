@@ -161,17 +161,22 @@ OptimalResult SolveOptimal(const Arrangement& cube, const OptimalOptions& option
         result.steps = FewestAnswer(cube, FirstAnswerTarget, FirstAnswerTime, options);
     }
     const optimal::OptimalSearch search(fewest::Tables::Get(), *table, cube);
-    const int ceiling = result.steps ? TurnsOf(result.steps) - 1 : optimal::MostTurns;
+    const auto ceiling = [&result] {
+        return result.steps ? TurnsOf(result.steps) - 1 : optimal::MostTurns;
+    };
     result.depthSearched = search.LowerBound() - 1;
     Report(options, OptimalProgress{-1, result.depthSearched, TurnsOf(result.steps)});
     Clock::duration lastDepth{};
-    for (int depth = result.depthSearched + 1; depth <= ceiling; ++depth) {
+    for (int depth = result.depthSearched + 1; depth <= ceiling(); ++depth) {
         if (const Clock::duration retry = RetryTime(depth, lastDepth, limits);
             options.startFromFewestTurns && retry > Clock::duration{}) {
             auto answer = FewestAnswer(cube, depth, retry, options);
-            if (answer && TurnsOf(answer) <= depth) {
+            if (answer && TurnsOf(answer) <= ceiling()) {
                 result.steps = std::move(answer);
-                break;
+                if (TurnsOf(result.steps) <= depth) {
+                    break;
+                }
+                Report(options, OptimalProgress{-1, result.depthSearched, TurnsOf(result.steps)});
             }
         }
         const auto depthStarted = Clock::now();

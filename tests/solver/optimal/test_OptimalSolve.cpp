@@ -89,12 +89,16 @@ TEST(OptimalSolve, StoppedSearchesKeepTheBestFoundAndSayNotProven) {
     const std::atomic<bool> cancelled{true};
     OptimalOptions cancel = SmallTable(false);
     cancel.cancel = &cancelled;
+    OptimalOptions cancelFirstAnswer = SmallTable(true);
+    cancelFirstAnswer.cancel = &cancelled;
     OptimalOptions timed = SmallTable(true);
     timed.timeLimit = std::chrono::milliseconds(100);
-    for (const OptimalOptions& options : {cancel, timed}) {
+    for (const OptimalOptions& options : {cancel, cancelFirstAnswer, timed}) {
         const OptimalResult result = SolveOptimal(cube, options);
         EXPECT_EQ(result.outcome, OptimalResult::Outcome::Stopped);
-        EXPECT_EQ(result.steps.has_value(), options.startFromFewestTurns);
+        // A cancelled first answer is of no use.
+        EXPECT_EQ(result.steps.has_value(),
+                  options.startFromFewestTurns && options.cancel == nullptr);
         if (result.steps) {
             EXPECT_EQ(Fault(cube, *result.steps), "");
             EXPECT_LT(result.depthSearched, static_cast<int>(result.steps->size()));
